@@ -1,0 +1,32 @@
+# Every test runs through tests/isolated.sh: its own HOME, XDG folders, runtime
+# folder and TMPDIR, headless Qt, removed afterwards. Tests can then run in
+# parallel and never touch the real user's settings or files.
+set(SEAMRUN_ISOLATED ${CMAKE_SOURCE_DIR}/tests/isolated.sh)
+
+function(seamrun_add_test name)
+    cmake_parse_arguments(ARG "" "TIMEOUT" "COMMAND;ENVIRONMENT;LABELS" ${ARGN})
+    add_test(NAME ${name} COMMAND ${SEAMRUN_ISOLATED} ${ARG_COMMAND})
+    if(NOT ARG_TIMEOUT)
+        set(ARG_TIMEOUT 300)
+    endif()
+    set(env ${ARG_ENVIRONMENT})
+    if(SEAMRUN_SANITIZE)
+        # Qt and fontconfig keep caches alive until exit; leak reports from them
+        # would drown ours.
+        list(APPEND env "ASAN_OPTIONS=detect_leaks=0:abort_on_error=0"
+                        "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+    endif()
+    set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT} ENVIRONMENT "${env}")
+    if(ARG_LABELS)
+        set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABELS}")
+    endif()
+endfunction()
+
+# A QtTest executable linked against the core library, registered as one test.
+function(seamrun_add_qtest name)
+    cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS;ENVIRONMENT" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE Qt5::Test ${ARG_LIBS})
+    seamrun_add_test(${name} COMMAND $<TARGET_FILE:${name}> TIMEOUT ${ARG_TIMEOUT}
+                     ENVIRONMENT ${ARG_ENVIRONMENT})
+endfunction()

@@ -1,0 +1,75 @@
+import QtQuick 2.12
+
+// Panel of a notice or dialog: light background, dark blue border, a 25 px
+// title bar with an optional title and the close image. Children go below the
+// title bar, into `content`.
+Rectangle {
+    id: panel
+
+    property alias title: titleText.text
+    property alias titleBar: titleBar
+    // Window to move when the title bar is dragged (notices that are their own
+    // frameless window); null inside the main window.
+    property var dragWindow: null
+    default property alias content: contentArea.data
+
+    signal closeClicked()
+
+    color: "#F1F1F1"
+    border.color: "#084576"
+    border.width: 1
+
+    Rectangle {
+        id: titleBar
+        x: 0
+        y: 0
+        width: parent.width
+        height: 25
+        color: "#084576"
+
+        Text {
+            id: titleText
+            x: 10
+            anchors.verticalCenter: parent.verticalCenter
+            color: "white"
+            font.family: "Arial"
+            font.pixelSize: 11
+        }
+
+        MouseArea {
+            property point pressPos
+            anchors.fill: parent
+            enabled: panel.dragWindow !== null
+            onPressed: pressPos = Qt.point(mouse.x, mouse.y)
+            onPositionChanged: {
+                panel.dragWindow.x += mouse.x - pressPos.x
+                panel.dragWindow.y += mouse.y - pressPos.y
+            }
+        }
+    }
+
+    Item {
+        id: contentArea
+        x: 0
+        y: titleBar.height
+        width: parent.width
+        height: parent.height - titleBar.height
+    }
+
+    Image {
+        id: closeImage
+        objectName: "closeImage"
+        x: parent.width - width - 10
+        y: 7
+        width: 10
+        height: 10
+        source: "../Images/close.png"
+
+        MouseArea {
+            anchors.fill: parent
+            anchors.margins: -5
+            cursorShape: Qt.PointingHandCursor
+            onClicked: panel.closeClicked()
+        }
+    }
+}

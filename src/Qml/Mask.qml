@@ -1,0 +1,19 @@
+import QtQuick 2.12
+
+// Shading laid over the window behind a dialog; swallows every press, hover
+// and wheel so nothing behind it reacts.
+Rectangle {
+    id: mask
+
+    anchors.fill: parent
+    z: 4
+    color: "black"
+    opacity: 0.2
+
+    MouseArea {
+        anchors.fill: parent
+        hoverEnabled: true
+        acceptedButtons: Qt.AllButtons
+        onWheel: wheel.accepted = true
+    }
+}

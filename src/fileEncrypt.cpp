@@ -1,0 +1,6 @@
+#include "fileEncrypt.h"
+
+fileEncrypt::fileEncrypt(QObject *parent)
+    : QObject(parent)
+{
+}

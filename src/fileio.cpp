@@ -1,0 +1,6 @@
+#include "fileio.h"
+
+fileIo::fileIo(QObject *parent)
+    : QObject(parent)
+{
+}

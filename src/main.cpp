@@ -1,0 +1,6 @@
+#include "startup.h"
+
+int main(int argc, char *argv[])
+{
+    return startup::run(argc, argv);
+}

@@ -1,0 +1,6 @@
+#include "orrindata.h"
+
+OrrinData::OrrinData(QObject *parent)
+    : QObject(parent)
+{
+}

@@ -1,0 +1,96 @@
+#include "startup.h"
+
+#include "QSingleApplication.h"
+#include "ProcessInfo.h"
+#include "copyright.h"
+#include "fileEncrypt.h"
+#include "fileio.h"
+#include "langswitch.h"
+#include "orrindata.h"
+#include "regedit.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QScreen>
+#include <QUrl>
+#include <QtQml>
+
+namespace startup {
+
+QString chooseRootScreen(bool anotherInstanceRunning, const QSize &primaryScreen)
+{
+    if (anotherInstanceRunning)
+        return QStringLiteral("qrc:/Qml/aprunned.qml");
+    if (primaryScreen.width() < kMinScreenWidth || primaryScreen.height() < kMinScreenHeight)
+        return QStringLiteral("qrc:/Qml/foreword.qml");
+    return QStringLiteral("qrc:/Qml/main.qml");
+}
+
+void registerDeviceType()
+{
+    static bool registered = false;
+    if (registered)
+        return;
+    qmlRegisterType<OrrinData>("Qt.Quick.OrrinData", 1, 0, "OrrinData");
+    registered = true;
+}
+
+int NativeObjects::storedLanguage(regedit &settings)
+{
+    bool ok = false;
+    const int index = settings.readRegedit(QStringLiteral("language")).toInt(&ok, 10);
+    return ok ? index : 0;
+}
+
+NativeObjects::NativeObjects(QQmlEngine *engine)
+    : m_regedit(new regedit)
+    , m_encrypt(new fileEncrypt)
+    , m_io(new fileIo)
+    , m_com(new comCopyright)
+    , m_process(new ProcessInfo)
+{
+    registerDeviceType();
+
+    QQmlContext *context = engine->rootContext();
+    context->setContextProperty(QStringLiteral("regedit"), m_regedit.get());
+    context->setContextProperty(QStringLiteral("encrypt"), m_encrypt.get());
+    context->setContextProperty(QStringLiteral("io"), m_io.get());
+    context->setContextProperty(QStringLiteral("com"), m_com.get());
+    context->setContextProperty(QStringLiteral("mainwindow"), engine);
+    context->setContextProperty(QStringLiteral("appDirPath"), QCoreApplication::applicationDirPath());
+    context->setContextProperty(QStringLiteral("process"), m_process.get());
+
+    const int language = storedLanguage(*m_regedit);
+    m_lang.reset(new LangSwitch(engine));
+    context->setContextProperty(QStringLiteral("lang"), m_lang.get());
+    m_lang->changeLang(language);
+}
+
+// Members go in reverse order of declaration: language switcher, probe,
+// company name, layout file access, file protection, settings store.
+NativeObjects::~NativeObjects() = default;
+
+int run(int &argc, char **argv, const std::function<void(QQmlApplicationEngine &)> &afterLoad)
+{
+    QSingleApplication app(argc, argv);
+    registerDeviceType();
+    QQmlApplicationEngine engine;
+    int exitCode = 0;
+    {
+        NativeObjects objects(&engine);
+
+        QSize screenSize;
+        if (QScreen *screen = QGuiApplication::primaryScreen())
+            screenSize = screen->geometry().size();
+        engine.load(QUrl(chooseRootScreen(app.isRunning(), screenSize)));
+        if (afterLoad)
+            afterLoad(engine);
+
+        exitCode = app.exec();
+    }
+    return exitCode;
+}
+
+} // namespace startup
