@@ -12,7 +12,7 @@ qml-module-qt-labs-settings qml-module-qttest
 libhidapi-dev libssl-dev openssl
 clang libclang-rt-14-dev
 fonts-noto-cjk fonts-dejavu-core
-xvfb xauth imagemagick procps
+xvfb xauth imagemagick procps bc
 "
 
 missing=""
