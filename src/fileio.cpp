@@ -1,6 +1,74 @@
 #include "fileio.h"
 
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace {
+// Both directions create the file's folder first, so a first run with no
+// AppData folder yet works.
+QString preparedLocalPath(const QUrl &url)
+{
+    const QString path = url.toLocalFile();
+    const QDir dir = QFileInfo(path).absoluteDir();
+    if (!dir.exists())
+        QDir().mkpath(dir.absolutePath());
+    return path;
+}
+}
+
 fileIo::fileIo(QObject *parent)
     : QObject(parent)
 {
+}
+
+void fileIo::setSource(const QUrl &source)
+{
+    if (source == m_source)
+        return;
+    m_source = source;
+    emit sourceChanged(m_source);
+}
+
+void fileIo::setText(const QString &text)
+{
+    if (text == m_text)
+        return;
+    m_text = text;
+    emit textChanged(m_text);
+}
+
+void fileIo::read()
+{
+    if (m_source.isEmpty())
+        return;
+    const QString path = preparedLocalPath(m_source);
+    QFile file(path);
+    if (!file.exists()) {
+        qWarning().noquote() << QStringLiteral("Does not exits: ") + path;
+        return;
+    }
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    QTextStream stream(&file);
+    stream.setCodec("UTF-8");
+    // Every read reports its text, even an unchanged one: the screens parse
+    // whatever the last read gave them.
+    m_text = stream.readAll();
+    emit textChanged(m_text);
+}
+
+void fileIo::write()
+{
+    if (m_source.isEmpty())
+        return;
+    QFile file(preparedLocalPath(m_source));
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    QTextStream stream(&file);
+    stream.setCodec("UTF-8");
+    stream.setGenerateByteOrderMark(false);
+    stream << m_text;
 }

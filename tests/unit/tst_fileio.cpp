@@ -1,0 +1,143 @@
+#include "fileio.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class tst_FileIo : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void readReportsEveryTime_data();
+    void readReportsEveryTime();
+    void unchangedValuesEmitNothing();
+    void missingFileWarnsAndKeepsText();
+    void writeTruncatesAndCreatesFolders();
+    void roundTrip_data();
+    void roundTrip();
+    void emptySourceIsNoOp();
+
+private:
+    QUrl urlOf(const QString &name) const { return QUrl::fromLocalFile(m_dir->filePath(name)); }
+    static void put(const QString &path, const QByteArray &bytes);
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void tst_FileIo::init()
+{
+    m_dir.reset(new QTemporaryDir);
+    QVERIFY(m_dir->isValid());
+}
+
+void tst_FileIo::put(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+void tst_FileIo::readReportsEveryTime_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("layout") << QByteArray("[{\"acceleration\":\"0\",\"monitorlist\":[]}]");
+    QTest::newRow("crlf kept") << QByteArray("a\r\nb\r\n");
+}
+
+void tst_FileIo::readReportsEveryTime()
+{
+    QFETCH(QByteArray, content);
+    put(m_dir->filePath("km.temp"), content);
+    fileIo io;
+    io.setText(QStringLiteral("previous"));
+    io.setSource(urlOf("km.temp"));
+    QSignalSpy changed(&io, &fileIo::textChanged);
+    io.read();
+    io.read(); // unchanged file: reported again
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(io.text(), QString::fromUtf8(content));
+    QCOMPARE(changed.at(1).at(0).toString(), QString::fromUtf8(content));
+}
+
+void tst_FileIo::unchangedValuesEmitNothing()
+{
+    fileIo io;
+    QSignalSpy sourceSpy(&io, &fileIo::sourceChanged);
+    QSignalSpy textSpy(&io, &fileIo::textChanged);
+    io.setSource(urlOf("a"));
+    io.setSource(urlOf("a"));
+    io.setText(QStringLiteral("x"));
+    io.setText(QStringLiteral("x"));
+    QCOMPARE(sourceSpy.count(), 1);
+    QCOMPARE(textSpy.count(), 1);
+    io.setProperty("text", QStringLiteral("x")); // the property path too
+    QCOMPARE(textSpy.count(), 1);
+}
+
+void tst_FileIo::missingFileWarnsAndKeepsText()
+{
+    fileIo io;
+    io.setText(QStringLiteral("kept"));
+    const QString path = m_dir->filePath("new/deeper/km.temp");
+    io.setSource(QUrl::fromLocalFile(path));
+    QSignalSpy changed(&io, &fileIo::textChanged);
+    QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("Does not exits: ") + path));
+    io.read();
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(io.text(), QStringLiteral("kept"));
+    QVERIFY(QFileInfo(m_dir->filePath("new/deeper")).isDir()); // reading creates the folder too
+}
+
+void tst_FileIo::writeTruncatesAndCreatesFolders()
+{
+    const QString path = m_dir->filePath("a b/ü%20/km.temp");
+    fileIo io;
+    io.setSource(QUrl::fromLocalFile(path));
+    io.setText(QStringLiteral("a long first text"));
+    io.write();
+    QCOMPARE(QFileInfo(path).size(), qint64(17));
+    io.setText(QString());
+    io.write();
+    QVERIFY(QFileInfo::exists(path));
+    QCOMPARE(QFileInfo(path).size(), qint64(0));
+}
+
+void tst_FileIo::roundTrip_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("ascii json") << QStringLiteral("[{\"row\":\"1\",\"col\":\"16\"}]");
+    QTest::newRow("non-ascii") << QStringLiteral("Bildschirm ü 日本 \u00A0");
+    QTest::newRow("line ends") << QStringLiteral("a\nb\r\nc\r");
+}
+
+void tst_FileIo::roundTrip()
+{
+    QFETCH(QString, text);
+    fileIo writer;
+    writer.setSource(urlOf("round.txt"));
+    writer.setText(text);
+    writer.write();
+    QFile raw(m_dir->filePath("round.txt"));
+    QVERIFY(raw.open(QIODevice::ReadOnly));
+    QVERIFY2(!raw.peek(3).startsWith("\xEF\xBB\xBF"), "no byte-order mark");
+
+    fileIo reader;
+    reader.setSource(urlOf("round.txt"));
+    reader.read();
+    QCOMPARE(reader.text(), text);
+}
+
+void tst_FileIo::emptySourceIsNoOp()
+{
+    fileIo io;
+    io.setText(QStringLiteral("x"));
+    QSignalSpy changed(&io, &fileIo::textChanged);
+    io.read();
+    io.write();
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 0);
+}
+
+QTEST_GUILESS_MAIN(tst_FileIo)
+#include "tst_fileio.moc"
