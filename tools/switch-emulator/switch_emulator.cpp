@@ -45,6 +45,7 @@
 #include <hidapi.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -536,9 +537,12 @@ int HID_API_EXPORT HID_API_CALL hid_send_feature_report(hid_device *dev, const u
         line.text("error", "no data").num("result", -1).write();
         return -1;
     }
+    // Reports are short; a longer one is logged cut and refused below.
     const int len = static_cast<int>(std::min<size_t>(length, 64));
+    const int written = static_cast<int>(std::min<size_t>(length, INT_MAX));
     const Command *c = findCommand(data[0]);
-    line.text("op", c ? c->name : "unknown").num("len", len).text("bytes", hex(data, static_cast<size_t>(len)));
+    line.text("op", c ? c->name : "unknown").num("len", written);
+    line.text("bytes", hex(data, static_cast<size_t>(len)));
     if (!present(s)) {
         line.text("fault", "unplugged").num("result", -1).write();
         return -1;
@@ -557,7 +561,7 @@ int HID_API_EXPORT HID_API_CALL hid_send_feature_report(hid_device *dev, const u
     reply[0] = static_cast<unsigned char>(c->code | 0x80);
     long forced = 0;
     int status;
-    if (len != c->requestLen) {
+    if (length != static_cast<size_t>(c->requestLen)) {
         line.text("checksum", "unchecked");
         status = kBadLength;
     } else if (sum8(data, len - 1) != data[len - 1]) {
@@ -578,8 +582,9 @@ int HID_API_EXPORT HID_API_CALL hid_send_feature_report(hid_device *dev, const u
     std::memcpy(s.reply, reply, sizeof reply);
     s.replyLen = c->replyLen;
     s.pending = true;
-    line.num("result", len).write();
-    return len;
+    // Like hidraw: the whole report counts as written.
+    line.num("result", written).write();
+    return written;
 }
 
 int HID_API_EXPORT HID_API_CALL hid_get_feature_report(hid_device *dev, unsigned char *data, size_t length)
