@@ -3,17 +3,26 @@
 # parallel and never touch the real user's settings or files.
 set(SEAMRUN_ISOLATED ${CMAKE_SOURCE_DIR}/tests/isolated.sh)
 
+# EMULATOR: the test talks to the emulated switch (tools/switch-emulator),
+# preloaded in front of hidapi, never to a real device.
 function(seamrun_add_test name)
-    cmake_parse_arguments(ARG "" "TIMEOUT" "COMMAND;ENVIRONMENT;LABELS" ${ARGN})
+    cmake_parse_arguments(ARG "EMULATOR" "TIMEOUT" "COMMAND;ENVIRONMENT;LABELS" ${ARGN})
     add_test(NAME ${name} COMMAND ${SEAMRUN_ISOLATED} ${ARG_COMMAND})
     if(NOT ARG_TIMEOUT)
         set(ARG_TIMEOUT 300)
     endif()
     set(env ${ARG_ENVIRONMENT})
+    set(asan_options "detect_leaks=0:abort_on_error=0")
+    if(ARG_EMULATOR)
+        list(APPEND env "LD_PRELOAD=$<TARGET_FILE:switch_emulator>")
+        # A preloaded library comes before the sanitizer runtime; that order is
+        # intended here.
+        string(APPEND asan_options ":verify_asan_link_order=0")
+    endif()
     if(SEAMRUN_SANITIZE)
         # Qt and fontconfig keep caches alive until exit; leak reports from them
         # would drown ours.
-        list(APPEND env "ASAN_OPTIONS=detect_leaks=0:abort_on_error=0"
+        list(APPEND env "ASAN_OPTIONS=${asan_options}"
                         "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
     endif()
     set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT} ENVIRONMENT "${env}")
@@ -24,9 +33,14 @@ endfunction()
 
 # A QtTest executable linked against the core library, registered as one test.
 function(seamrun_add_qtest name)
-    cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS;ENVIRONMENT" ${ARGN})
+    cmake_parse_arguments(ARG "EMULATOR" "TIMEOUT" "SOURCES;LIBS;ENVIRONMENT" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE Qt5::Test ${ARG_LIBS})
+    set(emulator)
+    if(ARG_EMULATOR)
+        set(emulator EMULATOR)
+        add_dependencies(${name} switch_emulator)
+    endif()
     seamrun_add_test(${name} COMMAND $<TARGET_FILE:${name}> TIMEOUT ${ARG_TIMEOUT}
-                     ENVIRONMENT ${ARG_ENVIRONMENT})
+                     ENVIRONMENT ${ARG_ENVIRONMENT} ${emulator})
 endfunction()

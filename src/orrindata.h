@@ -1,14 +1,53 @@
 #ifndef ORRINDATA_H
 #define ORRINDATA_H
 
-#include <QObject>
+#include "HIDCommand/generalcommand.h"
 
-// The switch as the screens see it (QML type "OrrinData").
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QVariantMap>
+
+class QTimer;
+
+// The switch as the screens see it (QML type "OrrinData"). Every slot runs
+// one exchange (or, for sendAllCommand, one whole upload) synchronously and
+// reports failure only through its result.
 class OrrinData : public QObject
 {
     Q_OBJECT
+    // Read right after the slot that fills them, hence no change signals.
+    Q_PROPERTY(QString version READ version)
+    Q_PROPERTY(QVariantMap portStatus READ portStatus)
 public:
+    static const int kHeartBeatIntervalMs = 10000;
+
     explicit OrrinData(QObject *parent = nullptr);
+
+    QString version() const { return m_fwVersion; }
+    QVariantMap portStatus() const { return m_portStatus; }
+
+public slots:
+    bool open(ushort VID, ushort PID);
+    bool getFWAPProtocolVersion();
+    int sendListAmountOpen(int monitorNum);
+    bool sendOneListOfPortNum(int portNum, int monitorNum, int xCoordinate, int yCoordinate,
+                              int xResolutionL, int xResolutionH, int yResolutionL,
+                              int yResolutionH, int main_xCoord, int main_yCoord);
+    bool sendOneListOfMouseData(int serialNum, int mode, int level, int position,
+                                int Focus_enabled, int duration, int awake);
+    bool sendListAmountClose();
+    void beginHeartBeat();
+    bool heartBeat();
+    bool close();
+    bool sendAllCommand(int cmd_Num, QList<QVariantMap> m_info, QVariantMap mouse_info);
+    bool getPortStatus();
+
+private:
+    GeneralCommand m_command;
+    QString m_fwVersion;
+    QTimer *m_heartBeatTimer;
+    QVariantMap m_portStatus;
 };
 
 #endif // ORRINDATA_H

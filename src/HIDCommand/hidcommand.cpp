@@ -1,0 +1,92 @@
+#include "hidcommand.h"
+
+#include <QDebug>
+
+#include <hidapi.h>
+
+HidCommand::HidCommand()
+    : handle(nullptr)
+{
+}
+
+HidCommand::~HidCommand()
+{
+    release();
+}
+
+// Every open pairs hid_init with its own hid_exit, so a release ends both.
+void HidCommand::release()
+{
+    if (!handle)
+        return;
+    hid_close(handle);
+    handle = nullptr;
+    hid_exit();
+}
+
+bool HidCommand::opendevice(unsigned short vid, unsigned short pid)
+{
+    // The screens open again after every upload without closing; replacing
+    // the handle without closing it would leak one device handle per retry.
+    release();
+
+    if (hid_init() != 0) {
+        handle = nullptr;
+        return false;
+    }
+    qDebug() << "hid_init() ok.";
+
+    handle = hid_open(vid, pid, nullptr);
+    if (!handle) {
+        qDebug() << "unable to open device";
+        hid_exit();
+        return false;
+    }
+    qDebug().nospace() << "hid_open() ok, handle = " << static_cast<const void *>(handle);
+    return true;
+}
+
+bool HidCommand::sendRequest(const unsigned char *data, int length)
+{
+    // Without a device there is nothing to say: the heartbeat timer may keep
+    // firing while closed and must not flood the log.
+    if (!handle)
+        return false;
+    if (!data || length <= 0)
+        return false;
+
+    const int res = hid_send_feature_report(handle, data, static_cast<size_t>(length));
+    if (res < 0) {
+        qDebug() << "Unable to send a feature report.";
+        return false;
+    }
+    qDebug().nospace() << "hid_send_feature_report() ok, res = " << res;
+    return true;
+}
+
+bool HidCommand::getReply(unsigned char data[], int length)
+{
+    if (!handle) {
+        qDebug() << "please open device first !";
+        return false;
+    }
+    if (!data || length <= 0)
+        return false;
+
+    // hidapi asks the device for the report whose id is in data[0] and writes
+    // the answer over data, id first.
+    const int res = hid_get_feature_report(handle, data, static_cast<size_t>(length));
+    if (res < 0) {
+        qDebug() << "Unable to get a feature report.";
+        return false;
+    }
+    qDebug().nospace() << "hid_get_feature_report() ok, res = " << res;
+    return true;
+}
+
+bool HidCommand::closedevice()
+{
+    qDebug() << "\nclosedev() called";
+    release();
+    return true;
+}

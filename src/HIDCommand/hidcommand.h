@@ -1,0 +1,38 @@
+#ifndef HIDCOMMAND_H
+#define HIDCOMMAND_H
+
+struct hid_device_;
+
+// Moves whole feature reports to and from the switch through hidapi. Holds at
+// most one open device handle; knows nothing of what the reports contain.
+class HidCommand
+{
+public:
+    HidCommand();
+    // Releases a handle that is still held: nobody else can reach it.
+    ~HidCommand();
+
+    HidCommand(const HidCommand &) = delete;
+    HidCommand &operator=(const HidCommand &) = delete;
+
+    // Opens the first attached device with these ids. A handle that is still
+    // held is released first, so opening again never leaks one.
+    bool opendevice(unsigned short vid, unsigned short pid);
+    // Sends `length` bytes; data[0] is the report id. A short count still
+    // counts as sent.
+    bool sendRequest(const unsigned char *data, int length);
+    // Reads the report whose id is in data[0] into data, at most `length`
+    // bytes. Bytes the device does not deliver keep what the caller put there.
+    bool getReply(unsigned char data[], int length);
+    // Always true; harmless on a closed object.
+    bool closedevice();
+
+    bool isOpen() const { return handle != nullptr; }
+
+private:
+    void release();
+
+    struct hid_device_ *handle;
+};
+
+#endif // HIDCOMMAND_H
