@@ -17,6 +17,8 @@ export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 export QT_QUICK_BACKEND="${QT_QUICK_BACKEND:-software}"
 export QML_DISK_CACHE_PATH="$root/cache/qml"
 export SEAMRUN_TEST_ROOT="$root"
+# Where the emulated switch (when preloaded) writes its log.
+export SEAMRUN_EMU_LOG="${SEAMRUN_EMU_LOG:-$root/switch.jsonl}"
 unset DISPLAY WAYLAND_DISPLAY SESSION_MANAGER
 "$@"
 status=$?

@@ -1,7 +1,6 @@
 import QtQuick 2.12
 import QtTest 1.12
 import Qt.Quick.OrrinData 1.0
-import SeamrunEmulator 1.0
 
 // The device object as the screens use it, against the emulated switch: what
 // reached the switch is read back, byte for byte, from the switch's own log.
@@ -17,7 +16,7 @@ TestCase {
     // Switch events logged since the last call; earlier runs are skipped.
     function switchEvents(kind) {
         var xhr = new XMLHttpRequest()
-        xhr.open("GET", "file://" + SwitchLog.path, false)
+        xhr.open("GET", "file://" + switchLogPath, false)
         xhr.send()
         var lines = xhr.responseText.split("\n")
         var events = []

@@ -3,6 +3,7 @@
 #include "startup.h"
 
 #include <QApplication>
+#include <QQmlContext>
 #include <QQmlEngine>
 #include <QtQuickTest>
 
@@ -16,6 +17,9 @@ public slots:
     {
         m_objects.reset();
         m_objects.reset(new startup::NativeObjects(engine));
+        // Tests only: where the emulated switch writes its log.
+        engine->rootContext()->setContextProperty(QStringLiteral("switchLogPath"),
+                                                  qEnvironmentVariable("SEAMRUN_EMU_LOG"));
     }
 
 private:
