@@ -1,6 +1,121 @@
 #include "fileEncrypt.h"
 
+#include "CipherExports.h"
+#include "copyright.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace {
+
+QString appDataFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+// The one conversion from what the screens hand over to an absolute local
+// path: dialog URLs and plain paths alike, right on Windows and on Unix.
+QString localPath(const QString &pathOrUrl)
+{
+    QString path = pathOrUrl;
+    if (path.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
+        path = QUrl(pathOrUrl).toLocalFile();
+    return QFileInfo(path).absoluteFilePath();
+}
+
+// The cipher library takes native wide paths.
+std::basic_string<KmPathChar> nativeWide(const QString &path)
+{
+    const QString native = QDir::toNativeSeparators(path);
+#if defined(_WIN32)
+    return native.toStdWString();
+#else
+    return native.toStdU16String();
+#endif
+}
+
+} // namespace
+
 fileEncrypt::fileEncrypt(QObject *parent)
     : QObject(parent)
 {
+}
+
+QString fileEncrypt::plainTempFile()
+{
+    return appDataFolder() + QStringLiteral("/km.temp");
+}
+
+QString fileEncrypt::layoutFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + QLatin1Char('/')
+           + comCopyright().getCompanyName() + QStringLiteral("/Seamrun Switching Configuration Utility/");
+}
+
+bool fileEncrypt::encrypt_file(const QString &distFilePath)
+{
+    const QString dist = localPath(distFilePath);
+    get_userappdata_path(); // the AppData folder must exist for the temporary files
+
+    if (!QFileInfo(QFileInfo(dist).absolutePath()).isDir()) {
+        qDebug() << "the path is invalid";
+        return false; // the plain temporary file stays for the next attempt
+    }
+    if (!QFileInfo::exists(plainTempFile())) {
+        qDebug() << "encrypt file failed";
+        return false;
+    }
+    // The library writes the new file beside the target and moves it over the
+    // old one in one step, so a failed save leaves the previous file as it was.
+    if (!Encrypt_File(nativeWide(dist).c_str())) {
+        qDebug() << (QFileInfo(dist).isDir() ? "rename failed" : "encrypt file failed");
+        return false;
+    }
+    return true;
+}
+
+bool fileEncrypt::decrypt_file(const QString &distFilePath)
+{
+    const QString dist = localPath(distFilePath);
+    get_userappdata_path();
+
+    const QFileInfo source(dist);
+    if (!source.isFile()) {
+        qDebug() << " decrypt_file: copy file failed";
+        return false;
+    }
+    if (source.size() > kMaxProtectedFileSize) {
+        qDebug() << "decrypt_file : file too large";
+        return false;
+    }
+    // A leftover "temp.km" of an interrupted run is removed by the library
+    // before the copy, so it can never be decrypted in place of this file.
+    if (!Decrypt_File(nativeWide(dist).c_str())) {
+        qDebug() << "decrypt_file : decrypt file failed";
+        return false;
+    }
+    return true;
+}
+
+void fileEncrypt::delete_tempfile()
+{
+    QFile::remove(QUrl(get_userappdata_path()).toLocalFile());
+}
+
+QString fileEncrypt::get_userdocument_path()
+{
+    const QString folder = layoutFolder();
+    QDir().mkpath(folder);
+    return QUrl::fromLocalFile(folder).toString();
+}
+
+QString fileEncrypt::get_userappdata_path()
+{
+    const QString file = plainTempFile();
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    return QUrl::fromLocalFile(file).toString();
 }
