@@ -333,11 +333,13 @@ void drawCard(QPainter &p, const QRectF &r, bool hover, qreal radius, bool dashe
 // Lays the grid cells of a set of monitors out in `area`: every cell 16:9,
 // a narrow gap between neighbours, the arrangement centred. Where cells would
 // be too flat to carry a label (`minHeight`), they may grow taller, up to 4:5,
-// as far as the area allows.
+// as far as the area allows. `maxWidth` keeps a small arrangement from
+// looking heavier than its neighbours.
 class Arrangement
 {
 public:
-    Arrangement(const QVector<Monitor> &monitors, const QRectF &area, qreal gapRatio = 0.08, qreal minHeight = 0)
+    Arrangement(const QVector<Monitor> &monitors, const QRectF &area, qreal gapRatio = 0.08, qreal minHeight = 0,
+                qreal maxWidth = 1e9)
         : m_gap(gapRatio)
     {
         m_minRow = m_minCol = 17;
@@ -353,6 +355,7 @@ public:
         const qreal aspect = 9.0 / 16.0;
         m_w = std::min(area.width() / (cols + (cols - 1) * m_gap),
                        area.height() / (rows * aspect + (rows - 1) * m_gap));
+        m_w = std::min(m_w, maxWidth);
         m_h = m_w * aspect;
         if (m_h < minHeight) {
             const qreal room = (area.height() - (rows - 1) * m_gap * m_w) / rows;
@@ -942,7 +945,7 @@ QImage templatePicture(const QVector<Monitor> &monitors, const QSize &size, bool
     drawCard(p, QRectF(QPointF(0, 0), size), hover, 18);
     const qreal h = size.height();
     const QRectF area(size.width() * 0.1, h * 0.11, size.width() * 0.8, h * 0.70);
-    const Arrangement grid(monitors, area);
+    const Arrangement grid(monitors, area, 0.08, 0, area.width() / 3.2);
     const QRectF b = grid.bounds();
     // The desk the screens stand on.
     p.setPen(Qt::NoPen);
@@ -961,7 +964,7 @@ QImage configurationPicture(const QVector<Monitor> &monitors, const QSize &size,
     smooth(p);
     drawCard(p, QRectF(QPointF(0, 0), size), hover, 16);
     const qreal m = 16;
-    const Arrangement grid(monitors, QRectF(m, m, size.width() - 2 * m, size.height() - 2 * m), 0.07, 46);
+    const Arrangement grid(monitors, QRectF(m, m, size.width() - 2 * m, size.height() - 2 * m), 0.07, 46, size.width() * 0.36);
     for (const Monitor &monitor : monitors) {
         const QRectF box = grid.cell(monitor.row, monitor.col);
         drawScreen(p, box, kPortColours[monitor.port - 1], kNavy);
