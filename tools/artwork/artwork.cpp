@@ -881,8 +881,9 @@ QImage tutorialAllowed()
 QImage tutorialNotAllowed()
 {
     return examplePair([](QPainter &p, const QRectF &a, const QRectF &b) {
-        // P1 in an L shape; P1 split into two separate rectangles.
-        drawExample(p, a, 2, 3, {{1, 1, 1}, {2, 1, 1}, {2, 2, 1}, {1, 2, 2}, {1, 3, 2}, {2, 3, 2}}, false);
+        // P1 in an L shape; P1 split into two separate rectangles. The other
+        // ports are sound, so only P1 is at fault.
+        drawExample(p, a, 2, 3, {{1, 1, 1}, {2, 1, 1}, {2, 2, 1}, {1, 2, 2}, {1, 3, 2}, {2, 3, 3}}, false);
         drawExample(p, b, 2, 3, {{1, 1, 1}, {2, 1, 1}, {1, 2, 2}, {2, 2, 2}, {1, 3, 1}, {2, 3, 1}}, false);
     });
 }
@@ -891,7 +892,7 @@ QImage errorRectangle()
 {
     return examplePair([](QPainter &p, const QRectF &a, const QRectF &b) {
         drawExample(p, a, 2, 3, {{1, 1, 1}, {1, 2, 1}, {2, 1, 1}, {2, 2, 1}, {1, 3, 2}, {2, 3, 2}}, true);
-        drawExample(p, b, 2, 3, {{1, 1, 1}, {1, 2, 1}, {2, 1, 1}, {2, 2, 2}, {1, 3, 2}, {2, 3, 2}}, false);
+        drawExample(p, b, 2, 3, {{1, 1, 1}, {1, 2, 1}, {2, 1, 1}, {2, 2, 2}, {1, 3, 3}, {2, 3, 3}}, false);
     });
 }
 
