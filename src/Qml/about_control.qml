@@ -27,12 +27,16 @@ Item {
         anchors.centerIn: parent
         onCloseClicked: about.close()
 
+        // Each line is as high as its font size asks, whatever line gap the
+        // font in use adds, so that the five lines fit the panel.
         Column {
             x: 25
             y: 15
 
             Text {
                 objectName: "maker"
+                height: 18
+                verticalAlignment: Text.AlignVCenter
                 text: "Vesko"
                 color: "#084576"
                 font.family: "Arial"
@@ -42,6 +46,8 @@ Item {
             Item { width: 1; height: 5 }
             Text {
                 objectName: "product"
+                height: 18
+                verticalAlignment: Text.AlignVCenter
                 width: 350
                 text: qsTr("Seamrun Switching Configuration Utility")
                 color: "#084576"
@@ -52,6 +58,8 @@ Item {
             Item { width: 1; height: 5 }
             Text {
                 objectName: "version"
+                height: 18
+                verticalAlignment: Text.AlignVCenter
                 text: qsTr("Version") + " V1.0.068"
                 color: "#084576"
                 font.family: "Arial"
@@ -61,6 +69,8 @@ Item {
             Text {
                 id: website
                 objectName: "website"
+                height: 18
+                verticalAlignment: Text.AlignVCenter
                 text: qsTr("www.vesko-peripherals.com")
                 color: "#35BAEC"
                 font.family: "Arial"
@@ -82,6 +92,8 @@ Item {
             Item { width: 1; height: 5 }
             Text {
                 objectName: "company"
+                height: 18
+                verticalAlignment: Text.AlignVCenter
                 text: qsTr("Vesko Peripheral Systems Co., Ltd.")
                 color: "#084576"
                 font.family: "Arial"

@@ -40,23 +40,32 @@ SettingsFrame {
     Component {
         id: radioStyle
         RadioButtonStyle {
-            indicator: Rectangle {
+            // Indicator and label share one height, so the circle sits in
+            // the middle of the text line.
+            indicator: Item {
                 implicitWidth: 12
-                implicitHeight: 12
-                radius: 6
-                color: "white"
-                border.color: "#084576"
-                border.width: 1
+                implicitHeight: 18
                 Rectangle {
-                    visible: control.checked
                     anchors.centerIn: parent
-                    width: 6
-                    height: 6
-                    radius: 3
-                    color: "#84C02F"
+                    width: 12
+                    height: 12
+                    radius: 6
+                    color: "white"
+                    border.color: "#084576"
+                    border.width: 1
+                    Rectangle {
+                        visible: control.checked
+                        anchors.centerIn: parent
+                        width: 6
+                        height: 6
+                        radius: 3
+                        color: "#84C02F"
+                    }
                 }
             }
             label: Text {
+                height: 18
+                verticalAlignment: Text.AlignVCenter
                 text: control.text
                 color: "#084576"
                 font.family: "Arial"
