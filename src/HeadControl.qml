@@ -1,19 +1,29 @@
 import QtQuick 2.12
 
-// Title bar of the main window: drag to move the window, minimise, close.
+// Title bar of the frameless main window: dragging it moves the window,
+// pressing it closes the editor's open drop-downs, and at the right edge sit
+// the minimise and close buttons.
 Rectangle {
     id: headControl
 
-    color: "#084576"
+    color: "#084476"
 
     MouseArea {
+        id: dragArea
+        objectName: "dragArea"
+        // Press point in the bar; while the button is held the window follows
+        // so that this point stays under the mouse.
         property point pressPos
         anchors.fill: parent
-        onPressed: pressPos = Qt.point(mouse.x, mouse.y)
+        onPressed: {
+            pressPos = Qt.point(mouse.x, mouse.y)
+            main.hiddenPortDialog()
+        }
         onPositionChanged: {
             main.x += mouse.x - pressPos.x
             main.y += mouse.y - pressPos.y
         }
+        onWheel: wheel.accepted = true
     }
 
     Text {
@@ -26,19 +36,40 @@ Rectangle {
         font.bold: true
     }
 
-    Image {
-        id: closeButton
-        anchors.right: parent.right
-        anchors.rightMargin: 12
+    Item {
+        id: minButton
+        objectName: "minButton"
+        x: closeButton.x - 35
         anchors.verticalCenter: parent.verticalCenter
-        width: 14
-        height: 14
-        source: "Images/close.png"
+        width: 11
+        height: 10
+
+        Image {
+            anchors.centerIn: parent
+            width: 11
+            height: 1
+            source: "Images/min.png"
+        }
         MouseArea {
             anchors.fill: parent
-            anchors.margins: -6
             cursorShape: Qt.PointingHandCursor
-            onClicked: main.quitAp()
+            onClicked: main.showMinimized()
+        }
+    }
+
+    Image {
+        id: closeButton
+        objectName: "closeButton"
+        x: parent.width - 20 - width
+        anchors.verticalCenter: parent.verticalCenter
+        width: 10
+        height: 10
+        source: "Images/close.png"
+
+        MouseArea {
+            anchors.fill: parent
+            cursorShape: Qt.PointingHandCursor
+            onClicked: main.showExitWindow()
         }
     }
 }

@@ -89,6 +89,13 @@ int run(int &argc, char **argv, const std::function<void(QQmlApplicationEngine &
             afterLoad(engine);
 
         exitCode = app.exec();
+
+        // The screens go before the objects they call: a closed window still
+        // holds bindings on "com", "regedit" and the rest, and would evaluate
+        // them against objects that are already gone.
+        const QList<QObject *> screens = engine.rootObjects();
+        for (QObject *screen : screens)
+            delete screen;
     }
     return exitCode;
 }

@@ -1,13 +1,207 @@
 import QtQuick 2.12
 import QtQuick.Window 2.12
+import QtQuick.Controls 1.4
+import QtQuick.Dialogs 1.3
 import Qt.Quick.OrrinData 1.0
+import "filepath.js" as FilePath
 
-// The main window: title bar, page area and footer.
+// The main window: title bar, home page (recent files, templates, language),
+// the layout editor page, footer, and the loaders every pop-up screen uses.
+// It owns the state all screens share: the mouse settings, the unsaved flag,
+// the current file and the dialog requests.
 Window {
     id: main
 
+    property url filePath: ""
+    property var filedata: ""
+    property int is_saved: 1
+    property int ismain: 1
+    property int first: 1
+    property int lastLanguage: 0
+    property var comfirm_dialog_info: ({
+        msg: "", dobtn: qsTr("OK"), cancelbtn: qsTr("Cancel"),
+        dofunc: null, cancelfunc: null, closefunc: null, showicon: 0, icon: 0
+    })
+    property var alert_dialog_info: ({
+        msg: "", showicon: 0, icon: 1, okfunc: null, closefunc: null, title: ""
+    })
+    property int mouse_speed: 0
+    property int acceleration_flag: 0
+    property int mouse_position: 4
+    property int switching_focus: 0
+    property int duration_time: 1
+    property int keep_awake: 0
+    property string frame_color: "#33FF33"
+    // The switch's USB ids, from the open-source hardware test range.
+    property int vid: 0x1209
+    property int pid: 0x0001
+    property string phase: "R1"
+    property int select_dialog_type: 0
+    property int template_page: 1
+    property string template_data: "0"
+    property string errorPort: ""
+
+    signal hiddenPortDialog()
+    signal cleanGridData()
+
+    // Stored language index as a list index: anything that is not one of the
+    // ten languages counts as English, which is what the switcher applies then.
+    function storedLanguage() {
+        var value = parseInt(regedit.readRegedit("language"), 10)
+        return (isNaN(value) || value < 0 || value >= language_model.count) ? 0 : value
+    }
+
+    function showAlert(info) {
+        main.alert_dialog_info = info
+        dialog_Qml.source = ""
+        dialog_Qml.source = "alert_dialog_control.qml"
+        dialog_Qml.visible = true
+    }
+
+    function showConfirm(info) {
+        main.comfirm_dialog_info = info
+        dialog_Qml.source = ""
+        dialog_Qml.source = "confirm_dialog_control.qml"
+        dialog_Qml.visible = true
+    }
+
+    function loadFile(path) {
+        var target = FilePath.localPath(path)
+        var result = ""
+        if (encrypt.decrypt_file(target)) {
+            io.source = encrypt.get_userappdata_path()
+            io.read()
+            encrypt.delete_tempfile()
+            try {
+                result = JSON.parse(io.text)
+                var monitors = result[0].monitorlist
+                for (var i = 0; i < monitors.length; ++i) {
+                    if (monitors[i].monitornum === undefined) {
+                        result = ""
+                        break
+                    }
+                }
+            } catch (e) {
+                // A text that parses but does not fit is still handed on: the
+                // editor applies what it can.
+            }
+        }
+        if (result === "") {
+            showAlert({ msg: qsTr("The file is invalid."), showicon: 1, icon: 0,
+                        okfunc: null, closefunc: null, title: "" })
+            return
+        }
+        main.filePath = path
+        main.filedata = result
+        gotoEditLayoutUI()
+    }
+
+    function gotoEditLayoutUI() {
+        if (setQml.source.toString() === "")
+            setQml.source = "mainWidget.qml"
+        else
+            main.cleanGridData()
+        setQml.visible = true
+        setQml.z = 1
+        main.ismain = 0
+    }
+
+    function goHome() {
+        main.ismain = 1
+        setQml.visible = false
+        loadFilelist()
+    }
+
+    // Recent files, most recent first. The row keeps the stored URL text as it
+    // is, so that opening it again gives the editor the same text the list
+    // holds and the list is not filled with decoded duplicates.
+    function loadFilelist() {
+        try {
+            var parsed = JSON.parse(regedit.readRegedit("file-recent"))
+            file_list_model.clear()
+            if (parsed !== "") {
+                var list = parsed.filelist
+                for (var i = 0; i < list.length; ++i) {
+                    var stored = String(list[i].path)
+                    var decoded = decodeURIComponent(stored)
+                    file_list_model.append({
+                        file: decoded.substring(decoded.lastIndexOf("/") + 1),
+                        show: false,
+                        path: stored
+                    })
+                }
+            }
+        } catch (e) {
+            file_list_model.clear()
+            regedit.setRegedit("file-recent", "")
+        }
+        recent_list.currentIndex = -1
+    }
+
+    function initTemplate() {
+        var pages = [
+            [["00", "00"], ["01", "01"], ["02", "01"], ["03", "01"], ["04", "01"],
+             ["05", "01"], ["06", "01"], ["07", "04"], ["08", "04"], ["09", "04"]],
+            [["19", "03"], ["10", "04"], ["11", "06"], ["20", "02"], ["12", "04"],
+             ["14", "05"], ["13", "01"]],
+            [["15", "04"], ["16", "04"], ["17", "04"], ["18", "03"]]
+        ]
+        var models = [tempModel_page1, tempModel_page2, tempModel_page3]
+        for (var p = 0; p < pages.length; ++p) {
+            models[p].clear()
+            for (var i = 0; i < pages[p].length; ++i)
+                models[p].append({ tempNum: pages[p][i][0], configCount: pages[p][i][1] })
+        }
+    }
+
+    function initConfig(data) {
+        template_pages.visible = false
+        main.template_data = data
+        load_templates.source = "template_config.qml"
+        load_templates.visible = true
+    }
+
+    function closeConfig() {
+        load_templates.visible = false
+        load_templates.source = ""
+        template_pages.visible = true
+    }
+
+    function showExitWindow() {
+        if (main.ismain !== 0) {
+            showConfirm({ msg: qsTr("Do you want to quit?"),
+                          dobtn: qsTr("OK"), cancelbtn: qsTr("Cancel"),
+                          dofunc: main.quitAp, cancelfunc: null, closefunc: null,
+                          showicon: 0, icon: 0 })
+        } else {
+            showConfirm({ msg: qsTr("Do you want to save the change? If yes, please save the configuration before leaving."),
+                          dobtn: qsTr("Quit"), cancelbtn: qsTr("OK"),
+                          dofunc: main.quitAp, cancelfunc: null, closefunc: null,
+                          showicon: 0, icon: 0 })
+        }
+    }
+
+    function show_About() {
+        dialog_Qml.source = ""
+        dialog_Qml.source = "about_control.qml"
+        dialog_Qml.visible = true
+    }
+
     function quitAp() {
         main.close()
+    }
+
+    function changeLanguage() {
+        var index = language_list.currentIndex
+        regedit.setRegedit("language", String(index))
+        lang.changeLang(index)
+        main.lastLanguage = index
+    }
+
+    function restoreLanguage() {
+        main.first = 1
+        language_list.currentIndex = main.lastLanguage
+        main.first = 0
     }
 
     width: 1280
@@ -17,8 +211,55 @@ Window {
     title: qsTr("Seamrun Switching Configuration Utility")
     color: "#F1F1F1"
 
+    Component.onCompleted: {
+        var stored = regedit.readRegedit("language")
+        if (stored === "")
+            regedit.setRegedit("language", "0")
+        else
+            main.lastLanguage = storedLanguage()
+        main.first = 0
+        loadFilelist()
+        initTemplate()
+        showAlert({ msg: qsTr("Before using Seamrun Switching, please turn off mouse acceleration in the operating system."),
+                    showicon: 0, icon: 0, okfunc: null, closefunc: null, title: "" })
+    }
+
+    OrrinData {
+        id: orrin
+    }
+
+    ListModel { id: file_list_model }
+    ListModel { id: tempModel_page1 }
+    ListModel { id: tempModel_page2 }
+    ListModel { id: tempModel_page3 }
+
+    // The languages under their own names, in the switcher's index order.
+    ListModel {
+        id: language_model
+        ListElement { text: "English" }
+        ListElement { text: "中文(繁體)" }
+        ListElement { text: "中文(简体)" }
+        ListElement { text: "日本語" }
+        ListElement { text: "Deutschland" }
+        ListElement { text: "русский" }
+        ListElement { text: "한국어" }
+        ListElement { text: "français" }
+        ListElement { text: "Español" }
+        ListElement { text: "Português" }
+    }
+
+    FileDialog {
+        id: open_file_Dialog
+        title: qsTr("Select a file")
+        nameFilters: [qsTr("List Files (*.km)")]
+        selectExisting: true
+        selectMultiple: false
+        onAccepted: main.loadFile(open_file_Dialog.fileUrl)
+    }
+
     Loader {
         id: head_part
+        objectName: "head_part"
         x: 0
         y: 0
         width: parent.width
@@ -26,12 +267,347 @@ Window {
         source: "../HeadControl.qml"
     }
 
+    // Home page.
+    Item {
+        id: home_page
+        objectName: "home_page"
+        x: 0
+        y: head_part.height
+        width: parent.width
+        height: parent.height - head_part.height - footer.height
+
+        // Left panel: logo, device, open, recent files, language.
+        Rectangle {
+            id: left_panel
+            x: 0
+            y: 0
+            width: 318
+            height: parent.height
+            color: "white"
+
+            Rectangle {
+                anchors.right: parent.right
+                width: 1
+                height: parent.height
+                color: "#D5D5D5"
+            }
+
+            Image {
+                id: logo
+                objectName: "logo"
+                x: 39
+                y: 30
+                width: 240
+                height: 60
+                source: "../Images/logo.png"
+                fillMode: Image.PreserveAspectFit
+
+                MouseArea {
+                    anchors.fill: parent
+                    cursorShape: Qt.PointingHandCursor
+                    onClicked: main.show_About()
+                }
+            }
+
+            Column {
+                x: 39
+                y: 130
+                width: 240
+                spacing: 8
+
+                Text {
+                    text: qsTr("KM Switch Device")
+                    color: "#084576"
+                    font.family: "Arial"
+                    font.pixelSize: 18
+                    font.bold: true
+                }
+                Text {
+                    text: " " + qsTr("OrrinKM")
+                    color: "#449ABE"
+                    font.family: "Arial"
+                    font.pixelSize: 16
+                    font.bold: true
+                }
+                Item { width: 1; height: 20 }
+                Text {
+                    text: qsTr("Load from file")
+                    color: "#084576"
+                    font.family: "Arial"
+                    font.pixelSize: 14
+                    font.bold: true
+                }
+                DialogButton {
+                    id: open_button
+                    objectName: "open_button"
+                    width: 100
+                    text: qsTr("Open")
+                    onClicked: {
+                        var start = main.filePath.toString()
+                        // Start in the folder of the file being edited; the file
+                        // itself is not a folder.
+                        open_file_Dialog.folder = start !== ""
+                                ? FilePath.folderUrl(start)
+                                : encrypt.get_userdocument_path()
+                        open_file_Dialog.open()
+                    }
+                }
+                Item { width: 1; height: 20 }
+                Text {
+                    text: qsTr("Open recent file")
+                    color: "#084576"
+                    font.family: "Arial"
+                    font.pixelSize: 14
+                    font.bold: true
+                }
+                Rectangle {
+                    width: 182
+                    height: 202
+                    color: "white"
+                    border.color: "#CBCBCB"
+
+                    ListView {
+                        id: recent_list
+                        objectName: "recent_list"
+                        x: 1
+                        y: 1
+                        width: 180
+                        height: 200
+                        clip: true
+                        currentIndex: -1
+                        model: file_list_model
+                        highlightMoveDuration: 0
+                        highlight: Rectangle { color: "#449ABE" }
+
+                        delegate: Item {
+                            id: row
+                            width: recent_list.width
+                            height: 20
+
+                            Text {
+                                x: 4
+                                width: parent.width - 28
+                                height: parent.height
+                                verticalAlignment: Text.AlignVCenter
+                                text: model.file
+                                elide: Text.ElideMiddle
+                                color: row.ListView.isCurrentItem ? "white" : "#084576"
+                                font.family: "Arial"
+                                font.pixelSize: 13
+                            }
+
+                            MouseArea {
+                                anchors.fill: parent
+                                onPressed: {
+                                    for (var i = 0; i < file_list_model.count; ++i)
+                                        file_list_model.setProperty(i, "show", i === index)
+                                    recent_list.currentIndex = index
+                                }
+                                onDoubleClicked: main.loadFile(model.path)
+                            }
+
+                            Image {
+                                objectName: "openIcon"
+                                x: parent.width - 20
+                                y: 2
+                                width: 16
+                                height: 16
+                                visible: model.show
+                                source: "../Images/icon-open.png"
+
+                                MouseArea {
+                                    anchors.fill: parent
+                                    cursorShape: Qt.PointingHandCursor
+                                    onPressed: main.loadFile(model.path)
+                                }
+                            }
+                        }
+                    }
+                }
+            }
+
+            Text {
+                anchors.left: language_list.left
+                anchors.bottom: language_list.top
+                anchors.bottomMargin: 6
+                text: qsTr("Language setting")
+                color: "#084576"
+                font.family: "Arial"
+                font.pixelSize: 14
+                font.bold: true
+            }
+
+            DropDown {
+                id: language_list
+                objectName: "language_list"
+                x: 39
+                y: parent.height - 70
+                width: 150
+                model: language_model
+                textRole: "text"
+                currentIndex: main.storedLanguage()
+                onCurrentIndexChanged: {
+                    if (main.first !== 0 || currentIndex < 0)
+                        return
+                    main.showConfirm({
+                        msg: qsTr("Language setting") + "\uFF1A" + language_model.get(currentIndex).text,
+                        dobtn: qsTr("OK"), cancelbtn: qsTr("Cancel"),
+                        dofunc: main.changeLanguage,
+                        cancelfunc: main.restoreLanguage,
+                        closefunc: main.restoreLanguage,
+                        showicon: 0, icon: 0
+                    })
+                }
+            }
+        }
+
+        // Right panel: the template pages.
+        Item {
+            id: right_panel
+            x: left_panel.width
+            y: 0
+            width: parent.width - left_panel.width
+            height: parent.height
+
+            Text {
+                x: 21
+                y: 30
+                text: qsTr("Select Template")
+                color: "#084576"
+                font.family: "Arial"
+                font.pixelSize: 18
+                font.bold: true
+            }
+
+            Item {
+                id: template_pages
+                objectName: "template_pages"
+                x: 21
+                y: 80
+                width: 920
+                height: 450
+
+                TemplatePage {
+                    objectName: "template_page1"
+                    visible: main.template_page === 1
+                    model: tempModel_page1
+                    columns: 4
+                    cellWidth: 230
+                }
+                TemplatePage {
+                    objectName: "template_page2"
+                    visible: main.template_page === 2
+                    model: tempModel_page2
+                    columns: 3
+                    cellWidth: 300
+                }
+                TemplatePage {
+                    objectName: "template_page3"
+                    visible: main.template_page === 3
+                    model: tempModel_page3
+                    columns: 3
+                    cellWidth: 300
+                }
+            }
+
+            Row {
+                id: page_arrows
+                anchors.horizontalCenter: template_pages.horizontalCenter
+                y: template_pages.y + template_pages.height + 40
+                spacing: 24
+                visible: template_pages.visible
+
+                Image {
+                    id: arrow_left
+                    objectName: "arrow_left"
+                    width: 32
+                    height: 32
+                    property bool atEnd: main.template_page <= 1
+                    source: atEnd ? "../Images/arrow-left-disabled.png" : "../Images/arrow-left.png"
+                    MouseArea {
+                        anchors.fill: parent
+                        enabled: !arrow_left.atEnd
+                        cursorShape: enabled ? Qt.PointingHandCursor : Qt.ArrowCursor
+                        onClicked: main.template_page -= 1
+                    }
+                }
+
+                Row {
+                    anchors.verticalCenter: parent.verticalCenter
+                    spacing: 8
+                    Repeater {
+                        model: 3
+                        Rectangle {
+                            width: 8
+                            height: 8
+                            radius: 4
+                            color: main.template_page === index + 1 ? "#084576" : "#CBCBCB"
+                        }
+                    }
+                }
+
+                Image {
+                    id: arrow_right
+                    objectName: "arrow_right"
+                    width: 32
+                    height: 32
+                    property bool atEnd: main.template_page >= 3
+                    source: atEnd ? "../Images/arrow-right-disabled.png" : "../Images/arrow-right.png"
+                    MouseArea {
+                        anchors.fill: parent
+                        enabled: !arrow_right.atEnd
+                        cursorShape: enabled ? Qt.PointingHandCursor : Qt.ArrowCursor
+                        onClicked: main.template_page += 1
+                    }
+                }
+            }
+
+            Loader {
+                id: load_templates
+                objectName: "load_templates"
+                x: 0
+                y: 0
+                width: parent.width
+                height: parent.height
+                visible: false
+            }
+        }
+    }
+
+    // Editor page, created on first use and kept afterwards.
+    Loader {
+        id: setQml
+        objectName: "setQml"
+        x: 0
+        y: head_part.height
+        width: parent.width
+        height: parent.height - head_part.height - footer.height
+        visible: false
+    }
+
     Loader {
         id: footer
+        objectName: "footer"
         x: 0
+        y: parent.height - height
         width: parent.width
         height: 20
-        anchors.bottom: parent.bottom
         source: "../FootControl.qml"
+    }
+
+    Loader {
+        id: error_Qml
+        objectName: "error_Qml"
+        anchors.fill: parent
+        z: 3
+        visible: false
+    }
+
+    Loader {
+        id: dialog_Qml
+        objectName: "dialog_Qml"
+        anchors.fill: parent
+        z: 3
+        visible: false
     }
 }

@@ -1,0 +1,85 @@
+#!/bin/bash
+# Photographs the program's screens on a virtual X screen: the home page, its
+# template pages, the About box, the notices and questions, the editor page
+# with both menus and every settings dialog.
+#   scripts/screenshots.sh [OUTPUT_DIR]      (default: screenshots/)
+# Builds first when needed. Runs in a throw-away home, so the pictures show a
+# first start and nothing touches your own settings.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out=$(realpath -m "${1:-screenshots}")
+mkdir -p "$out"
+
+if [ ! -x build/bin/screenshot_driver ] || [ ! -x build/bin/seamrun-config ]; then
+    sh scripts/build.sh
+else
+    cmake --build build -j2 --target screenshot_driver >/dev/null
+fi
+
+root=$(mktemp -d "${TMPDIR:-/tmp}/seamrun-shots.XXXXXX")
+xvfb_pid=""
+driver_pid=""
+cleanup() {
+    [ -n "$driver_pid" ] && kill "$driver_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$root"
+}
+trap cleanup EXIT INT TERM
+
+# A free display number, and a screen large enough for the main window.
+display=99
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
+    display=$((display + 1))
+done
+Xvfb ":$display" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 50); do
+    [ -e "/tmp/.X11-unix/X$display" ] && break
+    sleep 0.1
+done
+
+mkdir -p "$root/home" "$root/config" "$root/data" "$root/cache" "$root/runtime"
+chmod 700 "$root/runtime"
+mkfifo "$root/to-driver" "$root/from-driver"
+
+env -u WAYLAND_DISPLAY DISPLAY=":$display" HOME="$root/home" XDG_CONFIG_HOME="$root/config" \
+    XDG_DATA_HOME="$root/data" XDG_CACHE_HOME="$root/cache" XDG_RUNTIME_DIR="$root/runtime" \
+    QT_QPA_PLATFORM=xcb QT_QUICK_BACKEND=software \
+    build/bin/screenshot_driver "$out" <"$root/to-driver" >"$root/from-driver" 2>"$root/driver.log" &
+driver_pid=$!
+
+exec 3>"$root/to-driver"
+count=0
+while read -r word name window <&4; do
+    case "$word" in
+    shot)
+        if DISPLAY=":$display" import -window "$window" "$out/$name.png" 2>>"$root/import.log"; then
+            echo next >&3
+        else
+            # The X server could not hand out the window: let the program
+            # render it itself.
+            echo grab >&3
+        fi
+        count=$((count + 1))
+        echo "$out/$name.png"
+        ;;
+    done)
+        break
+        ;;
+    esac
+done 4<"$root/from-driver"
+exec 3>&-
+
+status=0
+wait "$driver_pid" || status=$?
+driver_pid=""
+if [ "$status" -ne 0 ]; then
+    cat "$root/driver.log" >&2
+    exit "$status"
+fi
+# Warnings of the screens, for whoever looks at the pictures.
+if [ -s "$root/driver.log" ]; then
+    echo "--- program output ---" >&2
+    cat "$root/driver.log" >&2
+fi
+echo "$count screenshots in $out"

@@ -1,0 +1,62 @@
+import QtQuick 2.12
+
+// Drop-down menu of the editor's top row. Each entry is {text, event}; a
+// press on an entry hands its event to the editor and goes on to the panel,
+// and any press on the panel closes the menu.
+Rectangle {
+    id: menuPanel
+
+    property var entries: []
+
+    width: 240
+    height: 119
+    color: "#F1F1F1"
+    radius: 5
+    border.color: "#084576"
+    border.width: 1
+
+    MouseArea {
+        anchors.fill: parent
+        onPressed: mainlist.closeMenuBar()
+    }
+
+    Column {
+        x: 1
+        y: 2
+        spacing: 1
+
+        Repeater {
+            model: menuPanel.entries
+
+            Rectangle {
+                id: entry
+                objectName: "menuEntry" + modelData.event
+                width: menuPanel.width - 2
+                height: 28
+                color: hover.containsMouse ? "#084576" : "#F1F1F1"
+
+                Text {
+                    anchors.fill: parent
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignVCenter
+                    text: modelData.text
+                    color: hover.containsMouse ? "#F1F1F1" : "#084576"
+                    font.family: "Arial"
+                    font.pixelSize: 14
+                    font.weight: Font.Thin
+                }
+
+                MouseArea {
+                    id: hover
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    cursorShape: Qt.PointingHandCursor
+                    onPressed: {
+                        mainlist.doMenuEvent(modelData.event)
+                        mouse.accepted = false
+                    }
+                }
+            }
+        }
+    }
+}

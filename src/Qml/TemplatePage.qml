@@ -1,0 +1,60 @@
+import QtQuick 2.12
+
+// One page of templates on the home page: a grid of template pictures, the
+// hover picture under the mouse. Template "00" is the blank canvas and opens
+// an empty editor; every other template goes to its configurations first.
+Grid {
+    id: page
+
+    property alias model: cells.model
+    property int cellWidth: 230
+    property int cellHeight: 150
+
+    Repeater {
+        id: cells
+
+        delegate: Item {
+            id: cell
+            objectName: "template_" + model.tempNum
+            width: page.cellWidth
+            height: page.cellHeight
+
+            Image {
+                id: picture
+                anchors.fill: parent
+                anchors.margins: 8
+                fillMode: Image.PreserveAspectFit
+                source: "../Images/template_" + model.tempNum
+                        + (hover.containsMouse ? "_hover.png" : ".png")
+            }
+
+            Text {
+                visible: model.tempNum === "00"
+                anchors.horizontalCenter: parent.horizontalCenter
+                anchors.bottom: parent.bottom
+                anchors.bottomMargin: 14
+                text: qsTr("Add blank canvas")
+                color: hover.containsMouse ? "#449ABE" : "#084576"
+                font.family: "Arial"
+                font.pixelSize: 14
+                font.bold: true
+            }
+
+            MouseArea {
+                id: hover
+                anchors.fill: parent
+                hoverEnabled: true
+                cursorShape: Qt.PointingHandCursor
+                onClicked: {
+                    if (model.tempNum === "00") {
+                        main.filePath = ""
+                        main.filedata = ""
+                        main.gotoEditLayoutUI()
+                    } else {
+                        main.initConfig(model.tempNum + "-" + model.configCount)
+                    }
+                }
+            }
+        }
+    }
+}

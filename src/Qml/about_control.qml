@@ -1,0 +1,114 @@
+import QtQuick 2.12
+
+// About box: maker, program, version, web site and company.
+Item {
+    id: about
+
+    function close() {
+        about.parent.visible = false
+    }
+
+    anchors.fill: parent
+
+    MouseArea {
+        anchors.fill: parent
+        hoverEnabled: true
+        onWheel: wheel.accepted = true
+    }
+
+    Mask {}
+
+    DialogPanel {
+        id: panel
+        objectName: "panel"
+        z: 5
+        width: 400
+        height: 180
+        anchors.centerIn: parent
+        onCloseClicked: about.close()
+
+        // Each line is as high as its font size asks, whatever line gap the
+        // font in use adds, so that the five lines fit the panel.
+        Column {
+            x: 25
+            y: 15
+
+            Text {
+                objectName: "maker"
+                height: 18
+                verticalAlignment: Text.AlignVCenter
+                text: "Vesko"
+                color: "#084576"
+                font.family: "Arial"
+                font.pixelSize: 14
+                font.bold: true
+            }
+            Item { width: 1; height: 5 }
+            Text {
+                objectName: "product"
+                height: 18
+                verticalAlignment: Text.AlignVCenter
+                width: 350
+                text: qsTr("Seamrun Switching Configuration Utility")
+                color: "#084576"
+                font.family: "Arial"
+                font.pixelSize: 14
+                elide: Text.ElideRight
+            }
+            Item { width: 1; height: 5 }
+            Text {
+                objectName: "version"
+                height: 18
+                verticalAlignment: Text.AlignVCenter
+                text: qsTr("Version") + " V1.0.068"
+                color: "#084576"
+                font.family: "Arial"
+                font.pixelSize: 14
+            }
+            Item { width: 1; height: 25 }
+            Text {
+                id: website
+                objectName: "website"
+                height: 18
+                verticalAlignment: Text.AlignVCenter
+                text: qsTr("www.vesko-peripherals.com")
+                color: "#35BAEC"
+                font.family: "Arial"
+                font.pixelSize: 14
+                font.underline: link.containsMouse
+
+                MouseArea {
+                    id: link
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    cursorShape: Qt.PointingHandCursor
+                    // The address is shown without its scheme; the browser
+                    // needs one.
+                    onClicked: Qt.openUrlExternally(
+                                   /^[a-z]+:\/\//i.test(website.text) ? website.text
+                                                                      : "https://" + website.text)
+                }
+            }
+            Item { width: 1; height: 5 }
+            Text {
+                objectName: "company"
+                height: 18
+                verticalAlignment: Text.AlignVCenter
+                text: qsTr("Vesko Peripheral Systems Co., Ltd.")
+                color: "#084576"
+                font.family: "Arial"
+                font.pixelSize: 14
+            }
+        }
+
+        DialogButton {
+            objectName: "okButton"
+            anchors.right: parent.right
+            anchors.rightMargin: 15
+            anchors.bottom: parent.bottom
+            anchors.bottomMargin: 15
+            text: qsTr("OK")
+            onClicked: about.close()
+        }
+    }
+}

@@ -1,0 +1,83 @@
+import QtQuick 2.12
+
+// Notice with one button. Shows main.alert_dialog_info and follows it while
+// shown: {msg, showicon, icon (0 failure, else success), okfunc, closefunc,
+// title}.
+Item {
+    id: alert
+
+    readonly property var info: main.alert_dialog_info
+
+    // The dialog is hidden before the caller's function runs: a function that
+    // opens the next dialog in the same loader must not see it hidden again
+    // right after.
+    function finish(func) {
+        alert.parent.visible = false
+        if (typeof func === "function")
+            func()
+    }
+
+    anchors.fill: parent
+
+    MouseArea {
+        anchors.fill: parent
+        hoverEnabled: true
+        onWheel: wheel.accepted = true
+    }
+
+    Mask {}
+
+    DialogPanel {
+        id: panel
+        objectName: "panel"
+        z: 5
+        width: 380
+        height: 200
+        anchors.centerIn: parent
+        title: alert.info.title !== undefined && alert.info.title !== null ? alert.info.title : ""
+        onCloseClicked: alert.finish(alert.info.closefunc)
+
+        Item {
+            id: content
+            width: 380
+            height: 175
+
+            Image {
+                id: icon
+                objectName: "icon"
+                x: 25
+                y: 15
+                width: 45
+                height: 45
+                visible: !!alert.info.showicon
+                source: alert.info.icon === 0 ? "../Images/img-fail.png" : "../Images/img-successfully.png"
+            }
+
+            Text {
+                id: message
+                objectName: "message"
+                x: icon.visible ? icon.x + icon.width + 20 : 25
+                y: 15
+                width: icon.visible ? 250 : 330
+                height: 120
+                text: alert.info.msg !== undefined ? alert.info.msg : ""
+                color: "#084576"
+                font.family: "Arial"
+                font.pixelSize: 14
+                lineHeight: 1.4
+                wrapMode: Text.WrapAtWordBoundaryOrAnywhere
+                elide: Text.ElideRight
+            }
+        }
+
+        DialogButton {
+            objectName: "okButton"
+            anchors.right: parent.right
+            anchors.rightMargin: 15
+            anchors.bottom: parent.bottom
+            anchors.bottomMargin: 15
+            text: qsTr("OK")
+            onClicked: alert.finish(alert.info.okfunc)
+        }
+    }
+}

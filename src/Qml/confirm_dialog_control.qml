@@ -1,0 +1,86 @@
+import QtQuick 2.12
+
+// Question with two buttons. Shows main.comfirm_dialog_info and follows it
+// while shown: {msg, dobtn, cancelbtn, dofunc, cancelfunc, closefunc,
+// showicon, icon}. Callers put the affirmative action on either button.
+Item {
+    id: confirm
+
+    readonly property var info: main.comfirm_dialog_info
+
+    // Hidden first, so a function that opens the next dialog in the same
+    // loader keeps it shown.
+    function finish(func) {
+        confirm.parent.visible = false
+        if (typeof func === "function")
+            func()
+    }
+
+    anchors.fill: parent
+
+    MouseArea {
+        anchors.fill: parent
+        hoverEnabled: true
+        onWheel: wheel.accepted = true
+    }
+
+    Mask {}
+
+    DialogPanel {
+        id: panel
+        objectName: "panel"
+        z: 5
+        width: 380
+        height: 190
+        anchors.centerIn: parent
+        onCloseClicked: confirm.finish(confirm.info.closefunc)
+
+        Image {
+            id: icon
+            objectName: "icon"
+            x: 25
+            y: 15
+            width: 45
+            height: 45
+            visible: confirm.info.showicon === 1
+            source: "../Images/img-caveat.png"
+        }
+
+        Text {
+            id: message
+            objectName: "message"
+            x: icon.visible ? icon.x + icon.width + 20 : 25
+            y: icon.y
+            width: icon.visible ? 288 : 328
+            height: 110
+            text: confirm.info.msg !== undefined ? confirm.info.msg : ""
+            horizontalAlignment: Text.AlignHCenter
+            color: "#084576"
+            font.family: "Arial"
+            font.pixelSize: 14
+            lineHeight: 1.4
+            wrapMode: Text.WrapAtWordBoundaryOrAnywhere
+        }
+
+        DialogButton {
+            objectName: "doButton"
+            x: 25
+            anchors.bottom: parent.bottom
+            anchors.bottomMargin: 20
+            width: 150
+            text: confirm.info.dobtn !== undefined ? confirm.info.dobtn : ""
+            onClicked: confirm.finish(confirm.info.dofunc)
+        }
+
+        DialogButton {
+            objectName: "cancelButton"
+            anchors.right: parent.right
+            anchors.rightMargin: 25
+            anchors.bottom: parent.bottom
+            anchors.bottomMargin: 20
+            width: 150
+            text: confirm.info.cancelbtn !== undefined ? confirm.info.cancelbtn : ""
+            onClicked: confirm.finish(confirm.info.cancelfunc)
+        }
+    }
+}

@@ -1,0 +1,206 @@
+// Starts the real program (same wiring, same screens) and walks it through
+// the screens worth looking at: the home page and its template pages, the
+// About box, the notices and questions, the editor page with both menus and
+// the four settings dialogs.
+//
+// For every screen it prints one line "shot NAME WINDOW_ID" and waits for one
+// line on stdin before going on, so that a script can photograph the window
+// as the X server shows it. Answering "grab" makes the driver save the window
+// itself as OUTPUT_DIR/NAME.png instead.
+//
+//   screenshot_driver OUTPUT_DIR
+#include "startup.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTimer>
+#include <QVariant>
+#include <QtTest>
+
+#include <cstdio>
+#include <iostream>
+#include <string>
+
+namespace {
+
+QString g_outputDir;
+
+[[noreturn]] void fail(const QString &why)
+{
+    std::fprintf(stderr, "screenshot_driver: %s\n", qPrintable(why));
+    std::fflush(stderr);
+    std::exit(2);
+}
+
+QObject *find(QObject *root, const char *name)
+{
+    QObject *object = root->findChild<QObject *>(QLatin1String(name));
+    if (!object)
+        fail(QStringLiteral("no item %1").arg(QLatin1String(name)));
+    return object;
+}
+
+void call(QObject *object, const char *function, const QVariant &argument = QVariant())
+{
+    const bool ok = argument.isValid()
+            ? QMetaObject::invokeMethod(object, function, Q_ARG(QVariant, argument))
+            : QMetaObject::invokeMethod(object, function);
+    if (!ok)
+        fail(QStringLiteral("cannot call %1").arg(QLatin1String(function)));
+}
+
+void click(QQuickWindow *window, const char *name)
+{
+    auto *item = qobject_cast<QQuickItem *>(find(window, name));
+    if (!item)
+        fail(QStringLiteral("%1 is not an item").arg(QLatin1String(name)));
+    const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+}
+
+void hideDialog(QObject *root)
+{
+    find(root, "dialog_Qml")->setProperty("visible", false);
+}
+
+// Lets the window settle, then hands the picture to the caller's script.
+void shot(QQuickWindow *window, const char *name)
+{
+    QTest::qWait(400);
+    std::printf("shot %s 0x%llx\n", name, static_cast<unsigned long long>(window->winId()));
+    std::fflush(stdout);
+    std::string answer;
+    if (!std::getline(std::cin, answer))
+        fail(QStringLiteral("no answer for %1").arg(QLatin1String(name)));
+    if (answer == "grab") {
+        const QImage image = window->grabWindow();
+        const QString path = QDir(g_outputDir).filePath(QLatin1String(name) + QStringLiteral(".png"));
+        if (image.isNull() || !image.save(path))
+            fail(QStringLiteral("cannot save %1").arg(path));
+    }
+}
+
+void walk(QQmlApplicationEngine &engine)
+{
+    QObject *root = engine.rootObjects().value(0);
+    auto *window = qobject_cast<QQuickWindow *>(root);
+    if (!window || !root->property("template_page").isValid())
+        fail(QStringLiteral("the root screen is not the main window (is the screen at least 1440 x 900?)"));
+    if (!QTest::qWaitForWindowExposed(window))
+        fail(QStringLiteral("the main window was never shown"));
+    window->setPosition(0, 0);
+
+    // Start: the notice about mouse acceleration over the home page.
+    shot(window, "start-notice");
+    hideDialog(root);
+
+    // A few recent files, one of them picked, as after some use.
+    QObject *store = engine.rootContext()->contextProperty(QStringLiteral("regedit")).value<QObject *>();
+    if (!store)
+        fail(QStringLiteral("no settings object"));
+    const QString recent = QStringLiteral(
+        "{\"filelist\":[{\"path\":\"file:///home/user/Documents/OrrinKM/Office%20desk.km\"},"
+        "{\"path\":\"file:///home/user/Documents/OrrinKM/Trading%20floor%20-%20six%20screens.km\"},"
+        "{\"path\":\"file:///home/user/Documents/OrrinKM/Studio.km\"}]}");
+    QMetaObject::invokeMethod(store, "setRegedit", Q_ARG(QString, QStringLiteral("file-recent")),
+                              Q_ARG(QVariant, recent));
+    call(root, "loadFilelist");
+    auto *recentList = qobject_cast<QQuickItem *>(find(root, "recent_list"));
+    const QPointF secondRow = recentList->mapToScene(QPointF(40, 30));
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, secondRow.toPoint());
+    for (int page = 1; page <= 3; ++page) {
+        root->setProperty("template_page", page);
+        const QByteArray name = page == 1 ? QByteArray("home") : "template-page-" + QByteArray::number(page);
+        shot(window, name.constData());
+    }
+    root->setProperty("template_page", 1);
+
+    call(root, "show_About");
+    shot(window, "about");
+    hideDialog(root);
+
+    QVariantMap failure;
+    failure.insert(QStringLiteral("msg"), QStringLiteral("The file is invalid."));
+    failure.insert(QStringLiteral("showicon"), 1);
+    failure.insert(QStringLiteral("icon"), 0);
+    failure.insert(QStringLiteral("title"), QString());
+    call(root, "showAlert", failure);
+    shot(window, "alert-failure");
+    QVariantMap success = failure;
+    success.insert(QStringLiteral("msg"), QStringLiteral("Save successfully. \r\n/home/user/Documents/OrrinKM/desk.km"));
+    success.insert(QStringLiteral("icon"), 1);
+    call(root, "showAlert", success);
+    shot(window, "alert-success");
+    hideDialog(root);
+
+    call(root, "showExitWindow");
+    shot(window, "confirm-quit-home");
+    hideDialog(root);
+
+    QObject *dialog = find(root, "dialog_Qml");
+    for (int type = 0; type <= 1; ++type) {
+        root->setProperty("select_dialog_type", type);
+        dialog->setProperty("source", QString());
+        dialog->setProperty("source", QStringLiteral("qrc:/Qml/selectDialog.qml"));
+        dialog->setProperty("visible", true);
+        shot(window, type == 0 ? "select-number" : "select-resolution");
+        hideDialog(root);
+    }
+
+    // The editor page, with a file so that the file-name bar shows a name.
+    root->setProperty("filePath", QUrl(QStringLiteral("file:///home/user/Documents/OrrinKM/My%20desk.km")));
+    QVariantMap layout;
+    layout.insert(QStringLiteral("acceleration"), QStringLiteral("0"));
+    layout.insert(QStringLiteral("speed"), QStringLiteral("0"));
+    layout.insert(QStringLiteral("position"), QStringLiteral("4"));
+    layout.insert(QStringLiteral("monitorlist"), QVariantList());
+    root->setProperty("filedata", QVariantList{layout});
+    call(root, "gotoEditLayoutUI");
+    shot(window, "editor");
+    call(root, "showExitWindow");
+    shot(window, "confirm-quit-editor");
+    hideDialog(root);
+
+    click(window, "file_button");
+    shot(window, "menu-file");
+    click(window, "settings_button");
+    shot(window, "menu-settings");
+    click(window, "settings_button");
+
+    QObject *editor = find(root, "setQml")->property("item").value<QObject *>();
+    if (!editor)
+        fail(QStringLiteral("the editor page did not load"));
+    const char *settings[] = {"setting-acceleration", "setting-position", "setting-focus", "setting-keep-awake"};
+    root->setProperty("acceleration_flag", 1);
+    root->setProperty("mouse_speed", 6);
+    root->setProperty("switching_focus", 1);
+    for (int n = 0; n < 4; ++n) {
+        call(editor, "doMenuEvent", 5 + n);
+        shot(window, settings[n]);
+        hideDialog(root);
+    }
+
+    std::printf("done\n");
+    std::fflush(stdout);
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
+        return 1;
+    }
+    g_outputDir = QString::fromLocal8Bit(argv[1]);
+    // The program takes its last argument as a file to hand over; keep the
+    // output folder to ourselves.
+    int programArgc = 1;
+    return startup::run(programArgc, argv, walk);
+}
