@@ -1,4 +1,5 @@
 import QtQuick 2.12
+import QtQuick.Window 2.12
 
 // One page of templates on the home page: a grid of template pictures, the
 // hover picture under the mouse. Template "00" is the blank canvas and opens
@@ -24,8 +25,13 @@ Grid {
                 anchors.fill: parent
                 anchors.margins: 8
                 fillMode: Image.PreserveAspectFit
-                source: "../Images/template_" + model.tempNum
-                        + (hover.containsMouse ? "_hover.png" : ".png")
+                // The pictures are drawn at twice their size for sharp
+                // high-density screens: decode them only as large as shown,
+                // and only while their page is the one on screen.
+                sourceSize: Qt.size(width * Screen.devicePixelRatio, height * Screen.devicePixelRatio)
+                source: !page.visible ? ""
+                        : "../Images/template_" + model.tempNum
+                          + (hover.containsMouse ? "_hover.png" : ".png")
             }
 
             Text {
