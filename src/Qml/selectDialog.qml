@@ -67,6 +67,8 @@ Item {
             objectName: "numberExample"
             x: message.x
             y: message.y + message.height + 20
+            width: 160
+            height: 64
             visible: !selectDialog.askResolution
             source: "../Images/img-checknumber.png"
         }

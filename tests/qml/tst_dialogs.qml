@@ -230,7 +230,16 @@ MainWindowCase {
         compare(example.currentText, "Select Resolution")
         compare(example.width, 150)
         compare(findChild(select, "numberExample").visible, !data.resolution)
-        clickItem(findChild(select, "okButton"))
+        // The example sits inside the panel and clear of the OK button,
+        // whatever size its picture was drawn at.
+        var ok = findChild(select, "okButton")
+        var shown = data.resolution ? example : findChild(select, "numberExample")
+        var box = shown.mapToItem(panel, 0, 0, shown.width, shown.height)
+        var okBox = ok.mapToItem(panel, 0, 0, ok.width, ok.height)
+        verify(box.x >= 0 && box.y >= 0 && box.x + box.width <= panel.width
+               && box.y + box.height <= panel.height, JSON.stringify(box))
+        verify(box.x + box.width <= okBox.x || box.y + box.height <= okBox.y, "overlaps the OK button")
+        clickItem(ok)
         compare(child("dialog_Qml").visible, false)
         child("dialog_Qml").visible = true
         clickItem(findChild(select, "closeImage"))
