@@ -4,6 +4,7 @@ import QtQuick.Controls 1.4
 import QtQuick.Dialogs 1.3
 import Qt.Quick.OrrinData 1.0
 import "filepath.js" as FilePath
+import "templates.js" as Templates
 
 // The main window: title bar, home page (recent files, templates, language),
 // the layout editor page, footer, and the loaders every pop-up screen uses.
@@ -165,6 +166,17 @@ Window {
         load_templates.visible = false
         load_templates.source = ""
         template_pages.visible = true
+    }
+
+    // A template configuration as a new, unsaved layout: no file behind it,
+    // so the editor names it "Template". An unknown model id opens nothing.
+    function loadModel(model_id) {
+        var text = Templates.layoutText(model_id)
+        if (text === "")
+            return
+        main.filedata = JSON.parse(text)
+        main.filePath = ""
+        gotoEditLayoutUI()
     }
 
     function showExitWindow() {
