@@ -158,6 +158,9 @@ Window {
     function initConfig(data) {
         template_pages.visible = false
         main.template_data = data
+        // The screen reads template_data when it is made: one still loaded for
+        // another template must be made afresh.
+        load_templates.source = ""
         load_templates.source = "template_config.qml"
         load_templates.visible = true
     }
