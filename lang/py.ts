@@ -384,4 +384,27 @@
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>template_config</name>
+    <message>
+        <source>Template</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select Configuration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The system will apply the settings to all PC port.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>View other layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Build</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

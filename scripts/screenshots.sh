@@ -1,7 +1,8 @@
 #!/bin/bash
 # Photographs the program's screens on a virtual X screen: the home page, its
-# template pages, the About box, the notices and questions, the editor page
-# with both menus and every settings dialog.
+# template pages, the configurations of a template, the About box, the
+# notices and questions, the editor page with both menus and every settings
+# dialog.
 #   scripts/screenshots.sh [OUTPUT_DIR]      (default: screenshots/)
 # Builds first when needed. Runs in a throw-away home, so the pictures show a
 # first start and nothing touches your own settings.

@@ -4,6 +4,7 @@ import QtQuick.Controls 1.4
 import QtQuick.Dialogs 1.3
 import Qt.Quick.OrrinData 1.0
 import "filepath.js" as FilePath
+import "templates.js" as Templates
 
 // The main window: title bar, home page (recent files, templates, language),
 // the layout editor page, footer, and the loaders every pop-up screen uses.
@@ -157,6 +158,9 @@ Window {
     function initConfig(data) {
         template_pages.visible = false
         main.template_data = data
+        // The screen reads template_data when it is made: one still loaded for
+        // another template must be made afresh.
+        load_templates.source = ""
         load_templates.source = "template_config.qml"
         load_templates.visible = true
     }
@@ -165,6 +169,17 @@ Window {
         load_templates.visible = false
         load_templates.source = ""
         template_pages.visible = true
+    }
+
+    // A template configuration as a new, unsaved layout: no file behind it,
+    // so the editor names it "Template". An unknown model id opens nothing.
+    function loadModel(model_id) {
+        var text = Templates.layoutText(model_id)
+        if (text === "")
+            return
+        main.filedata = JSON.parse(text)
+        main.filePath = ""
+        gotoEditLayoutUI()
     }
 
     function showExitWindow() {

@@ -1,6 +1,6 @@
 // Starts the real program (same wiring, same screens) and walks it through
 // the screens worth looking at: the home page and its template pages, the
-// About box, the notices and questions, the editor page with both menus and
+// configurations of a template, the About box, the notices and questions, the editor page with both menus and
 // the four settings dialogs.
 //
 // For every screen it prints one line "shot NAME WINDOW_ID" and waits for one
@@ -119,6 +119,20 @@ void walk(QQmlApplicationEngine &engine)
         shot(window, name.constData());
     }
     root->setProperty("template_page", 1);
+
+    // The configurations of a template: the most tiles with another than the
+    // first one picked, the wide tiles of template 20, and a template that
+    // carries the note about all PC ports.
+    call(root, "initConfig", QStringLiteral("11-06"));
+    click(window, "config_tile_03");
+    shot(window, "template-config");
+    // Off the tiles, so that no tile under the mouse looks chosen.
+    QTest::mouseMove(window, QPoint(900, 560));
+    call(root, "initConfig", QStringLiteral("20-02"));
+    shot(window, "template-config-wide");
+    call(root, "initConfig", QStringLiteral("15-04"));
+    shot(window, "template-config-notice");
+    call(root, "closeConfig");
 
     call(root, "show_About");
     shot(window, "about");

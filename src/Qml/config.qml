@@ -1,0 +1,56 @@
+import QtQuick 2.12
+import QtQuick.Window 2.12
+
+// One configuration of a template on the template configuration screen: its
+// picture, drawn in the highlighted variant while selected or under the
+// mouse. Exactly one tile of the screen is selected; the screen tells every
+// tile which one through its otherSelect signal.
+Item {
+    id: config
+
+    property string index: ""
+    property string count: ""
+    property bool isSelect: false
+
+    signal selectChanged(string data)
+
+    // Another tile was chosen: step back unless the choice is this tile.
+    function unselect(sel_config) {
+        var parts = String(sel_config).split("-")
+        if (parts[parts.length - 1] !== config.count)
+            config.isSelect = false
+    }
+
+    objectName: "config_tile_" + count
+    // Template 20 is a single row of eight screens: twice as wide a picture.
+    width: index === "20" ? 300 : 150
+    height: 120
+
+    Component.onCompleted: {
+        select_config.otherSelect.connect(config.unselect)
+        if (config.count === "01")
+            select_config.getCofIndex(config.index + "-" + config.count)
+    }
+
+    Image {
+        id: picture
+        objectName: "picture"
+        anchors.fill: parent
+        // The pictures are drawn at twice their size: decode them as shown.
+        sourceSize: Qt.size(width * Screen.devicePixelRatio, height * Screen.devicePixelRatio)
+        source: "../Images/config_" + config.index + "_" + config.count
+                + (config.isSelect || area.containsMouse ? "_hover.png" : ".png")
+    }
+
+    MouseArea {
+        id: area
+        anchors.fill: parent
+        hoverEnabled: true
+        cursorShape: Qt.PointingHandCursor
+        onPressed: {
+            if (!config.isSelect)
+                config.isSelect = true
+            config.selectChanged(config.index + "-" + config.count)
+        }
+    }
+}
