@@ -139,19 +139,16 @@ Window {
         recent_list.currentIndex = -1
     }
 
+    // The home page's template pages, from the same table that builds the
+    // layouts and draws the pictures.
     function initTemplate() {
-        var pages = [
-            [["00", "00"], ["01", "01"], ["02", "01"], ["03", "01"], ["04", "01"],
-             ["05", "01"], ["06", "01"], ["07", "04"], ["08", "04"], ["09", "04"]],
-            [["19", "03"], ["10", "04"], ["11", "06"], ["20", "02"], ["12", "04"],
-             ["14", "05"], ["13", "01"]],
-            [["15", "04"], ["16", "04"], ["17", "04"], ["18", "03"]]
-        ]
+        var pages = Templates.load().pages
         var models = [tempModel_page1, tempModel_page2, tempModel_page3]
-        for (var p = 0; p < pages.length; ++p) {
+        for (var p = 0; p < models.length; ++p) {
             models[p].clear()
-            for (var i = 0; i < pages[p].length; ++i)
-                models[p].append({ tempNum: pages[p][i][0], configCount: pages[p][i][1] })
+            var page = pages[p] || []
+            for (var i = 0; i < page.length; ++i)
+                models[p].append({ tempNum: page[i].tempNum, configCount: page[i].configCount })
         }
     }
 
