@@ -97,20 +97,35 @@ const char *VersionError(int version)
     return version == 1 ? "cannot be read or is too short to be a protected file" : nullptr;
 }
 
+// Output goes to a staging file beside `out` that takes its place only when
+// complete, so a failed run never costs a file the user already had there.
+std::string StagingName(const char *out)
+{
+    return std::string(out) + ".part";
+}
+
+int Finish(const std::string &staging, const char *out)
+{
+    if (std::rename(staging.c_str(), out) != 0) {
+        const std::string reason = std::strerror(errno);
+        std::remove(staging.c_str());
+        return Fail(std::string("cannot write ") + out + ": " + reason);
+    }
+    return 0;
+}
+
 int Protect(const char *in, const char *out)
 {
     int status = 0;
+    const std::string staging = StagingName(out);
     Path16 source, target;
-    if (!ArgPath(in, source, status) || !ArgPath(out, target, status))
+    if (!ArgPath(in, source, status) || !ArgPath(staging.c_str(), target, status))
         return status;
     if (EncryptByFilePath(source.c_str(), target.c_str()) != 0) {
-        const std::string name(out);
-        if (name.size() >= 4 && name.compare(name.size() - 4, 4, ".tmp") == 0)
-            return Fail(std::string("cannot protect into ") + out
-                        + ": names ending in .tmp are taken by the scratch file");
+        std::remove(staging.c_str());
         return Fail(std::string("cannot protect ") + in + " into " + out);
     }
-    return 0;
+    return Finish(staging, out);
 }
 
 // Decrypts into target; on failure the partial target is removed.
@@ -132,10 +147,12 @@ int UnprotectTo(const char *in, const Path16 &source, const Path16 &target, cons
 int Unprotect(const char *in, const char *out)
 {
     int status = 0;
+    const std::string staging = StagingName(out);
     Path16 source, target;
-    if (!ArgPath(in, source, status) || !ArgPath(out, target, status))
+    if (!ArgPath(in, source, status) || !ArgPath(staging.c_str(), target, status))
         return status;
-    return UnprotectTo(in, source, target, out);
+    status = UnprotectTo(in, source, target, staging);
+    return status != 0 ? status : Finish(staging, out);
 }
 
 int Version(const char *file)
