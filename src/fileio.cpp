@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QTextStream>
 
 namespace {
@@ -64,11 +65,20 @@ void fileIo::write()
 {
     if (m_source.isEmpty())
         return;
-    QFile file(preparedLocalPath(m_source));
+    // All or nothing: a write cut short (a full disk) must not leave half a
+    // layout behind, or the next step would protect it and save it over the
+    // user's file. The old content stays until the new one is complete.
+    QSaveFile file(preparedLocalPath(m_source));
     if (!file.open(QIODevice::WriteOnly))
         return;
     QTextStream stream(&file);
     stream.setCodec("UTF-8");
     stream.setGenerateByteOrderMark(false);
     stream << m_text;
+    stream.flush();
+    if (stream.status() != QTextStream::Ok) {
+        file.cancelWriting();
+        return;
+    }
+    file.commit();
 }

@@ -4,6 +4,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
 class tst_FileIo : public QObject
 {
     Q_OBJECT
@@ -17,6 +20,7 @@ private slots:
     void roundTrip_data();
     void roundTrip();
     void emptySourceIsNoOp();
+    void writeCutShortKeepsOldContent();
 
 private:
     QUrl urlOf(const QString &name) const { return QUrl::fromLocalFile(m_dir->filePath(name)); }
@@ -137,6 +141,31 @@ void tst_FileIo::emptySourceIsNoOp()
     io.write();
     QCOMPARE(changed.count(), 0);
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), 0);
+}
+
+// A file size limit makes every write past it fail, like a full disk.
+void tst_FileIo::writeCutShortKeepsOldContent()
+{
+    const QString path = m_dir->filePath(QStringLiteral("km.temp"));
+    put(path, "old layout");
+    fileIo io;
+    io.setSource(QUrl::fromLocalFile(path));
+    io.setText(QString(64 * 1024, QLatin1Char('x')));
+
+    rlimit saved{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4096;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    io.write();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    signal(SIGXFSZ, oldHandler);
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("old layout"));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"km.temp"});
 }
 
 QTEST_GUILESS_MAIN(tst_FileIo)
