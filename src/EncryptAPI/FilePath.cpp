@@ -186,12 +186,18 @@ File::~File()
         std::fclose(m_fp);
 }
 
-bool File::open(const PathStr &path, const char *mode)
+// Drops a file still held before another is opened.
+void File::release()
 {
     if (m_fp) {
         std::fclose(m_fp);
         m_fp = nullptr;
     }
+}
+
+bool File::open(const PathStr &path, const char *mode)
+{
+    release();
     Native native;
     if (!ToNative(path, native))
         return false;
@@ -224,10 +230,7 @@ bool File::createPrivate(const PathStr &path)
 #if defined(_WIN32)
     return open(path, "wb");
 #else
-    if (m_fp) {
-        std::fclose(m_fp);
-        m_fp = nullptr;
-    }
+    release();
     Native native;
     if (!ToNative(path, native))
         return false;

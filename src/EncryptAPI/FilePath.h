@@ -58,6 +58,7 @@ public:
     bool seek(int64_t offset);
 
 private:
+    void release();
     FILE *m_fp = nullptr;
 };
 
