@@ -1,0 +1,52 @@
+pragma Singleton
+import QtQuick 2.12
+
+// The one place for the screens' colours, fonts and recurring sizes.
+// Screens say `color: Theme.brand` or `font.pixelSize: Theme.textSize`
+// instead of writing the values out, so a colour is changed here once.
+QtObject {
+    // Brand blue of texts, buttons, panel borders and dialog title bars.
+    readonly property color brand: "#084576"
+    // The title bar's and drop-downs' shade of the brand blue.
+    readonly property color titleBar: "#084476"
+    // Hover and highlight blue (buttons, current recent file, tiles).
+    readonly property color highlight: "#449ABE"
+    // Page and dialog content background.
+    readonly property color panel: "#F1F1F1"
+    // File-name bar of the editor.
+    readonly property color fileBar: "#E1DFDF"
+    // Thin separator lines.
+    readonly property color divider: "#D5D5D5"
+    // Disabled borders and greyed-out entries.
+    readonly property color disabled: "#CBCBCB"
+    // Disabled control fill.
+    readonly property color disabledFill: "#E6E6E6"
+    // Secondary texts and disabled marks.
+    readonly property color muted: "#9B9B9B"
+    // Tool tip.
+    readonly property color tipBackground: "#FFFFE1"
+    readonly property color tipText: "#333333"
+    // Links (About).
+    readonly property color link: "#35BAEC"
+    // Positive mark (chosen mouse position).
+    readonly property color positive: "#84C02F"
+    readonly property color white: "#ffffff"
+
+    // Layout grid.
+    readonly property color cellEmpty: "#ffffff"
+    readonly property color cellMonitor: "#4A90E2"
+    readonly property color addMarker: "#f1f1f1"
+    readonly property color borderSelected: "#ff9900"
+    readonly property color borderMissing: "#ff0000"
+    // Port indicators: lit fill/border and dot; unlit uses `disabled`.
+    readonly property color portLit: "#F89B0A"
+    readonly property color portLitDot: "#AEC452"
+
+    readonly property string fontFamily: "Arial"
+    // Recurring text sizes in pixels.
+    readonly property int smallSize: 12
+    readonly property int textSize: 14
+    readonly property int titleSize: 16
+    readonly property int headingSize: 18
+    readonly property int footerSize: 11
+}
