@@ -10,14 +10,14 @@ TestCase {
     name: "Layout"
 
     // A monitor of the editor: [row, col, port, number, width, height].
-    function mon(spec) {
-        return { gridindex: (spec[0] - 1) * 16 + (spec[1] - 1), row: spec[0], col: spec[1],
-                 portnum: spec[2], monitornum: (spec[3] < 10 ? "0" : "") + spec[3],
-                 width: spec.length > 4 ? spec[4] : 1920, height: spec.length > 5 ? spec[5] : 1080 }
+    function mon(m) {
+        return { gridindex: (m[0] - 1) * 16 + (m[1] - 1), row: m[0], col: m[1],
+                 portnum: m[2], monitornum: (m[3] < 10 ? "0" : "") + m[3],
+                 width: m.length > 4 ? m[4] : 1920, height: m.length > 5 ? m[5] : 1080 }
     }
 
-    function mons(specs) {
-        return specs.map(mon)
+    function mons(list) {
+        return list.map(mon)
     }
 
     // A layout file text around monitor members written out as given.
