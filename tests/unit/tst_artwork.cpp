@@ -255,7 +255,7 @@ private slots:
     {
         QVERIFY(m_work.isValid());
         const QByteArray edited = editedTable();
-        QVERIFY(!edited.isEmpty());
+        QVERIFY2(!edited.isEmpty(), "the table no longer has the entries the edits change, or has their new values");
         QVERIFY(writeFile(m_work.filePath(QStringLiteral("edited.json")), edited));
 
         QDir(m_work.path()).mkpath(QStringLiteral("serif"));
