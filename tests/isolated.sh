@@ -13,8 +13,19 @@ export XDG_CACHE_HOME="$root/cache"
 export XDG_STATE_HOME="$root/state"
 export XDG_RUNTIME_DIR="$root/runtime"
 export TMPDIR="$root/tmp"
-export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
-export QT_QUICK_BACKEND="${QT_QUICK_BACKEND:-software}"
+# System-wide settings under /etc/xdg (Qt's logging rules, settings fallbacks)
+# are the machine's, not the test's.
+mkdir -p "$root/xdg"
+export XDG_CONFIG_DIRS="$root/xdg"
+# Qt settings of the desktop session would change what the tests see: another
+# platform plugin with no display to use, scaled screens and fonts, another
+# style, debug messages filtered out or reformatted.
+unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR QT_ENABLE_HIGHDPI_SCALING \
+      QT_SCALE_FACTOR_ROUNDING_POLICY QT_DEVICE_PIXEL_RATIO QT_FONT_DPI QT_USE_PHYSICAL_DPI \
+      QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_QUICK_CONTROLS_STYLE QT_QUICK_CONTROLS_1_STYLE \
+      QT_LOGGING_RULES QT_LOGGING_CONF QT_MESSAGE_PATTERN
+export QT_QPA_PLATFORM=offscreen
+export QT_QUICK_BACKEND=software
 export QML_DISK_CACHE_PATH="$root/cache/qml"
 export SEAMRUN_TEST_ROOT="$root"
 # Where the emulated switch (when preloaded) writes its log.

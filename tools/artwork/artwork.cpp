@@ -7,13 +7,14 @@
 // never show an arrangement the layout does not have.
 //
 // Most pictures are drawn at twice the size the screens show them, so they
-// stay sharp when scaled. Text uses DejaVu Sans only, which the set-up
-// installs, so the output is the same on every machine of the project.
+// stay sharp when scaled. Text uses DejaVu Sans only, loaded from the font
+// files the set-up installs (fonts-dejavu-core) rather than found by name, so
+// the output does not depend on which other fonts a machine has.
 #include <QColor>
 #include <QDir>
 #include <QFile>
 #include <QFont>
-#include <QFontInfo>
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
@@ -25,6 +26,7 @@
 #include <QPainterPath>
 #include <QProcess>
 #include <QRadialGradient>
+#include <QRawFont>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -38,6 +40,10 @@
 
 #ifndef SEAMRUN_TEMPLATES_JSON
 #define SEAMRUN_TEMPLATES_JSON "data/templates.json"
+#endif
+// Where Debian's fonts-dejavu-core puts the faces the pictures are set in.
+#ifndef SEAMRUN_ARTWORK_FONT_DIR
+#define SEAMRUN_ARTWORK_FONT_DIR "/usr/share/fonts/truetype/dejavu"
 #endif
 
 namespace {
@@ -54,6 +60,8 @@ const QColor kTint(0xE8, 0xF3, 0xFA);    // background of a hovered card
 const QColor kMuted(0xC9, 0xD3, 0xDC);   // disabled controls
 
 const QString kFamily = QStringLiteral("DejaVu Sans");
+// The regular and the bold face of kFamily, the only two the pictures use.
+const char *const kFaceFiles[2] = {"DejaVuSans.ttf", "DejaVuSans-Bold.ttf"};
 
 // One colour per port. Ports 1-4 (P1-P4) and 5-8 (S1-S4) sit side by side in
 // the larger configurations, so all eight must be told apart at a glance.
@@ -198,9 +206,37 @@ QFont uiFont(qreal pixelSize, bool bold)
     QFont font(kFamily);
     font.setPixelSize(std::max(1, int(std::floor(pixelSize))));
     font.setBold(bold);
+    // A condensed face of the same family (fonts-dejavu-extra) would match a
+    // font of any width equally well.
+    font.setStretch(QFont::Unstretched);
     // Hinting depends on the machine's settings; unhinted outlines do not.
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
+}
+
+// Registers the two faces from their files. A face registered by the
+// application takes the place of an installed face of the same family and
+// style, so the files decide, not fontconfig. Checks that the painter really
+// gets these files: another face would change every picture with text.
+bool loadFaces(QString *error)
+{
+    for (int i = 0; i < 2; ++i) {
+        const QString path = QStringLiteral(SEAMRUN_ARTWORK_FONT_DIR "/") + QLatin1String(kFaceFiles[i]);
+        const int id = QFontDatabase::addApplicationFont(path);
+        if (id < 0 || !QFontDatabase::applicationFontFamilies(id).contains(kFamily)) {
+            *error = QStringLiteral("cannot load the font %1 (Debian: fonts-dejavu-core)").arg(path);
+            return false;
+        }
+        const QRawFont file(path, 32, QFont::PreferNoHinting);
+        const QRawFont used = QRawFont::fromFont(uiFont(32, i == 1));
+        if (!file.isValid() || file.fontTable("head").isEmpty()
+            || used.fontTable("head") != file.fontTable("head")) {
+            *error = QStringLiteral("text would be drawn in %1 %2 instead of %3")
+                         .arg(used.familyName(), used.styleName(), path);
+            return false;
+        }
+    }
+    return true;
 }
 
 // The largest font (up to `limit` pixels) in which `text` fits into `box`.
@@ -1175,9 +1211,8 @@ int main(int argc, char *argv[])
         err << error << "\n";
         return 1;
     }
-    // Any substitute font would change every picture with text in it.
-    if (QFontInfo(QFont(kFamily)).family() != kFamily) {
-        err << "font \"" << kFamily << "\" is not installed (Debian: fonts-dejavu-core)\n";
+    if (!loadFaces(&error)) {
+        err << error << "\n";
         return 1;
     }
     QDir out(QString::fromLocal8Bit(argv[1]));
