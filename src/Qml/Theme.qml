@@ -38,6 +38,8 @@ QtObject {
     readonly property color addMarker: "#f1f1f1"
     readonly property color borderSelected: "#ff9900"
     readonly property color borderMissing: "#ff0000"
+    // Thin lines between empty cells.
+    readonly property color gridLine: "#E3E7EC"
     // Port indicators: lit fill/border and dot; unlit uses `disabled`.
     readonly property color portLit: "#F89B0A"
     readonly property color portLitDot: "#AEC452"

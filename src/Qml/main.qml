@@ -5,6 +5,7 @@ import QtQuick.Dialogs 1.3
 import Qt.Quick.OrrinData 1.0
 import "filepath.js" as FilePath
 import "templates.js" as Templates
+import "layout.js" as Layout
 
 // The main window: title bar, home page (recent files, templates, language),
 // the layout editor page, footer, and the loaders every pop-up screen uses.
@@ -66,28 +67,19 @@ Window {
         dialog_Qml.visible = true
     }
 
+    // Opens a layout file into the editor. A file the editor could only apply
+    // half-way (see Layout.parseLayout) is refused like an unreadable one, and
+    // the layout on screen stays as it was.
     function loadFile(path) {
         var target = FilePath.localPath(path)
-        var result = ""
+        var result = null
         if (encrypt.decrypt_file(target)) {
             io.source = encrypt.get_userappdata_path()
             io.read()
             encrypt.delete_tempfile()
-            try {
-                result = JSON.parse(io.text)
-                var monitors = result[0].monitorlist
-                for (var i = 0; i < monitors.length; ++i) {
-                    if (monitors[i].monitornum === undefined) {
-                        result = ""
-                        break
-                    }
-                }
-            } catch (e) {
-                // A text that parses but does not fit is still handed on: the
-                // editor applies what it can.
-            }
+            result = Layout.parseLayout(io.text)
         }
-        if (result === "") {
+        if (result === null) {
             showAlert({ msg: qsTr("The file is invalid."), showicon: 1, icon: 0,
                         okfunc: null, closefunc: null, title: "" })
             return

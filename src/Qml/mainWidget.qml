@@ -1,22 +1,71 @@
 import QtQuick 2.12
 import QtQuick.Controls 1.4
+import QtQuick.Controls.Styles 1.4
 import QtQuick.Dialogs 1.3
+import "."
 import "filepath.js" as FilePath
 import "layout.js" as Layout
 
 // The layout editor page: top row (logo, home, "File" and "Settings" menus),
-// the file-name bar with its path tip, the grid area and the side panel with
-// the save buttons. Created once by the main window, then reset for every
-// layout it is given through main.filedata.
+// the file-name bar with its path tip, the 16 x 16 grid of cells and the side
+// panel (zoom, orientation, resolution, port status, save buttons). Created
+// once by the main window, then reset for every layout it is given through
+// main.filedata. The rules (numbering, checks, the file text) live in
+// layout.js; this page keeps the models and the screen in step with them.
 Item {
     id: mainlist
 
-    // Monitors placed on the grid; the questions before leaving, starting anew
-    // or loading only matter when there is something to lose.
+    // Fixed values.
+    readonly property int matrix_Row: 16
+    readonly property int matrix_Column: 16
+    readonly property int gridview_cell_w: 155
+    readonly property int gridview_cell_h: 155
+    readonly property int monitor_w: 153
+    readonly property int monitor_h: 153
+    readonly property int extendedNum: 16
+    readonly property int device_ports: 4
+    readonly property int maxPort: main.phase === "R0" ? 4 : 8
+    readonly property int baseScale: 100
+    readonly property int maxScale: 150
+
+    // Editor state.
     property int curmonitornum: 0
+    property int m_index: -1
+    property string s_orientation: "h"
+    property string resolutionJson: ""
+    property real mouse_x: 0
+    property real mouse_y: 0
+    // Scratch lists of the checks (kept for callers that read them).
+    property var monitorGroup: []
+    property var monitorX: []
+    property var monitorY: []
+    property var monitorWidth: []
+    property var monitorHeight: []
+
+    // The models, as properties so that the upload flow and tests reach them
+    // through the page: the 256 cells in row order, the placed monitors
+    // {gridindex, portnum, enable, monitornum} in placing order, the monitors
+    // of one port by number, the port choices {port, enable, portname}, the
+    // placed cells {id} in grid order after checkDataValid, and the
+    // resolution choices {resolution, arrange}.
+    property ListModel gridModel: ListModel {}
+    property ListModel allmonModel: ListModel {}
+    property ListModel curmonModel: ListModel {}
+    property ListModel portModel: ListModel {}
+    property ListModel monitor_list: ListModel {}
+    property ListModel resModel: ListModel {}
+
     // Text of the file-name bar.
     property string fileTitle: ""
-    readonly property int device_ports: 4
+    // Which menu the menu loader holds ("menu.qml" or "mouse_menu.qml").
+    property string menuFile: ""
+    // Port whose indicator is lit; 0 for none.
+    property int litPort: 0
+    // Zoom value, 1 .. maxScale; the slider and the spin box both follow it.
+    property int zoomValue: baseScale
+    readonly property real gridScale: 0.597 + 0.403 * zoomValue / 100
+
+    // ------------------------------------------------------------ menus
 
     function closeMenuBar() {
         menu_bar.visible = false
@@ -25,11 +74,13 @@ Item {
     // One loader holds either menu. A second click on the same button closes
     // it; a click on the other button shows the other menu at once.
     function toggleMenu(button, file, menuWidth) {
-        var shown = menu_bar.visible && menu_bar.source.toString().indexOf(file) >= 0
-        if (shown) {
+        if (menu_bar.visible && menuFile === file) {
             closeMenuBar()
             return
         }
+        hiddenPortlistDialog()
+        hiddenDelDialog()
+        menuFile = file
         menu_bar.source = ""
         menu_bar.source = file
         menu_bar.width = menuWidth
@@ -70,6 +121,17 @@ Item {
         dialog_Qml.visible = true
     }
 
+    function hiddenPortlistDialog() {
+        port_list.visible = false
+        monitor_listview.visible = false
+    }
+
+    function hiddenDelDialog() {
+        del_dialog.visible = false
+    }
+
+    // ------------------------------------------------------- file commands
+
     function hasUnsavedMonitors() {
         return main.is_saved === 0 && curmonitornum > 0
     }
@@ -84,6 +146,8 @@ Item {
                 showicon: 0, icon: 0
             })
         } else {
+            hiddenPortlistDialog()
+            hiddenDelDialog()
             main.goHome()
         }
     }
@@ -101,12 +165,12 @@ Item {
         }
     }
 
-    // A new, empty layout. The grid empties its cells and monitor lists here.
+    // A new, empty layout.
     function newP() {
-        curmonitornum = 0
+        clearGrid()
         main.filePath = ""
         main.filedata = ""
-        if (regedit.readRegedit("showTutorial") !== "0") {
+        if (tutorialWanted()) {
             dialog_Qml.source = ""
             dialog_Qml.source = "edit_page_tutorial.qml"
             dialog_Qml.visible = true
@@ -127,30 +191,47 @@ Item {
         }
     }
 
-    function openLoadDialog() {
+    function dialogFolder() {
         var current = main.filePath.toString()
-        load_file_Dialog.folder = current !== "" ? FilePath.folderUrl(current)
-                                                : encrypt.get_userdocument_path()
+        return current !== "" ? FilePath.folderUrl(current) : encrypt.get_userdocument_path()
+    }
+
+    function openLoadDialog() {
+        load_file_Dialog.folder = dialogFolder()
         load_file_Dialog.open()
     }
 
-    // Saving needs a layout that passes the checks. With nothing placed there
-    // is nothing to save; the checks of the placed monitors, the save
-    // question and the save dialog belong with the grid.
+    // Saving needs a layout that passes the checks. "Save to local" (mode 1)
+    // asks whether to save over the current file or under a new name; the
+    // menu's "Save as" (mode 0) asks for the name at once.
     function saveFileDialog(mode) {
         if (!checkDataValid(0))
             return
+        if (!checkRule())
+            return
+        if (mode === 1) {
+            main.showConfirm({
+                msg: qsTr("Save Profle"),
+                dobtn: qsTr("Save as"), cancelbtn: qsTr("Save"),
+                dofunc: select_file, cancelfunc: saveToCurrentFile, closefunc: null,
+                showicon: 0, icon: 0
+            })
+        } else {
+            select_file()
+        }
     }
 
-    function checkDataValid(saveMode) {
-        if (curmonitornum === 0) {
-            main.showAlert({
-                msg: saveMode === 0 ? qsTr("No data to be saved.") : qsTr("No data to be upload."),
-                showicon: 1, icon: 0, okfunc: null, closefunc: null, title: ""
-            })
-            return false
-        }
-        return true
+    function saveToCurrentFile() {
+        var current = main.filePath.toString()
+        if (current !== "")
+            saveTolocal(current)
+        else
+            select_file()
+    }
+
+    function select_file() {
+        save_file_Dialog.folder = dialogFolder()
+        save_file_Dialog.open()
     }
 
     // ------------------------------------------------------- Save to device
@@ -309,33 +390,213 @@ Item {
         return Layout.sortNumber(a, b)
     }
 
-    // A value of the layout data as a number, or `fallback` when it is missing
-    // or not a number.
-    function numberOr(value, fallback) {
-        if (value === undefined || value === null || value === "")
-            return fallback
-        var n = Number(value)
-        return isNaN(n) ? fallback : n
+    // The recent-file list: `path` first, no path twice, at most ten.
+    function updateFilelist(path) {
+        var list = null
+        try {
+            var parsed = JSON.parse(regedit.readRegedit("file-recent"))
+            if (parsed !== null && typeof parsed === "object" && Array.isArray(parsed.filelist))
+                list = parsed.filelist
+        } catch (e) {
+            list = null
+        }
+        if (list === null) {
+            list = []
+        } else {
+            var found = -1
+            for (var i = 0; i < list.length; ++i) {
+                if (list[i] !== null && typeof list[i] === "object" && list[i].path === path) {
+                    found = i
+                    break
+                }
+            }
+            if (found >= 0)
+                list.splice(found, 1)
+            // A hand-edited list may hold more than ten; it shrinks to ten.
+            while (list.length >= 10)
+                list.pop()
+        }
+        list.unshift({ path: path })
+        regedit.setRegedit("file-recent", JSON.stringify({ filelist: list }))
     }
 
-    // Applies main.filedata: the mouse settings and the file-name bar; the
-    // grid places the monitors of its monitor list.
+    // -------------------------------------------------------- the layout
+
+    function getProtName(p_num) {
+        return Layout.portName(p_num)
+    }
+
+    // allmonModel as plain values, for the rules.
+    function monitorEntries() {
+        var entries = []
+        for (var i = 0; i < allmonModel.count; ++i) {
+            var e = allmonModel.get(i)
+            entries.push({ gridindex: e.gridindex, portnum: e.portnum, monitornum: e.monitornum })
+        }
+        return entries
+    }
+
+    function getnousedmon(portnum) {
+        return Layout.nextMonitorNumber(monitorEntries(), portnum)
+    }
+
+    // Every placed monitor as the rules see it, in grid order.
+    function placedMonitors() {
+        var monitors = []
+        for (var i = 0; i < allmonModel.count; ++i) {
+            var index = allmonModel.get(i).gridindex
+            var c = gridModel.get(index)
+            monitors.push({ gridindex: index, row: c.row, col: c.col, portnum: c.portnum,
+                            monitornum: c.monitornum, width: c.width, height: c.height })
+        }
+        monitors.sort(function (a, b) { return a.gridindex - b.gridindex })
+        return monitors
+    }
+
+    function mouseSettings() {
+        return { acceleration_flag: main.acceleration_flag, mouse_speed: main.mouse_speed,
+                 mouse_position: main.mouse_position, switching_focus: main.switching_focus,
+                 duration_time: main.duration_time, keep_awake: main.keep_awake }
+    }
+
+    function allmonIndexOf(gridindex) {
+        for (var i = 0; i < allmonModel.count; ++i)
+            if (allmonModel.get(i).gridindex === gridindex)
+                return i
+        return -1
+    }
+
+    function setPortEnable(port, enable) {
+        if (port >= 0 && port < portModel.count)
+            portModel.setProperty(port, "enable", enable)
+    }
+
+    // A port's choice is offered while it holds fewer than 16 monitors.
+    function updatePortChoices() {
+        var counts = []
+        for (var p = 0; p < portModel.count; ++p)
+            counts.push(0)
+        for (var i = 0; i < allmonModel.count; ++i) {
+            var port = allmonModel.get(i).portnum
+            if (port >= 0 && port < counts.length)
+                counts[port] += 1
+        }
+        for (p = 0; p < portModel.count; ++p)
+            portModel.setProperty(p, "enable", counts[p] < extendedNum)
+    }
+
+    function gridCell(r, c) {
+        return {
+            id: (r - 1) * matrix_Column + (c - 1), row: r, col: c, width: 0, height: 0,
+            orientation: s_orientation, portnum: 0, display: false, showborder: false,
+            bgcolor: false, showadd: false, bordercolor: 1, enable: true,
+            relative_row: r, relative_col: c, main_relative_row: 0, main_relative_col: 0,
+            portname: "--", monitornum: "00", showmonlist: true
+        }
+    }
+
+    function setDefaultData() {
+        portModel.clear()
+        for (var p = 0; p <= maxPort; ++p)
+            portModel.append({ port: String(p), enable: true, portname: getProtName(p) })
+        var cells = []
+        for (var r = 1; r <= matrix_Row; ++r)
+            for (var c = 1; c <= matrix_Column; ++c)
+                cells.push(gridCell(r, c))
+        gridModel.clear()
+        // One insertion for the whole grid: the cells are made in one go.
+        gridModel.append(cells)
+        curmonModel.clear()
+        allmonModel.clear()
+    }
+
+    // Every cell empty again, the monitor lists emptied and every port on
+    // offer: the state "New" and a reload start from.
+    function clearGrid() {
+        hiddenPortlistDialog()
+        hiddenDelDialog()
+        for (var i = 0; i < allmonModel.count; ++i)
+            clearCell(allmonModel.get(i).gridindex)
+        if (m_index >= 0)
+            clearCell(m_index)
+        curmonModel.clear()
+        allmonModel.clear()
+        updatePortChoices()
+        curmonitornum = 0
+        m_index = -1
+        setPortColor(0)
+    }
+
+    function clearCell(index) {
+        var cell = gridModel.get(index)
+        cell.portnum = 0
+        cell.display = false
+        cell.showborder = false
+        cell.bgcolor = false
+        cell.showadd = false
+        cell.bordercolor = 1
+        cell.monitornum = "00"
+        cell.portname = "--"
+        cell.showmonlist = true
+        cell.enable = true
+    }
+
+    function tutorialWanted() {
+        return regedit.readRegedit("showTutorial") !== "0"
+    }
+
+    // Applies main.filedata: the mouse settings, the monitors, the file-name
+    // bar; an empty filedata is a blank layout.
     function initAllUI() {
         curmonitornum = 0
+        setPortColor(0)
+        s_orientation = "h"
+        initResolutionList("h")
+        var first = -1
         if (main.filedata !== "") {
             try {
-                var d = main.filedata[0]
-                main.mouse_speed = Number(d.speed)
-                main.acceleration_flag = Number(d.acceleration)
-                main.mouse_position = Number(d.position)
-                main.switching_focus = numberOr(d.switching_focus, 0)
-                main.duration_time = numberOr(d.duration_time, 1)
-                main.keep_awake = numberOr(d.keep_awake, 0)
+                var layout = main.filedata
+                var mouse = Layout.mouseFromLayout(layout)
+                main.mouse_speed = mouse.mouse_speed
+                main.acceleration_flag = mouse.acceleration_flag
+                main.mouse_position = mouse.mouse_position
+                main.switching_focus = mouse.switching_focus
+                main.duration_time = mouse.duration_time
+                main.keep_awake = mouse.keep_awake
+                var monitors = Layout.monitorsFromLayout(layout)
+                for (var i = 0; i < monitors.length; ++i) {
+                    var m = monitors[i]
+                    var cell = gridModel.get(m.gridindex)
+                    cell.row = m.row
+                    cell.col = m.col
+                    cell.portnum = m.portnum
+                    cell.width = m.width
+                    cell.height = m.height
+                    cell.display = true
+                    cell.bgcolor = true
+                    cell.portname = getProtName(m.portnum)
+                    cell.monitornum = m.monitornum
+                    cell.orientation = m.orientation
+                    cell.showmonlist = m.portnum !== 0
+                    curmonitornum += 1
+                    allmonModel.append({ gridindex: m.gridindex, portnum: m.portnum,
+                                         enable: true, monitornum: m.monitornum })
+                    if (first < 0)
+                        first = m.gridindex
+                }
             } catch (e) {
                 console.log("error:", e)
             }
-            fileTitle = main.filePath.toString() !== "" ? FilePath.fileName(main.filePath)
-                                                       : qsTr("Template")
+            updatePortChoices()
+            var path = main.filePath.toString()
+            if (path !== "") {
+                fileTitle = FilePath.fileName(path)
+                updateFilelist(path)
+            } else {
+                fileTitle = qsTr("Template")
+            }
+            if (first >= 0)
+                setMonitortStatus(first, 0, 1)
         } else {
             fileTitle = qsTr("New Object")
             main.mouse_speed = 0
@@ -344,15 +605,448 @@ Item {
             main.switching_focus = 0
             main.duration_time = 1
             main.keep_awake = 0
+            m_index = -1
+            resolution_list.currentIndex = 0
         }
+        zoomValue = baseScale
         main.is_saved = 1
+    }
+
+    // The drop-down's entries for orientation `arrange`. A missing or damaged
+    // list leaves only "Select Resolution".
+    function initResolutionList(arrange) {
+        var entries = Layout.resolutionEntries(resolutionJson, arrange)
+        if (entries === null) {
+            console.log("parsing resource failed")
+            entries = []
+        }
+        var rows = [{ resolution: qsTr("Select Resolution"), arrange: arrange }]
+        for (var i = 0; i < entries.length; ++i)
+            rows.push({ resolution: entries[i], arrange: arrange })
+        resModel.clear()
+        resModel.append(rows)
+    }
+
+    function loadResolutionList() {
+        io.source = encrypt.get_userappdata_path()
+        if (encrypt.decrypt_file(FilePath.localPath(appDirPath) + "/resolution.res")) {
+            io.read()
+            resolutionJson = io.text
+            encrypt.delete_tempfile()
+        }
+    }
+
+    function unmark(index) {
+        if (index < 0)
+            return
+        gridModel.setProperty(index, "showborder", false)
+        gridModel.setProperty(index, "showadd", false)
+    }
+
+    // A press on a cell: places a monitor on an empty cell (the press marks
+    // it first), selects a placed one.
+    function pressCell(index, x, y) {
+        hiddenPortlistDialog()
+        closeMenuBar()
+        var cell = gridModel.get(index)
+        mouse_x = (cell.col - 1) * gridview_cell_w + x
+        mouse_y = (cell.row - 1) * gridview_cell_h + y
+        if (!cell.display && curmonitornum < extendedNum)
+            gridModel.setProperty(index, "showadd", true)
+        setMonitortStatus(index, m_index, 1)
+    }
+
+    function setMonitortStatus(index, lastindex, border_color) {
+        var cell = gridModel.get(index)
+        if (!cell.display) {
+            if (curmonitornum >= extendedNum)
+                return
+            if (curmonitornum > 0 && !checkDataValid(0))
+                return
+            if (!cell.showadd) {
+                cell.showborder = true
+                cell.bordercolor = border_color
+                cell.width = 0
+                cell.height = 0
+                if (lastindex !== -1 && lastindex !== index)
+                    unmark(lastindex)
+                m_index = index
+                setPortColor(0)
+                return
+            }
+            // The new monitor joins the selected monitor's port.
+            var port = 1
+            if (m_index >= 0 && m_index !== index && gridModel.get(m_index).display)
+                port = gridModel.get(m_index).portnum
+            var number = getnousedmon(port)
+            var size = Layout.parseResolutionText(resolution_list.currentText)
+            cell.display = true
+            cell.bgcolor = true
+            cell.showborder = true
+            cell.showadd = false
+            cell.bordercolor = border_color
+            cell.width = size.width
+            cell.height = size.height
+            cell.orientation = s_orientation
+            cell.portnum = port
+            cell.portname = getProtName(port)
+            cell.showmonlist = port !== 0
+            setPortEnable(port, Number(number) < extendedNum)
+            if (lastindex !== -1 && lastindex !== index)
+                unmark(lastindex)
+            cell.monitornum = number
+            allmonModel.append({ gridindex: index, portnum: port, enable: true, monitornum: number })
+            reloadmonitordata(index)
+            setPortColor(port)
+            curmonitornum += 1
+            m_index = index
+            main.is_saved = 0
+            return
+        }
+        cell.showborder = true
+        cell.bordercolor = border_color
+        if (lastindex !== -1 && lastindex !== index)
+            unmark(lastindex)
+        setPortColor(cell.portnum)
+        m_index = index
+        updateResolutionUI(index)
+    }
+
+    function showDelDialog(index, x, y) {
+        hiddenPortlistDialog()
+        closeMenuBar()
+        var cell = gridModel.get(index)
+        var p = grid_layer.mapToItem(grid_area, (cell.col - 1) * gridview_cell_w + x,
+                                     (cell.row - 1) * gridview_cell_h + y)
+        var px = p.x + 6
+        // To the left of the press when it would pass the grid's right edge.
+        if (px + del_dialog.width > grid_area.width)
+            px = p.x - 6 - del_dialog.width
+        del_dialog.x = Math.max(0, px)
+        del_dialog.y = Math.max(0, Math.min(p.y, grid_area.height - del_dialog.height))
+        del_dialog.visible = true
+    }
+
+    function delMonitor(index) {
+        var cell = gridModel.get(index)
+        if (!cell.display)
+            return
+        var p = cell.portnum
+        var n = cell.monitornum
+        setPortEnable(p, true)
+        cell.display = false
+        cell.showborder = false
+        cell.bgcolor = false
+        cell.portnum = 0
+        cell.portname = "--"
+        cell.monitornum = "00"
+        var own = allmonIndexOf(index)
+        if (own >= 0)
+            allmonModel.remove(own)
+        renumber(p, n)
+        setPortColor(0)
+        m_index = -1
+        curmonitornum -= 1
+        main.is_saved = 0
+    }
+
+    // The monitors above number `n` of port `p` move one number down, in
+    // allmonModel and on their cells.
+    function renumber(p, n) {
+        var changes = Layout.renumberAfterRemoval(monitorEntries(), p, n)
+        for (var i = 0; i < changes.length; ++i) {
+            var entry = allmonIndexOf(changes[i].gridindex)
+            allmonModel.setProperty(entry, "monitornum", changes[i].monitornum)
+            gridModel.setProperty(changes[i].gridindex, "monitornum", changes[i].monitornum)
+        }
+    }
+
+    function showPortList(index) {
+        monitor_listview.visible = false
+        var cell = gridModel.get(index)
+        port_list.currentText = cell.portname
+        port_list.x = (cell.col - 1) * gridview_cell_w + 27
+        var buttonTop = (cell.row - 1) * gridview_cell_h + 1 + 118
+        port_list.y = cell.row > matrix_Row - 2 ? buttonTop - port_list.height : buttonTop + 24
+        port_list.visible = true
+    }
+
+    // The selected monitor moves to port `q` (an entry of the port list).
+    function changePort(q) {
+        hiddenPortlistDialog()
+        if (m_index < 0 || q < 0 || q >= portModel.count || !portModel.get(q).enable)
+            return
+        var cell = gridModel.get(m_index)
+        if (!cell.display)
+            return
+        var p = cell.portnum
+        var n = cell.monitornum
+        if (q === p)
+            return
+        setPortEnable(p, true)
+        cell.portnum = q
+        cell.portname = getProtName(q)
+        setPortColor(q)
+        main.is_saved = 0
+        cell.showmonlist = q !== 0
+        var number = getnousedmon(q)
+        cell.monitornum = number
+        var own = allmonIndexOf(m_index)
+        allmonModel.setProperty(own, "portnum", q)
+        allmonModel.setProperty(own, "monitornum", number)
+        renumber(p, n)
+        setPortEnable(q, Number(number) < extendedNum)
+    }
+
+    function showMonitorList(index) {
+        port_list.visible = false
+        var cell = gridModel.get(index)
+        reloadmonitordata(index)
+        monitor_listview.currentText = cell.monitornum
+        monitor_listview.x = (cell.col - 1) * gridview_cell_w + 81
+        var buttonTop = (cell.row - 1) * gridview_cell_h + 1 + 118
+        monitor_listview.y = cell.row > matrix_Row - 2 ? buttonTop - monitor_listview.height
+                                                         : buttonTop + 24
+        monitor_listview.visible = true
+    }
+
+    // The selected monitor takes number `k` of its port; the monitor that had
+    // it takes the selected monitor's number.
+    function changeMonitorNumber(k) {
+        hiddenPortlistDialog()
+        if (m_index < 0)
+            return
+        var cell = gridModel.get(m_index)
+        var mine = cell.monitornum
+        if (!cell.display || k === mine)
+            return
+        var other = -1
+        for (var i = 0; i < allmonModel.count; ++i) {
+            var e = allmonModel.get(i)
+            if (e.portnum === cell.portnum && e.monitornum === k && e.gridindex !== m_index) {
+                other = i
+                break
+            }
+        }
+        if (other < 0)
+            return
+        var own = allmonIndexOf(m_index)
+        var otherCell = allmonModel.get(other).gridindex
+        gridModel.setProperty(otherCell, "monitornum", mine)
+        cell.monitornum = k
+        allmonModel.setProperty(own, "gridindex", otherCell)
+        allmonModel.setProperty(other, "gridindex", m_index)
+        main.is_saved = 0
+        reloadmonitordata(m_index)
+    }
+
+    function reloadmonitordata(grid_index) {
+        var port = gridModel.get(grid_index).portnum
+        var rows = []
+        for (var i = 0; i < allmonModel.count; ++i) {
+            var e = allmonModel.get(i)
+            if (e.portnum === port)
+                rows.push({ gridindex: e.gridindex, portnum: e.portnum, enable: e.enable,
+                            monitornum: e.monitornum })
+        }
+        rows.sort(function (a, b) { return a.monitornum < b.monitornum ? -1 : (a.monitornum > b.monitornum ? 1 : 0) })
+        curmonModel.clear()
+        curmonModel.append(rows)
+        return rows.length
+    }
+
+    // The side panel shows the selected monitor: its orientation and its
+    // resolution's entry (the first entry when it has none or one the list
+    // does not hold).
+    function updateResolutionUI(index) {
+        var cell = gridModel.get(index)
+        if (cell.orientation !== s_orientation || resModel.count === 0) {
+            s_orientation = cell.orientation
+            initResolutionList(cell.orientation)
+        }
+        var entry = 0
+        if (cell.width !== 0) {
+            var text = cell.width + " * " + cell.height
+            for (var i = 1; i < resModel.count; ++i) {
+                if (resModel.get(i).resolution === text) {
+                    entry = i
+                    break
+                }
+            }
+        }
+        resolution_list.currentIndex = entry
+    }
+
+    // The user's choice in the resolution drop-down: the selected monitor
+    // takes it, and so does every placed monitor still without one.
+    function chooseResolution(entry) {
+        resolution_list.currentIndex = entry
+        if (m_index < 0 || !gridModel.get(m_index).display)
+            return
+        var cell = gridModel.get(m_index)
+        if (entry <= 0) {
+            cell.width = 0
+            cell.height = 0
+        } else {
+            var size = Layout.parseResolutionText(resModel.get(entry).resolution)
+            cell.width = size.width
+            cell.height = size.height
+            cell.bordercolor = 1
+            for (var i = 0; i < allmonModel.count; ++i) {
+                var other = gridModel.get(allmonModel.get(i).gridindex)
+                if (other.width === 0 || other.height === 0) {
+                    other.width = size.width
+                    other.height = size.height
+                    other.bordercolor = 1
+                }
+            }
+        }
+        main.is_saved = 0
+    }
+
+    function setOrientation(arrange) {
+        if (arrange === s_orientation)
+            return
+        var entry = resolution_list.currentIndex
+        initResolutionList(arrange)
+        resolution_list.currentIndex = Math.min(Math.max(entry, 0), resModel.count - 1)
+        s_orientation = arrange
+        if (m_index >= 0 && gridModel.get(m_index).display) {
+            var cell = gridModel.get(m_index)
+            var size = Layout.parseResolutionText(resolution_list.currentText)
+            cell.width = size.width
+            cell.height = size.height
+            cell.orientation = arrange
+            main.is_saved = 0
+        }
+    }
+
+    function setPortColor(port) {
+        litPort = port
+    }
+
+    // Selects the first monitor in grid order on `port`.
+    function selectMonitor(port) {
+        var monitors = placedMonitors()
+        for (var i = 0; i < monitors.length; ++i) {
+            if (monitors[i].portnum === port) {
+                setMonitortStatus(monitors[i].gridindex, m_index, 1)
+                return
+            }
+        }
+    }
+
+    // ------------------------------------------------------------ checks
+
+    function checkDataValid(saveMode) {
+        if (curmonitornum === 0) {
+            main.showAlert({
+                msg: saveMode === 0 ? qsTr("No data to be saved.") : qsTr("No data to be upload."),
+                showicon: 1, icon: 0, okfunc: null, closefunc: null, title: ""
+            })
+            return false
+        }
+        monitor_list.clear()
+        var monitors = placedMonitors()
+        var missing = Layout.firstIncomplete(monitors)
+        if (missing !== null) {
+            setMonitortStatus(missing.gridindex, m_index, 0)
+            main.select_dialog_type = missing.missing
+            dialog_Qml.source = ""
+            dialog_Qml.source = "selectDialog.qml"
+            dialog_Qml.visible = true
+            return false
+        }
+        var rows = []
+        for (var i = 0; i < monitors.length; ++i)
+            rows.push({ id: monitors[i].gridindex })
+        monitor_list.append(rows)
+        return true
+    }
+
+    function portListText(ports) {
+        return ports.map(function (p) { return "P" + p }).join(",")
+    }
+
+    function showErrorPage(page) {
+        error_Qml.source = ""
+        error_Qml.source = page
+        error_Qml.visible = true
+    }
+
+    function checkPort() {
+        var ports = Layout.isolatedPorts(placedMonitors())
+        main.errorPort = portListText(ports)
+        console.log(ports.length === 0 ? "port OK" : "port fail")
+        if (ports.length > 0)
+            showErrorPage("edit_page_error2.qml")
+        return ports.length === 0
+    }
+
+    function checkRec() {
+        var ports = Layout.nonRectangularPorts(placedMonitors())
+        main.errorPort = portListText(ports)
+        if (ports.length === 0)
+            console.log("rec OK")
+        else
+            showErrorPage("edit_page_error1.qml")
+        return ports.length === 0
+    }
+
+    function checkResolution() {
+        var ports = Layout.mixedResolutionPorts(placedMonitors())
+        main.errorPort = portListText(ports)
+        if (ports.length === 0)
+            console.log("resolution OK")
+        else
+            showErrorPage("edit_page_error3.qml")
+        return ports.length === 0
+    }
+
+    function checkRule() {
+        main.errorPort = ""
+        var passed = (curmonitornum <= 1 || checkPort()) && checkRec() && checkResolution()
+        console.log("errorPort:", main.errorPort)
+        return passed && main.errorPort === ""
+    }
+
+    // ------------------------------------------------------------ saving
+
+    function saveTolocal(path) {
+        io.source = encrypt.get_userappdata_path()
+        io.text = Layout.layoutText(mouseSettings(), placedMonitors())
+        io.write()
+        var target = FilePath.localPath(path)
+        if (encrypt.encrypt_file(target)) {
+            main.is_saved = 1
+            main.filePath = path
+            fileTitle = FilePath.fileName(path)
+            updateFilelist(main.filePath.toString())
+            main.showAlert({ msg: qsTr("Save successfully.") + " \r\n" + target,
+                             showicon: 1, icon: 1, okfunc: null, closefunc: null, title: "" })
+        } else {
+            main.showAlert({ msg: qsTr("Failed to save data.") + " \r\n" + target,
+                             showicon: 1, icon: 0, okfunc: null, closefunc: null, title: "" })
+        }
     }
 
     anchors.fill: parent
 
+    // The slider and the spin box set `value` themselves when used, which
+    // ends a binding; both are set from here instead.
+    onZoomValueChanged: {
+        zoom_slider.value = zoomValue
+        zoom_spin.value = zoomValue
+        hiddenDelDialog()
+    }
+
     Component.onCompleted: {
         main.ismain = 0
+        loadResolutionList()
+        setDefaultData()
         initAllUI()
+        if (tutorialWanted())
+            showErrorPage("edit_page_tutorial.qml")
     }
 
     Connections {
@@ -360,12 +1054,25 @@ Item {
         function onCleanGridData() {
             main.ismain = 0
             closeMenuBar()
+            clearGrid()
             initAllUI()
+            if (tutorialWanted())
+                showErrorPage("edit_page_tutorial.qml")
         }
         function onHiddenPortDialog() {
             closeMenuBar()
+            hiddenPortlistDialog()
+            hiddenDelDialog()
         }
     }
+
+    // Scrolling moves the grid away from an open delete prompt.
+    Connections {
+        target: grid_view.flickableItem
+        function onContentXChanged() { mainlist.hiddenDelDialog() }
+        function onContentYChanged() { mainlist.hiddenDelDialog() }
+    }
+
 
     FileDialog {
         id: load_file_Dialog
@@ -376,10 +1083,19 @@ Item {
         onAccepted: main.loadFile(load_file_Dialog.fileUrl.toString())
     }
 
+    FileDialog {
+        id: save_file_Dialog
+        title: qsTr("Input the file name")
+        nameFilters: [qsTr("List Files (*.km)")]
+        selectExisting: false
+        selectMultiple: false
+        onAccepted: mainlist.saveTolocal(save_file_Dialog.fileUrl.toString())
+    }
+
     Rectangle {
         id: background
         anchors.fill: parent
-        color: "#F1F1F1"
+        color: Theme.panel
         // The page below must not react through the editor.
         MouseArea {
             anchors.fill: parent
@@ -396,7 +1112,7 @@ Item {
         y: 0
         width: parent.width
         height: 50
-        color: "white"
+        color: Theme.white
 
         Image {
             id: small_logo
@@ -419,7 +1135,7 @@ Item {
             anchors.verticalCenter: parent.verticalCenter
             width: 1
             height: 26
-            color: "#D5D5D5"
+            color: Theme.divider
         }
 
         Image {
@@ -444,7 +1160,7 @@ Item {
             objectName: "file_button"
             x: home_button.x + home_button.width + 30
             text: qsTr("File")
-            active: menu_bar.visible && menu_bar.source.toString().indexOf("/menu.qml") >= 0
+            active: menu_bar.visible && mainlist.menuFile === "menu.qml"
             onClicked: mainlist.toggleMenu(file_button, "menu.qml", 130)
         }
 
@@ -453,7 +1169,7 @@ Item {
             objectName: "settings_button"
             x: file_button.x + file_button.width + 10
             text: qsTr("Settings")
-            active: menu_bar.visible && menu_bar.source.toString().indexOf("/mouse_menu.qml") >= 0
+            active: menu_bar.visible && mainlist.menuFile === "mouse_menu.qml"
             onClicked: mainlist.toggleMenu(settings_button, "mouse_menu.qml", 220)
         }
 
@@ -461,7 +1177,7 @@ Item {
             anchors.bottom: parent.bottom
             width: parent.width
             height: 1
-            color: "#D5D5D5"
+            color: Theme.divider
         }
     }
 
@@ -481,7 +1197,7 @@ Item {
             y: 0
             width: parent.width
             height: 25
-            color: "#E1DFDF"
+            color: Theme.fileBar
 
             Text {
                 id: file_name_text
@@ -492,9 +1208,9 @@ Item {
                 verticalAlignment: Text.AlignVCenter
                 text: mainlist.fileTitle
                 elide: Text.ElideMiddle
-                color: "#084576"
-                font.family: "Arial"
-                font.pixelSize: 14
+                color: Theme.brand
+                font.family: Theme.fontFamily
+                font.pixelSize: Theme.textSize
                 font.bold: true
             }
 
@@ -514,8 +1230,165 @@ Item {
             y: file_name_bar.height
             width: parent.width
             height: parent.height - file_name_bar.height
-            color: "white"
+            color: Theme.white
             clip: true
+
+            ScrollView {
+                id: grid_view
+                objectName: "grid_view"
+                anchors.fill: parent
+                frameVisible: false
+
+                style: ScrollViewStyle {
+                    transientScrollBars: false
+                    handle: Item {
+                        implicitWidth: 10
+                        implicitHeight: 10
+                        Rectangle {
+                            anchors.fill: parent
+                            anchors.margins: 2
+                            radius: 3
+                            color: styleData.hovered || styleData.pressed ? Theme.highlight : Theme.disabled
+                        }
+                    }
+                    scrollBarBackground: Rectangle {
+                        implicitWidth: 10
+                        implicitHeight: 10
+                        color: Theme.panel
+                    }
+                    incrementControl: Item {}
+                    decrementControl: Item {}
+                    corner: Rectangle { color: Theme.panel }
+                }
+
+                // The grid at the current zoom: the cells stay 155 px apart
+                // and are drawn scaled.
+                Item {
+                    id: grid_canvas
+                    width: mainlist.matrix_Column * mainlist.gridview_cell_w * mainlist.gridScale
+                    height: mainlist.matrix_Row * mainlist.gridview_cell_h * mainlist.gridScale
+
+                    Item {
+                        id: grid_layer
+                        objectName: "grid_layer"
+                        width: mainlist.matrix_Column * mainlist.gridview_cell_w
+                        height: mainlist.matrix_Row * mainlist.gridview_cell_h
+                        scale: mainlist.gridScale
+                        transformOrigin: Item.TopLeft
+
+                        Repeater {
+                            id: grid_cells
+                            objectName: "grid_cells"
+                            model: gridModel
+
+                            GridCell {
+                                objectName: "cell" + index
+                                x: (model.col - 1) * mainlist.gridview_cell_w
+                                y: (model.row - 1) * mainlist.gridview_cell_h
+                                width: mainlist.gridview_cell_w
+                                height: mainlist.gridview_cell_h
+                                tileSize: mainlist.monitor_w
+                                cellIndex: index
+                                placed: model.display
+                                selected: model.showborder
+                                borderColor: model.bordercolor
+                                portName: model.portname
+                                monitorNumber: model.monitornum
+                                showNumber: model.showmonlist
+                                orientation: model.orientation
+                                monitorWidth: model.width
+                                monitorHeight: model.height
+                                canAdd: mainlist.curmonitornum < mainlist.extendedNum
+
+                                onCellPressed: mainlist.pressCell(index, x, y)
+                                onDeletePressed: mainlist.showDelDialog(index, x, y)
+                                onPortPressed: mainlist.showPortList(index)
+                                onNumberPressed: mainlist.showMonitorList(index)
+                            }
+                        }
+
+                        // Port choices of the selected monitor.
+                        PickList {
+                            id: port_list
+                            objectName: "port_list"
+                            width: 64
+                            model: portModel
+                            rowCount: portModel.count
+                            textRole: "portname"
+                            onPicked: mainlist.changePort(row)
+                        }
+
+                        // Numbers of the selected monitor's port.
+                        PickList {
+                            id: monitor_listview
+                            objectName: "monitor_listview"
+                            width: 48
+                            model: curmonModel
+                            rowCount: curmonModel.count
+                            textRole: "monitornum"
+                            onPicked: mainlist.changeMonitorNumber(curmonModel.get(row).monitornum)
+                        }
+                    }
+                }
+            }
+
+            // Question before a monitor is deleted, next to the press.
+            Rectangle {
+                id: del_dialog
+                objectName: "del_dialog"
+                z: 5
+                width: 190
+                height: 78
+                visible: false
+                radius: 5
+                color: Theme.panel
+                border.color: Theme.brand
+
+                // The buttons sit inside the hover area, so moving onto them
+                // does not count as leaving the prompt.
+                MouseArea {
+                    id: del_hover
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    onExited: mainlist.hiddenDelDialog()
+
+                    Text {
+                        objectName: "message"
+                        x: 12
+                        y: 10
+                        width: parent.width - 24
+                        text: qsTr("Delete this setting.")
+                        color: Theme.brand
+                        font.family: Theme.fontFamily
+                        font.pixelSize: Theme.textSize
+                        elide: Text.ElideRight
+                    }
+
+                    DialogButton {
+                        objectName: "okButton"
+                        x: 12
+                        y: parent.height - height - 10
+                        width: 78
+                        height: 28
+                        text: qsTr("OK")
+                        onClicked: {
+                            mainlist.hiddenDelDialog()
+                            if (mainlist.m_index >= 0)
+                                mainlist.delMonitor(mainlist.m_index)
+                        }
+                    }
+
+                    DialogButton {
+                        objectName: "cancelButton"
+                        x: parent.width - width - 12
+                        y: parent.height - height - 10
+                        width: 78
+                        height: 28
+                        text: qsTr("Cancel")
+                        onClicked: mainlist.hiddenDelDialog()
+                    }
+                }
+            }
         }
 
         // Folder of the file being edited, while the mouse is over its name.
@@ -528,8 +1401,8 @@ Item {
             width: Math.min(path_text.implicitWidth + 16, editor_area.width - x)
             height: 22
             visible: file_name_hover.containsMouse && main.filePath.toString() !== ""
-            color: "#FFFFE1"
-            border.color: "#9B9B9B"
+            color: Theme.tipBackground
+            border.color: Theme.muted
 
             Text {
                 id: path_text
@@ -540,9 +1413,9 @@ Item {
                 verticalAlignment: Text.AlignVCenter
                 text: main.filePath.toString() !== "" ? FilePath.folderPath(main.filePath) : ""
                 elide: Text.ElideRight
-                color: "#333333"
-                font.family: "Arial"
-                font.pixelSize: 12
+                color: Theme.tipText
+                font.family: Theme.fontFamily
+                font.pixelSize: Theme.smallSize
             }
         }
     }
@@ -555,12 +1428,148 @@ Item {
         y: top_row.height
         width: 280
         height: parent.height - top_row.height
-        color: "#F1F1F1"
+        color: Theme.panel
+
+        MouseArea {
+            anchors.fill: parent
+            onPressed: {
+                mainlist.closeMenuBar()
+                mainlist.hiddenPortlistDialog()
+                mainlist.hiddenDelDialog()
+            }
+        }
 
         Rectangle {
             width: 1
             height: parent.height
-            color: "#D5D5D5"
+            color: Theme.divider
+        }
+
+        Column {
+            x: 24
+            y: 20
+            width: parent.width - 48
+            spacing: 8
+
+            SidePanelHeading { text: qsTr("Ratio") }
+
+            Row {
+                spacing: 10
+                Slider {
+                    id: zoom_slider
+                    objectName: "zoom_slider"
+                    width: 150
+                    anchors.verticalCenter: parent.verticalCenter
+                    minimumValue: 1
+                    maximumValue: mainlist.maxScale
+                    stepSize: 1
+                    value: 100
+                    onValueChanged: {
+                        if (Math.round(value) !== mainlist.zoomValue)
+                            mainlist.zoomValue = Math.round(value)
+                    }
+                    style: SliderStyle {
+                        groove: Rectangle {
+                            implicitHeight: 4
+                            radius: 2
+                            color: Theme.muted
+                            Rectangle {
+                                width: styleData.handlePosition
+                                height: parent.height
+                                radius: 2
+                                color: Theme.brand
+                            }
+                        }
+                        handle: Rectangle {
+                            implicitWidth: 16
+                            implicitHeight: 16
+                            radius: 8
+                            color: Theme.white
+                            border.color: Theme.brand
+                            border.width: 2
+                        }
+                    }
+                }
+                SpinBox {
+                    id: zoom_spin
+                    objectName: "zoom_spin"
+                    width: 62
+                    minimumValue: 1
+                    maximumValue: mainlist.maxScale
+                    stepSize: 1
+                    value: 100
+                    onValueChanged: {
+                        if (value !== mainlist.zoomValue)
+                            mainlist.zoomValue = value
+                    }
+                    style: SpinBoxStyle {
+                        textColor: Theme.brand
+                        font.family: Theme.fontFamily
+                        font.pixelSize: Theme.textSize
+                        background: Rectangle {
+                            implicitHeight: 26
+                            radius: 3
+                            color: Theme.white
+                            border.color: Theme.titleBar
+                        }
+                    }
+                }
+            }
+
+            Item { width: 1; height: 8 }
+            SidePanelHeading { text: qsTr("Screen Orientation") }
+
+            Row {
+                spacing: 12
+                OrientationButton {
+                    objectName: "horizontal_button"
+                    text: qsTr("Horizontal")
+                    portrait: false
+                    checked: mainlist.s_orientation === "h"
+                    onClicked: mainlist.setOrientation("h")
+                }
+                OrientationButton {
+                    objectName: "vertical_button"
+                    text: qsTr("Vertical")
+                    portrait: true
+                    checked: mainlist.s_orientation === "v"
+                    onClicked: mainlist.setOrientation("v")
+                }
+            }
+
+            Item { width: 1; height: 8 }
+            SidePanelHeading { text: qsTr("Resolution") }
+
+            DropDown {
+                id: resolution_list
+                objectName: "resolution_list"
+                width: 200
+                model: resModel
+                textRole: "resolution"
+                onActivated: mainlist.chooseResolution(index)
+            }
+
+            Item { width: 1; height: 8 }
+            SidePanelHeading { text: qsTr("Status List") }
+
+            PortStrip {
+                objectName: "primary_strip"
+                title: qsTr("Primary")
+                picture: "../Images/img-orrinkm-P-0.png"
+                firstPort: 1
+                litPort: mainlist.litPort
+                onPortClicked: mainlist.selectMonitor(port)
+            }
+
+            PortStrip {
+                objectName: "secondary_strip"
+                visible: main.phase !== "R0"
+                title: qsTr("Secondary")
+                picture: "../Images/img-orrinkm-S-0.png"
+                firstPort: 5
+                litPort: mainlist.litPort
+                onPortClicked: mainlist.selectMonitor(port)
+            }
         }
 
         Column {

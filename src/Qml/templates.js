@@ -1,26 +1,24 @@
 .pragma library
+.import "templatedata.js" as TemplateData
 
-// The template table shipped with the program (qrc:/data/templates.json):
-// the monitors of every template configuration, by model id ("07-02").
-// Read once per engine and shared by every screen that imports this file.
+// The template table shipped with the program (data/templates.json, built
+// into the script templatedata.js): the home page's template list and the
+// monitors of every template configuration, by model id ("07-02"). Read once
+// per engine and shared by every screen that imports this file.
 
 var table = null
 
 function load() {
     if (table !== null)
         return table
-    table = { pages: [], configurations: {} }
-    var request = new XMLHttpRequest()
-    request.open("GET", "qrc:/data/templates.json", false)
-    request.send(null)
-    try {
-        var parsed = JSON.parse(request.responseText)
-        if (parsed && typeof parsed.configurations === "object" && parsed.configurations !== null)
-            table = parsed
-    } catch (e) {
-        // Without a readable table no template can be built; the program
+    var parsed = TemplateData.table
+    if (parsed && typeof parsed.configurations === "object" && parsed.configurations !== null) {
+        table = parsed
+    } else {
+        // Without a usable table no template can be built; the program
         // itself keeps working.
-        console.warn("templates: cannot read the template table:", e)
+        console.warn("templates: the template table has no configurations")
+        table = { pages: [], configurations: {} }
     }
     return table
 }

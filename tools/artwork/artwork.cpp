@@ -637,6 +637,50 @@ QImage addMarker()
     return img;
 }
 
+// The picture on a placed monitor's tile (the tile itself is the placed-monitor
+// blue): a light screen on its stand, landscape or portrait, drawn at twice
+// the shown size.
+QImage tileMonitor(bool portrait)
+{
+    const QSize size = portrait ? QSize(120, 168) : QSize(180, 132);
+    QImage img = canvas(size.width(), size.height());
+    QPainter p(&img);
+    smooth(p);
+    const qreal standHeight = 22;
+    const QRectF screen(4, 4, size.width() - 8, size.height() - 8 - standHeight);
+    // Stand: neck and foot, behind the screen's lower edge.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 200));
+    const qreal cx = screen.center().x();
+    p.drawRect(QRectF(cx - 7, screen.bottom() - 2, 14, standHeight - 6));
+    p.drawRoundedRect(QRectF(cx - 30, size.height() - 10, 60, 7), 3.5, 3.5);
+    drawScreen(p, screen, QColor(0xD6, 0xE8, 0xFA), Qt::white);
+    // A soft diagonal sheen so the panel reads as glass.
+    const QRectF panel = screenPanel(screen);
+    QPainterPath sheen;
+    sheen.moveTo(panel.left() + panel.width() * 0.55, panel.top());
+    sheen.lineTo(panel.right(), panel.top());
+    sheen.lineTo(panel.right(), panel.top() + panel.height() * 0.45);
+    sheen.closeSubpath();
+    p.setBrush(QColor(255, 255, 255, 90));
+    p.drawPath(sheen);
+    return img;
+}
+
+// Delete button at a tile's top right: a white disc with a navy cross, drawn
+// at twice its 20 x 20 size.
+QImage deleteButton()
+{
+    QImage img = canvas(40, 40);
+    QPainter p(&img);
+    smooth(p);
+    p.setPen(QPen(kNavy, 2));
+    p.setBrush(Qt::white);
+    p.drawEllipse(QRectF(2, 2, 36, 36));
+    cross(p, QRectF(13, 13, 14, 14), kNavy, 4);
+    return img;
+}
+
 // Illustration of the monitor-number choice the missing-selection notice asks
 // for: a monitor's port button still showing "--" and the open list.
 QImage checkNumber()
@@ -1116,6 +1160,9 @@ std::vector<std::pair<QString, Painter>> pictures(const Table &table)
         {QStringLiteral("img-orrinkm-P-0.png"), [] { return portStrip(false); }},
         {QStringLiteral("img-orrinkm-S-0.png"), [] { return portStrip(true); }},
         {QStringLiteral("btn-addamonitor.png"), addMarker},
+        {QStringLiteral("img-monitor-h.png"), [] { return tileMonitor(false); }},
+        {QStringLiteral("img-monitor-v.png"), [] { return tileMonitor(true); }},
+        {QStringLiteral("btn-delete.png"), deleteButton},
         {QStringLiteral("tutorial-allowed.png"), tutorialAllowed},
         {QStringLiteral("tutorial-not-allowed.png"), tutorialNotAllowed},
         {QStringLiteral("error-rectangle.png"), errorRectangle},

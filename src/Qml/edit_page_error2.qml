@@ -1,0 +1,33 @@
+import QtQuick 2.12
+import "."
+
+// Layout error: a monitor touches no other monitor.
+LayoutPage {
+    panelWidth: 560
+    panelHeight: 300
+    title: qsTr("File can not be saved")
+
+    onCloseClicked: {
+        if (main.comfirm_dialog_info.closefunc)
+            main.comfirm_dialog_info.closefunc()
+    }
+
+    Text {
+        objectName: "message"
+        x: 25
+        y: 15
+        width: parent.width - 50
+        text: qsTr("Current configuration contains blank area among the blocks. Please adjust it and save again.")
+        wrapMode: Text.Wrap
+        lineHeight: 1.2
+        color: Theme.brand
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.textSize
+    }
+
+    ExamplePicture {
+        anchors.horizontalCenter: parent.horizontalCenter
+        y: 72
+        source: "../Images/error-isolated.png"
+    }
+}
