@@ -104,7 +104,7 @@ MainWindowCase {
     // Presses next with a short wait, so the switch is read at once.
     function pressNext(upload) {
         upload.timer.interval = 10
-        mousePress(findChild(upload, "ok_btn"), 16, 16)
+        mouseClick(findChild(upload, "ok_btn"), 16, 16)
     }
 
     function waitForAlert() {
@@ -171,7 +171,9 @@ MainWindowCase {
         compare(editor.gridModel.get(19).relative_col, 3)
         compare(placedCount(), 12)
         // The upload leaves the switch open; only the dialog's close button closes it.
-        compare(events.filter(function (e) { return e.event === "close" }).length, 0)
+        var opened = events.filter(function (e) { return e.event === "open" })
+        compare(opened.length, 1)
+        compare(events.filter(function (e) { return e.event === "close" && e.handle === opened[0].handle }).length, 0)
     }
 
     // One switch and monitors on both switches' ports: a question first.
@@ -298,7 +300,7 @@ MainWindowCase {
         mouseMove(next, 16, 16)
         tryVerify(function () { return findChild(upload, "img").source.toString().endsWith("btn-next-h.png") })
 
-        mousePress(next, 16, 16)
+        mouseClick(next, 16, 16)
         var wait = findChild(upload, "wait_img")
         compare(wait.visible, true)
         compare(picture.visible, false)
@@ -316,11 +318,13 @@ MainWindowCase {
     function test_closeDuringWait() {
         openEditorWith(onePort)
         var upload = openUploadDialog()
-        mousePress(findChild(upload, "ok_btn"), 16, 16)
+        mouseClick(findChild(upload, "ok_btn"), 16, 16)
         compare(upload.timer.running, true)
+        var opened = switchEvents("open")
+        compare(opened.length, 1)
         clickItem(findChild(upload, "close_btn"))
         compare(child("upload_Qml").visible, false)
-        compare(switchEvents("close").length, 1)
+        compare(switchEvents("close").filter(function (e) { return e.handle === opened[0].handle }).length, 1)
 
         upload.timer.stop()
         upload.timer.interval = 10
@@ -397,6 +401,7 @@ MainWindowCase {
         tryCompare(errors, "visible", true)
         verify(errors.source.toString().endsWith("edit_page_error2.qml"))
         compare(child("upload_Qml").visible, false)
-        compare(switchEvents().length, 0)
+        var events = switchEvents()
+        compare(events.filter(function (e) { return e.event === "open" || e.event === "request" }).length, 0)
     }
 }
