@@ -6,6 +6,7 @@
 // run, the time of those two halves together and the number of exchanges the
 // switch saw; and, as the baseline, the same exchanges sent straight from C++
 // through the device object (open, port status, version, sendAllCommand).
+// Exits 1 when the switch did not see k+5 exchanges or the target is missed.
 #include "orrindata.h"
 #include "startup.h"
 
@@ -105,6 +106,8 @@ int main(int argc, char *argv[])
         return 2;
     }
 
+    std::vector<double> onNext;
+    std::vector<double> afterTheWait;
     std::vector<double> flow;
     std::vector<double> floor;
     int exchanges = -1;
@@ -127,7 +130,8 @@ int main(int argc, char *argv[])
         QElapsedTimer afterWait;
         afterWait.start();
         call(editor, "checkDeviceNum");
-        const double ms = (beforeWait + afterWait.nsecsElapsed()) / 1e6;
+        const double nextMs = beforeWait / 1e6;
+        const double afterMs = afterWait.nsecsElapsed() / 1e6;
         exchanges = switchRequests() - before;
         const QString shown = main->property("alert_dialog_info").toMap().value("msg").toString();
         if (!opened.toBool() || shown != QLatin1String("Save to device successfully.")) {
@@ -135,7 +139,9 @@ int main(int argc, char *argv[])
             return 1;
         }
         dialogs->setProperty("visible", false);
-        flow.push_back(ms);
+        onNext.push_back(nextMs);
+        afterTheWait.push_back(afterMs);
+        flow.push_back(nextMs + afterMs);
         floor.push_back(baselineRun(own));
     }
 
@@ -143,7 +149,9 @@ int main(int argc, char *argv[])
     const double b = median(floor);
     std::printf("template %s: %d monitors, %d runs, medians\n", kTemplate, kMonitors, runs);
     std::printf("exchanges      %d (expected k+5 = %d)\n", exchanges, kMonitors + 5);
-    std::printf("beyond the wait %7.2f ms   (target < 50 ms)\n", f);
+    std::printf("on next         %7.2f ms   driver check and open\n", median(onNext));
+    std::printf("after the wait  %7.2f ms   queries, upload, message\n", median(afterTheWait));
+    std::printf("beyond the wait %7.2f ms   (target < 50 ms: %s)\n", f, f < 50 ? "met" : "missed");
     std::printf("baseline        %7.2f ms   device object alone, same exchanges\n", b);
     std::printf("ratio           %7.2f\n", b > 0 ? f / b : 0.0);
     return (exchanges == kMonitors + 5 && f < 50) ? 0 : 1;
