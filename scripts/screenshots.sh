@@ -1,8 +1,9 @@
 #!/bin/bash
 # Photographs the program's screens on a virtual X screen: the home page, its
 # template pages, the configurations of a template, the About box, the
-# notices and questions, the editor page with both menus and every settings
-# dialog.
+# notices and questions, the editor page with both menus, every settings
+# dialog, and the layout editor with a 16-monitor template, its lists, the
+# delete prompt, each error page, the tutorial and the smallest zoom.
 #   scripts/screenshots.sh [OUTPUT_DIR]      (default: screenshots/)
 # Builds first when needed. Runs in a throw-away home, so the pictures show a
 # first start and nothing touches your own settings.

@@ -14,14 +14,12 @@ Item {
 
     signal portClicked(int port)
 
-    width: 240
-    height: 62
+    width: 180
+    height: front.y + front.height + 18
 
     Text {
         id: caption
-        width: 56
-        height: 44
-        verticalAlignment: Text.AlignVCenter
+        width: parent.width
         text: strip.title
         color: Theme.brand
         font.family: Theme.fontFamily
@@ -33,7 +31,7 @@ Item {
     // 44.5 px, the status dots above them.
     Image {
         id: front
-        x: caption.width
+        y: caption.height + 4
         width: 180
         height: 44
         source: strip.picture

@@ -1276,34 +1276,101 @@ Item {
                         scale: mainlist.gridScale
                         transformOrigin: Item.TopLeft
 
+                        // Empty cells are only drawn: white ground, thin lines.
+                        Repeater {
+                            model: mainlist.matrix_Row + 1
+                            Rectangle {
+                                y: index * mainlist.gridview_cell_h - 1
+                                width: grid_layer.width
+                                height: 2
+                                color: Theme.gridLine
+                            }
+                        }
+                        Repeater {
+                            model: mainlist.matrix_Column + 1
+                            Rectangle {
+                                x: index * mainlist.gridview_cell_w - 1
+                                width: 2
+                                height: grid_layer.height
+                                color: Theme.gridLine
+                            }
+                        }
+
+                        // Presses and hover on empty cells; a placed monitor
+                        // takes its own presses.
+                        MouseArea {
+                            id: grid_mouse
+                            objectName: "grid_mouse"
+                            anchors.fill: parent
+                            hoverEnabled: true
+                            readonly property int hoverIndex: containsMouse
+                                ? Math.floor(mouseY / mainlist.gridview_cell_h) * mainlist.matrix_Column
+                                  + Math.floor(mouseX / mainlist.gridview_cell_w)
+                                : -1
+                            onPressed: {
+                                var col = Math.floor(mouse.x / mainlist.gridview_cell_w)
+                                var row = Math.floor(mouse.y / mainlist.gridview_cell_h)
+                                if (col < 0 || row < 0 || col >= mainlist.matrix_Column || row >= mainlist.matrix_Row)
+                                    return
+                                mainlist.pressCell(row * mainlist.matrix_Column + col,
+                                                   mouse.x - col * mainlist.gridview_cell_w,
+                                                   mouse.y - row * mainlist.gridview_cell_h)
+                            }
+                        }
+
+                        // The add marker, on the empty cell under the mouse
+                        // while another monitor may be placed.
+                        Rectangle {
+                            id: add_marker
+                            objectName: "addMarker"
+                            readonly property int cell: grid_mouse.hoverIndex
+                            visible: cell >= 0 && mainlist.curmonitornum < mainlist.extendedNum
+                                     && !gridModel.get(cell).display
+                            x: (cell % mainlist.matrix_Column) * mainlist.gridview_cell_w + 1
+                            y: Math.floor(cell / mainlist.matrix_Column) * mainlist.gridview_cell_h + 1
+                            width: mainlist.monitor_w
+                            height: mainlist.monitor_h
+                            color: Theme.addMarker
+                            Image {
+                                anchors.centerIn: parent
+                                width: 96
+                                height: 96
+                                source: "../Images/btn-addamonitor.png"
+                            }
+                        }
+
+                        // One slot per cell; only a placed (or marked) cell
+                        // makes its tile.
                         Repeater {
                             id: grid_cells
                             objectName: "grid_cells"
                             model: gridModel
 
-                            GridCell {
+                            Loader {
                                 objectName: "cell" + index
                                 x: (model.col - 1) * mainlist.gridview_cell_w
                                 y: (model.row - 1) * mainlist.gridview_cell_h
                                 width: mainlist.gridview_cell_w
                                 height: mainlist.gridview_cell_h
-                                tileSize: mainlist.monitor_w
-                                cellIndex: index
-                                placed: model.display
-                                selected: model.showborder
-                                borderColor: model.bordercolor
-                                portName: model.portname
-                                monitorNumber: model.monitornum
-                                showNumber: model.showmonlist
-                                orientation: model.orientation
-                                monitorWidth: model.width
-                                monitorHeight: model.height
-                                canAdd: mainlist.curmonitornum < mainlist.extendedNum
+                                active: model.display || model.showborder
+                                sourceComponent: GridCell {
+                                    tileSize: mainlist.monitor_w
+                                    cellIndex: index
+                                    placed: model.display
+                                    selected: model.showborder
+                                    borderColor: model.bordercolor
+                                    portName: model.portname
+                                    monitorNumber: model.monitornum
+                                    showNumber: model.showmonlist
+                                    orientation: model.orientation
+                                    monitorWidth: model.width
+                                    monitorHeight: model.height
 
-                                onCellPressed: mainlist.pressCell(index, x, y)
-                                onDeletePressed: mainlist.showDelDialog(index, x, y)
-                                onPortPressed: mainlist.showPortList(index)
-                                onNumberPressed: mainlist.showMonitorList(index)
+                                    onCellPressed: mainlist.pressCell(index, x, y)
+                                    onDeletePressed: mainlist.showDelDialog(index, x, y)
+                                    onPortPressed: mainlist.showPortList(index)
+                                    onNumberPressed: mainlist.showMonitorList(index)
+                                }
                             }
                         }
 

@@ -48,8 +48,9 @@ EditorCase {
         editor = child("setQml").item
         compare(editor.curmonitornum, 16)
         var empty = cellAt(1, 1)
+        var marker = findChild(editor, "addMarker")
         mouseMove(empty, 70, 70)
-        compare(findChild(empty, "addMarker").visible, false)
+        compare(marker.visible, false)
         pressAt(1, 1)
         compare(editor.curmonitornum, 16)
         compare(editor.gridModel.get(0).display, false)
@@ -58,7 +59,11 @@ EditorCase {
         editor.delMonitor(cellIndex(4, 5))
         mouseMove(empty, 60, 60)
         mouseMove(empty, 70, 70)
-        tryCompare(findChild(empty, "addMarker"), "visible", true)
+        tryCompare(marker, "visible", true)
+        compare([marker.x, marker.y], [1, 1])
+        // Never over a placed monitor.
+        mouseMove(cellAt(1, 2), 70, 70)
+        compare(marker.visible, false)
         pressAt(1, 1)
         compare(editor.curmonitornum, 16)
         verify(editor.gridModel.get(0).display)
@@ -245,7 +250,7 @@ EditorCase {
         compare(window.select_dialog_type, 1)
         compare(editor.m_index, 0)
         compare(editor.gridModel.get(0).bordercolor, 0)
-        compare(String(findChild(cellAt(1, 1), "selectionFrame").border.color), "#ff0000")
+        compare(String(findChild(cellAt(1, 1), "tile").border.color), "#ff0000")
         dialog.visible = false
 
         var list = findChild(editor, "resolution_list")

@@ -1,7 +1,9 @@
 // Starts the real program (same wiring, same screens) and walks it through
 // the screens worth looking at: the home page and its template pages, the
-// configurations of a template, the About box, the notices and questions, the editor page with both menus and
-// the four settings dialogs.
+// configurations of a template, the About box, the notices and questions, the editor page with both menus,
+// the four settings dialogs, and the editor at work (a 16-monitor template, its
+// port and number lists, the delete prompt, each error page, the tutorial, the
+// smallest zoom).
 //
 // For every screen it prints one line "shot NAME WINDOW_ID" and waits for one
 // line on stdin before going on, so that a script can photograph the window
@@ -14,6 +16,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
+#include <QJsonDocument>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickItem>
@@ -85,6 +88,112 @@ void shot(QQuickWindow *window, const char *name)
     }
 }
 
+// Opens the editor on a layout given as layout file text, as a template would.
+void openLayout(QObject *root, const char *text)
+{
+    const QJsonDocument layout = QJsonDocument::fromJson(QByteArray(text));
+    if (layout.isNull())
+        fail(QStringLiteral("bad layout text in the driver"));
+    root->setProperty("filePath", QUrl());
+    root->setProperty("filedata", layout.toVariant());
+    call(root, "gotoEditLayoutUI");
+}
+
+// Repeater delegates are items of their visual parent only: search the item tree.
+QQuickItem *findItem(QQuickItem *item, const QString &name)
+{
+    if (item->objectName() == name)
+        return item;
+    const auto children = item->childItems();
+    for (QQuickItem *child : children)
+        if (QQuickItem *hit = findItem(child, name))
+            return hit;
+    return nullptr;
+}
+
+QObject *gridCell(QObject *editor, int index)
+{
+    QQuickItem *cell = findItem(qobject_cast<QQuickItem *>(editor), QStringLiteral("cell%1").arg(index));
+    if (!cell)
+        fail(QStringLiteral("no cell %1").arg(index));
+    return cell;
+}
+
+QObject *editorPage(QObject *root)
+{
+    QObject *editor = find(root, "setQml")->property("item").value<QObject *>();
+    if (!editor)
+        fail(QStringLiteral("the editor page did not load"));
+    return editor;
+}
+
+void clickIn(QQuickWindow *window, QObject *parent, const char *name)
+{
+    auto *item = findItem(qobject_cast<QQuickItem *>(parent), QLatin1String(name));
+    if (!item || !item->isVisible())
+        fail(QStringLiteral("no visible %1").arg(QLatin1String(name)));
+    const QPointF centre = item->mapToScene(QPointF(item->width() / 2, item->height() / 2));
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, centre.toPoint());
+}
+
+// The editor at work: a 16-monitor template, its lists and prompt, the
+// checks' pages, the tutorial, and the grid at its smallest zoom.
+void walkEditor(QQuickWindow *window, QObject *root)
+{
+    QObject *errors = find(root, "error_Qml");
+    call(root, "loadModel", QStringLiteral("18-03"));
+    QObject *editor = editorPage(root);
+    QTest::mouseMove(window, QPoint(1100, 580));
+    shot(window, "editor-template-16");
+
+    QObject *cell = gridCell(editor, 18); // row 2, column 3: a P1 monitor
+    clickIn(window, cell, "portButton");
+    shot(window, "editor-port-list");
+    call(editor, "hiddenPortlistDialog");
+    clickIn(window, cell, "numberButton");
+    shot(window, "editor-number-list");
+    call(editor, "hiddenPortlistDialog");
+    clickIn(window, gridCell(editor, 20), "deleteButton");
+    shot(window, "editor-delete-prompt");
+    call(editor, "hiddenDelDialog");
+
+    // One layout per check that fails, checked as "Save to device" does.
+    const char *failing[][2] = {
+        {"editor-error-rectangle",
+         "[{\"acceleration\":\"0\",\"speed\":\"0\",\"position\":\"4\",\"monitorlist\":["
+         "{\"row\":\"2\",\"col\":\"2\",\"width\":\"1920\",\"height\":\"1080\",\"portnum\":\"1\",\"monitornum\":\"01\"},"
+         "{\"row\":\"2\",\"col\":\"3\",\"width\":\"1920\",\"height\":\"1080\",\"portnum\":\"1\",\"monitornum\":\"02\"},"
+         "{\"row\":\"3\",\"col\":\"2\",\"width\":\"1920\",\"height\":\"1080\",\"portnum\":\"1\",\"monitornum\":\"03\"},"
+         "{\"row\":\"3\",\"col\":\"3\",\"width\":\"1920\",\"height\":\"1080\",\"portnum\":\"2\",\"monitornum\":\"01\"}]}]"},
+        {"editor-error-blank",
+         "[{\"acceleration\":\"0\",\"speed\":\"0\",\"position\":\"4\",\"monitorlist\":["
+         "{\"row\":\"2\",\"col\":\"2\",\"width\":\"1920\",\"height\":\"1080\",\"portnum\":\"1\",\"monitornum\":\"01\"},"
+         "{\"row\":\"2\",\"col\":\"4\",\"width\":\"1920\",\"height\":\"1080\",\"portnum\":\"2\",\"monitornum\":\"01\"}]}]"},
+        {"editor-error-resolution",
+         "[{\"acceleration\":\"0\",\"speed\":\"0\",\"position\":\"4\",\"monitorlist\":["
+         "{\"row\":\"2\",\"col\":\"2\",\"width\":\"1920\",\"height\":\"1080\",\"portnum\":\"1\",\"monitornum\":\"01\"},"
+         "{\"row\":\"2\",\"col\":\"3\",\"width\":\"1280\",\"height\":\"1024\",\"portnum\":\"1\",\"monitornum\":\"02\"},"
+         "{\"row\":\"2\",\"col\":\"4\",\"width\":\"1280\",\"height\":\"1024\",\"portnum\":\"1\",\"monitornum\":\"03\"}]}]"},
+    };
+    for (const auto &layout : failing) {
+        openLayout(root, layout[1]);
+        call(editor, "saveDeviceDialog");
+        shot(window, layout[0]);
+        errors->setProperty("visible", false);
+    }
+
+    errors->setProperty("source", QString());
+    errors->setProperty("source", QStringLiteral("qrc:/Qml/edit_page_tutorial.qml"));
+    errors->setProperty("visible", true);
+    shot(window, "editor-tutorial");
+    errors->setProperty("visible", false);
+
+    call(root, "loadModel", QStringLiteral("18-03"));
+    editor->setProperty("zoomValue", 1);
+    shot(window, "editor-zoom-smallest");
+    editor->setProperty("zoomValue", 100);
+}
+
 void walk(QQmlApplicationEngine &engine)
 {
     QObject *root = engine.rootObjects().value(0);
@@ -109,6 +218,9 @@ void walk(QQmlApplicationEngine &engine)
         "{\"path\":\"file:///home/user/Documents/OrrinKM/Studio.km\"}]}");
     QMetaObject::invokeMethod(store, "setRegedit", Q_ARG(QString, QStringLiteral("file-recent")),
                               Q_ARG(QVariant, recent));
+    // The tutorial gets a picture of its own; the editor's pictures go without.
+    QMetaObject::invokeMethod(store, "setRegedit", Q_ARG(QString, QStringLiteral("showTutorial")),
+                              Q_ARG(QVariant, QStringLiteral("0")));
     call(root, "loadFilelist");
     auto *recentList = qobject_cast<QQuickItem *>(find(root, "recent_list"));
     const QPointF secondRow = recentList->mapToScene(QPointF(40, 30));
@@ -198,6 +310,8 @@ void walk(QQmlApplicationEngine &engine)
         shot(window, settings[n]);
         hideDialog(root);
     }
+
+    walkEditor(window, root);
 
     std::printf("done\n");
     std::fflush(stdout);

@@ -1,0 +1,45 @@
+#!/bin/sh
+# Layout editor benchmark: from "Build" of the 16-monitor template to the
+# editor's first frame, the median of each editing action (100 repeats per
+# run, call plus the frame it causes), and peak resident memory against the
+# home page alone (probe_app), run alternately under one Xvfb. Prints medians
+# over the runs and the targets beside them.
+#   bench/bench_editor.sh [RUNS]     (default 7; builds first)
+set -eu
+cd "$(dirname "$0")/.."
+runs=${1:-7}
+sh scripts/build.sh >/dev/null
+bin=${BUILD_DIR:-build}/bin
+work=$(mktemp -d)
+trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT INT TERM
+display=:$(( 200 + $$ % 500 ))
+Xvfb "$display" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+sleep 1
+
+mkdir -p "$work/home" "$work/runtime" && chmod 700 "$work/runtime"
+probe() {
+    rm -rf "$work/home/.config"
+    env -i PATH="$PATH" DISPLAY="$display" HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" \
+        QT_QUICK_BACKEND=software SEAMRUN_BENCH_T0="$(date +%s%N)" "$bin/$1" 2>/dev/null
+}
+probe probe_app >/dev/null; probe probe_editor >/dev/null
+: > "$work/home-page"; : > "$work/editor"
+i=0
+while [ "$i" -lt "$runs" ]; do
+    probe probe_app >> "$work/home-page"
+    probe probe_editor >> "$work/editor"
+    i=$((i + 1))
+done
+
+median() { awk '{print $NF}' | sort -n | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
+printf 'runs: %s each, medians\n' "$runs"
+printf 'Build to first frame   %8.1f ms   (target < 100)\n' "$(grep '^open_ms ' "$work/editor" | median)"
+for action in place select delete port swap checkRule; do
+    printf 'action %-10s      %8.2f ms   (target < 16)\n' "$action" \
+        "$(grep "^action_ms $action " "$work/editor" | median)"
+done
+mh=$(grep '^peak_rss_kb ' "$work/home-page" | median)
+me=$(grep '^peak_rss_kb ' "$work/editor" | median)
+printf 'peak memory   home page %8d KiB  editor %8d KiB  ratio %.2f  (target <= 1.30)\n' \
+    "$mh" "$me" "$(echo "$me / $mh" | bc -l)"

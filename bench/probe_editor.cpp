@@ -1,0 +1,176 @@
+// The layout editor at work: once the home page is on screen, builds the
+// 16-monitor template 18-03 as "Build" does and times it to the editor's first
+// frame, then repeats each editing action 100 times and prints the median
+// (call plus the frame it causes), and the peak resident memory at the end.
+#include "startup.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQuickWindow>
+#include <QTimer>
+#include <QVariant>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+#include <sys/resource.h>
+
+namespace {
+
+const int kRepeats = 100;
+
+QVariant call(QObject *object, const char *function, const QVariantList &args = {})
+{
+    QVariant result;
+    bool ok = false;
+    switch (args.size()) {
+    case 0:
+        ok = QMetaObject::invokeMethod(object, function, Q_RETURN_ARG(QVariant, result));
+        break;
+    case 1:
+        ok = QMetaObject::invokeMethod(object, function, Q_RETURN_ARG(QVariant, result),
+                                       Q_ARG(QVariant, args[0]));
+        break;
+    case 3:
+        ok = QMetaObject::invokeMethod(object, function, Q_RETURN_ARG(QVariant, result),
+                                       Q_ARG(QVariant, args[0]), Q_ARG(QVariant, args[1]),
+                                       Q_ARG(QVariant, args[2]));
+        break;
+    }
+    if (!ok) {
+        std::fprintf(stderr, "cannot call %s\n", function);
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        std::printf("peak_rss_kb %ld\n", usage.ru_maxrss);
+        std::fflush(stdout);
+        std::_Exit(3);
+    }
+    return result;
+}
+
+// Milliseconds from `action` to the end of the frame it causes.
+double timed(QQuickWindow *window, const std::function<void()> &action)
+{
+    QElapsedTimer timer;
+    timer.start();
+    action();
+    QEventLoop loop;
+    QObject::connect(window, &QQuickWindow::frameSwapped, &loop, &QEventLoop::quit);
+    QTimer::singleShot(100, &loop, &QEventLoop::quit); // nothing to draw
+    window->update();
+    loop.exec();
+    return timer.nsecsElapsed() / 1e6;
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+}
+
+void report(const char *name, const std::vector<double> &times)
+{
+    std::printf("action_ms %s %.3f\n", name, median(times));
+}
+
+int cell(int row, int col)
+{
+    return (row - 1) * 16 + (col - 1);
+}
+
+void run(QQmlApplicationEngine &engine)
+{
+    QObject *root = engine.rootObjects().value(0);
+    auto *window = qobject_cast<QQuickWindow *>(root);
+    if (!window) {
+        std::fprintf(stderr, "no main window\n");
+        std::_Exit(3);
+    }
+    QObject *store = engine.rootContext()->contextProperty(QStringLiteral("regedit")).value<QObject *>();
+    QMetaObject::invokeMethod(store, "setRegedit", Q_ARG(QString, QStringLiteral("showTutorial")),
+                              Q_ARG(QVariant, QStringLiteral("0")));
+    root->findChild<QObject *>(QStringLiteral("dialog_Qml"))->setProperty("visible", false);
+
+    // Build: the editor is made, filled with the template and drawn.
+    const double open = timed(window, [&] { call(root, "loadModel", {QStringLiteral("18-03")}); });
+    std::printf("open_ms %.3f\n", open);
+    {
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        std::printf("open_peak_rss_kb %ld\n", usage.ru_maxrss);
+    }
+    std::fflush(stdout);
+    QObject *editor = root->findChild<QObject *>(QStringLiteral("setQml"))->property("item").value<QObject *>();
+
+    auto fresh = [&] { call(root, "loadModel", {QStringLiteral("18-03")}); };
+    std::vector<double> place, select, remove, port, swap, check;
+
+    // Delete a monitor, then place one on the freed cell.
+    fresh();
+    const int freed = cell(4, 5);
+    for (int i = 0; i < kRepeats; ++i) {
+        call(editor, "pressCell", {freed, 77, 77});
+        remove.push_back(timed(window, [&] { call(editor, "delMonitor", {freed}); }));
+        place.push_back(timed(window, [&] { call(editor, "pressCell", {freed, 77, 77}); }));
+    }
+    // Select two monitors in turn.
+    fresh();
+    for (int i = 0; i < kRepeats; ++i) {
+        const int target = i % 2 ? cell(1, 2) : cell(3, 4);
+        select.push_back(timed(window, [&] { call(editor, "pressCell", {target, 77, 77}); }));
+    }
+    // Move a monitor between two ports, and swap numbers within port 1.
+    fresh();
+    call(editor, "pressCell", {cell(4, 3), 77, 77});
+    for (int i = 0; i < kRepeats; ++i)
+        port.push_back(timed(window, [&] { call(editor, "changePort", {i % 2 ? 3 : 2}); }));
+    fresh();
+    call(editor, "pressCell", {cell(1, 2), 77, 77});
+    for (int i = 0; i < kRepeats; ++i) {
+        const QString number = i % 2 ? QStringLiteral("01") : QStringLiteral("09");
+        swap.push_back(timed(window, [&] { call(editor, "changeMonitorNumber", {number}); }));
+    }
+    fresh();
+    for (int i = 0; i < kRepeats; ++i) {
+        check.push_back(timed(window, [&] {
+            if (!call(editor, "checkRule").toBool()) {
+                std::fprintf(stderr, "the template fails the checks\n");
+                std::_Exit(3);
+            }
+        }));
+    }
+    report("place", place);
+    report("select", select);
+    report("delete", remove);
+    report("port", port);
+    report("swap", swap);
+    report("checkRule", check);
+
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("peak_rss_kb %ld\n", usage.ru_maxrss);
+    std::fflush(stdout);
+    std::_Exit(0);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    return startup::run(argc, argv, [](QQmlApplicationEngine &engine) {
+        auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().value(0));
+        if (!window)
+            std::_Exit(3);
+        // Start once the home page has been drawn, as a user would.
+        auto *connection = new QMetaObject::Connection;
+        *connection = QObject::connect(window, &QQuickWindow::frameSwapped, window, [&engine, connection] {
+            QObject::disconnect(*connection);
+            delete connection;
+            QTimer::singleShot(200, [&engine] { run(engine); });
+        });
+    });
+}
