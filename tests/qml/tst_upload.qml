@@ -61,6 +61,10 @@ MainWindowCase {
 
     function init() {
         switchSetup.reset()
+        // The probe lists the whole machine's processes; wait out a stand-in
+        // driver of some other test run before expecting none.
+        tryVerify(function () { return !process.getDriverProcess() }, 60000,
+                  "a program named like the extended desktop driver keeps running on this machine")
         openMain({})
         dismissStartNotice()
         switchEvents()
