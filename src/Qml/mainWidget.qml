@@ -294,9 +294,8 @@ Item {
         // A version text that names no chain of one or two switches is no
         // answer to go on with: uploading to "0 ports" would send nothing and
         // remove every monitor from the layout.
-        var chain = Layout.chainFromVersion(orrin.version)
-        var decision = Layout.uploadDecision(uploadMonitors(), chain)
-        if (chain === 0 || decision.action === "fail") {
+        var decision = Layout.uploadDecision(uploadMonitors(), Layout.chainFromVersion(orrin.version))
+        if (decision.action === "fail") {
             closeUpload()
             uploadFailed()
             return
