@@ -234,11 +234,159 @@ Item {
         save_file_Dialog.open()
     }
 
-    // The upload flow replaces this with its connection dialog; until then
-    // "Save to device" runs the checks it starts with.
+    // ------------------------------------------------------- Save to device
+    //
+    // saveDeviceDialog checks the layout and shows the connection dialog
+    // (uploadKvm.qml). Its next button opens the switch; three seconds later
+    // checkDeviceNum reads where this computer is attached and how many
+    // switches are chained, and saveTodevice sends the list: list-open, one
+    // port record per monitor, the mouse record, list-close. Every end of the
+    // flow unloads the dialog (closeUpload) before its message is shown. The
+    // choices and the coordinate arithmetic are the layout library's.
+
     function saveDeviceDialog() {
-        if (checkDataValid(1))
-            checkRule()
+        if (!checkDataValid(1) || !checkRule())
+            return
+        upload_Qml.source = ""
+        upload_Qml.source = "uploadKvm.qml"
+        upload_Qml.visible = true
+    }
+
+    function closeUpload() {
+        upload_Qml.source = ""
+        upload_Qml.visible = false
+    }
+
+    function showUploadAlert(msg, icon, title) {
+        main.showAlert({ msg: msg, showicon: 1, icon: icon, okfunc: null, closefunc: null,
+                         title: title !== undefined ? title : "" })
+    }
+
+    function uploadFailed() {
+        showUploadAlert(qsTr("Failed to upload data."), 0)
+    }
+
+    // The monitors of monitor_list as plain values, in its (grid) order.
+    function uploadMonitors() {
+        var monitors = []
+        for (var i = 0; i < monitor_list.count; ++i) {
+            var index = monitor_list.get(i).id
+            var cell = gridModel.get(index)
+            monitors.push({ gridindex: index, row: cell.row, col: cell.col, portnum: cell.portnum,
+                            monitornum: cell.monitornum, width: cell.width, height: cell.height })
+        }
+        return monitors
+    }
+
+    // Runs when the dialog's wait ends.
+    function checkDeviceNum() {
+        if (orrin.getPortStatus() && Number(orrin.portStatus.apportNum) > 4) {
+            closeUpload()
+            showUploadAlert(qsTr("To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device."),
+                            0, qsTr("Save failed!"))
+            return
+        }
+        if (!orrin.getFWAPProtocolVersion()) {
+            closeUpload()
+            uploadFailed()
+            return
+        }
+        // A version text that names no chain of one or two switches is no
+        // answer to go on with: uploading to "0 ports" would send nothing and
+        // remove every monitor from the layout.
+        var decision = Layout.uploadDecision(uploadMonitors(), Layout.chainFromVersion(orrin.version))
+        if (decision.action === "fail") {
+            closeUpload()
+            uploadFailed()
+            return
+        }
+        if (decision.action === "confirm") {
+            closeUpload()
+            main.showConfirm({
+                msg: qsTr("Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?"),
+                dobtn: qsTr("Cancel"), cancelbtn: qsTr("Continue"),
+                dofunc: null,
+                cancelfunc: function () { mainlist.saveTodevice(decision.ports) },
+                closefunc: null, showicon: 1, icon: 0
+            })
+            return
+        }
+        if (decision.action === "high-only") {
+            closeUpload()
+            showUploadAlert(qsTr("Only one OrrinKM is connected. Please set port number between P1 to P4."), 0)
+            return
+        }
+        saveTodevice(decision.ports)
+    }
+
+    // Sends the monitors on ports up to p_count and removes the others from
+    // the layout. The switch's answer to the list-close decides the outcome.
+    function saveTodevice(p_count) {
+        var monitors = uploadMonitors()
+        var count = 0
+        for (var i = 0; i < monitors.length; ++i)
+            if (Number(monitors[i].portnum) <= p_count)
+                ++count
+        var positions = reCalculationPosition()
+        var ret = orrin.sendListAmountOpen(count + 1)
+        if (ret !== 0) {
+            closeUpload()
+            if (ret === 3)
+                showUploadAlert(qsTr("The extended desktop driver ap is running. Please close it and upload again."), 0)
+            else
+                uploadFailed()
+            return
+        }
+        console.log("sendListAmountOpen ok.")
+        for (i = 0; i < monitors.length; ++i) {
+            if (Number(monitors[i].portnum) > p_count) {
+                delMonitor(monitors[i].gridindex)
+                continue
+            }
+            var a = Layout.portRecordArgs(monitors[i], positions[i])
+            // A refused record is sent up to three more times; one that is
+            // still refused ends the walk, and the list is closed as it is.
+            var accepted = false
+            for (var attempt = 0; attempt < 4 && !accepted; ++attempt) {
+                accepted = orrin.sendOneListOfPortNum(a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], a[8], a[9])
+                console.log("sendOneListOfPortNum return:" + accepted)
+            }
+            if (!accepted)
+                break
+        }
+        if (orrin.sendOneListOfMouseData(0, main.acceleration_flag, main.mouse_speed, main.mouse_position,
+                                         main.switching_focus, main.duration_time, main.keep_awake))
+            console.log("sendOneListOfMouseData ok.")
+        else
+            console.log("sendOneListOfMouseData fail.")
+        var closed = orrin.sendListAmountClose()
+        console.log(closed ? "sendListAmountClose ok." : "sendListAmountClose fail.")
+        closeUpload()
+        if (closed) {
+            showUploadAlert(qsTr("Save to device successfully."), 1)
+            main.is_saved = 1
+        } else {
+            uploadFailed()
+        }
+    }
+
+    // Writes every monitor's upload coordinates into its grid cell and
+    // returns them in monitor_list order.
+    function reCalculationPosition() {
+        var monitors = uploadMonitors()
+        var positions = Layout.recalculatePositions(monitors)
+        for (var i = 0; i < monitors.length; ++i) {
+            var index = monitors[i].gridindex
+            gridModel.setProperty(index, "relative_row", positions[i].relative_row)
+            gridModel.setProperty(index, "relative_col", positions[i].relative_col)
+            gridModel.setProperty(index, "main_relative_row", positions[i].main_relative_row)
+            gridModel.setProperty(index, "main_relative_col", positions[i].main_relative_col)
+        }
+        return positions
+    }
+
+    function sortNumber(a, b) {
+        return Layout.sortNumber(a, b)
     }
 
     // The recent-file list: `path` first, no path twice, at most ten.
@@ -1518,6 +1666,15 @@ Item {
                 }
             }
         }
+    }
+
+    // The connection dialog of "Save to device", over the whole editor.
+    Loader {
+        id: upload_Qml
+        objectName: "upload_Qml"
+        anchors.fill: parent
+        z: 20
+        visible: false
     }
 
     Loader {

@@ -3,11 +3,85 @@
 #include "startup.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
 #include <QQmlContext>
 #include <QQmlEngine>
+#include <QStandardPaths>
 #include <QtQuickTest>
 
 #include <memory>
+
+// Tests only, published as "switchSetup": sets the emulated switch up per
+// test case. The switch reads its SEAMRUN_EMU_* variables at every call, so
+// a change holds from the next exchange on. It also runs a stand-in for the
+// extended desktop driver: a copy of `sleep` under the driver's program name.
+class SwitchSetup : public QObject
+{
+    Q_OBJECT
+public:
+    SwitchSetup()
+    {
+        const QStringList names = QProcess::systemEnvironment();
+        for (const QString &entry : names)
+            if (entry.startsWith(QLatin1String("SEAMRUN_EMU_")))
+                m_initial.insert(entry.section(QLatin1Char('='), 0, 0).toLatin1(),
+                                 entry.section(QLatin1Char('='), 1).toLocal8Bit());
+    }
+    ~SwitchSetup() override { stopCompanion(); }
+
+public slots:
+    // set("CHAIN", "2") sets SEAMRUN_EMU_CHAIN; an empty value removes it.
+    void set(const QString &name, const QString &value)
+    {
+        const QByteArray key = "SEAMRUN_EMU_" + name.toLatin1();
+        if (value.isEmpty())
+            qunsetenv(key.constData());
+        else
+            qputenv(key.constData(), value.toLocal8Bit());
+    }
+
+    // Back to the variables the runner was started with.
+    void reset()
+    {
+        const QStringList names = QProcess::systemEnvironment();
+        for (const QString &entry : names) {
+            const QByteArray key = entry.section(QLatin1Char('='), 0, 0).toLatin1();
+            if (key.startsWith("SEAMRUN_EMU_") && !m_initial.contains(key))
+                qunsetenv(key.constData());
+        }
+        for (auto it = m_initial.constBegin(); it != m_initial.constEnd(); ++it)
+            qputenv(it.key().constData(), it.value());
+    }
+
+    bool startCompanion()
+    {
+        stopCompanion();
+        const QString sleep = QStandardPaths::findExecutable(QStringLiteral("sleep"));
+        const QString copy = QDir::temp().filePath(QStringLiteral("OrrinKM Extended"));
+        QFile::remove(copy);
+        if (sleep.isEmpty() || !QFile::copy(sleep, copy))
+            return false;
+        QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        m_companion.reset(new QProcess);
+        m_companion->start(copy, {QStringLiteral("300")});
+        return m_companion->waitForStarted(10000);
+    }
+
+    void stopCompanion()
+    {
+        if (!m_companion)
+            return;
+        m_companion->kill();
+        m_companion->waitForFinished(10000);
+        m_companion.reset();
+    }
+
+private:
+    QMap<QByteArray, QByteArray> m_initial;
+    std::unique_ptr<QProcess> m_companion;
+};
 
 class Setup : public QObject
 {
@@ -20,9 +94,11 @@ public slots:
         // Tests only: where the emulated switch writes its log.
         engine->rootContext()->setContextProperty(QStringLiteral("switchLogPath"),
                                                   qEnvironmentVariable("SEAMRUN_EMU_LOG"));
+        engine->rootContext()->setContextProperty(QStringLiteral("switchSetup"), &m_switch);
     }
 
 private:
+    SwitchSetup m_switch;
     std::unique_ptr<startup::NativeObjects> m_objects;
 };
 

@@ -1,0 +1,411 @@
+import QtQuick 2.12
+import QtTest 1.12
+
+// "Save to device" from the editor's button to the switch: the real main
+// window and editor, the emulated switch behind hidapi set up per case
+// (switchSetup), and what the switch received read back from its own log.
+MainWindowCase {
+    id: testCase
+    name: "SaveToDevice"
+    when: windowShown
+
+    property int seenLines: 0
+    property var editor: null
+
+    // Two ports of two monitors each, side by side: P2 at columns 2-3 and the
+    // secondary switch's S2 (port 6) at columns 4-5 of row 2.
+    readonly property var mixedPorts: [
+        {row: "2", col: "2", width: "1920", height: "1080", portnum: "2", monitornum: "01"},
+        {row: "2", col: "3", width: "1920", height: "1080", portnum: "2", monitornum: "02"},
+        {row: "2", col: "4", width: "1280", height: "1024", portnum: "6", monitornum: "01"},
+        {row: "2", col: "5", width: "1280", height: "1024", portnum: "6", monitornum: "02"}
+    ]
+    // Three monitors of port 1 in a row.
+    readonly property var onePort: [
+        {row: "3", col: "3", width: "1920", height: "1080", portnum: "1", monitornum: "01"},
+        {row: "3", col: "4", width: "1920", height: "1080", portnum: "1", monitornum: "02"},
+        {row: "3", col: "5", width: "1920", height: "1080", portnum: "1", monitornum: "03"}
+    ]
+
+    // Switch events logged since the last call.
+    function switchEvents(kind) {
+        var xhr = new XMLHttpRequest()
+        xhr.open("GET", "file://" + switchLogPath, false)
+        xhr.send()
+        var lines = xhr.responseText.split("\n")
+        var events = []
+        for (var i = seenLines; i < lines.length; ++i) {
+            if (!lines[i].length)
+                continue
+            var event = JSON.parse(lines[i])
+            if (!kind || event.event === kind)
+                events.push(event)
+        }
+        seenLines = Math.max(seenLines, lines.length - 1)
+        return events
+    }
+
+    function requestOps(events) {
+        return events.filter(function (e) { return e.event === "request" })
+                     .map(function (e) { return e.op })
+    }
+
+    // [port, number, x, y, width, height, main x, main y] of each port record.
+    function portRecords(events) {
+        return events.filter(function (e) { return e.event === "request" && e.op === "port-record" })
+                     .map(function (e) {
+                         var p = e.port
+                         return [p.portNum, p.monitorNum, p.x, p.y, p.width, p.height, p.main_x, p.main_y]
+                     })
+    }
+
+    function init() {
+        switchSetup.reset()
+        // The probe lists the whole machine's processes; wait out a stand-in
+        // driver of some other test run before expecting none.
+        tryVerify(function () { return !process.getDriverProcess() }, 60000,
+                  "a program named like the extended desktop driver keeps running on this machine")
+        openMain({})
+        dismissStartNotice()
+        switchEvents()
+    }
+
+    function cleanup() {
+        switchSetup.stopCompanion()
+        switchSetup.reset()
+    }
+
+    function openEditorWith(monitors) {
+        window.filePath = ""
+        window.filedata = [{acceleration: "1", speed: "2", position: "3", switching_focus: 1,
+                            duration_time: 5, keep_awake: 1, monitorlist: monitors}]
+        window.gotoEditLayoutUI()
+        var page = child("setQml")
+        tryCompare(page, "status", 1 /* Loader.Ready */)
+        editor = page.item
+        compare(editor.curmonitornum, monitors.length)
+        waitForRendering(window.contentItem)
+        return editor
+    }
+
+    function placedCount() {
+        var n = 0
+        for (var i = 0; i < editor.gridModel.count; ++i)
+            if (editor.gridModel.get(i).display)
+                ++n
+        return n
+    }
+
+    // Presses "Save to device" and returns the connection dialog.
+    function openUploadDialog() {
+        clickItem(child("save_device_button"))
+        var loader = child("upload_Qml")
+        tryCompare(loader, "status", 1 /* Loader.Ready */)
+        compare(loader.visible, true)
+        return loader.item
+    }
+
+    // Presses next with a short wait, so the switch is read at once.
+    function pressNext(upload) {
+        upload.timer.interval = 10
+        mouseClick(findChild(upload, "ok_btn"), 16, 16)
+    }
+
+    function waitForAlert() {
+        var dialog = child("dialog_Qml")
+        tryCompare(dialog, "visible", true)
+        tryCompare(dialog, "status", 1 /* Loader.Ready */)
+        return dialog.item
+    }
+
+    function compareAlert(msg, icon, title) {
+        var alert = waitForAlert()
+        compare(findChild(alert, "message").text, msg)
+        var picture = findChild(alert, "icon")
+        compare(picture.visible, true)
+        verify(picture.source.toString().endsWith(icon === 1 ? "img-successfully.png" : "img-fail.png"))
+        compare(alert.info.title, title !== undefined ? title : "")
+        compare(child("upload_Qml").visible, false)
+        compare(child("upload_Qml").status, 0 /* Loader.Null */)
+    }
+
+    // Two chained switches: every monitor goes out with its layout and main
+    // coordinates, then the mouse record with the current settings.
+    function test_templateToTwoSwitches() {
+        switchSetup.set("CHAIN", "2")
+        window.loadModel("16-04")
+        var page = child("setQml")
+        tryCompare(page, "status", 1 /* Loader.Ready */)
+        editor = page.item
+        window.acceleration_flag = 1
+        window.mouse_speed = 2
+        window.mouse_position = 3
+        window.switching_focus = 1
+        window.duration_time = 5
+        window.keep_awake = 1
+        window.is_saved = 0
+
+        var upload = openUploadDialog()
+        pressNext(upload)
+        compareAlert("Save to device successfully.", 1)
+        compare(window.is_saved, 1)
+
+        var events = switchEvents()
+        compare(requestOps(events), ["port-status", "version", "list-open",
+                                     "port-record", "port-record", "port-record", "port-record",
+                                     "port-record", "port-record", "port-record", "port-record",
+                                     "port-record", "port-record", "port-record", "port-record",
+                                     "mouse-record", "list-close"])
+        var requests = events.filter(function (e) { return e.event === "request" })
+        compare(requests[2].amount, 13)
+        compare(requests[3].bytes, "43 01 01 01 01 80 07 38 04 01 01 0C")
+        compare(portRecords(events), [
+            [1, 1, 1, 1, 1920, 1080, 1, 1], [1, 2, 1, 2, 1920, 1080, 0, 0],
+            [4, 1, 1, 3, 1920, 1080, 1, 2], [4, 2, 1, 4, 1920, 1080, 0, 0],
+            [2, 1, 2, 1, 1920, 1080, 2, 1], [2, 2, 2, 2, 1920, 1080, 0, 0],
+            [5, 1, 2, 3, 1920, 1080, 2, 2], [5, 2, 2, 4, 1920, 1080, 0, 0],
+            [3, 1, 3, 1, 1920, 1080, 3, 1], [3, 2, 3, 2, 1920, 1080, 0, 0],
+            [6, 1, 3, 3, 1920, 1080, 3, 2], [6, 2, 3, 4, 1920, 1080, 0, 0]])
+        compare(requests[15].mouse, {serialNum: 0, acceleration: 1, speed: 2, position: 3,
+                                     focus: 1, duration: 5, awake: 1})
+        compare(requests[16].count, 13)
+        compare(events[events.length - 1].status, 0)
+        // The grid keeps what was sent, and nothing was removed.
+        compare(editor.gridModel.get(3).main_relative_col, 2)
+        compare(editor.gridModel.get(19).relative_col, 3)
+        compare(placedCount(), 12)
+        // The upload leaves the switch open; only the dialog's close button closes it.
+        var opened = events.filter(function (e) { return e.event === "open" })
+        compare(opened.length, 1)
+        compare(events.filter(function (e) { return e.event === "close" && e.handle === opened[0].handle }).length, 0)
+    }
+
+    // One switch and monitors on both switches' ports: a question first.
+    function test_oneSwitchAsksFirst_data() {
+        return [
+            {tag: "continue", button: "cancelButton",
+             ops: ["list-open", "port-record", "port-record", "mouse-record", "list-close"],
+             placed: 2, alert: "Save to device successfully."},
+            {tag: "cancel", button: "doButton", ops: [], placed: 4, alert: ""}
+        ]
+    }
+
+    function test_oneSwitchAsksFirst(data) {
+        openEditorWith(mixedPorts)
+        pressNext(openUploadDialog())
+        var question = waitForAlert()
+        compare(child("dialog_Qml").source.toString().endsWith("confirm_dialog_control.qml"), true)
+        compare(findChild(question, "message").text,
+                "Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?")
+        compare(findChild(question, "doButton").text, "Cancel")
+        compare(findChild(question, "cancelButton").text, "Continue")
+        compare(findChild(question, "icon").visible, true)
+        compare(child("upload_Qml").status, 0 /* Loader.Null */)
+        compare(requestOps(switchEvents()), ["port-status", "version"])
+
+        clickItem(findChild(question, data.button))
+        if (data.alert !== "")
+            compareAlert(data.alert, 1)
+        else
+            compare(child("dialog_Qml").visible, false)
+        var events = switchEvents()
+        compare(requestOps(events), data.ops)
+        if (data.ops.length) {
+            compare(events.filter(function (e) { return e.op === "list-open" })[0].amount, 3)
+            compare(portRecords(events), [[2, 1, 1, 1, 1920, 1080, 1, 1], [2, 2, 1, 2, 1920, 1080, 0, 0]])
+        }
+        compare(placedCount(), data.placed)
+        compare(editor.curmonitornum, data.placed)
+        // The monitors of port 2 are always kept.
+        compare(editor.gridModel.get(17).portnum, 2)
+        compare(editor.gridModel.get(18).portnum, 2)
+    }
+
+    // Every way the flow ends before or instead of a complete upload, with the
+    // switch's exchanges it got as far as. The layout is only changed by the
+    // question above, never by a failure.
+    function test_outcomes_data() {
+        var full = ["port-status", "version", "list-open", "port-record", "port-record",
+                    "port-record", "mouse-record", "list-close"]
+        var failed = "Failed to upload data."
+        var driver = "The extended desktop driver ap is running. Please close it and upload again."
+        return [
+            {tag: "port status refused", env: {REFUSE: "port-status:1"}, monitors: onePort,
+             msg: "Save to device successfully.", icon: 1, ops: full},
+            {tag: "port status unanswered", env: {FAIL_READ: "port-status"}, monitors: onePort,
+             msg: "Save to device successfully.", icon: 1, ops: full},
+            {tag: "computer on the second switch", env: {PORT_STATUS: "5,0,5,0"}, monitors: onePort,
+             msg: "To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.",
+             title: "Save failed!", icon: 0, ops: ["port-status"]},
+            {tag: "one switch, only secondary ports", env: {},
+             monitors: [mixedPorts[2], mixedPorts[3]],
+             msg: "Only one OrrinKM is connected. Please set port number between P1 to P4.", icon: 0,
+             ops: ["port-status", "version"]},
+            {tag: "version refused", env: {REFUSE: "version:1"}, monitors: onePort,
+             msg: failed, icon: 0, ops: ["port-status", "version"]},
+            // The fifth character of the version text is the chain size; a
+            // text that names no chain of one or two switches stops the flow
+            // before anything is sent or removed.
+            {tag: "version names three switches", env: {CHAIN: "3"}, monitors: mixedPorts,
+             msg: failed, icon: 0, ops: ["port-status", "version"]},
+            {tag: "version names no switch", env: {CHAIN: "0"}, monitors: mixedPorts,
+             msg: failed, icon: 0, ops: ["port-status", "version"]},
+            {tag: "version text cut short", env: {SHORT: "version:5"}, monitors: onePort,
+             msg: failed, icon: 0, ops: ["port-status", "version"]},
+            {tag: "list-open answered 3", env: {REFUSE: "list-open:3"}, monitors: onePort,
+             msg: driver, icon: 0, ops: ["port-status", "version", "list-open"]},
+            {tag: "list-open answered 1", env: {REFUSE: "list-open:1"}, monitors: onePort,
+             msg: failed, icon: 0, ops: ["port-status", "version", "list-open"]},
+            {tag: "list-open unanswered", env: {FAIL_READ: "list-open"}, monitors: onePort,
+             msg: failed, icon: 0, ops: ["port-status", "version", "list-open"]},
+            {tag: "list-close refused", env: {REFUSE: "list-close:1"}, monitors: onePort,
+             msg: failed, icon: 0, ops: full},
+            // Up to three more tries of a refused record.
+            {tag: "record refused three times", env: {REFUSE_RECORD: "2:3"}, monitors: onePort,
+             msg: "Save to device successfully.", icon: 1,
+             ops: ["port-status", "version", "list-open", "port-record", "port-record",
+                   "port-record", "port-record", "port-record", "port-record",
+                   "mouse-record", "list-close"]},
+            // The fourth refusal ends the walk; the list is still closed and
+            // the switch, missing a record, refuses it.
+            {tag: "record refused four times", env: {REFUSE_RECORD: "2:4"}, monitors: onePort,
+             msg: failed, icon: 0,
+             ops: ["port-status", "version", "list-open", "port-record", "port-record",
+                   "port-record", "port-record", "port-record", "mouse-record", "list-close"]},
+            {tag: "mouse record refused", env: {REFUSE: "mouse-record:1"}, monitors: onePort,
+             msg: failed, icon: 0, ops: full}
+        ]
+    }
+
+    function test_outcomes(data) {
+        for (var name in data.env)
+            switchSetup.set(name, data.env[name])
+        openEditorWith(data.monitors)
+        window.is_saved = 0
+        pressNext(openUploadDialog())
+        compareAlert(data.msg, data.icon, data.title)
+        compare(requestOps(switchEvents()), data.ops)
+        compare(window.is_saved, data.icon === 1 ? 1 : 0)
+        compare(placedCount(), data.monitors.length)
+    }
+
+    // The dialog as the user meets it, and the wait after a successful open.
+    function test_dialogAndWait() {
+        openEditorWith(onePort)
+        var upload = openUploadDialog()
+        var message = findChild(upload, "message_txt")
+        var picture = findChild(upload, "connect_img")
+        var next = findChild(upload, "ok_btn")
+        compare(message.text, "Please check connection before saving to device.")
+        verify(picture.source.toString().endsWith("img-check-s.png"))
+        compare(findChild(upload, "panel").width, 380)
+        compare(findChild(upload, "panel").height, 195)
+        verify(findChild(upload, "img").source.toString().endsWith("btn-next-n.png"))
+        mouseMove(next, 16, 16)
+        tryVerify(function () { return findChild(upload, "img").source.toString().endsWith("btn-next-h.png") })
+
+        mouseClick(next, 16, 16)
+        var wait = findChild(upload, "wait_img")
+        compare(wait.visible, true)
+        compare(picture.visible, false)
+        compare(next.visible, false)
+        compare(message.visible, false)
+        compare(upload.timer.interval, 3000)
+        compare(upload.timer.running, true)
+        var events = switchEvents()
+        compare(events.filter(function (e) { return e.event === "open" }).length, 1)
+        compare(requestOps(events), [])
+    }
+
+    // Closing during the wait closes the switch; the wait still ends in the
+    // queries, which then fail.
+    function test_closeDuringWait() {
+        openEditorWith(onePort)
+        var upload = openUploadDialog()
+        mouseClick(findChild(upload, "ok_btn"), 16, 16)
+        compare(upload.timer.running, true)
+        var opened = switchEvents("open")
+        compare(opened.length, 1)
+        clickItem(findChild(upload, "close_btn"))
+        compare(child("upload_Qml").visible, false)
+        compare(switchEvents("close").filter(function (e) { return e.handle === opened[0].handle }).length, 1)
+
+        upload.timer.stop()
+        upload.timer.interval = 10
+        upload.timer.start()
+        compareAlert("Failed to upload data.", 0)
+        compare(switchEvents("request").length, 0)
+        compare(placedCount(), 3)
+    }
+
+    // No switch: the dialog says so and stays; once it is plugged in, next
+    // goes on.
+    function test_switchAbsentThenPresent() {
+        switchSetup.set("ABSENT", "1")
+        openEditorWith(onePort)
+        var upload = openUploadDialog()
+        pressNext(upload)
+        verify(findChild(upload, "connect_img").source.toString().endsWith("img-check-f.png"))
+        compare(findChild(upload, "message_txt").text, "Device connection is not ready, Please try again.")
+        compare(findChild(upload, "ok_btn").visible, true)
+        compare(upload.timer.running, false)
+        wait(50)
+        compare(child("upload_Qml").item, upload)
+        compare(switchEvents("request").length, 0)
+
+        switchSetup.set("ABSENT", "")
+        pressNext(upload)
+        compareAlert("Save to device successfully.", 1)
+        compare(switchEvents("request").length, 8)
+    }
+
+    // The extended desktop driver running: its message, no switch opened,
+    // and the dialog stays as it was.
+    function test_driverRunning() {
+        verify(switchSetup.startCompanion())
+        openEditorWith(onePort)
+        var upload = openUploadDialog()
+        pressNext(upload)
+        compareAlertKeepsDialog("The extended desktop driver ap is running. Please close it and upload again.")
+        compare(child("upload_Qml").item, upload)
+        compare(findChild(upload, "message_txt").text, "Please check connection before saving to device.")
+        verify(findChild(upload, "connect_img").source.toString().endsWith("img-check-s.png"))
+        compare(upload.timer.running, false)
+        compare(switchEvents("open").length, 0)
+
+        // Once it is closed, next goes on.
+        switchSetup.stopCompanion()
+        clickItem(findChild(waitForAlert(), "okButton"))
+        pressNext(upload)
+        compareAlert("Save to device successfully.", 1)
+    }
+
+    function compareAlertKeepsDialog(msg) {
+        var alert = waitForAlert()
+        compare(findChild(alert, "message").text, msg)
+        compare(findChild(alert, "icon").visible, true)
+        verify(findChild(alert, "icon").source.toString().endsWith("img-fail.png"))
+        compare(child("upload_Qml").visible, true)
+    }
+
+    // Layouts the editor's checks turn away: their own message, no dialog,
+    // nothing sent.
+    function test_layoutTurnedAway() {
+        openEditor()
+        clickItem(child("save_device_button"))
+        compare(findChild(waitForAlert(), "message").text, "No data to be upload.")
+        compare(child("upload_Qml").visible, false)
+
+        clickItem(findChild(dialogItem(), "okButton"))
+        // Two monitors that do not touch.
+        openEditorWith([onePort[0],
+                        {row: "6", col: "6", width: "1920", height: "1080", portnum: "1", monitornum: "02"}])
+        clickItem(child("save_device_button"))
+        var errors = child("error_Qml")
+        tryCompare(errors, "visible", true)
+        verify(errors.source.toString().endsWith("edit_page_error2.qml"))
+        compare(child("upload_Qml").visible, false)
+        var events = switchEvents()
+        compare(events.filter(function (e) { return e.event === "open" || e.event === "request" }).length, 0)
+    }
+}
