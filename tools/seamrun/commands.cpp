@@ -183,11 +183,12 @@ private:
 
 // The window waits this long between opening the switch and its first query;
 // the switch is asked nothing sooner from here either.
-void settle(Output &out, int waitMs)
+void settle(Output *steps, int waitMs)
 {
     if (waitMs <= 0)
         return;
-    out.step(QStringLiteral("wait"), QStringLiteral("%1 ms before asking the switch").arg(waitMs));
+    if (steps)
+        steps->step(QStringLiteral("wait"), QStringLiteral("%1 ms before asking the switch").arg(waitMs));
     std::this_thread::sleep_for(std::chrono::milliseconds(waitMs));
 }
 
@@ -364,7 +365,7 @@ int applyCommand(Output &out, LayoutRules &rules, const QString &file, bool prim
     }
     OpenSwitch closeAtEnd(orrin);
     out.step(QStringLiteral("open"), QStringLiteral("switch %1 opened").arg(usbId()));
-    settle(out, waitMs);
+    settle(&out, waitMs);
 
     // A port status query that fails does not stop the upload; a computer on
     // the chained switch does.
@@ -501,7 +502,7 @@ int statusCommand(Output &out, LayoutRules &rules, int waitMs)
     }
     OpenSwitch closeAtEnd(orrin);
     r.insert(QStringLiteral("attached"), true);
-    settle(out, waitMs);
+    settle(nullptr, waitMs);
 
     const bool haveStatus = orrin.getPortStatus();
     const int port = haveStatus ? orrin.portStatus().value(QStringLiteral("apportNum")).toInt() : 0;
