@@ -260,8 +260,13 @@ int showCommand(Output &out, LayoutRules &rules, const QString &file)
             left = qMin(left, m.col);
             right = qMax(right, m.col);
         }
-        out.line(QStringLiteral("%1: %2, rows %3-%4, columns %5-%6")
-                     .arg(file, monitorsPhrase(layout)).arg(top).arg(bottom).arg(left).arg(right));
+        auto span = [](const char *one, const char *many, int first, int last) {
+            return first == last ? QStringLiteral("%1 %2").arg(QLatin1String(one)).arg(first)
+                                 : QStringLiteral("%1 %2-%3").arg(QLatin1String(many)).arg(first).arg(last);
+        };
+        out.line(QStringLiteral("%1: %2, %3, %4")
+                     .arg(file, monitorsPhrase(layout), span("row", "rows", top, bottom),
+                          span("column", "columns", left, right)));
         out.line(QString());
         QString header = QStringLiteral("row/col");
         for (int col = left; col <= right; ++col)
