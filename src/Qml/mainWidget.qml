@@ -336,6 +336,88 @@ Item {
             portModel.setProperty(p, "enable", counts[p] < extendedNum)
     }
 
+    // ----------------------------------------------------------- tiles
+
+    // Tile shown on each grid index (only cells that have one).
+    property var tileAt: ({})
+    // While above 0, cell changes are only noted and the tiles follow at the
+    // end (loading a layout changes a dozen fields of every cell).
+    property int tilesHeld: 0
+    property var heldCells: ({})
+
+    function takeTile(index) {
+        var tile = null
+        for (var i = 0; i < tile_slots.count; ++i) {
+            var t = tile_pool.itemAt(i)
+            if (t.cell < 0) {
+                tile = t
+                break
+            }
+        }
+        if (tile === null) {
+            tile_slots.append({ slot: tile_slots.count })
+            tile = tile_pool.itemAt(tile_slots.count - 1)
+        }
+        tile.cell = index
+        tileAt[index] = tile
+        return tile
+    }
+
+    // Brings the tile of cell `index` in line with gridModel: made or freed
+    // as the cell is placed/marked or not, its fields copied.
+    function syncTile(index) {
+        var c = gridModel.get(index)
+        var tile = tileAt[index] || null
+        if (!c.display && !c.showborder) {
+            if (tile !== null) {
+                tile.cell = -1
+                delete tileAt[index]
+            }
+            return
+        }
+        if (tile === null)
+            tile = takeTile(index)
+        tile.placed = c.display
+        tile.selected = c.showborder
+        tile.borderColor = c.bordercolor
+        tile.portName = c.portname
+        tile.monitorNumber = c.monitornum
+        tile.showNumber = c.showmonlist
+        tile.orientation = c.orientation
+        tile.monitorWidth = c.width
+        tile.monitorHeight = c.height
+    }
+
+    function cellsChanged(first, last) {
+        for (var i = first; i <= last; ++i) {
+            if (tilesHeld > 0)
+                heldCells[i] = true
+            else
+                syncTile(i)
+        }
+    }
+
+    function holdTiles() {
+        tilesHeld += 1
+    }
+
+    function releaseTiles() {
+        tilesHeld -= 1
+        if (tilesHeld > 0)
+            return
+        var cells = heldCells
+        heldCells = {}
+        for (var key in cells)
+            syncTile(Number(key))
+    }
+
+    function dropAllTiles() {
+        for (var i = 0; i < tile_slots.count; ++i)
+            tile_pool.itemAt(i).cell = -1
+        tileAt = {}
+        heldCells = {}
+    }
+
     function gridCell(r, c) {
         return {
             id: (r - 1) * matrix_Column + (c - 1), row: r, col: c, width: 0, height: 0,
@@ -354,9 +436,13 @@ Item {
         for (var r = 1; r <= matrix_Row; ++r)
             for (var c = 1; c <= matrix_Column; ++c)
                 cells.push(gridCell(r, c))
+        holdTiles()
         gridModel.clear()
         // One insertion for the whole grid: the cells are made in one go.
         gridModel.append(cells)
+        // Fresh cells are empty: none needs a tile.
+        dropAllTiles()
+        releaseTiles()
         curmonModel.clear()
         allmonModel.clear()
     }
@@ -364,6 +450,7 @@ Item {
     // Every cell empty again, the monitor lists emptied and every port on
     // offer: the state "New" and a reload start from.
     function clearGrid() {
+        holdTiles()
         hiddenPortlistDialog()
         hiddenDelDialog()
         for (var i = 0; i < allmonModel.count; ++i)
@@ -376,6 +463,7 @@ Item {
         curmonitornum = 0
         m_index = -1
         setPortColor(0)
+        releaseTiles()
     }
 
     function clearCell(index) {
@@ -399,6 +487,7 @@ Item {
     // Applies main.filedata: the mouse settings, the monitors, the file-name
     // bar; an empty filedata is a blank layout.
     function initAllUI() {
+        holdTiles()
         curmonitornum = 0
         setPortColor(0)
         s_orientation = "h"
@@ -461,6 +550,7 @@ Item {
         }
         zoomValue = baseScale
         main.is_saved = 1
+        releaseTiles()
     }
 
     // The drop-down's entries for orientation `arrange`. A missing or damaged
@@ -900,13 +990,35 @@ Item {
             showErrorPage("edit_page_tutorial.qml")
     }
 
+    // Tiles follow every change of a cell, whoever makes it.
+    Connections {
+        target: gridModel
+        function onDataChanged(topLeft, bottomRight) {
+            mainlist.cellsChanged(topLeft.row, bottomRight.row)
+        }
+        function onRowsInserted(parent, first, last) {
+            mainlist.cellsChanged(first, last)
+        }
+        function onRowsRemoved() {
+            mainlist.dropAllTiles()
+            mainlist.cellsChanged(0, gridModel.count - 1)
+        }
+        function onModelReset() {
+            mainlist.dropAllTiles()
+            mainlist.cellsChanged(0, gridModel.count - 1)
+        }
+    }
+
     Connections {
         target: main
         function onCleanGridData() {
             main.ismain = 0
             closeMenuBar()
+            // A cell emptied and filled again keeps its tile.
+            holdTiles()
             clearGrid()
             initAllUI()
+            releaseTiles()
             if (tutorialWanted())
                 showErrorPage("edit_page_tutorial.qml")
         }
@@ -1190,38 +1302,42 @@ Item {
                             }
                         }
 
-                        // One slot per cell; only a placed (or marked) cell
-                        // makes its tile.
-                        Repeater {
-                            id: grid_cells
-                            objectName: "grid_cells"
-                            model: gridModel
-
-                            Loader {
-                                objectName: "cell" + index
-                                x: (model.col - 1) * mainlist.gridview_cell_w
-                                y: (model.row - 1) * mainlist.gridview_cell_h
-                                width: mainlist.gridview_cell_w
-                                height: mainlist.gridview_cell_h
-                                active: model.display || model.showborder
-                                sourceComponent: GridCell {
-                                    tileSize: mainlist.monitor_w
-                                    cellIndex: index
-                                    placed: model.display
-                                    selected: model.showborder
-                                    borderColor: model.bordercolor
-                                    portName: model.portname
-                                    monitorNumber: model.monitornum
-                                    showNumber: model.showmonlist
-                                    orientation: model.orientation
-                                    monitorWidth: model.width
-                                    monitorHeight: model.height
-
-                                    onCellPressed: mainlist.pressCell(index, x, y)
-                                    onDeletePressed: mainlist.showDelDialog(index, x, y)
-                                    onPortPressed: mainlist.showPortList(index)
-                                    onNumberPressed: mainlist.showMonitorList(index)
+                        // One light, named slot per cell, placed by the
+                        // grid; a placed (or marked) cell's slot holds a tile.
+                        Grid {
+                            columns: mainlist.matrix_Column
+                            Repeater {
+                                id: grid_cells
+                                objectName: "grid_cells"
+                                model: mainlist.matrix_Row * mainlist.matrix_Column
+                                Item {
+                                    objectName: "cell" + index
+                                    width: 155
+                                    height: 155
                                 }
+                            }
+                        }
+
+                        // The tiles, kept and reused: a tile freed by a delete
+                        // or a reload goes to the next cell that needs one, so
+                        // editing makes no objects and at most 17 ever exist
+                        // (16 monitors and one marked cell).
+                        Repeater {
+                            id: tile_pool
+                            model: ListModel { id: tile_slots }
+
+                            GridCell {
+                                // Grid index shown, -1 while free.
+                                property int cell: -1
+                                parent: cell >= 0 ? grid_cells.itemAt(cell) : tile_pool.parent
+                                visible: cell >= 0
+                                tileSize: mainlist.monitor_w
+                                cellIndex: cell
+
+                                onCellPressed: mainlist.pressCell(index, x, y)
+                                onDeletePressed: mainlist.showDelDialog(index, x, y)
+                                onPortPressed: mainlist.showPortList(index)
+                                onNumberPressed: mainlist.showMonitorList(index)
                             }
                         }
 
