@@ -1,6 +1,4 @@
 import QtQuick 2.12
-import QtQuick.Controls 1.4
-import QtQuick.Controls.Styles 1.4
 import QtQuick.Dialogs 1.3
 import "."
 import "filepath.js" as FilePath
@@ -197,8 +195,9 @@ Item {
     }
 
     function openLoadDialog() {
-        load_file_Dialog.folder = dialogFolder()
-        load_file_Dialog.open()
+        load_file_Dialog.active = true
+        load_file_Dialog.item.folder = dialogFolder()
+        load_file_Dialog.item.open()
     }
 
     // Saving needs a layout that passes the checks. "Save to local" (mode 1)
@@ -230,8 +229,9 @@ Item {
     }
 
     function select_file() {
-        save_file_Dialog.folder = dialogFolder()
-        save_file_Dialog.open()
+        save_file_Dialog.active = true
+        save_file_Dialog.item.folder = dialogFolder()
+        save_file_Dialog.item.open()
     }
 
     // The upload flow replaces this with its connection dialog; until then
@@ -1031,28 +1031,35 @@ Item {
 
     // Scrolling moves the grid away from an open delete prompt.
     Connections {
-        target: grid_view.flickableItem
+        target: grid_view
         function onContentXChanged() { mainlist.hiddenDelDialog() }
         function onContentYChanged() { mainlist.hiddenDelDialog() }
     }
 
 
-    FileDialog {
+    // The file dialogs are made the first time they are wanted.
+    Loader {
         id: load_file_Dialog
-        title: qsTr("Select a file")
-        nameFilters: [qsTr("List Files (*.km)")]
-        selectExisting: true
-        selectMultiple: false
-        onAccepted: main.loadFile(load_file_Dialog.fileUrl.toString())
+        active: false
+        sourceComponent: FileDialog {
+            title: qsTr("Select a file")
+            nameFilters: [qsTr("List Files (*.km)")]
+            selectExisting: true
+            selectMultiple: false
+            onAccepted: main.loadFile(fileUrl.toString())
+        }
     }
 
-    FileDialog {
+    Loader {
         id: save_file_Dialog
-        title: qsTr("Input the file name")
-        nameFilters: [qsTr("List Files (*.km)")]
-        selectExisting: false
-        selectMultiple: false
-        onAccepted: mainlist.saveTolocal(save_file_Dialog.fileUrl.toString())
+        active: false
+        sourceComponent: FileDialog {
+            title: qsTr("Input the file name")
+            nameFilters: [qsTr("List Files (*.km)")]
+            selectExisting: false
+            selectMultiple: false
+            onAccepted: mainlist.saveTolocal(fileUrl.toString())
+        }
     }
 
     Rectangle {
@@ -1196,33 +1203,31 @@ Item {
             color: Theme.white
             clip: true
 
-            ScrollView {
+            // The wheel scrolls the grid by three lines of 20 px a notch;
+            // dragging the grid itself does not (a press places or selects).
+            MouseArea {
+                id: grid_wheel
+                anchors.fill: parent
+                acceptedButtons: Qt.NoButton
+                onWheel: {
+                    var step = 60 / 120
+                    if (wheel.angleDelta.y !== 0 && !(wheel.modifiers & Qt.ShiftModifier))
+                        v_bar.scrollTo(grid_view.contentY - wheel.angleDelta.y * step)
+                    else
+                        h_bar.scrollTo(grid_view.contentX - (wheel.angleDelta.x !== 0 ? wheel.angleDelta.x : wheel.angleDelta.y) * step)
+                }
+            }
+
+            Flickable {
                 id: grid_view
                 objectName: "grid_view"
-                anchors.fill: parent
-                frameVisible: false
-
-                style: ScrollViewStyle {
-                    transientScrollBars: false
-                    handle: Item {
-                        implicitWidth: 10
-                        implicitHeight: 10
-                        Rectangle {
-                            anchors.fill: parent
-                            anchors.margins: 2
-                            radius: 3
-                            color: styleData.hovered || styleData.pressed ? Theme.highlight : Theme.disabled
-                        }
-                    }
-                    scrollBarBackground: Rectangle {
-                        implicitWidth: 10
-                        implicitHeight: 10
-                        color: Theme.panel
-                    }
-                    incrementControl: Item {}
-                    decrementControl: Item {}
-                    corner: Rectangle { color: Theme.panel }
-                }
+                width: parent.width - (v_bar.visible ? v_bar.width : 0)
+                height: parent.height - (h_bar.visible ? h_bar.height : 0)
+                clip: true
+                interactive: false
+                boundsBehavior: Flickable.StopAtBounds
+                contentWidth: grid_canvas.width
+                contentHeight: grid_canvas.height
 
                 // The grid at the current zoom: the cells stay 155 px apart
                 // and are drawn scaled.
@@ -1366,6 +1371,33 @@ Item {
                 }
             }
 
+            GridScrollBar {
+                id: v_bar
+                objectName: "v_bar"
+                x: parent.width - width
+                height: grid_view.height
+                flickable: grid_view
+                vertical: true
+            }
+
+            GridScrollBar {
+                id: h_bar
+                objectName: "h_bar"
+                y: parent.height - height
+                width: grid_view.width
+                flickable: grid_view
+                vertical: false
+            }
+
+            Rectangle {
+                x: grid_view.width
+                y: grid_view.height
+                width: parent.width - x
+                height: parent.height - y
+                visible: v_bar.visible && h_bar.visible
+                color: Theme.panel
+            }
+
             // Question before a monitor is deleted, next to the press.
             Rectangle {
                 id: del_dialog
@@ -1489,7 +1521,7 @@ Item {
 
             Row {
                 spacing: 10
-                Slider {
+                ZoomSlider {
                     id: zoom_slider
                     objectName: "zoom_slider"
                     width: 150
@@ -1502,29 +1534,8 @@ Item {
                         if (Math.round(value) !== mainlist.zoomValue)
                             mainlist.zoomValue = Math.round(value)
                     }
-                    style: SliderStyle {
-                        groove: Rectangle {
-                            implicitHeight: 4
-                            radius: 2
-                            color: Theme.muted
-                            Rectangle {
-                                width: styleData.handlePosition
-                                height: parent.height
-                                radius: 2
-                                color: Theme.brand
-                            }
-                        }
-                        handle: Rectangle {
-                            implicitWidth: 16
-                            implicitHeight: 16
-                            radius: 8
-                            color: Theme.white
-                            border.color: Theme.brand
-                            border.width: 2
-                        }
-                    }
                 }
-                SpinBox {
+                ZoomSpinBox {
                     id: zoom_spin
                     objectName: "zoom_spin"
                     width: 62
@@ -1535,17 +1546,6 @@ Item {
                     onValueChanged: {
                         if (value !== mainlist.zoomValue)
                             mainlist.zoomValue = value
-                    }
-                    style: SpinBoxStyle {
-                        textColor: Theme.brand
-                        font.family: Theme.fontFamily
-                        font.pixelSize: Theme.textSize
-                        background: Rectangle {
-                            implicitHeight: 26
-                            radius: 3
-                            color: Theme.white
-                            border.color: Theme.titleBar
-                        }
                     }
                 }
             }
