@@ -90,10 +90,11 @@ Rectangle {
                 }
             }
 
-            // A 7 x 4 arrow: half of a small square turned on its corner.
+            // A 7 x 4 arrow, 5 px above or below the box's middle: half of
+            // a small square turned on its corner.
             Item {
-                x: (parent.width - width) / 2
-                y: arrowArea.direction > 0 ? parent.height - height - 1 : 1
+                x: Math.floor((parent.width - width) / 2)
+                y: spinBox.height / 2 + (arrowArea.direction > 0 ? -5 : 5) - height / 2 - arrowArea.y
                 width: 7
                 height: 4
                 clip: true

@@ -1221,8 +1221,9 @@ Item {
             Flickable {
                 id: grid_view
                 objectName: "grid_view"
-                width: parent.width - (v_bar.visible ? v_bar.width : 0)
-                height: parent.height - (h_bar.visible ? h_bar.height : 0)
+                // The bars keep 1 px off the area's edges.
+                width: parent.width - (v_bar.visible ? v_bar.width + 1 : 0)
+                height: parent.height - (h_bar.visible ? h_bar.height + 1 : 0)
                 clip: true
                 interactive: false
                 boundsBehavior: Flickable.StopAtBounds
@@ -1374,8 +1375,9 @@ Item {
             GridScrollBar {
                 id: v_bar
                 objectName: "v_bar"
-                x: parent.width - width
-                height: grid_view.height
+                x: grid_view.width
+                y: 1
+                height: grid_view.height - 1
                 flickable: grid_view
                 vertical: true
             }
@@ -1383,7 +1385,7 @@ Item {
             GridScrollBar {
                 id: h_bar
                 objectName: "h_bar"
-                y: parent.height - height
+                y: grid_view.height
                 width: grid_view.width
                 flickable: grid_view
                 vertical: false
@@ -1392,8 +1394,8 @@ Item {
             Rectangle {
                 x: grid_view.width
                 y: grid_view.height
-                width: parent.width - x
-                height: parent.height - y
+                width: 10
+                height: 10
                 visible: v_bar.visible && h_bar.visible
                 color: Theme.panel
             }
