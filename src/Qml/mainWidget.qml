@@ -665,6 +665,7 @@ Item {
             px = p.x - 6 - del_dialog.width
         del_dialog.x = Math.max(0, px)
         del_dialog.y = Math.max(0, Math.min(p.y, grid_area.height - del_dialog.height))
+        del_dialog.active = true
         del_dialog.visible = true
     }
 
@@ -1400,60 +1401,65 @@ Item {
                 color: Theme.panel
             }
 
-            // Question before a monitor is deleted, next to the press.
-            Rectangle {
+            // Question before a monitor is deleted, next to the press; made
+            // the first time it is shown.
+            Loader {
                 id: del_dialog
                 objectName: "del_dialog"
                 z: 5
                 width: 190
                 height: 78
                 visible: false
-                radius: 5
-                color: Theme.panel
-                border.color: Theme.brand
+                active: false
 
-                // The buttons sit inside the hover area, so moving onto them
-                // does not count as leaving the prompt.
-                MouseArea {
-                    id: del_hover
-                    anchors.fill: parent
-                    hoverEnabled: true
-                    onExited: mainlist.hiddenDelDialog()
+                sourceComponent: Rectangle {
+                    radius: 5
+                    color: Theme.panel
+                    border.color: Theme.brand
 
-                    Text {
-                        objectName: "message"
-                        x: 12
-                        y: 10
-                        width: parent.width - 24
-                        text: qsTr("Delete this setting.")
-                        color: Theme.brand
-                        font.family: Theme.fontFamily
-                        font.pixelSize: Theme.textSize
-                        elide: Text.ElideRight
-                    }
+                    // The buttons sit inside the hover area, so moving onto them
+                    // does not count as leaving the prompt.
+                    MouseArea {
+                        id: del_hover
+                        anchors.fill: parent
+                        hoverEnabled: true
+                        onExited: mainlist.hiddenDelDialog()
 
-                    DialogButton {
-                        objectName: "okButton"
-                        x: 12
-                        y: parent.height - height - 10
-                        width: 78
-                        height: 28
-                        text: qsTr("OK")
-                        onClicked: {
-                            mainlist.hiddenDelDialog()
-                            if (mainlist.m_index >= 0)
-                                mainlist.delMonitor(mainlist.m_index)
+                        Text {
+                            objectName: "message"
+                            x: 12
+                            y: 10
+                            width: parent.width - 24
+                            text: qsTr("Delete this setting.")
+                            color: Theme.brand
+                            font.family: Theme.fontFamily
+                            font.pixelSize: Theme.textSize
+                            elide: Text.ElideRight
                         }
-                    }
 
-                    DialogButton {
-                        objectName: "cancelButton"
-                        x: parent.width - width - 12
-                        y: parent.height - height - 10
-                        width: 78
-                        height: 28
-                        text: qsTr("Cancel")
-                        onClicked: mainlist.hiddenDelDialog()
+                        DialogButton {
+                            objectName: "okButton"
+                            x: 12
+                            y: parent.height - height - 10
+                            width: 78
+                            height: 28
+                            text: qsTr("OK")
+                            onClicked: {
+                                mainlist.hiddenDelDialog()
+                                if (mainlist.m_index >= 0)
+                                    mainlist.delMonitor(mainlist.m_index)
+                            }
+                        }
+
+                        DialogButton {
+                            objectName: "cancelButton"
+                            x: parent.width - width - 12
+                            y: parent.height - height - 10
+                            width: 78
+                            height: 28
+                            text: qsTr("Cancel")
+                            onClicked: mainlist.hiddenDelDialog()
+                        }
                     }
                 }
             }
