@@ -397,6 +397,17 @@ Item {
         }
     }
 
+    // Runs `edit` with the tiles held, so that each cell it touches is
+    // brought up to date once, at the end.
+    function editTiles(edit) {
+        holdTiles()
+        try {
+            return edit()
+        } finally {
+            releaseTiles()
+        }
+    }
+
     function holdTiles() {
         tilesHeld += 1
     }
@@ -598,59 +609,61 @@ Item {
     }
 
     function setMonitortStatus(index, lastindex, border_color) {
-        var cell = gridModel.get(index)
-        if (!cell.display) {
-            if (curmonitornum >= extendedNum)
-                return
-            if (curmonitornum > 0 && !checkDataValid(0))
-                return
-            if (!cell.showadd) {
+        return editTiles(function () {
+            var cell = gridModel.get(index)
+            if (!cell.display) {
+                if (curmonitornum >= extendedNum)
+                    return
+                if (curmonitornum > 0 && !checkDataValid(0))
+                    return
+                if (!cell.showadd) {
+                    cell.showborder = true
+                    cell.bordercolor = border_color
+                    cell.width = 0
+                    cell.height = 0
+                    if (lastindex !== -1 && lastindex !== index)
+                        unmark(lastindex)
+                    m_index = index
+                    setPortColor(0)
+                    return
+                }
+                // The new monitor joins the selected monitor's port.
+                var port = 1
+                if (m_index >= 0 && m_index !== index && gridModel.get(m_index).display)
+                    port = gridModel.get(m_index).portnum
+                var number = getnousedmon(port)
+                var size = Layout.parseResolutionText(resolution_list.currentText)
+                cell.display = true
+                cell.bgcolor = true
                 cell.showborder = true
+                cell.showadd = false
                 cell.bordercolor = border_color
-                cell.width = 0
-                cell.height = 0
+                cell.width = size.width
+                cell.height = size.height
+                cell.orientation = s_orientation
+                cell.portnum = port
+                cell.portname = getProtName(port)
+                cell.showmonlist = port !== 0
+                setPortEnable(port, Number(number) < extendedNum)
                 if (lastindex !== -1 && lastindex !== index)
                     unmark(lastindex)
+                cell.monitornum = number
+                allmonModel.append({ gridindex: index, portnum: port, enable: true, monitornum: number })
+                reloadmonitordata(index)
+                setPortColor(port)
+                curmonitornum += 1
                 m_index = index
-                setPortColor(0)
+                main.is_saved = 0
                 return
             }
-            // The new monitor joins the selected monitor's port.
-            var port = 1
-            if (m_index >= 0 && m_index !== index && gridModel.get(m_index).display)
-                port = gridModel.get(m_index).portnum
-            var number = getnousedmon(port)
-            var size = Layout.parseResolutionText(resolution_list.currentText)
-            cell.display = true
-            cell.bgcolor = true
             cell.showborder = true
-            cell.showadd = false
             cell.bordercolor = border_color
-            cell.width = size.width
-            cell.height = size.height
-            cell.orientation = s_orientation
-            cell.portnum = port
-            cell.portname = getProtName(port)
-            cell.showmonlist = port !== 0
-            setPortEnable(port, Number(number) < extendedNum)
             if (lastindex !== -1 && lastindex !== index)
                 unmark(lastindex)
-            cell.monitornum = number
-            allmonModel.append({ gridindex: index, portnum: port, enable: true, monitornum: number })
-            reloadmonitordata(index)
-            setPortColor(port)
-            curmonitornum += 1
+            setPortColor(cell.portnum)
             m_index = index
-            main.is_saved = 0
-            return
-        }
-        cell.showborder = true
-        cell.bordercolor = border_color
-        if (lastindex !== -1 && lastindex !== index)
-            unmark(lastindex)
-        setPortColor(cell.portnum)
-        m_index = index
-        updateResolutionUI(index)
+            updateResolutionUI(index)
+        })
     }
 
     function showDelDialog(index, x, y) {
@@ -670,26 +683,28 @@ Item {
     }
 
     function delMonitor(index) {
-        var cell = gridModel.get(index)
-        if (!cell.display)
-            return
-        var p = cell.portnum
-        var n = cell.monitornum
-        setPortEnable(p, true)
-        cell.display = false
-        cell.showborder = false
-        cell.bgcolor = false
-        cell.portnum = 0
-        cell.portname = "--"
-        cell.monitornum = "00"
-        var own = allmonIndexOf(index)
-        if (own >= 0)
-            allmonModel.remove(own)
-        renumber(p, n)
-        setPortColor(0)
-        m_index = -1
-        curmonitornum -= 1
-        main.is_saved = 0
+        return editTiles(function () {
+            var cell = gridModel.get(index)
+            if (!cell.display)
+                return
+            var p = cell.portnum
+            var n = cell.monitornum
+            setPortEnable(p, true)
+            cell.display = false
+            cell.showborder = false
+            cell.bgcolor = false
+            cell.portnum = 0
+            cell.portname = "--"
+            cell.monitornum = "00"
+            var own = allmonIndexOf(index)
+            if (own >= 0)
+                allmonModel.remove(own)
+            renumber(p, n)
+            setPortColor(0)
+            m_index = -1
+            curmonitornum -= 1
+            main.is_saved = 0
+        })
     }
 
     // The monitors above number `n` of port `p` move one number down, in
@@ -715,29 +730,31 @@ Item {
 
     // The selected monitor moves to port `q` (an entry of the port list).
     function changePort(q) {
-        hiddenPortlistDialog()
-        if (m_index < 0 || q < 0 || q >= portModel.count || !portModel.get(q).enable)
-            return
-        var cell = gridModel.get(m_index)
-        if (!cell.display)
-            return
-        var p = cell.portnum
-        var n = cell.monitornum
-        if (q === p)
-            return
-        setPortEnable(p, true)
-        cell.portnum = q
-        cell.portname = getProtName(q)
-        setPortColor(q)
-        main.is_saved = 0
-        cell.showmonlist = q !== 0
-        var number = getnousedmon(q)
-        cell.monitornum = number
-        var own = allmonIndexOf(m_index)
-        allmonModel.setProperty(own, "portnum", q)
-        allmonModel.setProperty(own, "monitornum", number)
-        renumber(p, n)
-        setPortEnable(q, Number(number) < extendedNum)
+        return editTiles(function () {
+            hiddenPortlistDialog()
+            if (m_index < 0 || q < 0 || q >= portModel.count || !portModel.get(q).enable)
+                return
+            var cell = gridModel.get(m_index)
+            if (!cell.display)
+                return
+            var p = cell.portnum
+            var n = cell.monitornum
+            if (q === p)
+                return
+            setPortEnable(p, true)
+            cell.portnum = q
+            cell.portname = getProtName(q)
+            setPortColor(q)
+            main.is_saved = 0
+            cell.showmonlist = q !== 0
+            var number = getnousedmon(q)
+            cell.monitornum = number
+            var own = allmonIndexOf(m_index)
+            allmonModel.setProperty(own, "portnum", q)
+            allmonModel.setProperty(own, "monitornum", number)
+            renumber(p, n)
+            setPortEnable(q, Number(number) < extendedNum)
+        })
     }
 
     function showMonitorList(index) {
@@ -755,31 +772,33 @@ Item {
     // The selected monitor takes number `k` of its port; the monitor that had
     // it takes the selected monitor's number.
     function changeMonitorNumber(k) {
-        hiddenPortlistDialog()
-        if (m_index < 0)
-            return
-        var cell = gridModel.get(m_index)
-        var mine = cell.monitornum
-        if (!cell.display || k === mine)
-            return
-        var other = -1
-        for (var i = 0; i < allmonModel.count; ++i) {
-            var e = allmonModel.get(i)
-            if (e.portnum === cell.portnum && e.monitornum === k && e.gridindex !== m_index) {
-                other = i
-                break
+        return editTiles(function () {
+            hiddenPortlistDialog()
+            if (m_index < 0)
+                return
+            var cell = gridModel.get(m_index)
+            var mine = cell.monitornum
+            if (!cell.display || k === mine)
+                return
+            var other = -1
+            for (var i = 0; i < allmonModel.count; ++i) {
+                var e = allmonModel.get(i)
+                if (e.portnum === cell.portnum && e.monitornum === k && e.gridindex !== m_index) {
+                    other = i
+                    break
+                }
             }
-        }
-        if (other < 0)
-            return
-        var own = allmonIndexOf(m_index)
-        var otherCell = allmonModel.get(other).gridindex
-        gridModel.setProperty(otherCell, "monitornum", mine)
-        cell.monitornum = k
-        allmonModel.setProperty(own, "gridindex", otherCell)
-        allmonModel.setProperty(other, "gridindex", m_index)
-        main.is_saved = 0
-        reloadmonitordata(m_index)
+            if (other < 0)
+                return
+            var own = allmonIndexOf(m_index)
+            var otherCell = allmonModel.get(other).gridindex
+            gridModel.setProperty(otherCell, "monitornum", mine)
+            cell.monitornum = k
+            allmonModel.setProperty(own, "gridindex", otherCell)
+            allmonModel.setProperty(other, "gridindex", m_index)
+            main.is_saved = 0
+            reloadmonitordata(m_index)
+        })
     }
 
     function reloadmonitordata(grid_index) {
@@ -822,45 +841,49 @@ Item {
     // The user's choice in the resolution drop-down: the selected monitor
     // takes it, and so does every placed monitor still without one.
     function chooseResolution(entry) {
-        resolution_list.currentIndex = entry
-        if (m_index < 0 || !gridModel.get(m_index).display)
-            return
-        var cell = gridModel.get(m_index)
-        if (entry <= 0) {
-            cell.width = 0
-            cell.height = 0
-        } else {
-            var size = Layout.parseResolutionText(resModel.get(entry).resolution)
-            cell.width = size.width
-            cell.height = size.height
-            cell.bordercolor = 1
-            for (var i = 0; i < allmonModel.count; ++i) {
-                var other = gridModel.get(allmonModel.get(i).gridindex)
-                if (other.width === 0 || other.height === 0) {
-                    other.width = size.width
-                    other.height = size.height
-                    other.bordercolor = 1
+        return editTiles(function () {
+            resolution_list.currentIndex = entry
+            if (m_index < 0 || !gridModel.get(m_index).display)
+                return
+            var cell = gridModel.get(m_index)
+            if (entry <= 0) {
+                cell.width = 0
+                cell.height = 0
+            } else {
+                var size = Layout.parseResolutionText(resModel.get(entry).resolution)
+                cell.width = size.width
+                cell.height = size.height
+                cell.bordercolor = 1
+                for (var i = 0; i < allmonModel.count; ++i) {
+                    var other = gridModel.get(allmonModel.get(i).gridindex)
+                    if (other.width === 0 || other.height === 0) {
+                        other.width = size.width
+                        other.height = size.height
+                        other.bordercolor = 1
+                    }
                 }
             }
-        }
-        main.is_saved = 0
+            main.is_saved = 0
+        })
     }
 
     function setOrientation(arrange) {
-        if (arrange === s_orientation)
-            return
-        var entry = resolution_list.currentIndex
-        initResolutionList(arrange)
-        resolution_list.currentIndex = Math.min(Math.max(entry, 0), resModel.count - 1)
-        s_orientation = arrange
-        if (m_index >= 0 && gridModel.get(m_index).display) {
-            var cell = gridModel.get(m_index)
-            var size = Layout.parseResolutionText(resolution_list.currentText)
-            cell.width = size.width
-            cell.height = size.height
-            cell.orientation = arrange
-            main.is_saved = 0
-        }
+        return editTiles(function () {
+            if (arrange === s_orientation)
+                return
+            var entry = resolution_list.currentIndex
+            initResolutionList(arrange)
+            resolution_list.currentIndex = Math.min(Math.max(entry, 0), resModel.count - 1)
+            s_orientation = arrange
+            if (m_index >= 0 && gridModel.get(m_index).display) {
+                var cell = gridModel.get(m_index)
+                var size = Layout.parseResolutionText(resolution_list.currentText)
+                cell.width = size.width
+                cell.height = size.height
+                cell.orientation = arrange
+                main.is_saved = 0
+            }
+        })
     }
 
     function setPortColor(port) {
