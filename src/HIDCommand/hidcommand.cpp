@@ -1,6 +1,5 @@
 #include "hidcommand.h"
-
-#include <QDebug>
+#include "logcategories.h"
 
 #include <hidapi.h>
 
@@ -34,15 +33,15 @@ bool HidCommand::opendevice(unsigned short vid, unsigned short pid)
         handle = nullptr;
         return false;
     }
-    qDebug() << "hid_init() ok.";
+    qCDebug(lcHid) << "hid_init() ok.";
 
     handle = hid_open(vid, pid, nullptr);
     if (!handle) {
-        qDebug() << "unable to open device";
+        qCDebug(lcHid) << "unable to open device";
         hid_exit();
         return false;
     }
-    qDebug().nospace() << "hid_open() ok, handle = " << static_cast<const void *>(handle);
+    qCDebug(lcHid).nospace() << "hid_open() ok, handle = " << static_cast<const void *>(handle);
     return true;
 }
 
@@ -57,17 +56,17 @@ bool HidCommand::sendRequest(const unsigned char *data, int length)
 
     const int res = hid_send_feature_report(handle, data, static_cast<size_t>(length));
     if (res < 0) {
-        qDebug() << "Unable to send a feature report.";
+        qCDebug(lcHid) << "Unable to send a feature report.";
         return false;
     }
-    qDebug().nospace() << "hid_send_feature_report() ok, res = " << res;
+    qCDebug(lcHid).nospace() << "hid_send_feature_report() ok, res = " << res;
     return true;
 }
 
 bool HidCommand::getReply(unsigned char data[], int length)
 {
     if (!handle) {
-        qDebug() << "please open device first !";
+        qCDebug(lcHid) << "please open device first !";
         return false;
     }
     if (!data || length <= 0)
@@ -77,16 +76,16 @@ bool HidCommand::getReply(unsigned char data[], int length)
     // the answer over data, id first.
     const int res = hid_get_feature_report(handle, data, static_cast<size_t>(length));
     if (res < 0) {
-        qDebug() << "Unable to get a feature report.";
+        qCDebug(lcHid) << "Unable to get a feature report.";
         return false;
     }
-    qDebug().nospace() << "hid_get_feature_report() ok, res = " << res;
+    qCDebug(lcHid).nospace() << "hid_get_feature_report() ok, res = " << res;
     return true;
 }
 
 bool HidCommand::closedevice()
 {
-    qDebug() << "\nclosedev() called";
+    qCDebug(lcHid) << "\nclosedev() called";
     release();
     return true;
 }
