@@ -1,5 +1,6 @@
 import QtQuick 2.12
 import QtQuick.Window 2.12
+import "."
 
 // The configurations of one template, shown over the template pages of the
 // home page: the template's picture, one tile per configuration, and the
@@ -48,7 +49,7 @@ Rectangle {
         current_config = sel_config
     }
 
-    color: "#F1F1F1"
+    color: Theme.panel
 
     Component.onCompleted: {
         var parts = main.template_data.split("-")
@@ -64,16 +65,12 @@ Rectangle {
         onWheel: wheel.accepted = true
     }
 
-    Text {
+    Heading {
         id: template_title
         objectName: "template_title"
         x: 21
         y: 30
         text: qsTr("Template")
-        color: "#084576"
-        font.family: "Arial"
-        font.pixelSize: 18
-        font.bold: true
     }
 
     Image {
@@ -89,16 +86,12 @@ Rectangle {
         source: "../Images/template_" + select_config.template_index + "_hover.png"
     }
 
-    Text {
+    Heading {
         id: config_title
         objectName: "config_title"
         x: 21
         y: 232
         text: qsTr("Select Configuration")
-        color: "#084576"
-        font.family: "Arial"
-        font.pixelSize: 18
-        font.bold: true
     }
 
     Item {
@@ -117,9 +110,9 @@ Rectangle {
         y: config_list.y + config_list.height + 8
         visible: Number(select_config.template_index) >= 15
         text: "* " + qsTr("The system will apply the settings to all PC port.")
-        color: "#449ABE"
-        font.family: "Arial"
-        font.pixelSize: 14
+        color: Theme.highlight
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.textSize
     }
 
     Row {
