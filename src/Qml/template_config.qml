@@ -18,26 +18,20 @@ Rectangle {
     // every count from one to six whole-pixel steps, so no picture is
     // drawn between pixels.
     readonly property int rowWidth: 1020
+    // The configuration numbers on show, "01" upwards: one tile each.
+    property var configNumbers: []
 
     signal otherSelect(string data)
 
+    // One tile per configuration of the template, the first one chosen.
     function createConfig() {
-        var component = Qt.createComponent("config.qml")
         var total = Number(config_count)
-        for (var i = 1; i <= total; ++i) {
-            if (component.status !== Component.Ready) {
-                console.warn("template_config: cannot create a configuration tile:", component.errorString())
-                return
-            }
-            var tile = component.createObject(config_list, {
-                x: (i - 1) * (rowWidth / total - 15),
-                y: 20,
-                index: template_index,
-                count: "0" + i,
-                isSelect: i === 1
-            })
-            tile.selectChanged.connect(getCofIndex)
-        }
+        var numbers = []
+        for (var i = 1; i <= total; ++i)
+            numbers.push("0" + i)
+        configNumbers = numbers
+        if (total >= 1)
+            getCofIndex(template_index + "-01")
     }
 
     function backtotemplate() {
@@ -101,6 +95,26 @@ Rectangle {
         y: 262
         width: select_config.rowWidth
         height: 150
+
+        Repeater {
+            model: select_config.configNumbers
+
+            delegate: ConfigTile {
+                id: tile
+                x: (Number(modelData) - 1) * (select_config.rowWidth / select_config.configNumbers.length - 15)
+                y: 20
+                index: select_config.template_index
+                count: modelData
+                isSelect: modelData === "01"
+                onSelectChanged: select_config.getCofIndex(data)
+
+                // Exactly one tile is chosen: the others step back.
+                Connections {
+                    target: select_config
+                    function onOtherSelect(data) { tile.unselect(data) }
+                }
+            }
+        }
     }
 
     Text {

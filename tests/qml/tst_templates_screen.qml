@@ -29,8 +29,15 @@ MainWindowCase {
         return item
     }
 
+    // The row's tiles, without the Repeater that makes them.
     function tiles(screen) {
-        return findChild(screen, "config_list").children
+        var kids = findChild(screen, "config_list").children
+        var out = []
+        for (var i = 0; i < kids.length; ++i) {
+            if (kids[i].objectName.indexOf("config_tile_") === 0)
+                out.push(kids[i])
+        }
+        return out
     }
 
     function selectedCounts(screen) {
