@@ -1,6 +1,7 @@
 import QtQuick 2.12
 import QtQuick.Controls 1.4
 import QtQuick.Controls.Styles 1.4
+import "."
 
 // The rounded push button every notice and dialog uses.
 Button {
@@ -12,16 +13,16 @@ Button {
     style: ButtonStyle {
         background: Rectangle {
             radius: 10
-            color: "#F1F1F1"
-            border.color: "#084576"
+            color: Theme.panel
+            border.color: Theme.brand
             border.width: 1
         }
         label: Text {
             text: control.text
-            font.family: "Arial"
-            font.pixelSize: 14
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.textSize
             font.bold: true
-            color: control.hovered ? "#449ABE" : "#084576"
+            color: control.hovered ? Theme.highlight : Theme.brand
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
             elide: Text.ElideRight

@@ -1,6 +1,7 @@
 import QtQuick 2.12
 import QtQuick.Controls 1.4
 import QtQuick.Controls.Styles 1.4
+import "."
 
 // Drop-down of the settings screens and the language list. The wheel never
 // changes its choice: a value that changes while the user only scrolls the
@@ -14,8 +15,8 @@ ComboBox {
         background: Rectangle {
             implicitHeight: 26
             radius: 3
-            color: control.enabled ? "white" : "#E6E6E6"
-            border.color: control.enabled ? "#084476" : "#CBCBCB"
+            color: control.enabled ? Theme.white : Theme.disabledFill
+            border.color: control.enabled ? Theme.titleBar : Theme.disabled
             border.width: 1
 
             Canvas {
@@ -25,7 +26,7 @@ ComboBox {
                 anchors.right: parent.right
                 anchors.rightMargin: 8
                 anchors.verticalCenter: parent.verticalCenter
-                property color fill: control.enabled ? "#084476" : "#9B9B9B"
+                property color fill: control.enabled ? Theme.titleBar : Theme.muted
                 onFillChanged: requestPaint()
                 onPaint: {
                     var ctx = getContext("2d")
@@ -43,27 +44,27 @@ ComboBox {
         label: Text {
             text: control.currentText
             verticalAlignment: Text.AlignVCenter
-            color: control.enabled ? "#084476" : "#9B9B9B"
-            font.family: "Arial"
-            font.pixelSize: 14
+            color: control.enabled ? Theme.titleBar : Theme.muted
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.textSize
             elide: Text.ElideRight
         }
         __dropDownStyle: MenuStyle {
             __maxPopupHeight: 200
             __menuItemType: "comboboxitem"
             frame: Rectangle {
-                color: "white"
-                border.color: "#084476"
+                color: Theme.white
+                border.color: Theme.titleBar
                 border.width: 1
             }
             itemDelegate.background: Rectangle {
-                color: styleData.selected ? "#084476" : "white"
+                color: styleData.selected ? Theme.titleBar : Theme.white
             }
             itemDelegate.label: Text {
                 text: styleData.text
-                color: styleData.selected ? "white" : "#084476"
-                font.family: "Arial"
-                font.pixelSize: 14
+                color: styleData.selected ? Theme.white : Theme.titleBar
+                font.family: Theme.fontFamily
+                font.pixelSize: Theme.textSize
                 verticalAlignment: Text.AlignVCenter
             }
         }

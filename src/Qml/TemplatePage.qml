@@ -1,5 +1,6 @@
 import QtQuick 2.12
 import QtQuick.Window 2.12
+import "."
 
 // One page of templates on the home page: a grid of template pictures, the
 // hover picture under the mouse. Template "00" is the blank canvas and opens
@@ -40,9 +41,9 @@ Grid {
                 anchors.bottom: parent.bottom
                 anchors.bottomMargin: 14
                 text: qsTr("Add blank canvas")
-                color: hover.containsMouse ? "#449ABE" : "#084576"
-                font.family: "Arial"
-                font.pixelSize: 14
+                color: hover.containsMouse ? Theme.highlight : Theme.brand
+                font.family: Theme.fontFamily
+                font.pixelSize: Theme.textSize
                 font.bold: true
             }
 

@@ -1,4 +1,5 @@
 import QtQuick 2.12
+import "."
 
 // Notice with one button. Shows main.alert_dialog_info and follows it while
 // shown: {msg, showicon, icon (0 failure, else success), okfunc, closefunc,
@@ -61,9 +62,9 @@ Item {
                 width: icon.visible ? 250 : 330
                 height: 120
                 text: alert.info.msg !== undefined ? alert.info.msg : ""
-                color: "#084576"
-                font.family: "Arial"
-                font.pixelSize: 14
+                color: Theme.brand
+                font.family: Theme.fontFamily
+                font.pixelSize: Theme.textSize
                 lineHeight: 1.4
                 wrapMode: Text.WrapAtWordBoundaryOrAnywhere
                 elide: Text.ElideRight

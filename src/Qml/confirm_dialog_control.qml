@@ -1,4 +1,5 @@
 import QtQuick 2.12
+import "."
 
 // Question with two buttons. Shows main.comfirm_dialog_info and follows it
 // while shown: {msg, dobtn, cancelbtn, dofunc, cancelfunc, closefunc,
@@ -55,9 +56,9 @@ Item {
             height: 110
             text: confirm.info.msg !== undefined ? confirm.info.msg : ""
             horizontalAlignment: Text.AlignHCenter
-            color: "#084576"
-            font.family: "Arial"
-            font.pixelSize: 14
+            color: Theme.brand
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.textSize
             lineHeight: 1.4
             wrapMode: Text.WrapAtWordBoundaryOrAnywhere
         }

@@ -1,6 +1,7 @@
 import QtQuick 2.12
 import QtQuick.Controls 1.4
 import QtQuick.Controls.Styles 1.4
+import "."
 
 // Mouse Position: where the pointer appears after switching, one of five
 // places. A stored value outside 1 to 5 is shown as "Lower right" but kept
@@ -50,8 +51,8 @@ SettingsFrame {
                     width: 12
                     height: 12
                     radius: 6
-                    color: "white"
-                    border.color: "#084576"
+                    color: Theme.white
+                    border.color: Theme.brand
                     border.width: 1
                     Rectangle {
                         visible: control.checked
@@ -59,7 +60,7 @@ SettingsFrame {
                         width: 6
                         height: 6
                         radius: 3
-                        color: "#84C02F"
+                        color: Theme.positive
                     }
                 }
             }
@@ -67,9 +68,9 @@ SettingsFrame {
                 height: 18
                 verticalAlignment: Text.AlignVCenter
                 text: control.text
-                color: "#084576"
-                font.family: "Arial"
-                font.pixelSize: 14
+                color: Theme.brand
+                font.family: Theme.fontFamily
+                font.pixelSize: Theme.textSize
             }
         }
     }

@@ -40,9 +40,16 @@ QString g_outputDir;
     std::exit(2);
 }
 
+QQuickItem *findItem(QQuickItem *item, const QString &name);
+
+// Items a Repeater makes (the template configuration tiles) hang in the visual
+// tree only, not in the object tree.
 QObject *find(QObject *root, const char *name)
 {
     QObject *object = root->findChild<QObject *>(QLatin1String(name));
+    if (!object)
+        if (auto *window = qobject_cast<QQuickWindow *>(root))
+            object = findItem(window->contentItem(), QLatin1String(name));
     if (!object)
         fail(QStringLiteral("no item %1").arg(QLatin1String(name)));
     return object;
