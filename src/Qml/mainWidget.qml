@@ -54,9 +54,17 @@ Item {
     property ListModel portModel: ListModel {}
     property ListModel monitor_list: ListModel {}
     property ListModel resModel: ListModel {}
+    // The drop-down's first entry follows the language in force.
+    readonly property string noResolutionText: qsTr("Select Resolution")
+    onNoResolutionTextChanged: {
+        if (resModel.count > 0)
+            resModel.setProperty(0, "resolution", noResolutionText)
+    }
 
-    // Text of the file-name bar.
+    // The file-name bar: the layout file's name, or, for a layout with no
+    // file behind it, "Template" or "New Object" in the language in force.
     property string fileTitle: ""
+    property bool fromTemplate: false
     // Which menu the menu loader holds ("menu.qml" or "mouse_menu.qml").
     property string menuFile: ""
     // Port whose indicator is lit; 0 for none.
@@ -175,7 +183,8 @@ Item {
             dialog_Qml.source = "edit_page_tutorial.qml"
             dialog_Qml.visible = true
         }
-        fileTitle = qsTr("Template")
+        fileTitle = ""
+        fromTemplate = true
     }
 
     function loadFileDialog() {
@@ -592,12 +601,14 @@ Item {
                 fileTitle = FilePath.fileName(path)
                 updateFilelist(path)
             } else {
-                fileTitle = qsTr("Template")
+                fileTitle = ""
+                fromTemplate = true
             }
             if (first >= 0)
                 setMonitortStatus(first, 0, 1)
         } else {
-            fileTitle = qsTr("New Object")
+            fileTitle = ""
+            fromTemplate = false
             main.mouse_speed = 0
             main.acceleration_flag = 0
             main.mouse_position = 4
@@ -619,7 +630,7 @@ Item {
             console.log("parsing resource failed")
             entries = []
         }
-        var rows = [{ resolution: qsTr("Select Resolution"), arrange: arrange }]
+        var rows = [{ resolution: noResolutionText, arrange: arrange }]
         for (var i = 0; i < entries.length; ++i)
             rows.push({ resolution: entries[i], arrange: arrange })
         resModel.clear()
@@ -1205,7 +1216,8 @@ Item {
                 width: parent.width - 40
                 height: parent.height
                 verticalAlignment: Text.AlignVCenter
-                text: mainlist.fileTitle
+                text: mainlist.fileTitle !== "" ? mainlist.fileTitle
+                                                : mainlist.fromTemplate ? qsTr("Template") : qsTr("New Object")
                 elide: Text.ElideMiddle
                 color: Theme.brand
                 font.family: Theme.fontFamily
