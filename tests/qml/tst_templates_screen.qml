@@ -6,7 +6,7 @@ import QtTest 1.12
 MainWindowCase {
     name: "TemplatesScreen"
 
-    readonly property string portNotice: "* The system will apply the settings to all PC port."
+    readonly property string portNotice: "* The system will apply the settings to all PC ports."
 
     // Opens the screen the way the home page does, through initConfig.
     function openConfig(data) {
