@@ -44,6 +44,14 @@
     </message>
 </context>
 <context>
+    <name>Theme</name>
+    <message>
+        <source>Arial</source>
+        <comment>font families of this language, first installed wins</comment>
+        <translation>Noto Sans CJK TC,Microsoft JhengHei UI,Microsoft JhengHei,Arial</translation>
+    </message>
+</context>
+<context>
     <name>about_control</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>

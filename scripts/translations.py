@@ -75,6 +75,15 @@ TABLE = {
     "www.vesko-peripherals.com": ("www.vesko-peripherals.com",) * 9,
     "Vesko Peripheral Systems Co., Ltd.": ("Vesko Peripheral Systems Co., Ltd.",) * 9,
     "OrrinKM": ("OrrinKM",) * 9,
+    # The screens' font families (Theme.fontFamily): a CJK font of the
+    # language's own region first, then its usual Windows fonts.
+    "Arial": (
+        "Noto Sans CJK TC,Microsoft JhengHei UI,Microsoft JhengHei,Arial",
+        "Noto Sans CJK SC,Microsoft YaHei UI,Microsoft YaHei,Arial",
+        "Noto Sans CJK JP,Yu Gothic UI,Meiryo UI,Meiryo,Arial",
+        "Arial", "Arial",
+        "Noto Sans CJK KR,Malgun Gothic,Arial",
+        "Arial", "Arial", "Arial"),
     "OK": ("確定", "确定", "OK", "OK", "ОК", "확인", "OK", "Aceptar", "OK"),
     "Cancel": ("取消", "取消", "キャンセル", "Abbrechen", "Отмена", "취소", "Annuler", "Cancelar", "Cancelar"),
 
@@ -437,9 +446,11 @@ def write_catalogue(path, language, contexts):
     for name, messages in contexts:
         out.append("<context>")
         out.append("    <name>%s</name>" % escape(name))
-        for source, translation in messages:
+        for source, notes, translation in messages:
             out.append("    <message>")
             out.append("        <source>%s</source>" % escape(source))
+            for tag, text in notes:
+                out.append("        <%s>%s</%s>" % (tag, escape(text), tag))
             if translation is None:
                 out.append('        <translation type="unfinished"></translation>')
             else:
@@ -466,10 +477,13 @@ def main():
                 if message.get("numerus") == "yes":
                     sys.exit("%s: plural forms are not handled here" % path)
                 source = message.findtext("source")
+                # The disambiguation and the developer's note stay with the text.
+                notes = [(tag, message.findtext(tag)) for tag in ("comment", "extracomment")
+                         if message.find(tag) is not None]
                 translation = lookup(cname, source, column)
                 if translation is None:
                     unknown.add((cname, source))
-                messages.append((source, translation))
+                messages.append((source, notes, translation))
             contexts.append((cname, messages))
         write_catalogue(path, language, contexts)
     for cname, source in sorted(unknown):
