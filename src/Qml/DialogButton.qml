@@ -1,13 +1,27 @@
 import QtQuick 2.12
 import QtQuick.Controls 1.4
 import QtQuick.Controls.Styles 1.4
+import "."
 
-// The rounded push button every notice and dialog uses.
+// The rounded push button every notice and dialog uses. `labelWidth` is the
+// width its label needs, for buttons that may grow to fit theirs; a label that
+// still does not fit is elided and shown whole as the button's tool tip.
 Button {
     id: button
 
+    readonly property real labelWidth: labelMetrics.width + 16
+
     width: 65
     height: 30
+    tooltip: labelWidth > width ? text : ""
+
+    TextMetrics {
+        id: labelMetrics
+        text: button.text
+        font.family: Theme.fontFamily
+        font.pixelSize: 14
+        font.bold: true
+    }
 
     style: ButtonStyle {
         background: Rectangle {
@@ -18,7 +32,7 @@ Button {
         }
         label: Text {
             text: control.text
-            font.family: "Arial"
+            font.family: Theme.fontFamily
             font.pixelSize: 14
             font.bold: true
             color: control.hovered ? "#449ABE" : "#084576"

@@ -39,6 +39,10 @@ Grid {
                 anchors.horizontalCenter: parent.horizontalCenter
                 anchors.bottom: parent.bottom
                 anchors.bottomMargin: 14
+                // Narrower type where a language's words run wider than the tile.
+                width: Math.min(implicitWidth, parent.width - 12)
+                fontSizeMode: Text.HorizontalFit
+                minimumPixelSize: 10
                 text: qsTr("Add blank canvas")
                 color: hover.containsMouse ? "#449ABE" : "#084576"
                 font.family: "Arial"

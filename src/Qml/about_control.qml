@@ -50,6 +50,9 @@ Item {
                 verticalAlignment: Text.AlignVCenter
                 width: 350
                 text: qsTr("Seamrun Switching Configuration Utility")
+                // Narrower type where the name runs longer than the line.
+                fontSizeMode: Text.HorizontalFit
+                minimumPixelSize: 11
                 color: "#084576"
                 font.family: "Arial"
                 font.pixelSize: 14

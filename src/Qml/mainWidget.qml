@@ -1415,7 +1415,9 @@ Item {
                 id: del_dialog
                 objectName: "del_dialog"
                 z: 5
-                width: 190
+                // As wide as the question and the two buttons need.
+                width: Math.max(190, del_message.implicitWidth + 24,
+                                del_ok.labelWidth + del_cancel.labelWidth + 36)
                 height: 78
                 visible: false
                 radius: 5
@@ -1431,6 +1433,7 @@ Item {
                     onExited: mainlist.hiddenDelDialog()
 
                     Text {
+                        id: del_message
                         objectName: "message"
                         x: 12
                         y: 10
@@ -1443,10 +1446,11 @@ Item {
                     }
 
                     DialogButton {
+                        id: del_ok
                         objectName: "okButton"
                         x: 12
                         y: parent.height - height - 10
-                        width: 78
+                        width: Math.max(78, labelWidth)
                         height: 28
                         text: qsTr("OK")
                         onClicked: {
@@ -1457,10 +1461,11 @@ Item {
                     }
 
                     DialogButton {
+                        id: del_cancel
                         objectName: "cancelButton"
                         x: parent.width - width - 12
                         y: parent.height - height - 10
-                        width: 78
+                        width: Math.max(78, labelWidth)
                         height: 28
                         text: qsTr("Cancel")
                         onClicked: mainlist.hiddenDelDialog()
