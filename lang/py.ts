@@ -404,7 +404,7 @@
     </message>
     <message>
         <source>Save to device successfully.</source>
-        <translation>Сохранено в устройство.</translation>
+        <translation>Сохранено в устройстве.</translation>
     </message>
     <message>
         <source>Save successfully.</source>

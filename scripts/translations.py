@@ -294,7 +294,7 @@ TABLE = {
         "Solo hay un OrrinKM conectado. Use solo los puertos P1 a P4.",
         "Apenas um OrrinKM está conectado. Use apenas as portas P1 a P4."),
     "Save to device successfully.": ("已成功儲存到裝置。", "已成功保存到设备。", "デバイスに保存しました。",
-                                     "Erfolgreich auf dem Gerät gespeichert.", "Сохранено в устройство.",
+                                     "Erfolgreich auf dem Gerät gespeichert.", "Сохранено в устройстве.",
                                      "장치에 저장했습니다.", "Enregistré sur l'appareil.",
                                      "Guardado en el dispositivo correctamente.", "Salvo no dispositivo com sucesso."),
 
@@ -406,6 +406,21 @@ TABLE = {
     "Off": ("關閉", "关闭", "オフ", "Aus", "Выкл.", "끔", "Désactivé", "Desactivado", "Desativado"),
     "When Working": ("工作時", "工作时", "作業中", "Bei Aktivität", "Во время работы", "작업 중",
                      "Pendant l'activité", "Durante el uso", "Durante o uso"),
+
+    # Editing history and the switch's status.
+    "Undo": ("復原", "撤销", "元に戻す", "Rückgängig", "Отменить", "실행 취소", "Annuler", "Deshacer", "Desfazer"),
+    "Redo": ("重做", "重做", "やり直し", "Wiederholen", "Повторить", "다시 실행", "Rétablir", "Rehacer", "Refazer"),
+    "Connected": ("已連線", "已连接", "接続済み", "Verbunden", "Подключено", "연결됨", "Connecté", "Conectado",
+                  "Conectado"),
+    "Not connected": ("未連線", "未连接", "未接続", "Nicht verbunden", "Не подключено", "연결 안 됨",
+                      "Non connecté", "No conectado", "Não conectado"),
+    "Firmware %1": ("韌體 %1", "固件 %1", "ファームウェア %1", "Firmware %1", "Прошивка %1", "펌웨어 %1",
+                    "Micrologiciel %1", "Firmware %1", "Firmware %1"),
+    "1 switch": ("1 台切換器", "1 台切换器", "切替器 1 台", "1 Umschalter", "1 переключатель", "스위치 1대",
+                 "1 commutateur", "1 conmutador", "1 comutador"),
+    "2 switches chained": ("2 台切換器串接", "2 台切换器级联", "切替器 2 台を連結", "2 Umschalter verkettet",
+                           "2 переключателя в цепочке", "스위치 2대 연결", "2 commutateurs chaînés",
+                           "2 conmutadores encadenados", "2 comutadores encadeados"),
 
     # Second start.
     "AP is running.": ("程式已在執行中。", "程序已在运行。", "アプリケーションは既に実行中です。",
