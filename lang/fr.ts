@@ -356,7 +356,7 @@
     </message>
     <message>
         <source>Save to device</source>
-        <translation>Enregistrer sur l&apos;appareil</translation>
+        <translation>Envoyer à l&apos;appareil</translation>
     </message>
     <message>
         <source>Select Resolution</source>
@@ -589,7 +589,7 @@
     </message>
     <message>
         <source>Please check connection before saving to device.</source>
-        <translation>Vérifiez la connexion avant d&apos;enregistrer sur l&apos;appareil.</translation>
+        <translation>Vérifiez la connexion avant l&apos;envoi à l&apos;appareil.</translation>
     </message>
 </context>
 </TS>

@@ -221,7 +221,7 @@ TABLE = {
     "Save to local": ("儲存到本機", "保存到本地", "ローカルに保存", "Lokal speichern", "Сохранить локально",
                       "로컬에 저장", "Enregistrer en local", "Guardar en local", "Salvar localmente"),
     "Save to device": ("儲存到裝置", "保存到设备", "デバイスに保存", "Auf Gerät speichern", "Сохранить в устройство",
-                       "장치에 저장", "Enregistrer sur l'appareil", "Guardar en el dispositivo",
+                       "장치에 저장", "Envoyer à l'appareil", "Guardar en el dispositivo",
                        "Salvar no dispositivo"),
     "New": ("新增", "新建", "新規", "Neu", "Создать", "새로 만들기", "Nouveau", "Nuevo", "Novo"),
     "Load File": ("載入檔案", "加载文件", "ファイルを開く", "Datei laden", "Загрузить файл", "파일 불러오기",
@@ -233,7 +233,7 @@ TABLE = {
         "Bitte prüfen Sie die Verbindung, bevor Sie auf dem Gerät speichern.",
         "Перед сохранением в устройство проверьте подключение.",
         "장치에 저장하기 전에 연결을 확인하십시오.",
-        "Vérifiez la connexion avant d'enregistrer sur l'appareil.",
+        "Vérifiez la connexion avant l'envoi à l'appareil.",
         "Compruebe la conexión antes de guardar en el dispositivo.",
         "Verifique a conexão antes de salvar no dispositivo."),
     "Device connection is not ready, Please try again.": (

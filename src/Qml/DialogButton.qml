@@ -4,8 +4,9 @@ import QtQuick.Controls.Styles 1.4
 import "."
 
 // The rounded push button every notice and dialog uses. `labelWidth` is the
-// width its label needs, for buttons that may grow to fit theirs; a label that
-// still does not fit is elided and shown whole as the button's tool tip.
+// width its label needs, for buttons that may grow to fit theirs; a label
+// wider than its button takes narrower type, and one that still does not fit
+// is elided and shown whole as the button's tool tip.
 Button {
     id: button
 
@@ -38,6 +39,9 @@ Button {
             color: control.hovered ? "#449ABE" : "#084576"
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
+            // Narrower type before a label is cut.
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 11
             elide: Text.ElideRight
         }
     }
