@@ -287,6 +287,10 @@
 <context>
     <name>mainWidget</name>
     <message>
+        <source>Select Resolution</source>
+        <translation>选择分辨率</translation>
+    </message>
+    <message>
         <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
         <translation>是否要保存更改？如需保存，请在离开前保存配置。</translation>
     </message>
@@ -311,56 +315,12 @@
         <translation>取消</translation>
     </message>
     <message>
-        <source>Template</source>
-        <translation>模板</translation>
-    </message>
-    <message>
         <source>Are you sure you want to load a file without saving?</source>
         <translation>确定不保存就加载文件吗？</translation>
     </message>
     <message>
         <source>Load</source>
         <translation>加载</translation>
-    </message>
-    <message>
-        <source>No data to be saved.</source>
-        <translation>没有要保存的数据。</translation>
-    </message>
-    <message>
-        <source>No data to be upload.</source>
-        <translation>没有要上传的数据。</translation>
-    </message>
-    <message>
-        <source>New Object</source>
-        <translation>新建布局</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>选择文件</translation>
-    </message>
-    <message>
-        <source>List Files (*.km)</source>
-        <translation>布局文件 (*.km)</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>文件</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>设置</translation>
-    </message>
-    <message>
-        <source>Save to local</source>
-        <translation>保存到本地</translation>
-    </message>
-    <message>
-        <source>Save to device</source>
-        <translation>保存到设备</translation>
-    </message>
-    <message>
-        <source>Select Resolution</source>
-        <translation>选择分辨率</translation>
     </message>
     <message>
         <source>Save Profle</source>
@@ -407,6 +367,14 @@
         <translation>已成功保存到设备。</translation>
     </message>
     <message>
+        <source>No data to be saved.</source>
+        <translation>没有要保存的数据。</translation>
+    </message>
+    <message>
+        <source>No data to be upload.</source>
+        <translation>没有要上传的数据。</translation>
+    </message>
+    <message>
         <source>Save successfully.</source>
         <translation>保存成功。</translation>
     </message>
@@ -415,8 +383,32 @@
         <translation>数据保存失败。</translation>
     </message>
     <message>
+        <source>Select a file</source>
+        <translation>选择文件</translation>
+    </message>
+    <message>
+        <source>List Files (*.km)</source>
+        <translation>布局文件 (*.km)</translation>
+    </message>
+    <message>
         <source>Input the file name</source>
         <translation>输入文件名</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>模板</translation>
+    </message>
+    <message>
+        <source>New Object</source>
+        <translation>新建布局</translation>
     </message>
     <message>
         <source>Delete this setting.</source>
@@ -453,6 +445,14 @@
     <message>
         <source>Secondary</source>
         <translation>副切换器</translation>
+    </message>
+    <message>
+        <source>Save to local</source>
+        <translation>保存到本地</translation>
+    </message>
+    <message>
+        <source>Save to device</source>
+        <translation>保存到设备</translation>
     </message>
 </context>
 <context>

@@ -287,6 +287,10 @@
 <context>
     <name>mainWidget</name>
     <message>
+        <source>Select Resolution</source>
+        <translation>選擇解析度</translation>
+    </message>
+    <message>
         <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
         <translation>是否要儲存變更？如需儲存，請在離開前儲存組態。</translation>
     </message>
@@ -311,56 +315,12 @@
         <translation>取消</translation>
     </message>
     <message>
-        <source>Template</source>
-        <translation>範本</translation>
-    </message>
-    <message>
         <source>Are you sure you want to load a file without saving?</source>
         <translation>確定不儲存就載入檔案嗎？</translation>
     </message>
     <message>
         <source>Load</source>
         <translation>載入</translation>
-    </message>
-    <message>
-        <source>No data to be saved.</source>
-        <translation>沒有要儲存的資料。</translation>
-    </message>
-    <message>
-        <source>No data to be upload.</source>
-        <translation>沒有要上傳的資料。</translation>
-    </message>
-    <message>
-        <source>New Object</source>
-        <translation>新佈局</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>選擇檔案</translation>
-    </message>
-    <message>
-        <source>List Files (*.km)</source>
-        <translation>佈局檔案 (*.km)</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>檔案</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>設定</translation>
-    </message>
-    <message>
-        <source>Save to local</source>
-        <translation>儲存到本機</translation>
-    </message>
-    <message>
-        <source>Save to device</source>
-        <translation>儲存到裝置</translation>
-    </message>
-    <message>
-        <source>Select Resolution</source>
-        <translation>選擇解析度</translation>
     </message>
     <message>
         <source>Save Profle</source>
@@ -407,6 +367,14 @@
         <translation>已成功儲存到裝置。</translation>
     </message>
     <message>
+        <source>No data to be saved.</source>
+        <translation>沒有要儲存的資料。</translation>
+    </message>
+    <message>
+        <source>No data to be upload.</source>
+        <translation>沒有要上傳的資料。</translation>
+    </message>
+    <message>
         <source>Save successfully.</source>
         <translation>儲存成功。</translation>
     </message>
@@ -415,8 +383,32 @@
         <translation>資料儲存失敗。</translation>
     </message>
     <message>
+        <source>Select a file</source>
+        <translation>選擇檔案</translation>
+    </message>
+    <message>
+        <source>List Files (*.km)</source>
+        <translation>佈局檔案 (*.km)</translation>
+    </message>
+    <message>
         <source>Input the file name</source>
         <translation>輸入檔案名稱</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>檔案</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>範本</translation>
+    </message>
+    <message>
+        <source>New Object</source>
+        <translation>新佈局</translation>
     </message>
     <message>
         <source>Delete this setting.</source>
@@ -453,6 +445,14 @@
     <message>
         <source>Secondary</source>
         <translation>副切換器</translation>
+    </message>
+    <message>
+        <source>Save to local</source>
+        <translation>儲存到本機</translation>
+    </message>
+    <message>
+        <source>Save to device</source>
+        <translation>儲存到裝置</translation>
     </message>
 </context>
 <context>

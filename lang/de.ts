@@ -287,6 +287,10 @@
 <context>
     <name>mainWidget</name>
     <message>
+        <source>Select Resolution</source>
+        <translation>Auflösung wählen</translation>
+    </message>
+    <message>
         <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
         <translation>Möchten Sie die Änderungen speichern? Speichern Sie dann die Konfiguration, bevor Sie die Seite verlassen.</translation>
     </message>
@@ -311,56 +315,12 @@
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>Template</source>
-        <translation>Vorlage</translation>
-    </message>
-    <message>
         <source>Are you sure you want to load a file without saving?</source>
         <translation>Möchten Sie wirklich eine Datei laden, ohne zu speichern?</translation>
     </message>
     <message>
         <source>Load</source>
         <translation>Laden</translation>
-    </message>
-    <message>
-        <source>No data to be saved.</source>
-        <translation>Keine Daten zum Speichern.</translation>
-    </message>
-    <message>
-        <source>No data to be upload.</source>
-        <translation>Keine Daten zum Übertragen.</translation>
-    </message>
-    <message>
-        <source>New Object</source>
-        <translation>Neues Layout</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>Datei auswählen</translation>
-    </message>
-    <message>
-        <source>List Files (*.km)</source>
-        <translation>Layoutdateien (*.km)</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Datei</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <source>Save to local</source>
-        <translation>Lokal speichern</translation>
-    </message>
-    <message>
-        <source>Save to device</source>
-        <translation>Auf Gerät speichern</translation>
-    </message>
-    <message>
-        <source>Select Resolution</source>
-        <translation>Auflösung wählen</translation>
     </message>
     <message>
         <source>Save Profle</source>
@@ -407,6 +367,14 @@
         <translation>Erfolgreich auf dem Gerät gespeichert.</translation>
     </message>
     <message>
+        <source>No data to be saved.</source>
+        <translation>Keine Daten zum Speichern.</translation>
+    </message>
+    <message>
+        <source>No data to be upload.</source>
+        <translation>Keine Daten zum Übertragen.</translation>
+    </message>
+    <message>
         <source>Save successfully.</source>
         <translation>Erfolgreich gespeichert.</translation>
     </message>
@@ -415,8 +383,32 @@
         <translation>Die Daten konnten nicht gespeichert werden.</translation>
     </message>
     <message>
+        <source>Select a file</source>
+        <translation>Datei auswählen</translation>
+    </message>
+    <message>
+        <source>List Files (*.km)</source>
+        <translation>Layoutdateien (*.km)</translation>
+    </message>
+    <message>
         <source>Input the file name</source>
         <translation>Dateinamen eingeben</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Vorlage</translation>
+    </message>
+    <message>
+        <source>New Object</source>
+        <translation>Neues Layout</translation>
     </message>
     <message>
         <source>Delete this setting.</source>
@@ -453,6 +445,14 @@
     <message>
         <source>Secondary</source>
         <translation>Sekundär</translation>
+    </message>
+    <message>
+        <source>Save to local</source>
+        <translation>Lokal speichern</translation>
+    </message>
+    <message>
+        <source>Save to device</source>
+        <translation>Auf Gerät speichern</translation>
     </message>
 </context>
 <context>

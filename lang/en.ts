@@ -287,6 +287,10 @@
 <context>
     <name>mainWidget</name>
     <message>
+        <source>Select Resolution</source>
+        <translation>Select Resolution</translation>
+    </message>
+    <message>
         <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
         <translation>Do you want to save the change? If yes, please save the configuration before leaving.</translation>
     </message>
@@ -311,56 +315,12 @@
         <translation>Cancel</translation>
     </message>
     <message>
-        <source>Template</source>
-        <translation>Template</translation>
-    </message>
-    <message>
         <source>Are you sure you want to load a file without saving?</source>
         <translation>Are you sure you want to load a file without saving?</translation>
     </message>
     <message>
         <source>Load</source>
         <translation>Load</translation>
-    </message>
-    <message>
-        <source>No data to be saved.</source>
-        <translation>No data to be saved.</translation>
-    </message>
-    <message>
-        <source>No data to be upload.</source>
-        <translation>No data to upload.</translation>
-    </message>
-    <message>
-        <source>New Object</source>
-        <translation>New Object</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>Select a file</translation>
-    </message>
-    <message>
-        <source>List Files (*.km)</source>
-        <translation>List Files (*.km)</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>File</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Settings</translation>
-    </message>
-    <message>
-        <source>Save to local</source>
-        <translation>Save to local</translation>
-    </message>
-    <message>
-        <source>Save to device</source>
-        <translation>Save to device</translation>
-    </message>
-    <message>
-        <source>Select Resolution</source>
-        <translation>Select Resolution</translation>
     </message>
     <message>
         <source>Save Profle</source>
@@ -407,6 +367,14 @@
         <translation>Saved to device successfully.</translation>
     </message>
     <message>
+        <source>No data to be saved.</source>
+        <translation>No data to be saved.</translation>
+    </message>
+    <message>
+        <source>No data to be upload.</source>
+        <translation>No data to upload.</translation>
+    </message>
+    <message>
         <source>Save successfully.</source>
         <translation>Saved successfully.</translation>
     </message>
@@ -415,8 +383,32 @@
         <translation>Failed to save data.</translation>
     </message>
     <message>
+        <source>Select a file</source>
+        <translation>Select a file</translation>
+    </message>
+    <message>
+        <source>List Files (*.km)</source>
+        <translation>List Files (*.km)</translation>
+    </message>
+    <message>
         <source>Input the file name</source>
         <translation>Input the file name</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Template</translation>
+    </message>
+    <message>
+        <source>New Object</source>
+        <translation>New Object</translation>
     </message>
     <message>
         <source>Delete this setting.</source>
@@ -453,6 +445,14 @@
     <message>
         <source>Secondary</source>
         <translation>Secondary</translation>
+    </message>
+    <message>
+        <source>Save to local</source>
+        <translation>Save to local</translation>
+    </message>
+    <message>
+        <source>Save to device</source>
+        <translation>Save to device</translation>
     </message>
 </context>
 <context>

@@ -287,6 +287,10 @@
 <context>
     <name>mainWidget</name>
     <message>
+        <source>Select Resolution</source>
+        <translation>Seleccionar resolución</translation>
+    </message>
+    <message>
         <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
         <translation>¿Desea guardar los cambios? Si es así, guarde la configuración antes de salir.</translation>
     </message>
@@ -311,56 +315,12 @@
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>Template</source>
-        <translation>Plantilla</translation>
-    </message>
-    <message>
         <source>Are you sure you want to load a file without saving?</source>
         <translation>¿Seguro que desea cargar un archivo sin guardar?</translation>
     </message>
     <message>
         <source>Load</source>
         <translation>Cargar</translation>
-    </message>
-    <message>
-        <source>No data to be saved.</source>
-        <translation>No hay datos para guardar.</translation>
-    </message>
-    <message>
-        <source>No data to be upload.</source>
-        <translation>No hay datos para enviar.</translation>
-    </message>
-    <message>
-        <source>New Object</source>
-        <translation>Nueva disposición</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>Seleccionar un archivo</translation>
-    </message>
-    <message>
-        <source>List Files (*.km)</source>
-        <translation>Archivos de disposición (*.km)</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Archivo</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Ajustes</translation>
-    </message>
-    <message>
-        <source>Save to local</source>
-        <translation>Guardar en local</translation>
-    </message>
-    <message>
-        <source>Save to device</source>
-        <translation>Guardar en el dispositivo</translation>
-    </message>
-    <message>
-        <source>Select Resolution</source>
-        <translation>Seleccionar resolución</translation>
     </message>
     <message>
         <source>Save Profle</source>
@@ -407,6 +367,14 @@
         <translation>Guardado en el dispositivo correctamente.</translation>
     </message>
     <message>
+        <source>No data to be saved.</source>
+        <translation>No hay datos para guardar.</translation>
+    </message>
+    <message>
+        <source>No data to be upload.</source>
+        <translation>No hay datos para enviar.</translation>
+    </message>
+    <message>
         <source>Save successfully.</source>
         <translation>Guardado correctamente.</translation>
     </message>
@@ -415,8 +383,32 @@
         <translation>No se pudieron guardar los datos.</translation>
     </message>
     <message>
+        <source>Select a file</source>
+        <translation>Seleccionar un archivo</translation>
+    </message>
+    <message>
+        <source>List Files (*.km)</source>
+        <translation>Archivos de disposición (*.km)</translation>
+    </message>
+    <message>
         <source>Input the file name</source>
         <translation>Introducir el nombre del archivo</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Plantilla</translation>
+    </message>
+    <message>
+        <source>New Object</source>
+        <translation>Nueva disposición</translation>
     </message>
     <message>
         <source>Delete this setting.</source>
@@ -453,6 +445,14 @@
     <message>
         <source>Secondary</source>
         <translation>Secundario</translation>
+    </message>
+    <message>
+        <source>Save to local</source>
+        <translation>Guardar en local</translation>
+    </message>
+    <message>
+        <source>Save to device</source>
+        <translation>Guardar en el dispositivo</translation>
     </message>
 </context>
 <context>

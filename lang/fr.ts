@@ -287,6 +287,10 @@
 <context>
     <name>mainWidget</name>
     <message>
+        <source>Select Resolution</source>
+        <translation>Choisir la résolution</translation>
+    </message>
+    <message>
         <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
         <translation>Voulez-vous enregistrer les modifications ? Si oui, enregistrez la configuration avant de quitter.</translation>
     </message>
@@ -311,56 +315,12 @@
         <translation>Annuler</translation>
     </message>
     <message>
-        <source>Template</source>
-        <translation>Modèle</translation>
-    </message>
-    <message>
         <source>Are you sure you want to load a file without saving?</source>
         <translation>Voulez-vous vraiment charger un fichier sans enregistrer ?</translation>
     </message>
     <message>
         <source>Load</source>
         <translation>Charger</translation>
-    </message>
-    <message>
-        <source>No data to be saved.</source>
-        <translation>Aucune donnée à enregistrer.</translation>
-    </message>
-    <message>
-        <source>No data to be upload.</source>
-        <translation>Aucune donnée à envoyer.</translation>
-    </message>
-    <message>
-        <source>New Object</source>
-        <translation>Nouvelle disposition</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>Sélectionner un fichier</translation>
-    </message>
-    <message>
-        <source>List Files (*.km)</source>
-        <translation>Fichiers de disposition (*.km)</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Fichier</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Paramètres</translation>
-    </message>
-    <message>
-        <source>Save to local</source>
-        <translation>Enregistrer en local</translation>
-    </message>
-    <message>
-        <source>Save to device</source>
-        <translation>Envoyer à l&apos;appareil</translation>
-    </message>
-    <message>
-        <source>Select Resolution</source>
-        <translation>Choisir la résolution</translation>
     </message>
     <message>
         <source>Save Profle</source>
@@ -407,6 +367,14 @@
         <translation>Enregistré sur l&apos;appareil.</translation>
     </message>
     <message>
+        <source>No data to be saved.</source>
+        <translation>Aucune donnée à enregistrer.</translation>
+    </message>
+    <message>
+        <source>No data to be upload.</source>
+        <translation>Aucune donnée à envoyer.</translation>
+    </message>
+    <message>
         <source>Save successfully.</source>
         <translation>Enregistrement réussi.</translation>
     </message>
@@ -415,8 +383,32 @@
         <translation>Échec de l&apos;enregistrement des données.</translation>
     </message>
     <message>
+        <source>Select a file</source>
+        <translation>Sélectionner un fichier</translation>
+    </message>
+    <message>
+        <source>List Files (*.km)</source>
+        <translation>Fichiers de disposition (*.km)</translation>
+    </message>
+    <message>
         <source>Input the file name</source>
         <translation>Saisir le nom du fichier</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Modèle</translation>
+    </message>
+    <message>
+        <source>New Object</source>
+        <translation>Nouvelle disposition</translation>
     </message>
     <message>
         <source>Delete this setting.</source>
@@ -453,6 +445,14 @@
     <message>
         <source>Secondary</source>
         <translation>Secondaire</translation>
+    </message>
+    <message>
+        <source>Save to local</source>
+        <translation>Enregistrer en local</translation>
+    </message>
+    <message>
+        <source>Save to device</source>
+        <translation>Envoyer à l&apos;appareil</translation>
     </message>
 </context>
 <context>

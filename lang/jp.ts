@@ -287,6 +287,10 @@
 <context>
     <name>mainWidget</name>
     <message>
+        <source>Select Resolution</source>
+        <translation>解像度を選択</translation>
+    </message>
+    <message>
         <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
         <translation>変更を保存しますか？保存する場合は、終了する前に構成を保存してください。</translation>
     </message>
@@ -311,56 +315,12 @@
         <translation>キャンセル</translation>
     </message>
     <message>
-        <source>Template</source>
-        <translation>テンプレート</translation>
-    </message>
-    <message>
         <source>Are you sure you want to load a file without saving?</source>
         <translation>保存せずにファイルを読み込みますか？</translation>
     </message>
     <message>
         <source>Load</source>
         <translation>読み込む</translation>
-    </message>
-    <message>
-        <source>No data to be saved.</source>
-        <translation>保存するデータがありません。</translation>
-    </message>
-    <message>
-        <source>No data to be upload.</source>
-        <translation>アップロードするデータがありません。</translation>
-    </message>
-    <message>
-        <source>New Object</source>
-        <translation>新しいレイアウト</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>ファイルの選択</translation>
-    </message>
-    <message>
-        <source>List Files (*.km)</source>
-        <translation>レイアウト ファイル (*.km)</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>ファイル</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>設定</translation>
-    </message>
-    <message>
-        <source>Save to local</source>
-        <translation>ローカルに保存</translation>
-    </message>
-    <message>
-        <source>Save to device</source>
-        <translation>デバイスに保存</translation>
-    </message>
-    <message>
-        <source>Select Resolution</source>
-        <translation>解像度を選択</translation>
     </message>
     <message>
         <source>Save Profle</source>
@@ -407,6 +367,14 @@
         <translation>デバイスに保存しました。</translation>
     </message>
     <message>
+        <source>No data to be saved.</source>
+        <translation>保存するデータがありません。</translation>
+    </message>
+    <message>
+        <source>No data to be upload.</source>
+        <translation>アップロードするデータがありません。</translation>
+    </message>
+    <message>
         <source>Save successfully.</source>
         <translation>保存しました。</translation>
     </message>
@@ -415,8 +383,32 @@
         <translation>データの保存に失敗しました。</translation>
     </message>
     <message>
+        <source>Select a file</source>
+        <translation>ファイルの選択</translation>
+    </message>
+    <message>
+        <source>List Files (*.km)</source>
+        <translation>レイアウト ファイル (*.km)</translation>
+    </message>
+    <message>
         <source>Input the file name</source>
         <translation>ファイル名を入力</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>テンプレート</translation>
+    </message>
+    <message>
+        <source>New Object</source>
+        <translation>新しいレイアウト</translation>
     </message>
     <message>
         <source>Delete this setting.</source>
@@ -453,6 +445,14 @@
     <message>
         <source>Secondary</source>
         <translation>セカンダリ</translation>
+    </message>
+    <message>
+        <source>Save to local</source>
+        <translation>ローカルに保存</translation>
+    </message>
+    <message>
+        <source>Save to device</source>
+        <translation>デバイスに保存</translation>
     </message>
 </context>
 <context>

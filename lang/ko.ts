@@ -287,6 +287,10 @@
 <context>
     <name>mainWidget</name>
     <message>
+        <source>Select Resolution</source>
+        <translation>해상도 선택</translation>
+    </message>
+    <message>
         <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
         <translation>변경 내용을 저장하시겠습니까? 저장하려면 나가기 전에 구성을 저장하십시오.</translation>
     </message>
@@ -311,56 +315,12 @@
         <translation>취소</translation>
     </message>
     <message>
-        <source>Template</source>
-        <translation>템플릿</translation>
-    </message>
-    <message>
         <source>Are you sure you want to load a file without saving?</source>
         <translation>저장하지 않고 파일을 불러오시겠습니까?</translation>
     </message>
     <message>
         <source>Load</source>
         <translation>불러오기</translation>
-    </message>
-    <message>
-        <source>No data to be saved.</source>
-        <translation>저장할 데이터가 없습니다.</translation>
-    </message>
-    <message>
-        <source>No data to be upload.</source>
-        <translation>업로드할 데이터가 없습니다.</translation>
-    </message>
-    <message>
-        <source>New Object</source>
-        <translation>새 레이아웃</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>파일 선택</translation>
-    </message>
-    <message>
-        <source>List Files (*.km)</source>
-        <translation>레이아웃 파일 (*.km)</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>파일</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>설정</translation>
-    </message>
-    <message>
-        <source>Save to local</source>
-        <translation>로컬에 저장</translation>
-    </message>
-    <message>
-        <source>Save to device</source>
-        <translation>장치에 저장</translation>
-    </message>
-    <message>
-        <source>Select Resolution</source>
-        <translation>해상도 선택</translation>
     </message>
     <message>
         <source>Save Profle</source>
@@ -407,6 +367,14 @@
         <translation>장치에 저장했습니다.</translation>
     </message>
     <message>
+        <source>No data to be saved.</source>
+        <translation>저장할 데이터가 없습니다.</translation>
+    </message>
+    <message>
+        <source>No data to be upload.</source>
+        <translation>업로드할 데이터가 없습니다.</translation>
+    </message>
+    <message>
         <source>Save successfully.</source>
         <translation>저장했습니다.</translation>
     </message>
@@ -415,8 +383,32 @@
         <translation>데이터를 저장하지 못했습니다.</translation>
     </message>
     <message>
+        <source>Select a file</source>
+        <translation>파일 선택</translation>
+    </message>
+    <message>
+        <source>List Files (*.km)</source>
+        <translation>레이아웃 파일 (*.km)</translation>
+    </message>
+    <message>
         <source>Input the file name</source>
         <translation>파일 이름 입력</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>파일</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>설정</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>템플릿</translation>
+    </message>
+    <message>
+        <source>New Object</source>
+        <translation>새 레이아웃</translation>
     </message>
     <message>
         <source>Delete this setting.</source>
@@ -453,6 +445,14 @@
     <message>
         <source>Secondary</source>
         <translation>보조</translation>
+    </message>
+    <message>
+        <source>Save to local</source>
+        <translation>로컬에 저장</translation>
+    </message>
+    <message>
+        <source>Save to device</source>
+        <translation>장치에 저장</translation>
     </message>
 </context>
 <context>

@@ -287,6 +287,10 @@
 <context>
     <name>mainWidget</name>
     <message>
+        <source>Select Resolution</source>
+        <translation>Selecionar resolução</translation>
+    </message>
+    <message>
         <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
         <translation>Deseja salvar as alterações? Se sim, salve a configuração antes de sair.</translation>
     </message>
@@ -311,56 +315,12 @@
         <translation>Cancelar</translation>
     </message>
     <message>
-        <source>Template</source>
-        <translation>Modelo</translation>
-    </message>
-    <message>
         <source>Are you sure you want to load a file without saving?</source>
         <translation>Tem certeza de que deseja carregar um arquivo sem salvar?</translation>
     </message>
     <message>
         <source>Load</source>
         <translation>Carregar</translation>
-    </message>
-    <message>
-        <source>No data to be saved.</source>
-        <translation>Não há dados para salvar.</translation>
-    </message>
-    <message>
-        <source>No data to be upload.</source>
-        <translation>Não há dados para enviar.</translation>
-    </message>
-    <message>
-        <source>New Object</source>
-        <translation>Novo layout</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>Selecionar um arquivo</translation>
-    </message>
-    <message>
-        <source>List Files (*.km)</source>
-        <translation>Arquivos de layout (*.km)</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Arquivo</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Ajustes</translation>
-    </message>
-    <message>
-        <source>Save to local</source>
-        <translation>Salvar localmente</translation>
-    </message>
-    <message>
-        <source>Save to device</source>
-        <translation>Salvar no dispositivo</translation>
-    </message>
-    <message>
-        <source>Select Resolution</source>
-        <translation>Selecionar resolução</translation>
     </message>
     <message>
         <source>Save Profle</source>
@@ -407,6 +367,14 @@
         <translation>Salvo no dispositivo com sucesso.</translation>
     </message>
     <message>
+        <source>No data to be saved.</source>
+        <translation>Não há dados para salvar.</translation>
+    </message>
+    <message>
+        <source>No data to be upload.</source>
+        <translation>Não há dados para enviar.</translation>
+    </message>
+    <message>
         <source>Save successfully.</source>
         <translation>Salvo com sucesso.</translation>
     </message>
@@ -415,8 +383,32 @@
         <translation>Falha ao salvar os dados.</translation>
     </message>
     <message>
+        <source>Select a file</source>
+        <translation>Selecionar um arquivo</translation>
+    </message>
+    <message>
+        <source>List Files (*.km)</source>
+        <translation>Arquivos de layout (*.km)</translation>
+    </message>
+    <message>
         <source>Input the file name</source>
         <translation>Digite o nome do arquivo</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Arquivo</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Modelo</translation>
+    </message>
+    <message>
+        <source>New Object</source>
+        <translation>Novo layout</translation>
     </message>
     <message>
         <source>Delete this setting.</source>
@@ -453,6 +445,14 @@
     <message>
         <source>Secondary</source>
         <translation>Secundário</translation>
+    </message>
+    <message>
+        <source>Save to local</source>
+        <translation>Salvar localmente</translation>
+    </message>
+    <message>
+        <source>Save to device</source>
+        <translation>Salvar no dispositivo</translation>
     </message>
 </context>
 <context>

@@ -287,6 +287,10 @@
 <context>
     <name>mainWidget</name>
     <message>
+        <source>Select Resolution</source>
+        <translation>Выберите разрешение</translation>
+    </message>
+    <message>
         <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
         <translation>Сохранить изменения? Если да, сохраните конфигурацию перед выходом.</translation>
     </message>
@@ -311,56 +315,12 @@
         <translation>Отмена</translation>
     </message>
     <message>
-        <source>Template</source>
-        <translation>Шаблон</translation>
-    </message>
-    <message>
         <source>Are you sure you want to load a file without saving?</source>
         <translation>Загрузить файл без сохранения?</translation>
     </message>
     <message>
         <source>Load</source>
         <translation>Загрузить</translation>
-    </message>
-    <message>
-        <source>No data to be saved.</source>
-        <translation>Нет данных для сохранения.</translation>
-    </message>
-    <message>
-        <source>No data to be upload.</source>
-        <translation>Нет данных для передачи.</translation>
-    </message>
-    <message>
-        <source>New Object</source>
-        <translation>Новая схема</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>Выбор файла</translation>
-    </message>
-    <message>
-        <source>List Files (*.km)</source>
-        <translation>Файлы схем (*.km)</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Файл</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Настройки</translation>
-    </message>
-    <message>
-        <source>Save to local</source>
-        <translation>Сохранить локально</translation>
-    </message>
-    <message>
-        <source>Save to device</source>
-        <translation>Сохранить в устройство</translation>
-    </message>
-    <message>
-        <source>Select Resolution</source>
-        <translation>Выберите разрешение</translation>
     </message>
     <message>
         <source>Save Profle</source>
@@ -407,6 +367,14 @@
         <translation>Сохранено в устройстве.</translation>
     </message>
     <message>
+        <source>No data to be saved.</source>
+        <translation>Нет данных для сохранения.</translation>
+    </message>
+    <message>
+        <source>No data to be upload.</source>
+        <translation>Нет данных для передачи.</translation>
+    </message>
+    <message>
         <source>Save successfully.</source>
         <translation>Сохранено.</translation>
     </message>
@@ -415,8 +383,32 @@
         <translation>Не удалось сохранить данные.</translation>
     </message>
     <message>
+        <source>Select a file</source>
+        <translation>Выбор файла</translation>
+    </message>
+    <message>
+        <source>List Files (*.km)</source>
+        <translation>Файлы схем (*.km)</translation>
+    </message>
+    <message>
         <source>Input the file name</source>
         <translation>Введите имя файла</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Шаблон</translation>
+    </message>
+    <message>
+        <source>New Object</source>
+        <translation>Новая схема</translation>
     </message>
     <message>
         <source>Delete this setting.</source>
@@ -453,6 +445,14 @@
     <message>
         <source>Secondary</source>
         <translation>Дополнительный</translation>
+    </message>
+    <message>
+        <source>Save to local</source>
+        <translation>Сохранить локально</translation>
+    </message>
+    <message>
+        <source>Save to device</source>
+        <translation>Сохранить в устройство</translation>
     </message>
 </context>
 <context>
