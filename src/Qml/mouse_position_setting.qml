@@ -22,7 +22,7 @@ SettingsFrame {
 
     // Wider where a language's place names need it, so that every choice
     // stays inside the panel on both sides of the picture.
-    panelWidth: Math.max(402, illustration.width + 2 * (12 + 15 + Math.max(
+    panelWidth: Math.max(402, illustration.width + 2 * (12 + 10 + Math.max(
                              upper_left.implicitWidth, upper_right.implicitWidth,
                              lower_left.implicitWidth, lower_right.implicitWidth)))
     panelHeight: 240
