@@ -137,7 +137,7 @@
     </message>
     <message>
         <source>Reminder: The configuration of particular port is required to set in a rectangular shape.</source>
-        <translation>Rappel : les moniteurs d&apos;un même port doivent former un rectangle.</translation>
+        <translation>Rappel : les moniteurs d&apos;un même port doivent former un rectangle.</translation>
     </message>
     <message>
         <source>The layout of P1 is not in a rectangular shape.</source>
@@ -233,11 +233,11 @@
     </message>
     <message>
         <source>Do you want to quit?</source>
-        <translation>Voulez-vous quitter ?</translation>
+        <translation>Voulez-vous quitter ?</translation>
     </message>
     <message>
         <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
-        <translation>Voulez-vous enregistrer les modifications ? Si oui, enregistrez la configuration avant de quitter.</translation>
+        <translation>Voulez-vous enregistrer les modifications ? Si oui, enregistrez la configuration avant de quitter.</translation>
     </message>
     <message>
         <source>Quit</source>
@@ -292,7 +292,7 @@
     </message>
     <message>
         <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
-        <translation>Voulez-vous enregistrer les modifications ? Si oui, enregistrez la configuration avant de quitter.</translation>
+        <translation>Voulez-vous enregistrer les modifications ? Si oui, enregistrez la configuration avant de quitter.</translation>
     </message>
     <message>
         <source>Home Page</source>
@@ -304,7 +304,7 @@
     </message>
     <message>
         <source>Are you sure you want to create a new list without saving?</source>
-        <translation>Voulez-vous vraiment créer une nouvelle disposition sans enregistrer ?</translation>
+        <translation>Voulez-vous vraiment créer une nouvelle disposition sans enregistrer ?</translation>
     </message>
     <message>
         <source>Create</source>
@@ -316,7 +316,7 @@
     </message>
     <message>
         <source>Are you sure you want to load a file without saving?</source>
-        <translation>Voulez-vous vraiment charger un fichier sans enregistrer ?</translation>
+        <translation>Voulez-vous vraiment charger un fichier sans enregistrer ?</translation>
     </message>
     <message>
         <source>Load</source>
@@ -348,7 +348,7 @@
     </message>
     <message>
         <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
-        <translation>Un seul OrrinKM est connecté. Seule la disposition des moniteurs des ports 1-4 sera enregistrée. Voulez-vous continuer ?</translation>
+        <translation>Un seul OrrinKM est connecté. Seule la disposition des moniteurs des ports 1-4 sera enregistrée. Voulez-vous continuer ?</translation>
     </message>
     <message>
         <source>Continue</source>
@@ -412,7 +412,7 @@
     </message>
     <message>
         <source>Delete this setting.</source>
-        <translation>Supprimer ce moniteur ?</translation>
+        <translation>Supprimer ce moniteur ?</translation>
     </message>
     <message>
         <source>Ratio</source>

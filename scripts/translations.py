@@ -444,6 +444,9 @@ def escape(text):
                 .replace('"', "&quot;").replace("'", "&apos;").replace("\r", "&#xd;"))
 
 
+FRENCH = [f for f, _ in LANGS].index("fr")
+
+
 def lookup(context, source, column):
     """The translation of source in one column (None: unknown text)."""
     for key in (context + "|" + source, source):
@@ -451,7 +454,13 @@ def lookup(context, source, column):
             if key in TABLE or key in ENGLISH:
                 return ENGLISH.get(key, source)
         elif key in TABLE:
-            return TABLE[key][column]
+            text = TABLE[key][column]
+            if column == FRENCH:
+                # French sets a space before "?", "!" and ":"; it must never
+                # start a line of its own.
+                for mark in "?!:":
+                    text = text.replace(" " + mark, "\u00a0" + mark)
+            return text
     return None
 
 
