@@ -10,8 +10,9 @@ Rectangle {
     Text {
         objectName: "footText"
         anchors.centerIn: parent
-        text: qsTr("Copyright \u00A9 2026 ") + com.getCompanyName()
-              + qsTr(" Peripheral Systems Co., Ltd. All rights reserved.")
+        // One sentence for the translators; the maker's name goes in as it is.
+        text: qsTr("Copyright \u00A9 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.")
+              .arg(com.getCompanyName())
         color: Theme.white
         font.family: Theme.fontFamily
         font.pixelSize: Theme.footerSize

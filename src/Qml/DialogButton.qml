@@ -3,12 +3,26 @@ import QtQuick.Controls 1.4
 import QtQuick.Controls.Styles 1.4
 import "."
 
-// The rounded push button every notice and dialog uses.
+// The rounded push button every notice and dialog uses. `labelWidth` is the
+// width its label needs, for buttons that may grow to fit theirs; a label
+// wider than its button takes narrower type, and one that still does not fit
+// is elided and shown whole as the button's tool tip.
 Button {
     id: button
 
+    readonly property real labelWidth: labelMetrics.width + 16
+
     width: 65
     height: 30
+    tooltip: labelWidth > width ? text : ""
+
+    TextMetrics {
+        id: labelMetrics
+        text: button.text
+        font.family: Theme.fontFamily
+        font.pixelSize: 14
+        font.bold: true
+    }
 
     style: ButtonStyle {
         background: Rectangle {
@@ -25,6 +39,9 @@ Button {
             color: control.hovered ? Theme.highlight : Theme.brand
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
+            // Narrower type before a label is cut.
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 11
             elide: Text.ElideRight
         }
     }

@@ -1,15 +1,35 @@
 import QtQuick 2.12
 import QtQuick.Controls 1.4
 import QtQuick.Controls.Styles 1.4
+import QtQuick.Window 2.12
 import "."
 
 // Drop-down of the settings screens and the language list. The wheel never
 // changes its choice: a value that changes while the user only scrolls the
 // page is a value the user did not pick.
+//
+// The open list is at most 200 px high, and its rows are low enough for ten
+// entries (the languages) to show whole in that height, so no entry, nor the
+// highlight moved with the arrow keys, is ever out of sight. Where the window
+// has no room for the list below the drop-down, it opens upward.
 ComboBox {
     id: dropDown
 
+    readonly property int maxListHeight: 200
+    readonly property int rowHeight: 18
+    // Rows plus the list's 1 px frame above and below.
+    readonly property int listHeight: Math.min(count * rowHeight, maxListHeight - 2) + 2
+
+    // Puts the list above the drop-down when the window ends too close below it.
+    function placeList() {
+        if (!Window.window)
+            return
+        var bottom = mapToItem(null, 0, height).y
+        __popup.y = bottom + listHeight > Window.window.height ? -listHeight : height
+    }
+
     height: 26
+    onActiveFocusChanged: if (activeFocus) placeList()
 
     style: ComboBoxStyle {
         background: Rectangle {
@@ -50,7 +70,8 @@ ComboBox {
             elide: Text.ElideRight
         }
         __dropDownStyle: MenuStyle {
-            __maxPopupHeight: 200
+            // The rows' part of the list; the frame takes the rest.
+            __maxPopupHeight: dropDown.maxListHeight - 2
             __menuItemType: "comboboxitem"
             frame: Rectangle {
                 color: Theme.white
@@ -61,6 +82,8 @@ ComboBox {
                 color: styleData.selected ? Theme.titleBar : Theme.white
             }
             itemDelegate.label: Text {
+                // The row is this plus 4 px.
+                height: dropDown.rowHeight - 4
                 text: styleData.text
                 color: styleData.selected ? Theme.white : Theme.titleBar
                 font.family: Theme.fontFamily
@@ -70,11 +93,15 @@ ComboBox {
         }
     }
 
-    // Presses go through to the drop-down; the wheel stops here.
+    // Presses go through to the drop-down (after placing its list); the
+    // wheel stops here.
     MouseArea {
         objectName: "wheelCatcher"
         anchors.fill: parent
-        acceptedButtons: Qt.NoButton
+        onPressed: {
+            dropDown.placeList()
+            mouse.accepted = false
+        }
         onWheel: wheel.accepted = true
     }
 }

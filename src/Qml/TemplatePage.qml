@@ -40,6 +40,10 @@ Grid {
                 anchors.horizontalCenter: parent.horizontalCenter
                 anchors.bottom: parent.bottom
                 anchors.bottomMargin: 14
+                // Narrower type where a language's words run wider than the tile.
+                width: Math.min(implicitWidth, parent.width - 12)
+                fontSizeMode: Text.HorizontalFit
+                minimumPixelSize: 10
                 text: qsTr("Add blank canvas")
                 color: hover.containsMouse ? Theme.highlight : Theme.brand
                 font.family: Theme.fontFamily

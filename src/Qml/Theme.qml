@@ -52,7 +52,11 @@ QtObject {
     readonly property color portLit: "#F89B0A"
     readonly property color portLitDot: "#AEC452"
 
-    readonly property string fontFamily: "Arial"
+    // Arial, except where the language's script wants a font of its own:
+    // each catalogue names its families, the first one installed wins. Left
+    // to fallback, Chinese and Japanese texts would come out in whichever CJK
+    // font the system offers first, with glyph shapes of another region.
+    readonly property string fontFamily: qsTr("Arial", "font families of this language, first installed wins")
     // Recurring text sizes in pixels.
     readonly property int smallSize: 12
     readonly property int textSize: 14

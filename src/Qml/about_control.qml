@@ -51,6 +51,9 @@ Item {
                 verticalAlignment: Text.AlignVCenter
                 width: 350
                 text: qsTr("Seamrun Switching Configuration Utility")
+                // Narrower type where the name runs longer than the line.
+                fontSizeMode: Text.HorizontalFit
+                minimumPixelSize: 11
                 color: Theme.brand
                 font.family: Theme.fontFamily
                 font.pixelSize: Theme.textSize

@@ -33,7 +33,8 @@ Item {
         objectName: "panel"
         z: 5
         width: 380
-        height: 200
+        // Grows by what the message needs beyond its 120 px.
+        height: 200 + message.height - 120
         anchors.centerIn: parent
         title: alert.info.title !== undefined && alert.info.title !== null ? alert.info.title : ""
         onCloseClicked: alert.finish(alert.info.closefunc)
@@ -41,7 +42,7 @@ Item {
         Item {
             id: content
             width: 380
-            height: 175
+            height: 175 + message.height - 120
 
             Image {
                 id: icon
@@ -60,7 +61,9 @@ Item {
                 x: icon.visible ? icon.x + icon.width + 20 : 25
                 y: 15
                 width: icon.visible ? 250 : 330
-                height: 120
+                // A language whose lines run taller or longer gets the lines
+                // its notice needs instead of losing its end.
+                height: Math.max(120, fullMessage.height)
                 text: alert.info.msg !== undefined ? alert.info.msg : ""
                 color: Theme.brand
                 font.family: Theme.fontFamily
@@ -68,6 +71,17 @@ Item {
                 lineHeight: 1.4
                 wrapMode: Text.WrapAtWordBoundaryOrAnywhere
                 elide: Text.ElideRight
+            }
+
+            // The whole message laid out as above, for its height.
+            Text {
+                id: fullMessage
+                visible: false
+                width: message.width
+                text: message.text
+                font: message.font
+                lineHeight: message.lineHeight
+                wrapMode: message.wrapMode
             }
         }
 

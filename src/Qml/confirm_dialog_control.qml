@@ -32,7 +32,8 @@ Item {
         objectName: "panel"
         z: 5
         width: 380
-        height: 190
+        // Grows by what the message needs beyond its 110 px.
+        height: 190 + message.height - 110
         anchors.centerIn: parent
         onCloseClicked: confirm.finish(confirm.info.closefunc)
 
@@ -53,7 +54,9 @@ Item {
             x: icon.visible ? icon.x + icon.width + 20 : 25
             y: icon.y
             width: icon.visible ? 288 : 328
-            height: 110
+            // A language whose lines run taller or longer gets the lines its
+            // question needs, clear of the buttons.
+            height: Math.max(110, fullMessage.height)
             text: confirm.info.msg !== undefined ? confirm.info.msg : ""
             horizontalAlignment: Text.AlignHCenter
             color: Theme.brand
@@ -61,6 +64,17 @@ Item {
             font.pixelSize: Theme.textSize
             lineHeight: 1.4
             wrapMode: Text.WrapAtWordBoundaryOrAnywhere
+        }
+
+        // The whole message laid out as above, for its height.
+        Text {
+            id: fullMessage
+            visible: false
+            width: message.width
+            text: message.text
+            font: message.font
+            lineHeight: message.lineHeight
+            wrapMode: message.wrapMode
         }
 
         DialogButton {

@@ -245,7 +245,7 @@ Window {
         ListElement { text: "中文(繁體)" }
         ListElement { text: "中文(简体)" }
         ListElement { text: "日本語" }
-        ListElement { text: "Deutschland" }
+        ListElement { text: "Deutsch" }
         ListElement { text: "русский" }
         ListElement { text: "한국어" }
         ListElement { text: "français" }

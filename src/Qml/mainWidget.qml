@@ -52,9 +52,17 @@ Item {
     property ListModel portModel: ListModel {}
     property ListModel monitor_list: ListModel {}
     property ListModel resModel: ListModel {}
+    // The drop-down's first entry follows the language in force.
+    readonly property string noResolutionText: qsTr("Select Resolution")
+    onNoResolutionTextChanged: {
+        if (resModel.count > 0)
+            resModel.setProperty(0, "resolution", noResolutionText)
+    }
 
-    // Text of the file-name bar.
+    // The file-name bar: the layout file's name, or, for a layout with no
+    // file behind it, "Template" or "New Object" in the language in force.
     property string fileTitle: ""
+    property bool fromTemplate: false
     // Which menu the menu loader holds ("menu.qml" or "mouse_menu.qml").
     property string menuFile: ""
     // Port whose indicator is lit; 0 for none.
@@ -173,7 +181,8 @@ Item {
             dialog_Qml.source = "edit_page_tutorial.qml"
             dialog_Qml.visible = true
         }
-        fileTitle = qsTr("Template")
+        fileTitle = ""
+        fromTemplate = true
     }
 
     function loadFileDialog() {
@@ -692,12 +701,14 @@ Item {
                 fileTitle = FilePath.fileName(path)
                 updateFilelist(path)
             } else {
-                fileTitle = qsTr("Template")
+                fileTitle = ""
+                fromTemplate = true
             }
             if (first >= 0)
                 setMonitortStatus(first, 0, 1)
         } else {
-            fileTitle = qsTr("New Object")
+            fileTitle = ""
+            fromTemplate = false
             main.mouse_speed = 0
             main.acceleration_flag = 0
             main.mouse_position = 4
@@ -720,7 +731,7 @@ Item {
             console.log("parsing resource failed")
             entries = []
         }
-        var rows = [{ resolution: qsTr("Select Resolution"), arrange: arrange }]
+        var rows = [{ resolution: noResolutionText, arrange: arrange }]
         for (var i = 0; i < entries.length; ++i)
             rows.push({ resolution: entries[i], arrange: arrange })
         resModel.clear()
@@ -1348,7 +1359,8 @@ Item {
                 width: parent.width - 40
                 height: parent.height
                 verticalAlignment: Text.AlignVCenter
-                text: mainlist.fileTitle
+                text: mainlist.fileTitle !== "" ? mainlist.fileTitle
+                                                : mainlist.fromTemplate ? qsTr("Template") : qsTr("New Object")
                 elide: Text.ElideMiddle
                 color: Theme.brand
                 font.family: Theme.fontFamily
@@ -1578,7 +1590,7 @@ Item {
                 id: del_dialog
                 objectName: "del_dialog"
                 z: 5
-                width: 190
+                width: item ? item.neededWidth : 190
                 height: 78
                 visible: false
                 active: false
@@ -1587,6 +1599,10 @@ Item {
                     radius: 5
                     color: Theme.panel
                     border.color: Theme.brand
+
+                    // As wide as the question and the two buttons need.
+                    readonly property real neededWidth: Math.max(190, del_message.implicitWidth + 24,
+                                                                 del_ok.labelWidth + del_cancel.labelWidth + 36)
 
                     // The buttons sit inside the hover area, so moving onto them
                     // does not count as leaving the prompt.
@@ -1597,6 +1613,7 @@ Item {
                         onExited: mainlist.hiddenDelDialog()
 
                         Text {
+                            id: del_message
                             objectName: "message"
                             x: 12
                             y: 10
@@ -1609,10 +1626,11 @@ Item {
                         }
 
                         DialogButton {
+                            id: del_ok
                             objectName: "okButton"
                             x: 12
                             y: parent.height - height - 10
-                            width: 78
+                            width: Math.max(78, labelWidth)
                             height: 28
                             text: qsTr("OK")
                             onClicked: {
@@ -1623,10 +1641,11 @@ Item {
                         }
 
                         DialogButton {
+                            id: del_cancel
                             objectName: "cancelButton"
                             x: parent.width - width - 12
                             y: parent.height - height - 10
-                            width: 78
+                            width: Math.max(78, labelWidth)
                             height: 28
                             text: qsTr("Cancel")
                             onClicked: mainlist.hiddenDelDialog()

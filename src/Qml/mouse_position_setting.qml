@@ -21,7 +21,11 @@ SettingsFrame {
         shownPosition = code
     }
 
-    panelWidth: 402
+    // Wider where a language's place names need it, so that every choice
+    // stays inside the panel on both sides of the picture.
+    panelWidth: Math.max(402, illustration.width + 2 * (12 + 10 + Math.max(
+                             upper_left.implicitWidth, upper_right.implicitWidth,
+                             lower_left.implicitWidth, lower_right.implicitWidth)))
     panelHeight: 240
 
     Component.onCompleted: {

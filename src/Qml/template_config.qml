@@ -137,7 +137,7 @@ Rectangle {
         DialogButton {
             id: back_button
             objectName: "back_button"
-            width: 180
+            width: Math.max(180, labelWidth)
             height: 36
             text: qsTr("View other layout")
             onClicked: select_config.backtotemplate()
@@ -146,7 +146,7 @@ Rectangle {
         DialogButton {
             id: build_button
             objectName: "build_button"
-            width: 120
+            width: Math.max(120, labelWidth)
             height: 36
             text: qsTr("Build")
             onClicked: main.loadModel(select_config.current_config)

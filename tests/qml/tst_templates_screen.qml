@@ -9,7 +9,7 @@ MainWindowCase {
 
     name: "TemplatesScreen"
 
-    readonly property string portNotice: "* The system will apply the settings to all PC port."
+    readonly property string portNotice: "* The system will apply the settings to all PC ports."
 
     // A window of its own for a tile loaded without its screen.
     Component {
