@@ -1,0 +1,538 @@
+#include "commands.h"
+
+#include "ProcessInfo.h"
+#include "layoutfile.h"
+#include "layoutrules.h"
+#include "orrindata.h"
+
+#include <QJsonDocument>
+#include <QSet>
+#include <QStringList>
+
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
+namespace {
+
+// The switch's USB ids, the same the main window opens.
+const ushort kSwitchVid = 0x1209;
+const ushort kSwitchPid = 0x0001;
+const int kDevicePorts = 4;
+// A refused port record is sent up to this many more times, as the window does.
+const int kRecordRetries = 3;
+
+// The window's own texts for the same outcomes.
+const char kDriverRunning[] = "The extended desktop driver ap is running. Please close it and upload again.";
+const char kNotReady[] = "Device connection is not ready, Please try again.";
+const char kPrimaryDevice[] =
+    "To save and apply the layout configuration to OrrinKM, please connect your computer to the "
+    "Primary OrrinKM device.";
+const char kOneSwitchLowOnly[] = "Only one OrrinKM is connected. Please set port number between P1 to P4.";
+const char kUploadFailed[] = "Failed to upload data.";
+const char kUploaded[] = "Save to device successfully.";
+
+void print(FILE *stream, const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fputc('\n', stream);
+    std::fflush(stream);
+}
+
+QString usbId()
+{
+    return QStringLiteral("%1:%2").arg(kSwitchVid, 4, 16, QLatin1Char('0')).arg(kSwitchPid, 4, 16, QLatin1Char('0'));
+}
+
+// Loads FILE as the editor would, or says why not (status 2).
+bool loadLayout(Output &out, LayoutRules &rules, const QString &file, Layout *layout)
+{
+    out.result().insert(QStringLiteral("file"), file);
+    QByteArray text;
+    QString reason;
+    if (!readLayoutFile(file, &text, &reason)) {
+        out.error(file + QStringLiteral(": ") + reason);
+        return false;
+    }
+    if (!rules.parse(text, layout)) {
+        out.error(file + QStringLiteral(": not a layout file (the editor refuses it as invalid)"));
+        return false;
+    }
+    return true;
+}
+
+QString label(LayoutRules &rules, const Monitor &m)
+{
+    return rules.portName(m.port) + QLatin1Char(' ') + m.number;
+}
+
+QString checkMessage(LayoutRules &rules, const Layout &layout, const CheckOutcome &c)
+{
+    QString text;
+    switch (c.kind) {
+    case CheckOutcome::Passed:
+        break;
+    case CheckOutcome::NoMonitor:
+        return QStringLiteral("The layout holds no monitor.");
+    case CheckOutcome::MissingPort:
+    case CheckOutcome::MissingResolution:
+        for (const Monitor &m : layout.monitors) {
+            if (m.row != c.row || m.col != c.col)
+                continue;
+            if (c.kind == CheckOutcome::MissingPort)
+                return QStringLiteral("The monitor at row %1, column %2 has no port. Please select a number.")
+                    .arg(c.row).arg(c.col);
+            return QStringLiteral("The monitor %1 at row %2, column %3 has no resolution. Please select a resolution.")
+                .arg(label(rules, m)).arg(c.row).arg(c.col);
+        }
+        break;
+    case CheckOutcome::Isolated:
+        return QStringLiteral("Current configuration contains blank area among the blocks. Please adjust it and save again.");
+    case CheckOutcome::NotRectangular:
+        text = QStringLiteral("Current configuration of @ is not set in a rectangular shape. Please adjust it and save again.");
+        break;
+    case CheckOutcome::MixedResolution:
+        text = QStringLiteral("Screens that configured to @ are not set in the same resolution. Please adjust it and save again.");
+        break;
+    }
+    return text.replace(QLatin1Char('@'), c.errorPort);
+}
+
+QString checkName(CheckOutcome::Kind kind)
+{
+    switch (kind) {
+    case CheckOutcome::Passed: return QStringLiteral("passed");
+    case CheckOutcome::NoMonitor: return QStringLiteral("no-monitor");
+    case CheckOutcome::MissingPort: return QStringLiteral("missing-port");
+    case CheckOutcome::MissingResolution: return QStringLiteral("missing-resolution");
+    case CheckOutcome::Isolated: return QStringLiteral("isolated");
+    case CheckOutcome::NotRectangular: return QStringLiteral("not-rectangular");
+    case CheckOutcome::MixedResolution: return QStringLiteral("mixed-resolution");
+    }
+    return QString();
+}
+
+int portCount(const Layout &layout)
+{
+    QSet<int> ports;
+    for (const Monitor &m : layout.monitors)
+        ports.insert(m.port);
+    return ports.size();
+}
+
+QString monitorsPhrase(const Layout &layout)
+{
+    const int n = layout.monitors.size();
+    const int p = portCount(layout);
+    return QStringLiteral("%1 monitor%2 on %3 port%4").arg(n).arg(n == 1 ? "" : "s").arg(p).arg(p == 1 ? "" : "s");
+}
+
+// ------------------------------------------------------------ mouse words
+
+QString onOff(int v) { return v ? QStringLiteral("on") : QStringLiteral("off"); }
+
+QString positionWords(int position)
+{
+    static const char *const names[] = {"upper left", "upper right", "lower left", "lower right", "middle"};
+    if (position >= 1 && position <= 5)
+        return QString::fromLatin1(names[position - 1]);
+    // Kept as stored; the position dialog shows such a value as lower right.
+    return QStringLiteral("%1 (not one of the five places; shown as lower right)").arg(position);
+}
+
+QString durationWords(int duration)
+{
+    switch (duration) {
+    case 0: return QStringLiteral("always");
+    case 2: return QStringLiteral("5 seconds");
+    case 3: return QStringLiteral("10 seconds");
+    default: return QStringLiteral("3 seconds");
+    }
+}
+
+QString awakeWords(int awake)
+{
+    return awake == 1 ? QStringLiteral("when working") : awake == 2 ? QStringLiteral("always") : QStringLiteral("off");
+}
+
+QJsonObject mouseJson(const MouseSettings &m)
+{
+    return {{QStringLiteral("acceleration"), m.acceleration},
+            {QStringLiteral("speed"), m.speed},
+            {QStringLiteral("position"), m.position},
+            {QStringLiteral("positionText"), positionWords(m.position)},
+            {QStringLiteral("switching_focus"), m.focus},
+            {QStringLiteral("duration_time"), m.duration},
+            {QStringLiteral("durationText"), durationWords(m.duration)},
+            {QStringLiteral("keep_awake"), m.awake},
+            {QStringLiteral("keepAwakeText"), awakeWords(m.awake)}};
+}
+
+// ------------------------------------------------------------ the switch
+
+// The device is closed on every way out: the process ends right after.
+class OpenSwitch
+{
+public:
+    explicit OpenSwitch(OrrinData &orrin) : m_orrin(orrin) {}
+    ~OpenSwitch() { m_orrin.close(); }
+
+private:
+    OrrinData &m_orrin;
+};
+
+// The window waits this long between opening the switch and its first query;
+// the switch is asked nothing sooner from here either.
+void settle(Output *steps, int waitMs)
+{
+    if (waitMs <= 0)
+        return;
+    if (steps)
+        steps->step(QStringLiteral("wait"), QStringLiteral("%1 ms before asking the switch").arg(waitMs));
+    std::this_thread::sleep_for(std::chrono::milliseconds(waitMs));
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- output
+
+void Output::line(const QString &text)
+{
+    if (!m_json)
+        print(stdout, text);
+}
+
+void Output::step(const QString &name, const QString &text)
+{
+    m_steps.append(QJsonObject{{QStringLiteral("step"), name}, {QStringLiteral("result"), text}});
+    line(name + QStringLiteral(": ") + text);
+}
+
+void Output::error(const QString &text)
+{
+    print(stderr, QStringLiteral("seamrun: ") + text);
+    m_result.insert(QStringLiteral("error"), text);
+}
+
+int Output::finish(int status)
+{
+    if (m_json) {
+        if (!m_steps.isEmpty())
+            m_result.insert(QStringLiteral("steps"), m_steps);
+        m_result.insert(QStringLiteral("exit"), status);
+        std::fputs(QJsonDocument(m_result).toJson(QJsonDocument::Indented).constData(), stdout);
+        std::fflush(stdout);
+    }
+    return status;
+}
+
+// ------------------------------------------------------------------ show
+
+int showCommand(Output &out, LayoutRules &rules, const QString &file)
+{
+    Layout layout;
+    if (!loadLayout(out, rules, file, &layout))
+        return out.finish(ExitNotLayout);
+
+    QJsonArray monitors;
+    for (const Monitor &m : layout.monitors) {
+        monitors.append(QJsonObject{{QStringLiteral("row"), m.row},
+                                    {QStringLiteral("col"), m.col},
+                                    {QStringLiteral("port"), m.port},
+                                    {QStringLiteral("portName"), rules.portName(m.port)},
+                                    {QStringLiteral("monitor"), m.number},
+                                    {QStringLiteral("width"), m.width},
+                                    {QStringLiteral("height"), m.height},
+                                    {QStringLiteral("orientation"), m.orientation}});
+    }
+    out.result().insert(QStringLiteral("monitors"), monitors);
+    out.result().insert(QStringLiteral("mouse"), mouseJson(layout.mouse));
+
+    if (layout.monitors.isEmpty()) {
+        out.line(file + QStringLiteral(": no monitors"));
+    } else {
+        // The used area only: from the first to the last row and column that
+        // hold a monitor.
+        int top = 16, bottom = 1, left = 16, right = 1;
+        for (const Monitor &m : layout.monitors) {
+            top = qMin(top, m.row);
+            bottom = qMax(bottom, m.row);
+            left = qMin(left, m.col);
+            right = qMax(right, m.col);
+        }
+        auto span = [](const char *one, const char *many, int first, int last) {
+            return first == last ? QStringLiteral("%1 %2").arg(QLatin1String(one)).arg(first)
+                                 : QStringLiteral("%1 %2-%3").arg(QLatin1String(many)).arg(first).arg(last);
+        };
+        out.line(QStringLiteral("%1: %2, %3, %4")
+                     .arg(file, monitorsPhrase(layout), span("row", "rows", top, bottom),
+                          span("column", "columns", left, right)));
+        out.line(QString());
+        QString header = QStringLiteral("row/col");
+        for (int col = left; col <= right; ++col)
+            header += QStringLiteral("  ") + QString::number(col).leftJustified(5);
+        out.line(header.trimmed());
+        for (int row = top; row <= bottom; ++row) {
+            QString text = QString::number(row).leftJustified(7);
+            for (int col = left; col <= right; ++col) {
+                QString cell = QStringLiteral("  .  ");
+                for (const Monitor &m : layout.monitors)
+                    if (m.row == row && m.col == col)
+                        cell = label(rules, m);
+                text += QStringLiteral("  ") + cell;
+            }
+            out.line(text.trimmed());
+        }
+        out.line(QString());
+        out.line(QStringLiteral("Monitors:"));
+        for (const Monitor &m : layout.monitors) {
+            out.line(QStringLiteral("  %1  row %2, column %3  %4 x %5  %6")
+                         .arg(label(rules, m)).arg(m.row).arg(m.col).arg(m.width).arg(m.height)
+                         .arg(m.orientation == QLatin1String("v") ? QStringLiteral("vertical")
+                                                                  : QStringLiteral("horizontal")));
+        }
+    }
+    const MouseSettings &mouse = layout.mouse;
+    out.line(QString());
+    out.line(QStringLiteral("Mouse:"));
+    out.line(QStringLiteral("  Acceleration:     %1, speed %2 of 10").arg(onOff(mouse.acceleration)).arg(mouse.speed));
+    out.line(QStringLiteral("  Position:         %1").arg(positionWords(mouse.position)));
+    out.line(QStringLiteral("  Switching focus:  %1, %2").arg(onOff(mouse.focus), durationWords(mouse.duration)));
+    out.line(QStringLiteral("  Keep awake:       %1").arg(awakeWords(mouse.awake)));
+    return out.finish(ExitOk);
+}
+
+// ----------------------------------------------------------------- check
+
+int checkCommand(Output &out, LayoutRules &rules, const QString &file)
+{
+    Layout layout;
+    if (!loadLayout(out, rules, file, &layout))
+        return out.finish(ExitNotLayout);
+
+    const CheckOutcome c = rules.check(layout);
+    QJsonObject &r = out.result();
+    r.insert(QStringLiteral("monitors"), layout.monitors.size());
+    r.insert(QStringLiteral("ok"), c.kind == CheckOutcome::Passed);
+    r.insert(QStringLiteral("check"), checkName(c.kind));
+    if (c.kind == CheckOutcome::Passed) {
+        out.line(file + QStringLiteral(": passes (") + monitorsPhrase(layout) + QLatin1Char(')'));
+        return out.finish(ExitOk);
+    }
+    if (c.kind == CheckOutcome::MissingPort || c.kind == CheckOutcome::MissingResolution)
+        r.insert(QStringLiteral("cell"), QJsonObject{{QStringLiteral("row"), c.row}, {QStringLiteral("col"), c.col}});
+    if (!c.ports.isEmpty()) {
+        QJsonArray ports;
+        for (int p : c.ports)
+            ports.append(p);
+        r.insert(QStringLiteral("ports"), ports);
+        r.insert(QStringLiteral("errorPort"), c.errorPort);
+    }
+    const QString message = checkMessage(rules, layout, c);
+    r.insert(QStringLiteral("message"), message);
+    out.error(file + QStringLiteral(": ") + message);
+    return out.finish(ExitCheckFailed);
+}
+
+// ----------------------------------------------------------------- apply
+
+int applyCommand(Output &out, LayoutRules &rules, const QString &file, bool primaryOnly, int waitMs)
+{
+    Layout layout;
+    if (!loadLayout(out, rules, file, &layout))
+        return out.finish(ExitNotLayout);
+    QJsonObject &r = out.result();
+    auto fail = [&](int status, const QString &message) {
+        r.insert(QStringLiteral("message"), message);
+        out.error(file + QStringLiteral(": ") + message);
+        return out.finish(status);
+    };
+
+    const CheckOutcome c = rules.check(layout);
+    if (c.kind != CheckOutcome::Passed) {
+        out.step(QStringLiteral("check"), QStringLiteral("failed"));
+        r.insert(QStringLiteral("check"), checkName(c.kind));
+        return fail(ExitCheckFailed, checkMessage(rules, layout, c));
+    }
+    out.step(QStringLiteral("check"), QStringLiteral("passed, ") + monitorsPhrase(layout));
+
+    ProcessInfo process;
+    if (process.getDriverProcess()) {
+        out.step(QStringLiteral("extended desktop driver"), QStringLiteral("running"));
+        return fail(ExitDriverRunning, QString::fromLatin1(kDriverRunning));
+    }
+    out.step(QStringLiteral("extended desktop driver"), QStringLiteral("not running"));
+
+    OrrinData orrin;
+    if (!orrin.open(kSwitchVid, kSwitchPid)) {
+        out.step(QStringLiteral("open"), QStringLiteral("no switch %1 found").arg(usbId()));
+        return fail(ExitNoSwitch, QString::fromLatin1(kNotReady));
+    }
+    OpenSwitch closeAtEnd(orrin);
+    out.step(QStringLiteral("open"), QStringLiteral("switch %1 opened").arg(usbId()));
+    settle(&out, waitMs);
+
+    // A port status query that fails does not stop the upload; a computer on
+    // the chained switch does.
+    if (orrin.getPortStatus()) {
+        const int port = orrin.portStatus().value(QStringLiteral("apportNum")).toInt();
+        out.step(QStringLiteral("port status"), QStringLiteral("this computer is on port %1 (%2)")
+                                                    .arg(port).arg(rules.portName(port)));
+        if (port > kDevicePorts)
+            return fail(ExitSecondarySwitch, QString::fromLatin1(kPrimaryDevice));
+    } else {
+        out.step(QStringLiteral("port status"), QStringLiteral("no answer, going on"));
+    }
+
+    if (!orrin.getFWAPProtocolVersion()) {
+        out.step(QStringLiteral("version"), QStringLiteral("no answer"));
+        return fail(ExitUploadFailed, QString::fromLatin1(kUploadFailed));
+    }
+    const QString version = orrin.version();
+    const int chain = rules.chainFromVersion(version);
+    const UploadPlan plan = rules.uploadDecision(layout, chain);
+    r.insert(QStringLiteral("version"), version);
+    r.insert(QStringLiteral("chain"), chain);
+    if (plan.action == QLatin1String("fail")) {
+        out.step(QStringLiteral("version"), version + QStringLiteral(", which names no chain of one or two switches"));
+        return fail(ExitUploadFailed, QString::fromLatin1(kUploadFailed));
+    }
+    out.step(QStringLiteral("version"), QStringLiteral("%1, %2 switch%3 in the chain").arg(version).arg(chain)
+                                            .arg(chain == 1 ? "" : "es"));
+    if (plan.action == QLatin1String("high-only"))
+        return fail(ExitSecondaryOnly, QString::fromLatin1(kOneSwitchLowOnly));
+    if (plan.action == QLatin1String("confirm") && !primaryOnly) {
+        return fail(ExitNeedsPrimaryOnly,
+                    QStringLiteral("Only one OrrinKM is connected, and the layout has monitors on the secondary "
+                                   "switch's ports. Run again with --primary-only to save the monitors of ports "
+                                   "P1 to P4 only."));
+    }
+
+    // What goes out: every monitor on ports up to plan.ports, in grid order,
+    // with coordinates worked out over the whole layout. The others are left
+    // out of the upload; the file stays as it is.
+    const QList<QVector<int>> records = rules.portRecords(layout);
+    int count = 0;
+    QStringList leftOut;
+    for (const Monitor &m : layout.monitors) {
+        if (m.port <= plan.ports)
+            ++count;
+        else
+            leftOut.append(label(rules, m));
+    }
+    if (!leftOut.isEmpty())
+        out.step(QStringLiteral("left out"), leftOut.join(QStringLiteral(", "))
+                                                 + QStringLiteral(" (ports above P4; the file is not changed)"));
+
+    const int opened = orrin.sendListAmountOpen(count + 1);
+    if (opened != 0) {
+        out.step(QStringLiteral("list-open"), opened < 0 ? QStringLiteral("no answer")
+                                                         : QStringLiteral("refused with status %1").arg(opened));
+        return fail(opened == 3 ? ExitDriverRunning : ExitUploadFailed,
+                    QString::fromLatin1(opened == 3 ? kDriverRunning : kUploadFailed));
+    }
+    out.step(QStringLiteral("list-open"), QStringLiteral("accepted, %1 records announced").arg(count + 1));
+
+    QJsonArray sent;
+    bool complete = true;
+    for (int i = 0; i < layout.monitors.size(); ++i) {
+        const Monitor &m = layout.monitors[i];
+        if (m.port > plan.ports)
+            continue;
+        const QVector<int> &a = records[i];
+        int attempts = 0;
+        bool accepted = false;
+        while (!accepted && attempts <= kRecordRetries) {
+            accepted = orrin.sendOneListOfPortNum(a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], a[8], a[9]);
+            ++attempts;
+        }
+        sent.append(QJsonObject{{QStringLiteral("portNum"), a[0]},
+                                {QStringLiteral("monitorNum"), a[1]},
+                                {QStringLiteral("x"), a[2]},
+                                {QStringLiteral("y"), a[3]},
+                                {QStringLiteral("width"), a[4] | (a[5] << 8)},
+                                {QStringLiteral("height"), a[6] | (a[7] << 8)},
+                                {QStringLiteral("main_x"), a[8]},
+                                {QStringLiteral("main_y"), a[9]},
+                                {QStringLiteral("attempts"), attempts},
+                                {QStringLiteral("accepted"), accepted}});
+        out.step(QStringLiteral("port record"),
+                 QStringLiteral("%1 at %2,%3 (main %4,%5), %6 x %7: %8")
+                     .arg(label(rules, m)).arg(a[2]).arg(a[3]).arg(a[8]).arg(a[9])
+                     .arg(m.width).arg(m.height)
+                     .arg(accepted ? (attempts == 1 ? QStringLiteral("accepted")
+                                                    : QStringLiteral("accepted at attempt %1").arg(attempts))
+                                   : QStringLiteral("refused %1 times, the rest is not sent").arg(attempts)));
+        if (!accepted) {
+            complete = false;
+            break;
+        }
+    }
+    r.insert(QStringLiteral("records"), sent);
+
+    const MouseSettings &mouse = layout.mouse;
+    const bool mouseSent = orrin.sendOneListOfMouseData(0, mouse.acceleration, mouse.speed, mouse.position,
+                                                        mouse.focus, mouse.duration, mouse.awake);
+    out.step(QStringLiteral("mouse record"), mouseSent ? QStringLiteral("accepted") : QStringLiteral("refused"));
+    complete = complete && mouseSent;
+
+    const bool closed = orrin.sendListAmountClose();
+    out.step(QStringLiteral("list-close"), closed ? QStringLiteral("accepted") : QStringLiteral("refused"));
+    r.insert(QStringLiteral("complete"), complete);
+    // A record the switch never took leaves the switch without part of the
+    // layout, whatever it answers to the list-close.
+    if (!closed || !complete)
+        return fail(ExitUploadFailed, QString::fromLatin1(kUploadFailed));
+    r.insert(QStringLiteral("message"), QString::fromLatin1(kUploaded));
+    out.line(QString::fromLatin1(kUploaded));
+    return out.finish(ExitOk);
+}
+
+// ---------------------------------------------------------------- status
+
+int statusCommand(Output &out, LayoutRules &rules, int waitMs)
+{
+    QJsonObject &r = out.result();
+    ProcessInfo process;
+    const bool driver = process.getDriverProcess();
+    r.insert(QStringLiteral("driverRunning"), driver);
+
+    OrrinData orrin;
+    if (!orrin.open(kSwitchVid, kSwitchPid)) {
+        r.insert(QStringLiteral("attached"), false);
+        out.line(QStringLiteral("Switch:                  not attached (USB %1)").arg(usbId()));
+        out.line(QStringLiteral("Extended desktop driver: ") + (driver ? "running" : "not running"));
+        out.error(QStringLiteral("no switch %1 could be opened").arg(usbId()));
+        return out.finish(ExitNoSwitch);
+    }
+    OpenSwitch closeAtEnd(orrin);
+    r.insert(QStringLiteral("attached"), true);
+    settle(nullptr, waitMs);
+
+    const bool haveStatus = orrin.getPortStatus();
+    const int port = haveStatus ? orrin.portStatus().value(QStringLiteral("apportNum")).toInt() : 0;
+    const bool haveVersion = orrin.getFWAPProtocolVersion();
+    const QString version = orrin.version();
+    const int chain = haveVersion ? rules.chainFromVersion(version) : 0;
+
+    r.insert(QStringLiteral("version"), haveVersion ? QJsonValue(version) : QJsonValue());
+    r.insert(QStringLiteral("chain"), chain > 0 ? QJsonValue(chain) : QJsonValue());
+    r.insert(QStringLiteral("port"), haveStatus ? QJsonValue(port) : QJsonValue());
+    r.insert(QStringLiteral("portName"), haveStatus ? QJsonValue(rules.portName(port)) : QJsonValue());
+
+    const QString unknown = QStringLiteral("unknown (no answer)");
+    out.line(QStringLiteral("Switch:                  attached (USB %1)").arg(usbId()));
+    out.line(QStringLiteral("Firmware version:        ") + (haveVersion ? version : unknown));
+    out.line(QStringLiteral("Switches in the chain:   ")
+             + (!haveVersion ? unknown
+                : chain > 0  ? QString::number(chain)
+                             : QStringLiteral("unknown (the version names no chain of one or two)")));
+    out.line(QStringLiteral("This computer's port:    ")
+             + (haveStatus ? QStringLiteral("%1 (%2)").arg(rules.portName(port)).arg(port) : unknown));
+    out.line(QStringLiteral("Extended desktop driver: ") + (driver ? "running" : "not running"));
+    if (!haveStatus || !haveVersion) {
+        out.error(QStringLiteral("the switch did not answer every query"));
+        return out.finish(ExitUploadFailed);
+    }
+    return out.finish(ExitOk);
+}
