@@ -13,6 +13,10 @@ Item {
     // The device object's version text: the four firmware numbers, then the
     // number of switches in the chain.
     property string version: ""
+    // Where the details line starts and how wide it is: a line placed beside
+    // a heading can put its details under the heading, at the full width.
+    property real detailsX: 0
+    property real detailsWidth: width
 
     readonly property string stateText: connected ? qsTr("Connected") : qsTr("Not connected")
     readonly property string detailText: {
@@ -61,8 +65,9 @@ Item {
     Text {
         id: details
         objectName: "statusDetails"
+        x: status.detailsX
         y: line.height + 2
-        width: status.width
+        width: status.detailsWidth
         visible: text !== ""
         text: status.detailText
         color: Theme.brand

@@ -1715,13 +1715,19 @@ Item {
             }
 
             Item { width: 1; height: 8 }
-            SidePanelHeading { text: qsTr("Status List") }
-
-            SwitchStatusLine {
-                objectName: "editor_switch_status"
-                width: parent.width
-                connected: switch_status.connected
-                version: switch_status.version
+            // The switch's own status beside the heading of its ports.
+            Row {
+                spacing: 12
+                SidePanelHeading { id: status_heading; text: qsTr("Status List") }
+                SwitchStatusLine {
+                    objectName: "editor_switch_status"
+                    y: (status_heading.height - 15) / 2
+                    width: 232 - status_heading.width - 12
+                    detailsX: -(status_heading.width + 12)
+                    detailsWidth: 232
+                    connected: switch_status.connected
+                    version: switch_status.version
+                }
             }
 
             PortStrip {
@@ -1748,14 +1754,14 @@ Item {
             anchors.horizontalCenter: parent.horizontalCenter
             anchors.bottom: parent.bottom
             anchors.bottomMargin: 30
-            spacing: 15
+            spacing: 10
 
             Row {
                 spacing: 10
                 DialogButton {
                     objectName: "undo_button"
                     width: 95
-                    height: 30
+                    height: 28
                     text: qsTr("Undo")
                     enabled: mainlist.canUndo
                     opacity: enabled ? 1 : 0.4
@@ -1767,7 +1773,7 @@ Item {
                 DialogButton {
                     objectName: "redo_button"
                     width: 95
-                    height: 30
+                    height: 28
                     text: qsTr("Redo")
                     enabled: mainlist.canRedo
                     opacity: enabled ? 1 : 0.4

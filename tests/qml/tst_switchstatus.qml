@@ -71,6 +71,19 @@ MainWindowCase {
         orrin.close()
         compare(shown(home), ["Connected", "Firmware 1.0.6.1, 2 switches chained"])
         compare(home.Accessible.name, "Connected, Firmware 1.0.6.1, 2 switches chained")
+        // In the side panel the details fit, clear of the buttons below.
+        var editor = openEditor()
+        var side = findChild(editor, "editor_switch_status")
+        compare(shown(side), ["Connected", "Firmware 1.0.6.1, 2 switches chained"])
+        var details = findChild(side, "statusDetails")
+        compare(details.truncated, false)
+        var panel = findChild(editor, "side_panel")
+        var strips = findChild(editor, "secondary_strip")
+        var below = strips.mapToItem(panel, 0, strips.height).y
+        verify(details.mapToItem(panel, 0, details.height).y < strips.mapToItem(panel, 0, 0).y)
+        verify(below < findChild(editor, "undo_button").mapToItem(panel, 0, 0).y, "the strips clear the buttons")
+        verify(details.mapToItem(panel, 0, 0).x >= 0)
+        window.goHome()
 
         switchSetup.set("ABSENT", "1")
         tryCompare(findChild(home, "statusText"), "text", "Not connected")
