@@ -1,7 +1,8 @@
 #!/bin/sh
 # Layout editor benchmark: from "Build" of the 16-monitor template to the
 # editor's first frame, the median of each editing action (100 repeats per
-# run, call plus the frame it causes), and peak resident memory against the
+# run, call plus the frame it causes; undo and redo of a port change and of a
+# move with 16 monitors placed), and peak resident memory against the
 # home page alone (probe_app), run alternately under one Xvfb. Prints medians
 # over the runs and the targets beside them.
 #   bench/bench_editor.sh [RUNS]     (default 7; builds first)
@@ -35,7 +36,7 @@ done
 median() { awk '{print $NF}' | sort -n | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
 printf 'runs: %s each, medians\n' "$runs"
 printf 'Build to first frame   %8.1f ms   (target < 100)\n' "$(grep '^open_ms ' "$work/editor" | median)"
-for action in place select delete port swap checkRule; do
+for action in place select delete port swap checkRule undo redo; do
     printf 'action %-10s      %8.2f ms   (target < 16)\n' "$action" \
         "$(grep "^action_ms $action " "$work/editor" | median)"
 done

@@ -1,7 +1,8 @@
 // The layout editor at work: once the home page is on screen, builds the
 // 16-monitor template 18-03 as "Build" does and times it to the editor's first
 // frame, then repeats each editing action 100 times and prints the median
-// (call plus the frame it causes), and the peak resident memory at the end.
+// (call plus the frame it causes), undo and redo of a step, and the peak
+// resident memory at the end.
 #include "startup.h"
 
 #include <QCoreApplication>
@@ -34,6 +35,10 @@ QVariant call(QObject *object, const char *function, const QVariantList &args = 
     case 1:
         ok = QMetaObject::invokeMethod(object, function, Q_RETURN_ARG(QVariant, result),
                                        Q_ARG(QVariant, args[0]));
+        break;
+    case 2:
+        ok = QMetaObject::invokeMethod(object, function, Q_RETURN_ARG(QVariant, result),
+                                       Q_ARG(QVariant, args[0]), Q_ARG(QVariant, args[1]));
         break;
     case 3:
         ok = QMetaObject::invokeMethod(object, function, Q_RETURN_ARG(QVariant, result),
@@ -107,7 +112,7 @@ void run(QQmlApplicationEngine &engine)
     QObject *editor = root->findChild<QObject *>(QStringLiteral("setQml"))->property("item").value<QObject *>();
 
     auto fresh = [&] { call(root, "loadModel", {QStringLiteral("18-03")}); };
-    std::vector<double> place, select, remove, port, swap, check;
+    std::vector<double> place, select, remove, port, swap, check, undo, redo;
 
     // Delete a monitor, then place one on the freed cell.
     fresh();
@@ -143,12 +148,28 @@ void run(QQmlApplicationEngine &engine)
             }
         }));
     }
+    // Undo and redo of a step with 16 monitors placed: a port change (both
+    // ports renumbered) and a move.
+    for (const bool move : {false, true}) {
+        fresh();
+        call(editor, "pressCell", {cell(4, 3), 77, 77});
+        if (move)
+            call(editor, "moveMonitor", {cell(4, 3), cell(6, 6)});
+        else
+            call(editor, "changePort", {2});
+        for (int i = 0; i < kRepeats / 2; ++i) {
+            undo.push_back(timed(window, [&] { call(editor, "undo"); }));
+            redo.push_back(timed(window, [&] { call(editor, "redo"); }));
+        }
+    }
     report("place", place);
     report("select", select);
     report("delete", remove);
     report("port", port);
     report("swap", swap);
     report("checkRule", check);
+    report("undo", undo);
+    report("redo", redo);
 
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);

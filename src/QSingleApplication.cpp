@@ -6,6 +6,7 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QTextStream>
+#include <QWindow>
 
 #ifndef Q_OS_WIN
 #  include <cerrno>
@@ -123,4 +124,20 @@ void QSingleApplication::newLocalConnection()
     stream >> word;
     qCDebug(lcShell).noquote() << QStringLiteral("The value is: %1").arg(word);
     delete socket;
+    raiseWindows();
+}
+
+void QSingleApplication::raiseWindows()
+{
+    const QWindowList windows = QGuiApplication::topLevelWindows();
+    for (QWindow *window : windows) {
+        // Hidden ones (a closed notice, a file dialog not open) stay hidden;
+        // a minimised window still counts as shown.
+        if (!window->isVisible())
+            continue;
+        window->setWindowStates(window->windowStates() & ~Qt::WindowMinimized);
+        window->show();
+        window->raise();
+        window->requestActivate();
+    }
 }

@@ -31,6 +31,11 @@ public:
     static QString prepareInstanceFolder(const QString &folder);
 #endif
 
+    // Brings this instance's shown windows to the front: un-minimised, raised
+    // and activated, the last created (a dialog over the main window) on top.
+    // Run when a later start hands over, so the user finds the program.
+    static void raiseWindows();
+
 public slots:
     void newLocalConnection();
 

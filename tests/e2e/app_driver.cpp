@@ -3,6 +3,10 @@
 //   SEAMRUN_DRIVER_ACTION=wait-stdin    close every window when a line arrives on stdin
 //   SEAMRUN_DRIVER_ACTION=through-notice  OK on the low-resolution notice, then
 //                                       close the main window it opened
+//   SEAMRUN_DRIVER_ACTION=minimize      minimise the root window, then print
+//                                       "state: minimized|normal" as it changes
+//                                       and "active" when it becomes active;
+//                                       quit on a line on stdin
 // It prints "root: <url>" once the root screen is loaded, and on stderr the
 // texts that screen shows at that moment ("driver: text: <text>").
 #include "startup.h"
@@ -60,6 +64,24 @@ void act(QQmlApplicationEngine &engine)
             const auto windows = QGuiApplication::topLevelWindows();
             for (QWindow *w : windows)
                 w->close();
+        });
+    } else if (action == "minimize") {
+        QObject::connect(window, &QWindow::windowStateChanged, [](Qt::WindowState state) {
+            std::printf("state: %s\n", state == Qt::WindowMinimized ? "minimized" : "normal");
+            std::fflush(stdout);
+        });
+        QObject::connect(window, &QWindow::activeChanged, [window] {
+            if (window->isActive()) {
+                std::printf("active\n");
+                std::fflush(stdout);
+            }
+        });
+        auto *notifier = new QSocketNotifier(STDIN_FILENO, QSocketNotifier::Read, qApp);
+        QObject::connect(notifier, &QSocketNotifier::activated, [] { QCoreApplication::quit(); });
+        QTimer::singleShot(0, [window] {
+            if (!QTest::qWaitForWindowExposed(window))
+                std::exit(92);
+            window->showMinimized();
         });
     } else if (action == "through-notice") {
         QTimer::singleShot(0, [window, &engine] {

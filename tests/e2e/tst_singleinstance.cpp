@@ -31,6 +31,7 @@ private slots:
     void normalExitFreesTheName();
     void staleSocketDoesNotBlock();
     void lowResolutionNoticeEndsWithMainWindow();
+    void secondStartRaisesTheWindow();
     void foundWhateverTheRuntimeFolder_data();
     void foundWhateverTheRuntimeFolder();
     void secondStartShowsNoticeInStoredLanguage();
@@ -297,6 +298,36 @@ void tst_SingleInstance::unsafeInstanceFolderIsRefused()
     }
     if (kind == QLatin1String("link"))
         QVERIFY(QFileInfo(elsewhere).permissions() & QFile::ExeOwner); // the link's target left alone
+}
+
+// A minimised first instance comes back to the front when the program is
+// started again. (The offscreen platform keeps its only window active
+// throughout, so activation itself cannot be seen here.)
+void tst_SingleInstance::secondStartRaisesTheWindow()
+{
+    m_running.push_back(start(QStringLiteral(SEAMRUN_DRIVER), {}, "minimize"));
+    QProcess &first = *m_running.back();
+    QCOMPARE(rootLine(first), kFirstInstance);
+    QVERIFY(waitForSocket());
+    QStringList seen;
+    QVERIFY2(QTest::qWaitFor([&] {
+        seen << rootLine(first);
+        return seen.last() == QStringLiteral("state: minimized");
+    }, 20000), qPrintable(seen.join(QLatin1String(" | "))));
+    seen.clear();
+
+    auto second = start(QStringLiteral(SEAMRUN_DRIVER), {}, "click-ok");
+    QCOMPARE(rootLine(*second), kAlreadyRunning);
+    QVERIFY(second->waitForFinished(20000));
+
+    QVERIFY2(QTest::qWaitFor([&] {
+        const QString line = rootLine(first);
+        if (!line.isEmpty())
+            seen << line;
+        return seen.contains(QStringLiteral("state: normal"));
+    }, 20000), qPrintable(seen.join(QLatin1String(" | "))));
+    first.write("quit\n");
+    QVERIFY(first.waitForFinished(20000));
 }
 
 QTEST_GUILESS_MAIN(tst_SingleInstance)
