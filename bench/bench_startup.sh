@@ -20,7 +20,7 @@ mkdir -p "$work/home" "$work/runtime" && chmod 700 "$work/runtime"
 probe() {
     rm -rf "$work/home/.config"
     env -i PATH="$PATH" DISPLAY="$display" HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" \
-        QT_QUICK_BACKEND=software SEAMRUN_BENCH_T0="$(date +%s%N)" "$bin/$1" 2>/dev/null
+        SEAMRUN_INSTANCE_DIR="$work/instance" QT_QUICK_BACKEND=software SEAMRUN_BENCH_T0="$(date +%s%N)" "$bin/$1" 2>/dev/null
 }
 # One warm-up each, so both start with the same file cache.
 probe probe_floor >/dev/null; probe probe_app >/dev/null

@@ -46,7 +46,7 @@ mkfifo "$root/to-driver" "$root/from-driver"
 
 env -u WAYLAND_DISPLAY DISPLAY=":$display" HOME="$root/home" XDG_CONFIG_HOME="$root/config" \
     XDG_DATA_HOME="$root/data" XDG_CACHE_HOME="$root/cache" XDG_RUNTIME_DIR="$root/runtime" \
-    QT_QPA_PLATFORM=xcb QT_QUICK_BACKEND=software \
+    SEAMRUN_INSTANCE_DIR="$root/instance" QT_QPA_PLATFORM=xcb QT_QUICK_BACKEND=software \
     build/bin/screenshot_driver "$out" <"$root/to-driver" >"$root/from-driver" 2>"$root/driver.log" &
 driver_pid=$!
 

@@ -5,8 +5,14 @@
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QStandardPaths>
 #include <QTextStream>
+
+#ifndef Q_OS_WIN
+#  include <cerrno>
+#  include <fcntl.h>
+#  include <sys/stat.h>
+#  include <unistd.h>
+#endif
 
 namespace {
 const int kConnectTimeoutMs = 500;
@@ -21,6 +27,8 @@ QSingleApplication::QSingleApplication(int &argc, char **argv)
     setApplicationName(QStringLiteral("Seamrun Switching Configuration Utility"));
 
     const QString name = serverName();
+    if (name.isEmpty())
+        return; // no safe place to meet: run without the guard
 
     QLocalSocket socket;
     socket.connectToServer(name, QIODevice::ReadWrite);
@@ -37,8 +45,8 @@ QSingleApplication::QSingleApplication(int &argc, char **argv)
     }
 
     m_localServer = new QLocalServer(this);
-    // Only our own account may connect; on Unix the private runtime folder
-    // already ensures that, the option adds the same rule to the socket file.
+    // Only our own account may connect; on Unix the private folder already
+    // ensures that, the option adds the same rule to the socket file.
     m_localServer->setSocketOptions(QLocalServer::UserAccessOption);
     connect(m_localServer, &QLocalServer::newConnection,
             this, &QSingleApplication::newLocalConnection);
@@ -63,14 +71,46 @@ QString QSingleApplication::serverName()
 #ifdef Q_OS_WIN
     return base;
 #else
-    // RuntimeLocation is XDG_RUNTIME_DIR, or a folder Qt creates with mode
-    // 0700 and checks to be ours. A bare name would land in the shared /tmp.
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    // Every start of the same user must meet at the same socket, whatever its
+    // environment says (XDG_RUNTIME_DIR differs under sudo -E, su and some
+    // launchers), so the folder comes from the user id alone. A bare name
+    // would land in the shared /tmp for anyone to take.
+    const QString dir = prepareInstanceFolder(instanceFolder());
     if (dir.isEmpty())
-        return base;
-    return QDir(dir).filePath(base);
+        return QString();
+    return dir + QLatin1Char('/') + base;
 #endif
 }
+
+#ifndef Q_OS_WIN
+QString QSingleApplication::instanceFolder()
+{
+    // Tests run side by side as one user; each gives its instances a folder
+    // of its own. Nothing else sets this.
+    const QString forTests = qEnvironmentVariable("SEAMRUN_INSTANCE_DIR");
+    if (!forTests.isEmpty())
+        return forTests;
+    return QStringLiteral("/tmp/seamrun-%1").arg(::getuid());
+}
+
+QString QSingleApplication::prepareInstanceFolder(const QString &folder)
+{
+    const QByteArray path = QFile::encodeName(folder);
+    if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST)
+        return QString();
+    // Someone else may have made it first: it must be a real folder (not a
+    // link to one) that is ours, and nobody else may enter it.
+    const int fd = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return QString();
+    struct stat st;
+    bool ok = ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::getuid();
+    if (ok && (st.st_mode & 077) != 0)
+        ok = ::fchmod(fd, 0700) == 0;
+    ::close(fd);
+    return ok ? folder : QString();
+}
+#endif
 
 void QSingleApplication::newLocalConnection()
 {

@@ -18,9 +18,18 @@ public:
     bool isRunning();
 
     // The name the local server listens under. On Unix it is a socket file in
-    // the user's private runtime folder, so another account can neither take
-    // the name first nor reach our instance.
+    // a private folder found from the user id alone ("/tmp/seamrun-<uid>"), so
+    // every start of the user finds it and another account can neither take
+    // the name first nor reach our instance. Empty when that folder is not
+    // safe to use.
     static QString serverName();
+
+#ifndef Q_OS_WIN
+    static QString instanceFolder();
+    // Creates the folder (0700) or checks the one there: a folder, not a
+    // link, owned by us; narrowed to 0700. The folder, or empty when unsafe.
+    static QString prepareInstanceFolder(const QString &folder);
+#endif
 
 public slots:
     void newLocalConnection();

@@ -1,5 +1,6 @@
 #include "fileEncrypt.h"
 
+#include "AppDataFolder.h"
 #include "CipherExports.h"
 #include "copyright.h"
 
@@ -12,9 +13,19 @@
 
 namespace {
 
+// The same folder the cipher library works in, by the one rule both share;
+// empty when there is no usable folder (then saving and opening fail rather
+// than put the user's layout somewhere else).
 QString appDataFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    km::AppDataString dir;
+    if (!km::AppDataFolder(dir))
+        return QString();
+#if defined(_WIN32)
+    return QDir::fromNativeSeparators(QString::fromStdWString(dir));
+#else
+    return QString::fromStdString(dir);
+#endif
 }
 
 // The one conversion from what the screens hand over to an absolute local
@@ -47,7 +58,8 @@ fileEncrypt::fileEncrypt(QObject *parent)
 
 QString fileEncrypt::plainTempFile()
 {
-    return appDataFolder() + QStringLiteral("/km.temp");
+    const QString folder = appDataFolder();
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/km.temp");
 }
 
 QString fileEncrypt::layoutFolder()
@@ -116,6 +128,8 @@ QString fileEncrypt::get_userdocument_path()
 QString fileEncrypt::get_userappdata_path()
 {
     const QString file = plainTempFile();
+    if (file.isEmpty())
+        return QString(); // "io" then writes and reads nothing
     QDir().mkpath(QFileInfo(file).absolutePath());
     return QUrl::fromLocalFile(file).toString();
 }

@@ -26,7 +26,8 @@ public:
     Q_INVOKABLE QString get_userdocument_path();
     Q_INVOKABLE QString get_userappdata_path();
 
-    // The same path as a local path, for C++ callers and tests.
+    // The same path as a local path, for C++ callers and tests; empty when
+    // there is no usable AppData folder.
     static QString plainTempFile();
     static QString layoutFolder();
 };

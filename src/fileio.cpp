@@ -66,19 +66,25 @@ void fileIo::write()
     if (m_source.isEmpty())
         return;
     // All or nothing: a write cut short (a full disk) must not leave half a
-    // layout behind, or the next step would protect it and save it over the
-    // user's file. The old content stays until the new one is complete.
-    QSaveFile file(preparedLocalPath(m_source));
-    if (!file.open(QIODevice::WriteOnly))
-        return;
-    QTextStream stream(&file);
-    stream.setCodec("UTF-8");
-    stream.setGenerateByteOrderMark(false);
-    stream << m_text;
-    stream.flush();
-    if (stream.status() != QTextStream::Ok) {
-        file.cancelWriting();
-        return;
+    // layout behind. Nor may a failed write leave an older file in its place:
+    // the save protects whatever it finds there next, and would store an
+    // earlier layout under the new name and report success. So a failed write
+    // leaves no file at all.
+    const QString path = preparedLocalPath(m_source);
+    QSaveFile file(path);
+    bool written = file.open(QIODevice::WriteOnly);
+    if (written) {
+        QTextStream stream(&file);
+        stream.setCodec("UTF-8");
+        stream.setGenerateByteOrderMark(false);
+        stream << m_text;
+        stream.flush();
+        written = stream.status() == QTextStream::Ok && file.commit();
+        if (!written)
+            file.cancelWriting();
     }
-    file.commit();
+    if (!written) {
+        QFile::remove(path);
+        qWarning().noquote() << QStringLiteral("Cannot write: ") + path;
+    }
 }

@@ -1,6 +1,7 @@
 #!/bin/sh
-# Runs one test command in a throw-away home: HOME, XDG folders, runtime folder
-# and TMPDIR all point into a fresh temporary folder that is removed afterwards.
+# Runs one test command in a throw-away home: HOME, XDG folders, runtime folder,
+# single-instance folder and TMPDIR all point into a fresh temporary folder that
+# is removed afterwards.
 set -u
 root=$(mktemp -d "${TMPDIR:-/tmp}/seamrun-test.XXXXXX") || exit 1
 trap 'rm -rf "$root"' EXIT INT TERM
@@ -12,6 +13,9 @@ export XDG_DATA_HOME="$root/data"
 export XDG_CACHE_HOME="$root/cache"
 export XDG_STATE_HOME="$root/state"
 export XDG_RUNTIME_DIR="$root/runtime"
+# The single-instance socket's folder: the program's own is per user id, which
+# tests running side by side would share.
+export SEAMRUN_INSTANCE_DIR="$root/instance"
 export TMPDIR="$root/tmp"
 # System-wide settings under /etc/xdg (Qt's logging rules, settings fallbacks)
 # are the machine's, not the test's.

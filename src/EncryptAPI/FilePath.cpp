@@ -1,5 +1,7 @@
 #include "FilePath.h"
 
+#include "AppDataFolder.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -10,7 +12,6 @@
 #  include <sys/stat.h>
 #else
 #  include <fcntl.h>
-#  include <pwd.h>
 #  include <sys/stat.h>
 #  include <sys/types.h>
 #  include <unistd.h>
@@ -396,34 +397,14 @@ bool SameFile(const PathStr &a, const PathStr &b)
 
 bool AppDataDir(PathStr &out)
 {
-#if defined(_WIN32)
-    const wchar_t *base = _wgetenv(L"APPDATA");
-    if (!base || !*base)
+    AppDataString dir;
+    if (!AppDataFolder(dir))
         return false;
-    out = PathStr(base) + L"\\Vesko\\Seamrun Switching Configuration Utility";
+#if defined(_WIN32)
+    out = dir;
     return true;
 #else
-    // As the toolkit does: $XDG_DATA_HOME, else ~/.local/share; then
-    // organization and application name.
-    std::string base;
-    const char *xdg = std::getenv("XDG_DATA_HOME");
-    if (xdg && *xdg) {
-        base = xdg;
-    } else {
-        const char *home = std::getenv("HOME");
-        if (home && *home) {
-            base = home;
-        } else {
-            const struct passwd *pw = getpwuid(getuid());
-            if (!pw || !pw->pw_dir)
-                return false;
-            base = pw->pw_dir;
-        }
-        base += "/.local/share";
-    }
-    while (base.size() > 1 && base.back() == '/')
-        base.pop_back();
-    return Utf8ToUtf16(base + "/Vesko/Seamrun Switching Configuration Utility", out);
+    return Utf8ToUtf16(dir, out);
 #endif
 }
 

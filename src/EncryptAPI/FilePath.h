@@ -72,9 +72,8 @@ bool ReplaceFile(const PathStr &from, const PathStr &to);
 // True when both name the same existing file (or the same text).
 bool SameFile(const PathStr &a, const PathStr &b);
 
-// The utility's writable per-user application data folder, the same folder
-// the toolkit gives the program for organization "Vesko" and its application
-// name.
+// The utility's per-user application data folder (AppDataFolder.h, the rule
+// the program uses as well); false when there is no usable one.
 bool AppDataDir(PathStr &out);
 
 // Reads up to max bytes of a whole small file; false when larger or unreadable.

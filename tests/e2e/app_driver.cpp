@@ -3,7 +3,8 @@
 //   SEAMRUN_DRIVER_ACTION=wait-stdin    close every window when a line arrives on stdin
 //   SEAMRUN_DRIVER_ACTION=through-notice  OK on the low-resolution notice, then
 //                                       close the main window it opened
-// It prints "root: <url>" once the root screen is loaded.
+// It prints "root: <url>" once the root screen is loaded, and on stderr the
+// texts that screen shows at that moment ("driver: text: <text>").
 #include "startup.h"
 
 #include <QGuiApplication>
@@ -37,6 +38,13 @@ void act(QQmlApplicationEngine &engine)
     const QString rootUrl = root ? qmlContext(root)->baseUrl().toString() : QStringLiteral("none");
     std::printf("root: %s\n", qPrintable(rootUrl));
     std::fflush(stdout);
+    if (root) {
+        const auto items = root->findChildren<QQuickItem *>();
+        for (QQuickItem *item : items) {
+            if (item->inherits("QQuickText"))
+                std::fprintf(stderr, "driver: text: %s\n", item->property("text").toString().toUtf8().constData());
+        }
+    }
 
     auto *window = qobject_cast<QQuickWindow *>(root);
     const QByteArray action = qgetenv("SEAMRUN_DRIVER_ACTION");

@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <signal.h>
+#include <unistd.h>
 
 namespace {
 const QString kAlreadyRunning = QStringLiteral("root: qrc:/Qml/aprunned.qml");
@@ -30,10 +31,16 @@ private slots:
     void normalExitFreesTheName();
     void staleSocketDoesNotBlock();
     void lowResolutionNoticeEndsWithMainWindow();
+    void foundWhateverTheRuntimeFolder_data();
+    void foundWhateverTheRuntimeFolder();
+    void secondStartShowsNoticeInStoredLanguage();
+    void unsafeInstanceFolderIsRefused_data();
+    void unsafeInstanceFolderIsRefused();
 
 private:
     std::unique_ptr<QProcess> start(const QString &program, const QStringList &args,
-                                    const QByteArray &action = QByteArray());
+                                    const QByteArray &action = QByteArray(),
+                                    const QProcessEnvironment &changes = QProcessEnvironment());
     static QString rootLine(QProcess &process);
     static bool waitForSocket();
     std::vector<std::unique_ptr<QProcess>> m_running;
@@ -45,7 +52,9 @@ void tst_SingleInstance::initTestCase()
     QCoreApplication::setOrganizationName(QStringLiteral("Vesko"));
     QCoreApplication::setApplicationName(QStringLiteral("Seamrun Switching Configuration Utility"));
     m_socket = QSingleApplication::serverName();
-    QVERIFY2(m_socket.startsWith(qEnvironmentVariable("XDG_RUNTIME_DIR")), qPrintable(m_socket));
+    // tests/isolated.sh gives this test its own folder instead of the user's.
+    QVERIFY2(m_socket.startsWith(qEnvironmentVariable("SEAMRUN_INSTANCE_DIR") + QLatin1Char('/')),
+             qPrintable(m_socket));
 }
 
 void tst_SingleInstance::cleanup()
@@ -60,11 +69,20 @@ void tst_SingleInstance::cleanup()
     QFile::remove(m_socket);
 }
 
+// `changes`: variables to set; an empty value removes the variable.
 std::unique_ptr<QProcess> tst_SingleInstance::start(const QString &program, const QStringList &args,
-                                                    const QByteArray &action)
+                                                    const QByteArray &action,
+                                                    const QProcessEnvironment &changes)
 {
     auto process = std::make_unique<QProcess>();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    const QStringList keys = changes.keys();
+    for (const QString &key : keys) {
+        if (changes.value(key).isEmpty())
+            env.remove(key);
+        else
+            env.insert(key, changes.value(key));
+    }
     if (!action.isEmpty())
         env.insert(QStringLiteral("SEAMRUN_DRIVER_ACTION"), QString::fromLatin1(action));
     process->setProcessEnvironment(env);
@@ -178,6 +196,104 @@ void tst_SingleInstance::lowResolutionNoticeEndsWithMainWindow()
     QVERIFY2(process->waitForFinished(20000), "the emptied notice window kept the program alive");
     QCOMPARE(process->exitStatus(), QProcess::NormalExit);
     QCOMPARE(process->exitCode(), 0);
+}
+
+void tst_SingleInstance::foundWhateverTheRuntimeFolder_data()
+{
+    QTest::addColumn<QString>("runtime"); // the second start's XDG_RUNTIME_DIR; empty: unset
+    QTest::newRow("unset") << QString();
+    QTest::newRow("another folder") << QStringLiteral("elsewhere");
+}
+
+// The second start's environment differs (sudo -E, su, a launcher): it must
+// still find the first instance, never run as a second main window.
+void tst_SingleInstance::foundWhateverTheRuntimeFolder()
+{
+    QFETCH(QString, runtime);
+    if (!runtime.isEmpty()) {
+        runtime = QDir(qEnvironmentVariable("SEAMRUN_TEST_ROOT")).filePath(runtime);
+        QVERIFY(QDir().mkpath(runtime));
+        QVERIFY(QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    }
+    m_running.push_back(start(QStringLiteral(SEAMRUN_DRIVER), {}, "wait-stdin"));
+    QCOMPARE(rootLine(*m_running.back()), kFirstInstance);
+    QVERIFY(waitForSocket());
+
+    QProcessEnvironment changes;
+    changes.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+    auto second = start(QStringLiteral(SEAMRUN_DRIVER), {QStringLiteral("x")}, "click-ok", changes);
+    QCOMPARE(rootLine(*second), kAlreadyRunning);
+    QVERIFY(second->waitForFinished(20000));
+    QCOMPARE(second->exitCode(), 0);
+}
+
+// A second start builds everything and applies the stored language before its
+// notice is loaded, so the notice is in the user's language from the start.
+void tst_SingleInstance::secondStartShowsNoticeInStoredLanguage()
+{
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, QCoreApplication::organizationName(),
+              QCoreApplication::applicationName()).setValue(QStringLiteral("language"), QStringLiteral("4"));
+    m_running.push_back(start(QStringLiteral(SEAMRUN_DRIVER), {}, "wait-stdin"));
+    QCOMPARE(rootLine(*m_running.back()), kFirstInstance);
+    QVERIFY(waitForSocket());
+
+    // This driver sits beside a German test catalogue.
+    auto second = start(QStringLiteral(SEAMRUN_TRANSLATED_DRIVER), {}, "click-ok");
+    QCOMPARE(rootLine(*second), kAlreadyRunning);
+    QVERIFY(second->waitForFinished(20000));
+    const QString log = QString::fromUtf8(second->readAllStandardError());
+    QVERIFY2(log.contains(QStringLiteral("driver: text: AP läuft schon (Testkatalog).")), qPrintable(log));
+    QVERIFY(!log.contains(QStringLiteral("driver: text: AP is running.")));
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, QCoreApplication::organizationName(),
+              QCoreApplication::applicationName()).remove(QStringLiteral("language"));
+}
+
+void tst_SingleInstance::unsafeInstanceFolderIsRefused_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("usable");
+    QTest::newRow("missing: made private") << QStringLiteral("missing") << true;
+    QTest::newRow("ours but open to others: narrowed") << QStringLiteral("open") << true;
+    QTest::newRow("a link to a folder") << QStringLiteral("link") << false;
+    QTest::newRow("a plain file") << QStringLiteral("file") << false;
+    QTest::newRow("another account's") << QStringLiteral("foreign") << false;
+}
+
+// Whoever comes first in /tmp must not get our instance to talk to them.
+void tst_SingleInstance::unsafeInstanceFolderIsRefused()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, usable);
+    QTemporaryDir scratch;
+    QVERIFY(scratch.isValid());
+    const QString folder = scratch.filePath(QStringLiteral("seamrun-test"));
+    const QString elsewhere = scratch.filePath(QStringLiteral("elsewhere"));
+    if (kind == QLatin1String("open")) {
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(QFile::setPermissions(folder, QFile::permissions(folder) | QFile::ReadOther | QFile::WriteOther
+                                                  | QFile::ExeOther));
+    } else if (kind == QLatin1String("link")) {
+        QVERIFY(QDir().mkpath(elsewhere));
+        QVERIFY(QFile::link(elsewhere, folder));
+    } else if (kind == QLatin1String("file")) {
+        QFile file(folder);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    } else if (kind == QLatin1String("foreign")) {
+        if (::geteuid() != 0)
+            QSKIP("giving a folder to another account needs root");
+        QVERIFY(QDir().mkpath(folder));
+        QCOMPARE(::chown(QFile::encodeName(folder).constData(), 54321, 54321), 0);
+    }
+    const QString result = QSingleApplication::prepareInstanceFolder(folder);
+    QCOMPARE(result, usable ? folder : QString());
+    if (usable) {
+        QCOMPARE(QFileInfo(folder).permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup
+                                                    | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther),
+                 QFile::Permissions());
+        QVERIFY(QFileInfo(folder).isDir() && !QFileInfo(folder).isSymLink());
+    }
+    if (kind == QLatin1String("link"))
+        QVERIFY(QFileInfo(elsewhere).permissions() & QFile::ExeOwner); // the link's target left alone
 }
 
 QTEST_GUILESS_MAIN(tst_SingleInstance)

@@ -28,9 +28,65 @@ echo keep > "$d/existing.txt"
 check "a foreign file is refused" sh -c '! "$1" unprotect "$2" "$3" 2>/dev/null' - "$k" "$d/foreign.km" "$d/existing.txt"
 check "a refused unprotect keeps the existing output" test "$(cat "$d/existing.txt")" = keep
 check "a failed protect keeps the existing output" sh -c '! "$1" protect "$2/missing" "$3" 2>/dev/null && test "$(cat "$3")" = keep' - "$k" "$d" "$d/existing.txt"
-check "no staging file is left behind" sh -c '! ls "$1" | grep -q "\.part$"' - "$d"
+check "no work folder is left behind" sh -c '! ls -A "$1" | grep -q "kmcrypt-"' - "$d"
 check "a short file has no version" sh -c 'echo short > "$2/short"; ! "$1" version "$2/short" 2>/dev/null' - "$k" "$d"
 check "usage errors exit with 2" sh -c '"$1" frobnicate >/dev/null 2>&1; test $? -eq 2' - "$k"
+
+# The tool touches nothing but its output: the library's scratch names
+# ("<name>.tmp" beside the file it works on) and any staging name are left to
+# the user. Each decoy must come through byte for byte, and nothing else may
+# appear in the folder.
+mkdir "$d/decoys"
+cp "$d/plain.txt" "$d/decoys/layout.json"
+"$k" protect "$d/decoys/layout.json" "$d/decoys/layout.km"
+for name in layout.tmp data.tmp data.km.tmp data.km.part out.txt in.km; do
+    echo "decoy $name" > "$d/decoys/$name"
+done
+before=$(ls -A "$d/decoys")
+check "protect beside decoys" "$k" protect "$d/decoys/layout.json" "$d/decoys/data.km"
+check "unprotect beside decoys" "$k" unprotect "$d/decoys/layout.km" "$d/decoys/back.json"
+check "cat beside decoys" sh -c '"$1" cat "$2" | cmp -s - "$3"' - "$k" "$d/decoys/layout.km" "$d/plain.txt"
+check "protect again, over the old output" "$k" protect "$d/decoys/layout.json" "$d/decoys/data.km"
+for name in layout.tmp data.tmp data.km.tmp data.km.part out.txt in.km; do
+    check "decoy $name untouched" test "$(cat "$d/decoys/$name")" = "decoy $name"
+done
+check "only the outputs are new" test "$(ls -A "$d/decoys")" = "$(printf '%s\n' $before back.json data.km | sort)"
+check "the outputs are right" sh -c '"$1" cat "$2" | cmp -s - "$3" && cmp -s "$4" "$3"' - "$k" \
+    "$d/decoys/data.km" "$d/plain.txt" "$d/decoys/back.json"
+
+# An input in a folder the tool may not write to. As root nothing is read-only,
+# so the tool then runs as "nobody" on a folder of root's; otherwise the folder
+# is made read-only.
+mkdir "$d/ro" "$d/out"
+cp "$d/my desk.km" "$d/ro/layout.km"
+echo "decoy" > "$d/ro/layout.tmp"
+chmod 755 "$d/ro"
+chmod 777 "$d/out"
+as_user=""
+if [ "$(id -u)" -eq 0 ]; then
+    if command -v setpriv >/dev/null && id nobody >/dev/null 2>&1; then
+        # nobody must reach the test's folders and the tool.
+        dir=$d
+        while [ "$dir" != "/" ]; do chmod o+x "$dir" 2>/dev/null; dir=$(dirname "$dir"); done
+        as_user="setpriv --reuid=$(id -u nobody) --regid=$(id -g nobody) --clear-groups"
+        check "the folder is read-only for the tool" sh -c '! '"$as_user"' touch "$1/probe" 2>/dev/null' - "$d/ro"
+    else
+        echo "SKIP: read-only folder (root without setpriv or a nobody account)"
+    fi
+else
+    chmod 555 "$d/ro"
+    check "the folder is read-only for the tool" sh -c '! touch "$1/probe" 2>/dev/null' - "$d/ro"
+fi
+if [ "$(id -u)" -ne 0 ] || [ -n "$as_user" ]; then
+    check "unprotect from a read-only folder" $as_user "$k" unprotect "$d/ro/layout.km" "$d/out/back.txt"
+    check "its output is right" cmp -s "$d/out/back.txt" "$d/plain.txt"
+    check "cat from a read-only folder" sh -c 'TMPDIR="$4" '"$as_user"' "$1" cat "$2" | cmp -s - "$3"' - \
+        "$k" "$d/ro/layout.km" "$d/plain.txt" "$d/out"
+    check "the read-only folder is as it was" test "$(ls -A "$d/ro")" = "$(printf 'layout.km\nlayout.tmp')"
+    check "its decoy is untouched" test "$(cat "$d/ro/layout.tmp")" = decoy
+    check "cat leaves nothing in TMPDIR" test "$(ls -A "$d/out")" = back.txt
+fi
+chmod 755 "$d/ro"
 
 check "resolution.res holds data/resolutions.json" sh -c '"$1" cat "$2" | cmp -s - "$3"' - "$k" "$res" "$json"
 

@@ -3,10 +3,18 @@
 #include "fileEncrypt.h"
 #include "fileio.h"
 
+#include "AppDataFolder.h"
+
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <csignal>
+#include <pwd.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 class tst_FileEncrypt : public QObject
 {
@@ -26,6 +34,12 @@ private slots:
     void sizeBound_data();
     void sizeBound();
     void deleteTempfileWithNothingThere();
+    void failedWriteNeverSavesAnOlderLayout();
+    void appDataRule_data();
+    void appDataRule();
+    void libraryAndProgramAgree_data();
+    void libraryAndProgramAgree();
+    void noUsableFolderFailsSaveAndLoad();
 
 private:
     bool save(const QString &text, const QString &target);
@@ -268,6 +282,177 @@ void tst_FileEncrypt::deleteTempfileWithNothingThere()
     put(appData("km.temp"), "plain");
     m_encrypt.delete_tempfile();
     QVERIFY(!QFileInfo::exists(appData("km.temp")));
+}
+
+// Layout A is saved to a folder that does not exist, which leaves its plain
+// text in "km.temp"; then layout B is saved while the disk is full (a file
+// size limit stands in for it). B's plain text cannot be written, so the save
+// must fail, rather than protect A's leftover text under B's name.
+void tst_FileEncrypt::failedWriteNeverSavesAnOlderLayout()
+{
+    QTest::ignoreMessage(QtDebugMsg, "the path is invalid");
+    QVERIFY(!save(QStringLiteral("layout A"), m_dir->filePath(QStringLiteral("missing/a.km"))));
+    QVERIFY(QFileInfo::exists(appData("km.temp")));
+
+    const QString target = m_dir->filePath(QStringLiteral("b.km"));
+    rlimit saved{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 4096; // room for layout A protected, not for layout B
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("Cannot write: ") + appData("km.temp")));
+    QTest::ignoreMessage(QtDebugMsg, "encrypt file failed");
+    const bool savedB = save(QString(64 * 1024, QLatin1Char('B')), target);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    signal(SIGXFSZ, oldHandler);
+
+    QVERIFY2(!savedB, "a save whose text never reached the disk reported success");
+    QVERIFY(!QFileInfo::exists(target));
+    QVERIFY(!QFileInfo::exists(appData("km.temp")));
+    QVERIFY(!QFileInfo::exists(appData("temp.km")));
+}
+
+void tst_FileEncrypt::appDataRule_data()
+{
+    QTest::addColumn<QByteArray>("xdg"); // "-" stands for unset
+    QTest::addColumn<QByteArray>("home");
+    QTest::addColumn<QByteArray>("account");
+    QTest::addColumn<QString>("folder"); // empty: no usable folder
+    const QString app = QStringLiteral("/Vesko/Seamrun Switching Configuration Utility");
+    QTest::newRow("data home set") << QByteArray("/x/data") << QByteArray("/h") << QByteArray("/a")
+                                   << QStringLiteral("/x/data") + app;
+    QTest::newRow("data home with trailing slash") << QByteArray("/x/data//") << QByteArray("-")
+                                                   << QByteArray("-") << QStringLiteral("/x/data") + app;
+    QTest::newRow("home") << QByteArray("-") << QByteArray("/h/") << QByteArray("/a")
+                          << QStringLiteral("/h/.local/share") + app;
+    QTest::newRow("empty data home") << QByteArray("") << QByteArray("/h") << QByteArray("/a")
+                                     << QStringLiteral("/h/.local/share") + app;
+    QTest::newRow("relative data home is ignored") << QByteArray("data") << QByteArray("/h") << QByteArray("/a")
+                                                   << QStringLiteral("/h/.local/share") + app;
+    QTest::newRow("HOME unset: the account's home") << QByteArray("-") << QByteArray("-") << QByteArray("/a")
+                                                    << QStringLiteral("/a/.local/share") + app;
+    QTest::newRow("relative HOME: the account's home") << QByteArray("-") << QByteArray("h") << QByteArray("/a")
+                                                       << QStringLiteral("/a/.local/share") + app;
+    QTest::newRow("home is the root") << QByteArray("-") << QByteArray("/") << QByteArray("-")
+                                      << QStringLiteral("/.local/share") + app;
+    QTest::newRow("nothing usable") << QByteArray("-") << QByteArray("-") << QByteArray("-") << QString();
+    QTest::newRow("only relative values") << QByteArray("d") << QByteArray("h") << QByteArray("a") << QString();
+}
+
+void tst_FileEncrypt::appDataRule()
+{
+    QFETCH(QByteArray, xdg);
+    QFETCH(QByteArray, home);
+    QFETCH(QByteArray, account);
+    QFETCH(QString, folder);
+    auto value = [](const QByteArray &v) { return v == "-" ? nullptr : v.constData(); };
+    std::string out;
+    QCOMPARE(km::AppDataFolderFrom(value(xdg), value(home), value(account), out), !folder.isEmpty());
+    if (!folder.isEmpty())
+        QCOMPARE(QString::fromStdString(out), folder);
+}
+
+void tst_FileEncrypt::libraryAndProgramAgree_data()
+{
+    QTest::addColumn<QByteArray>("xdg"); // "-": unset; "root": the test's data folder
+    QTest::addColumn<QByteArray>("home"); // "-": unset; "root": the test's home
+    QTest::newRow("as set up") << QByteArray("root") << QByteArray("root");
+    QTest::newRow("HOME unset") << QByteArray("root") << QByteArray("-");
+    QTest::newRow("no XDG_DATA_HOME") << QByteArray("-") << QByteArray("root");
+    QTest::newRow("relative XDG_DATA_HOME") << QByteArray("data") << QByteArray("root");
+}
+
+// The program writes "km.temp" where the library reads it, and the library
+// leaves the opened text where the program reads it, in every environment.
+void tst_FileEncrypt::libraryAndProgramAgree()
+{
+    QFETCH(QByteArray, xdg);
+    QFETCH(QByteArray, home);
+    const QByteArray savedXdg = qgetenv("XDG_DATA_HOME");
+    const QByteArray savedHome = qgetenv("HOME");
+    auto set = [](const char *name, const QByteArray &value, const QByteArray &root) {
+        if (value == "-")
+            qunsetenv(name);
+        else
+            qputenv(name, value == "root" ? root : value);
+    };
+    set("XDG_DATA_HOME", xdg, savedXdg);
+    set("HOME", home, savedHome);
+    const QString cwd = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_dir->path())); // a relative folder would land here
+
+    const QString target = m_dir->filePath(QStringLiteral("desk.km"));
+    const bool saved = save(QStringLiteral("layout"), target);
+    bool loaded = false;
+    const QString text = load(target, &loaded);
+    const QString temp = fileEncrypt::plainTempFile();
+
+    QDir::setCurrent(cwd);
+    qputenv("XDG_DATA_HOME", savedXdg);
+    qputenv("HOME", savedHome);
+
+    QVERIFY(saved);
+    QVERIFY(loaded);
+    QCOMPARE(text, QStringLiteral("layout"));
+    QVERIFY2(QDir::isAbsolutePath(temp), qPrintable(temp));
+    QVERIFY2(temp.startsWith(qEnvironmentVariable("SEAMRUN_TEST_ROOT")), qPrintable(temp));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{"desk.km"});
+}
+
+// An account without a home folder, and no HOME or XDG_DATA_HOME: there is no
+// AppData folder, so saving and opening fail as they do for an unusable folder,
+// and nothing is written anywhere else. Runs in a child process under an
+// unknown user id.
+void tst_FileEncrypt::noUsableFolderFailsSaveAndLoad()
+{
+    if (geteuid() != 0)
+        QSKIP("taking on an account without a home folder needs root");
+    uid_t uid = 54321;
+    while (getpwuid(uid))
+        ++uid;
+
+    const QString layout = m_dir->filePath(QStringLiteral("desk.km"));
+    QVERIFY(save(QStringLiteral("layout"), layout)); // a real file to open
+    const QString work = m_dir->filePath(QStringLiteral("work"));
+    QVERIFY(QDir().mkpath(work));
+    QVERIFY(QFile::setPermissions(work, QFile::ReadOther | QFile::WriteOther | QFile::ExeOther
+                                            | QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    // The other account must reach them: let it through this test's own folders.
+    const QString root = QDir(qEnvironmentVariable("SEAMRUN_TEST_ROOT")).absolutePath();
+    QVERIFY(m_dir->path().startsWith(root));
+    for (QDir dir(m_dir->path()); dir.absolutePath().startsWith(root); dir.cdUp()) {
+        const QString path = dir.absolutePath();
+        QVERIFY(QFile::setPermissions(path, QFile::permissions(path) | QFile::ExeOther | QFile::ReadOther));
+        if (path == root)
+            break;
+    }
+    QVERIFY(QFile::setPermissions(layout, QFile::ReadOther | QFile::ReadOwner | QFile::WriteOwner));
+
+    const pid_t child = fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        if (setgid(uid) != 0 || setuid(uid) != 0 || chdir(work.toLocal8Bit().constData()) != 0)
+            _exit(100);
+        unsetenv("HOME");
+        unsetenv("XDG_DATA_HOME");
+        int failures = 0;
+        if (!fileEncrypt::plainTempFile().isEmpty() || !m_encrypt.get_userappdata_path().isEmpty())
+            failures |= 1;
+        if (save(QStringLiteral("other"), work + QStringLiteral("/new.km")))
+            failures |= 2;
+        bool ok = true;
+        load(layout, &ok);
+        if (ok)
+            failures |= 4;
+        _exit(failures);
+    }
+    int status = 0;
+    QCOMPARE(waitpid(child, &status, 0), child);
+    QVERIFY(WIFEXITED(status));
+    QCOMPARE(WEXITSTATUS(status), 0);
+    QCOMPARE(QDir(work).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
 }
 
 QTEST_GUILESS_MAIN(tst_FileEncrypt)

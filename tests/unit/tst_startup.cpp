@@ -111,21 +111,28 @@ void tst_Startup::publishesEveryNameBeforeAnyScreen()
 
 void tst_Startup::appliesStoredLanguage_data()
 {
-    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QVariant>("stored"); // invalid: key absent
     QTest::addColumn<QString>("hello");
-    QTest::newRow("absent") << QString() << QStringLiteral("Hello (English)");
-    QTest::newRow("japanese") << QStringLiteral("3") << QStringLiteral("こんにちは");
-    QTest::newRow("german") << QStringLiteral("4") << QStringLiteral("Hallo");
-    QTest::newRow("garbage") << QStringLiteral("??") << QStringLiteral("Hello (English)");
-    QTest::newRow("above 9") << QStringLiteral("10") << QStringLiteral("Hello (English)");
+    QTest::newRow("absent") << QVariant() << QStringLiteral("Hello (English)");
+    QTest::newRow("empty") << QVariant(QString()) << QStringLiteral("Hello (English)");
+    QTest::newRow("japanese") << QVariant(QStringLiteral("3")) << QStringLiteral("こんにちは");
+    QTest::newRow("german") << QVariant(QStringLiteral("4")) << QStringLiteral("Hallo");
+    QTest::newRow("garbage") << QVariant(QStringLiteral("??")) << QStringLiteral("Hello (English)");
+    QTest::newRow("above 9") << QVariant(QStringLiteral("10")) << QStringLiteral("Hello (English)");
 }
 
 void tst_Startup::appliesStoredLanguage()
 {
-    QFETCH(QString, stored);
+    QFETCH(QVariant, stored);
     QFETCH(QString, hello);
+    QSettings(QSettings::NativeFormat, QSettings::UserScope, QCoreApplication::organizationName(),
+              QCoreApplication::applicationName()).clear();
     regedit settings;
-    settings.setRegedit(QStringLiteral("language"), stored);
+    if (stored.isValid())
+        settings.setRegedit(QStringLiteral("language"), stored);
+    QCOMPARE(QSettings(QSettings::NativeFormat, QSettings::UserScope, QCoreApplication::organizationName(),
+                       QCoreApplication::applicationName()).contains(QStringLiteral("language")),
+             stored.isValid());
     QQmlEngine engine;
     startup::NativeObjects objects(&engine);
     QCOMPARE(QCoreApplication::translate("tst", "Hello"), hello);

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <string>
 
+#include <dirent.h>
 #include <unistd.h>
 
 namespace {
@@ -23,7 +24,8 @@ const char kUsage[] =
     "  kmcrypt cat FILE           print the plain text of the protected file FILE\n"
     "  kmcrypt help               show this text\n"
     "\n"
-    "Paths may have at most 251 characters once made absolute.\n"
+    "Paths may have at most 251 characters once made absolute, the output's folder 228\n"
+    "(the work happens in a temporary folder inside it). Nothing but OUT is written.\n"
     "Exit status: 0 on success, 1 when the operation failed, 2 for a usage error.\n";
 
 using Path16 = std::basic_string<KmPathChar>;
@@ -97,62 +99,133 @@ const char *VersionError(int version)
     return version == 1 ? "cannot be read or is too short to be a protected file" : nullptr;
 }
 
-// Output goes to a staging file beside `out` that takes its place only when
-// complete, so a failed run never costs a file the user already had there.
-std::string StagingName(const char *out)
+std::string Absolute(const std::string &path)
 {
-    return std::string(out) + ".part";
+    if (path.empty() || path[0] == '/')
+        return path;
+    char cwd[4096];
+    return getcwd(cwd, sizeof cwd) ? std::string(cwd) + "/" + path : std::string();
 }
 
-int Finish(const std::string &staging, const char *out)
+std::string FolderOf(const std::string &absolute)
 {
-    if (std::rename(staging.c_str(), out) != 0) {
-        const std::string reason = std::strerror(errno);
-        std::remove(staging.c_str());
-        return Fail(std::string("cannot write ") + out + ": " + reason);
+    const std::size_t cut = absolute.rfind('/');
+    return cut == 0 ? std::string("/") : absolute.substr(0, cut);
+}
+
+// A private folder for everything the library makes on the way: it puts its
+// ".tmp" scratch file beside the file it works on, so it only ever works on
+// names in here, and the output is complete before it takes its place. The
+// user's files are never touched but for the output. Removed with all it
+// holds when it goes out of scope.
+class WorkFolder
+{
+public:
+    ~WorkFolder()
+    {
+        if (m_path.empty())
+            return;
+        if (DIR *dir = opendir(m_path.c_str())) {
+            while (const dirent *entry = readdir(dir)) {
+                const std::string name = entry->d_name;
+                if (name != "." && name != "..")
+                    std::remove(file(name.c_str()).c_str());
+            }
+            closedir(dir);
+        }
+        rmdir(m_path.c_str());
     }
+
+    // Creates the folder inside `parent` (0700, a new unique name).
+    bool create(const std::string &parent)
+    {
+        std::string templ = (parent == "/" ? "" : parent) + "/.kmcrypt-XXXXXX";
+        if (!mkdtemp(&templ[0]))
+            return false;
+        m_path = templ;
+        return true;
+    }
+
+    std::string file(const char *name) const { return m_path + "/" + name; }
+
+private:
+    std::string m_path;
+};
+
+int CannotCreateWorkFolder(const std::string &where)
+{
+    return Fail("cannot create a temporary folder in " + where + ": " + std::strerror(errno));
+}
+
+// The input as the library sees it: a link in the work folder, so its
+// scratch file lands there too. A link costs nothing for a large input and
+// works for inputs in read-only folders.
+bool LinkInput(const WorkFolder &work, const char *in, Path16 &source, int &status)
+{
+    const std::string target = Absolute(in);
+    const std::string link = work.file("in.km");
+    if (target.empty() || symlink(target.c_str(), link.c_str()) != 0) {
+        status = Fail(std::string("cannot read ") + in + ": " + std::strerror(errno));
+        return false;
+    }
+    return ArgPath(link.c_str(), source, status);
+}
+
+// Moves the finished output over `out` in one step.
+int Finish(const std::string &done, const char *out)
+{
+    if (std::rename(done.c_str(), out) != 0)
+        return Fail(std::string("cannot write ") + out + ": " + std::strerror(errno));
     return 0;
 }
 
 int Protect(const char *in, const char *out)
 {
     int status = 0;
-    const std::string staging = StagingName(out);
-    Path16 source, target;
-    if (!ArgPath(in, source, status) || !ArgPath(staging.c_str(), target, status))
+    Path16 source;
+    if (!ArgPath(in, source, status)) // only read: the scratch goes beside the target
         return status;
-    if (EncryptByFilePath(source.c_str(), target.c_str()) != 0) {
-        std::remove(staging.c_str());
+    // Beside the output, so the finished file can be renamed into place.
+    const std::string outFolder = FolderOf(Absolute(out));
+    WorkFolder work;
+    if (!work.create(outFolder))
+        return CannotCreateWorkFolder(outFolder);
+    const std::string done = work.file("out.km");
+    Path16 target;
+    if (!ArgPath(done.c_str(), target, status))
+        return status;
+    if (EncryptByFilePath(source.c_str(), target.c_str()) != 0)
         return Fail(std::string("cannot protect ") + in + " into " + out);
-    }
-    return Finish(staging, out);
+    return Finish(done, out);
 }
 
-// Decrypts into target; on failure the partial target is removed.
-int UnprotectTo(const char *in, const Path16 &source, const Path16 &target, const std::string &outName)
+// Decrypts into target.
+int UnprotectTo(const char *in, const Path16 &source, const Path16 &target)
 {
     const int version = CheckAcpFileVer(source.c_str());
     if (VersionError(version))
         return Fail(std::string(in) + ": " + VersionError(version));
     const int code = DecryptByFilePath(source.c_str(), target.c_str());
-    if (code != 0) {
-        std::remove(outName.c_str());
-        if (code == 2)
-            return Fail(std::string(in) + ": not a protected file, or a damaged one");
+    if (code == 2)
+        return Fail(std::string(in) + ": not a protected file, or a damaged one");
+    if (code != 0)
         return Fail(std::string("cannot unprotect ") + in);
-    }
     return 0;
 }
 
 int Unprotect(const char *in, const char *out)
 {
+    const std::string outFolder = FolderOf(Absolute(out));
+    WorkFolder work;
+    if (!work.create(outFolder))
+        return CannotCreateWorkFolder(outFolder);
     int status = 0;
-    const std::string staging = StagingName(out);
     Path16 source, target;
-    if (!ArgPath(in, source, status) || !ArgPath(staging.c_str(), target, status))
+    const std::string done = work.file("out.txt");
+    if (!LinkInput(work, in, source, status) || !ArgPath(done.c_str(), target, status))
         return status;
-    status = UnprotectTo(in, source, target, staging);
-    return status != 0 ? status : Finish(staging, out);
+    status = UnprotectTo(in, source, target);
+    return status != 0 ? status : Finish(done, out);
 }
 
 int Version(const char *file)
@@ -170,27 +243,20 @@ int Version(const char *file)
 
 int Cat(const char *file)
 {
-    int status = 0;
-    Path16 source;
-    if (!ArgPath(file, source, status))
-        return status;
     const char *tmp = std::getenv("TMPDIR");
-    std::string name = std::string(tmp && *tmp ? tmp : "/tmp") + "/kmcrypt-XXXXXX";
-    const int fd = mkstemp(&name[0]);
-    if (fd < 0)
-        return Fail(std::string("cannot create a temporary file: ") + std::strerror(errno));
-    close(fd);
-    Path16 target;
-    std::string absolute;
-    if (!LibraryPath(name, target, absolute)) {
-        std::remove(name.c_str());
-        return Fail("temporary folder path too long: " + name);
-    }
-    status = UnprotectTo(file, source, target, name);
+    const std::string folder = tmp && *tmp ? tmp : "/tmp";
+    WorkFolder work;
+    if (!work.create(folder))
+        return CannotCreateWorkFolder(folder);
+    int status = 0;
+    Path16 source, target;
+    const std::string done = work.file("out.txt");
+    if (!LinkInput(work, file, source, status) || !ArgPath(done.c_str(), target, status))
+        return status;
+    status = UnprotectTo(file, source, target);
     if (status != 0)
         return status;
-    FILE *plain = std::fopen(name.c_str(), "rb");
-    std::remove(name.c_str()); // the open handle keeps it readable
+    FILE *plain = std::fopen(done.c_str(), "rb");
     if (!plain)
         return Fail("cannot read the plain text back");
     char buffer[65536];
