@@ -134,7 +134,7 @@ int main(int argc, char *argv[])
         const double afterMs = afterWait.nsecsElapsed() / 1e6;
         exchanges = switchRequests() - before;
         const QString shown = main->property("alert_dialog_info").toMap().value("msg").toString();
-        if (!opened.toBool() || shown != QLatin1String("Save to device successfully.")) {
+        if (!opened.toBool() || shown != QLatin1String("Saved to device successfully.")) {
             std::fprintf(stderr, "upload did not succeed: %s\n", qPrintable(shown));
             return 1;
         }

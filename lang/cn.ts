@@ -1,410 +1,595 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1">
+<TS version="2.1" language="zh_CN" sourcelanguage="en_US">
 <context>
     <name>FootControl</name>
     <message>
-        <source>Copyright © 2026 </source>
-        <translation type="unfinished"></translation>
+        <source>Copyright © 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.</source>
+        <translation>Copyright © 2026 %1 Peripheral Systems Co., Ltd. 保留所有权利。</translation>
     </message>
+</context>
+<context>
+    <name>GridCell</name>
     <message>
-        <source> Peripheral Systems Co., Ltd. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <source>No resolution</source>
+        <translation>未设置分辨率</translation>
     </message>
 </context>
 <context>
     <name>HeadControl</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Seamrun 切换配置工具</translation>
+    </message>
+</context>
+<context>
+    <name>LayoutPage</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
     </message>
 </context>
 <context>
     <name>SettingsFrame</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>确定</translation>
     </message>
 </context>
 <context>
     <name>TemplatePage</name>
     <message>
         <source>Add blank canvas</source>
-        <translation type="unfinished"></translation>
+        <translation>添加空白画布</translation>
+    </message>
+</context>
+<context>
+    <name>Theme</name>
+    <message>
+        <source>Arial</source>
+        <comment>font families of this language, first installed wins</comment>
+        <translation>Noto Sans CJK SC,Microsoft YaHei UI,Microsoft YaHei,Arial</translation>
     </message>
 </context>
 <context>
     <name>about_control</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Seamrun 切换配置工具</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>版本</translation>
     </message>
     <message>
         <source>www.vesko-peripherals.com</source>
-        <translation type="unfinished"></translation>
+        <translation>www.vesko-peripherals.com</translation>
     </message>
     <message>
         <source>Vesko Peripheral Systems Co., Ltd.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vesko Peripheral Systems Co., Ltd.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>确定</translation>
     </message>
 </context>
 <context>
     <name>alert_dialog_control</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>确定</translation>
     </message>
 </context>
 <context>
     <name>aprunned</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Seamrun 切换配置工具</translation>
     </message>
     <message>
         <source>AP is running.</source>
-        <translation type="unfinished"></translation>
+        <translation>程序已在运行。</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>edit_page_error1</name>
+    <message>
+        <source>File can not be saved</source>
+        <translation>无法保存文件</translation>
+    </message>
+    <message>
+        <source>Current configuration of @ is not set in a rectangular shape. Please adjust it and save again.</source>
+        <translation>@ 的当前配置不是矩形。请调整后重新保存。</translation>
+    </message>
+</context>
+<context>
+    <name>edit_page_error2</name>
+    <message>
+        <source>File can not be saved</source>
+        <translation>无法保存文件</translation>
+    </message>
+    <message>
+        <source>Current configuration contains blank area among the blocks. Please adjust it and save again.</source>
+        <translation>当前配置的显示器之间有空白区域。请调整后重新保存。</translation>
+    </message>
+</context>
+<context>
+    <name>edit_page_error3</name>
+    <message>
+        <source>File can not be saved</source>
+        <translation>无法保存文件</translation>
+    </message>
+    <message>
+        <source>Screens that configured to @ are not set in the same resolution. Please adjust it and save again.</source>
+        <translation>配置到 @ 的显示器分辨率不一致。请调整后重新保存。</translation>
+    </message>
+</context>
+<context>
+    <name>edit_page_tutorial</name>
+    <message>
+        <source>Tutorial</source>
+        <translation>教程</translation>
+    </message>
+    <message>
+        <source>Reminder: The configuration of particular port is required to set in a rectangular shape.</source>
+        <translation>提示：每个端口的配置都必须设置为矩形。</translation>
+    </message>
+    <message>
+        <source>The layout of P1 is not in a rectangular shape.</source>
+        <translation>P1 的布局不是矩形。</translation>
+    </message>
+    <message>
+        <source>The layout of P1 is divided into two separate rectangles.</source>
+        <translation>P1 的布局被分成了两个独立的矩形。</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this again.</source>
+        <translation>不再显示</translation>
     </message>
 </context>
 <context>
     <name>foreword</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Seamrun 切换配置工具</translation>
     </message>
     <message>
         <source>We recommend video resolution should not be less than 1440 x 900.</source>
-        <translation type="unfinished"></translation>
+        <translation>建议屏幕分辨率不低于 1440 x 900。</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>确定</translation>
     </message>
 </context>
 <context>
     <name>frame_setting</name>
     <message>
         <source>Seamrun Switching Focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Seamrun 切换焦点</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>持续时间</translation>
     </message>
     <message>
         <source>3 Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>3 秒</translation>
     </message>
     <message>
         <source>5 Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>5 秒</translation>
     </message>
     <message>
         <source>10 Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>10 秒</translation>
     </message>
     <message>
         <source>Always</source>
-        <translation type="unfinished"></translation>
+        <translation>始终</translation>
     </message>
 </context>
 <context>
     <name>keep_awake_option</name>
     <message>
         <source>Keep Awake Option</source>
-        <translation type="unfinished"></translation>
+        <translation>保持唤醒</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <source>When Working</source>
-        <translation type="unfinished"></translation>
+        <translation>工作时</translation>
     </message>
     <message>
         <source>Always</source>
-        <translation type="unfinished"></translation>
+        <translation>始终</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Seamrun 切换配置工具</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>确定</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>The file is invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>文件无效。</translation>
     </message>
     <message>
         <source>Do you want to quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>确定要退出吗？</translation>
     </message>
     <message>
         <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
-        <translation type="unfinished"></translation>
+        <translation>是否要保存更改？如需保存，请在离开前保存配置。</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>退出</translation>
     </message>
     <message>
         <source>Before using Seamrun Switching, please turn off mouse acceleration in the operating system.</source>
-        <translation type="unfinished"></translation>
+        <translation>使用 Seamrun 切换前，请先在操作系统中关闭鼠标加速。</translation>
     </message>
     <message>
         <source>Select a file</source>
-        <translation type="unfinished"></translation>
+        <translation>选择文件</translation>
     </message>
     <message>
         <source>List Files (*.km)</source>
-        <translation type="unfinished"></translation>
+        <translation>布局文件 (*.km)</translation>
     </message>
     <message>
         <source>KM Switch Device</source>
-        <translation type="unfinished"></translation>
+        <translation>KM 切换器</translation>
     </message>
     <message>
         <source>OrrinKM</source>
-        <translation type="unfinished"></translation>
+        <translation>OrrinKM</translation>
     </message>
     <message>
         <source>Load from file</source>
-        <translation type="unfinished"></translation>
+        <translation>从文件加载</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>打开</translation>
     </message>
     <message>
         <source>Open recent file</source>
-        <translation type="unfinished"></translation>
+        <translation>最近打开的文件</translation>
     </message>
     <message>
         <source>Language setting</source>
-        <translation type="unfinished"></translation>
+        <translation>语言设置</translation>
     </message>
     <message>
         <source>Select Template</source>
-        <translation type="unfinished"></translation>
+        <translation>选择模板</translation>
     </message>
 </context>
 <context>
     <name>mainWidget</name>
     <message>
+        <source>Select Resolution</source>
+        <translation>选择分辨率</translation>
+    </message>
+    <message>
         <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
-        <translation type="unfinished"></translation>
+        <translation>是否要保存更改？如需保存，请在离开前保存配置。</translation>
     </message>
     <message>
         <source>Home Page</source>
-        <translation type="unfinished"></translation>
+        <translation>主页</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>确定</translation>
     </message>
     <message>
         <source>Are you sure you want to create a new list without saving?</source>
-        <translation type="unfinished"></translation>
+        <translation>确定不保存就新建布局吗？</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>新建</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Template</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Are you sure you want to load a file without saving?</source>
-        <translation type="unfinished"></translation>
+        <translation>确定不保存就加载文件吗？</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>加载</translation>
+    </message>
+    <message>
+        <source>Save Profle</source>
+        <translation>保存配置文件</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>另存为</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Failed to upload data.</source>
+        <translation>数据上传失败。</translation>
+    </message>
+    <message>
+        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
+        <translation>要将布局配置保存并应用到 OrrinKM，请将计算机连接到主 OrrinKM 切换器。</translation>
+    </message>
+    <message>
+        <source>Save failed!</source>
+        <translation>保存失败！</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
+        <translation>仅连接了一台 OrrinKM。将只保存端口 1-4 的显示器布局。是否继续？</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
+        <translation>仅连接了一台 OrrinKM。请将端口设置在 P1 到 P4 之间。</translation>
+    </message>
+    <message>
+        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
+        <translation>扩展桌面驱动程序正在运行。请将其关闭后重新上传。</translation>
+    </message>
+    <message>
+        <source>Save to device successfully.</source>
+        <translation>已成功保存到设备。</translation>
     </message>
     <message>
         <source>No data to be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有要保存的数据。</translation>
     </message>
     <message>
         <source>No data to be upload.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有要上传的数据。</translation>
     </message>
     <message>
-        <source>New Object</source>
-        <translation type="unfinished"></translation>
+        <source>Save successfully.</source>
+        <translation>保存成功。</translation>
+    </message>
+    <message>
+        <source>Failed to save data.</source>
+        <translation>数据保存失败。</translation>
     </message>
     <message>
         <source>Select a file</source>
-        <translation type="unfinished"></translation>
+        <translation>选择文件</translation>
     </message>
     <message>
         <source>List Files (*.km)</source>
-        <translation type="unfinished"></translation>
+        <translation>布局文件 (*.km)</translation>
+    </message>
+    <message>
+        <source>Input the file name</source>
+        <translation>输入文件名</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>文件</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>模板</translation>
+    </message>
+    <message>
+        <source>New Object</source>
+        <translation>新建布局</translation>
+    </message>
+    <message>
+        <source>Delete this setting.</source>
+        <translation>删除此显示器？</translation>
+    </message>
+    <message>
+        <source>Ratio</source>
+        <translation>缩放比例</translation>
+    </message>
+    <message>
+        <source>Screen Orientation</source>
+        <translation>显示器方向</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>横向</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>纵向</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>分辨率</translation>
+    </message>
+    <message>
+        <source>Status List</source>
+        <translation>端口状态</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>主切换器</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>副切换器</translation>
     </message>
     <message>
         <source>Save to local</source>
-        <translation type="unfinished"></translation>
+        <translation>保存到本地</translation>
     </message>
     <message>
         <source>Save to device</source>
-        <translation type="unfinished"></translation>
+        <translation>保存到设备</translation>
     </message>
 </context>
 <context>
     <name>menu</name>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>新建</translation>
     </message>
     <message>
         <source>Load File</source>
-        <translation type="unfinished"></translation>
+        <translation>加载文件</translation>
     </message>
     <message>
         <source>Save as</source>
-        <translation type="unfinished"></translation>
+        <translation>另存为</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>退出</translation>
     </message>
 </context>
 <context>
     <name>mouse_menu</name>
     <message>
         <source>Mouse Acceleration</source>
-        <translation type="unfinished"></translation>
+        <translation>鼠标加速</translation>
     </message>
     <message>
         <source>Mouse Position</source>
-        <translation type="unfinished"></translation>
+        <translation>鼠标位置</translation>
     </message>
     <message>
         <source>Seamrun Switching Focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Seamrun 切换焦点</translation>
     </message>
     <message>
         <source>Keep Awake Option</source>
-        <translation type="unfinished"></translation>
+        <translation>保持唤醒</translation>
     </message>
 </context>
 <context>
     <name>mouse_position_setting</name>
     <message>
         <source>Mouse position</source>
-        <translation type="unfinished"></translation>
+        <translation>鼠标位置</translation>
     </message>
     <message>
         <source>Upper left</source>
-        <translation type="unfinished"></translation>
+        <translation>左上</translation>
     </message>
     <message>
         <source>Upper right</source>
-        <translation type="unfinished"></translation>
+        <translation>右上</translation>
     </message>
     <message>
         <source>Lower left</source>
-        <translation type="unfinished"></translation>
+        <translation>左下</translation>
     </message>
     <message>
         <source>Lower right</source>
-        <translation type="unfinished"></translation>
+        <translation>右下</translation>
     </message>
     <message>
         <source>Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>中间</translation>
     </message>
 </context>
 <context>
     <name>mouse_speed_setting</name>
     <message>
         <source>Mouse Acceleration</source>
-        <translation type="unfinished"></translation>
+        <translation>鼠标加速</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>慢</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>快</translation>
     </message>
 </context>
 <context>
     <name>selectDialog</name>
     <message>
         <source>Please select a resolution.</source>
-        <translation type="unfinished"></translation>
+        <translation>请选择分辨率。</translation>
     </message>
     <message>
         <source>Please select a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>请选择端口号。</translation>
     </message>
     <message>
         <source>Select Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>选择分辨率</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>确定</translation>
     </message>
 </context>
 <context>
     <name>template_config</name>
     <message>
         <source>Template</source>
-        <translation type="unfinished"></translation>
+        <translation>模板</translation>
     </message>
     <message>
         <source>Select Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>选择配置</translation>
     </message>
     <message>
         <source>The system will apply the settings to all PC port.</source>
-        <translation type="unfinished"></translation>
+        <translation>系统会将设置应用到所有电脑端口。</translation>
     </message>
     <message>
         <source>View other layout</source>
-        <translation type="unfinished"></translation>
+        <translation>查看其他布局</translation>
     </message>
     <message>
         <source>Build</source>
-        <translation type="unfinished"></translation>
+        <translation>生成</translation>
+    </message>
+</context>
+<context>
+    <name>uploadKvm</name>
+    <message>
+        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
+        <translation>扩展桌面驱动程序正在运行。请将其关闭后重新上传。</translation>
+    </message>
+    <message>
+        <source>Device connection is not ready, Please try again.</source>
+        <translation>设备连接未就绪，请重试。</translation>
+    </message>
+    <message>
+        <source>Please check connection before saving to device.</source>
+        <translation>保存到设备前，请检查连接。</translation>
     </message>
 </context>
 </TS>

@@ -1,410 +1,595 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1">
+<TS version="2.1" language="zh_TW" sourcelanguage="en_US">
 <context>
     <name>FootControl</name>
     <message>
-        <source>Copyright © 2026 </source>
-        <translation type="unfinished"></translation>
+        <source>Copyright © 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.</source>
+        <translation>Copyright © 2026 %1 Peripheral Systems Co., Ltd. 版權所有。</translation>
     </message>
+</context>
+<context>
+    <name>GridCell</name>
     <message>
-        <source> Peripheral Systems Co., Ltd. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <source>No resolution</source>
+        <translation>未設定解析度</translation>
     </message>
 </context>
 <context>
     <name>HeadControl</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Seamrun 切換組態工具</translation>
+    </message>
+</context>
+<context>
+    <name>LayoutPage</name>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
     </message>
 </context>
 <context>
     <name>SettingsFrame</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>確定</translation>
     </message>
 </context>
 <context>
     <name>TemplatePage</name>
     <message>
         <source>Add blank canvas</source>
-        <translation type="unfinished"></translation>
+        <translation>新增空白畫布</translation>
+    </message>
+</context>
+<context>
+    <name>Theme</name>
+    <message>
+        <source>Arial</source>
+        <comment>font families of this language, first installed wins</comment>
+        <translation>Noto Sans CJK TC,Microsoft JhengHei UI,Microsoft JhengHei,Arial</translation>
     </message>
 </context>
 <context>
     <name>about_control</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Seamrun 切換組態工具</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>版本</translation>
     </message>
     <message>
         <source>www.vesko-peripherals.com</source>
-        <translation type="unfinished"></translation>
+        <translation>www.vesko-peripherals.com</translation>
     </message>
     <message>
         <source>Vesko Peripheral Systems Co., Ltd.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vesko Peripheral Systems Co., Ltd.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>確定</translation>
     </message>
 </context>
 <context>
     <name>alert_dialog_control</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>確定</translation>
     </message>
 </context>
 <context>
     <name>aprunned</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Seamrun 切換組態工具</translation>
     </message>
     <message>
         <source>AP is running.</source>
-        <translation type="unfinished"></translation>
+        <translation>程式已在執行中。</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>edit_page_error1</name>
+    <message>
+        <source>File can not be saved</source>
+        <translation>無法儲存檔案</translation>
+    </message>
+    <message>
+        <source>Current configuration of @ is not set in a rectangular shape. Please adjust it and save again.</source>
+        <translation>@ 的目前組態不是矩形。請調整後重新儲存。</translation>
+    </message>
+</context>
+<context>
+    <name>edit_page_error2</name>
+    <message>
+        <source>File can not be saved</source>
+        <translation>無法儲存檔案</translation>
+    </message>
+    <message>
+        <source>Current configuration contains blank area among the blocks. Please adjust it and save again.</source>
+        <translation>目前組態的顯示器之間有空白區域。請調整後重新儲存。</translation>
+    </message>
+</context>
+<context>
+    <name>edit_page_error3</name>
+    <message>
+        <source>File can not be saved</source>
+        <translation>無法儲存檔案</translation>
+    </message>
+    <message>
+        <source>Screens that configured to @ are not set in the same resolution. Please adjust it and save again.</source>
+        <translation>設定到 @ 的顯示器解析度不一致。請調整後重新儲存。</translation>
+    </message>
+</context>
+<context>
+    <name>edit_page_tutorial</name>
+    <message>
+        <source>Tutorial</source>
+        <translation>教學</translation>
+    </message>
+    <message>
+        <source>Reminder: The configuration of particular port is required to set in a rectangular shape.</source>
+        <translation>提醒：每個連接埠的組態都必須設定為矩形。</translation>
+    </message>
+    <message>
+        <source>The layout of P1 is not in a rectangular shape.</source>
+        <translation>P1 的佈局不是矩形。</translation>
+    </message>
+    <message>
+        <source>The layout of P1 is divided into two separate rectangles.</source>
+        <translation>P1 的佈局被分成兩個獨立的矩形。</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this again.</source>
+        <translation>不再顯示</translation>
     </message>
 </context>
 <context>
     <name>foreword</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Seamrun 切換組態工具</translation>
     </message>
     <message>
         <source>We recommend video resolution should not be less than 1440 x 900.</source>
-        <translation type="unfinished"></translation>
+        <translation>建議螢幕解析度不低於 1440 x 900。</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>確定</translation>
     </message>
 </context>
 <context>
     <name>frame_setting</name>
     <message>
         <source>Seamrun Switching Focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Seamrun 切換焦點</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>持續時間</translation>
     </message>
     <message>
         <source>3 Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>3 秒</translation>
     </message>
     <message>
         <source>5 Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>5 秒</translation>
     </message>
     <message>
         <source>10 Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>10 秒</translation>
     </message>
     <message>
         <source>Always</source>
-        <translation type="unfinished"></translation>
+        <translation>始終</translation>
     </message>
 </context>
 <context>
     <name>keep_awake_option</name>
     <message>
         <source>Keep Awake Option</source>
-        <translation type="unfinished"></translation>
+        <translation>保持喚醒</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>關閉</translation>
     </message>
     <message>
         <source>When Working</source>
-        <translation type="unfinished"></translation>
+        <translation>工作時</translation>
     </message>
     <message>
         <source>Always</source>
-        <translation type="unfinished"></translation>
+        <translation>始終</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Seamrun 切換組態工具</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>確定</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>The file is invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>檔案無效。</translation>
     </message>
     <message>
         <source>Do you want to quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>確定要結束嗎？</translation>
     </message>
     <message>
         <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
-        <translation type="unfinished"></translation>
+        <translation>是否要儲存變更？如需儲存，請在離開前儲存組態。</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>結束</translation>
     </message>
     <message>
         <source>Before using Seamrun Switching, please turn off mouse acceleration in the operating system.</source>
-        <translation type="unfinished"></translation>
+        <translation>使用 Seamrun 切換前，請先在作業系統中關閉滑鼠加速。</translation>
     </message>
     <message>
         <source>Select a file</source>
-        <translation type="unfinished"></translation>
+        <translation>選擇檔案</translation>
     </message>
     <message>
         <source>List Files (*.km)</source>
-        <translation type="unfinished"></translation>
+        <translation>佈局檔案 (*.km)</translation>
     </message>
     <message>
         <source>KM Switch Device</source>
-        <translation type="unfinished"></translation>
+        <translation>KM 切換器</translation>
     </message>
     <message>
         <source>OrrinKM</source>
-        <translation type="unfinished"></translation>
+        <translation>OrrinKM</translation>
     </message>
     <message>
         <source>Load from file</source>
-        <translation type="unfinished"></translation>
+        <translation>從檔案載入</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>開啟</translation>
     </message>
     <message>
         <source>Open recent file</source>
-        <translation type="unfinished"></translation>
+        <translation>最近開啟的檔案</translation>
     </message>
     <message>
         <source>Language setting</source>
-        <translation type="unfinished"></translation>
+        <translation>語言設定</translation>
     </message>
     <message>
         <source>Select Template</source>
-        <translation type="unfinished"></translation>
+        <translation>選擇範本</translation>
     </message>
 </context>
 <context>
     <name>mainWidget</name>
     <message>
+        <source>Select Resolution</source>
+        <translation>選擇解析度</translation>
+    </message>
+    <message>
         <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
-        <translation type="unfinished"></translation>
+        <translation>是否要儲存變更？如需儲存，請在離開前儲存組態。</translation>
     </message>
     <message>
         <source>Home Page</source>
-        <translation type="unfinished"></translation>
+        <translation>首頁</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>確定</translation>
     </message>
     <message>
         <source>Are you sure you want to create a new list without saving?</source>
-        <translation type="unfinished"></translation>
+        <translation>確定不儲存就建立新佈局嗎？</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>建立</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Template</source>
-        <translation type="unfinished"></translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Are you sure you want to load a file without saving?</source>
-        <translation type="unfinished"></translation>
+        <translation>確定不儲存就載入檔案嗎？</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>載入</translation>
+    </message>
+    <message>
+        <source>Save Profle</source>
+        <translation>儲存設定檔</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>另存新檔</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Failed to upload data.</source>
+        <translation>資料上傳失敗。</translation>
+    </message>
+    <message>
+        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
+        <translation>若要將佈局組態儲存並套用到 OrrinKM，請將電腦連接到主 OrrinKM 切換器。</translation>
+    </message>
+    <message>
+        <source>Save failed!</source>
+        <translation>儲存失敗！</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
+        <translation>僅連接了一台 OrrinKM。將只儲存連接埠 1-4 的顯示器佈局。是否繼續？</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>繼續</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
+        <translation>僅連接了一台 OrrinKM。請將連接埠設定在 P1 到 P4 之間。</translation>
+    </message>
+    <message>
+        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
+        <translation>延伸桌面驅動程式正在執行。請將其關閉後重新上傳。</translation>
+    </message>
+    <message>
+        <source>Save to device successfully.</source>
+        <translation>已成功儲存到裝置。</translation>
     </message>
     <message>
         <source>No data to be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>沒有要儲存的資料。</translation>
     </message>
     <message>
         <source>No data to be upload.</source>
-        <translation type="unfinished"></translation>
+        <translation>沒有要上傳的資料。</translation>
     </message>
     <message>
-        <source>New Object</source>
-        <translation type="unfinished"></translation>
+        <source>Save successfully.</source>
+        <translation>儲存成功。</translation>
+    </message>
+    <message>
+        <source>Failed to save data.</source>
+        <translation>資料儲存失敗。</translation>
     </message>
     <message>
         <source>Select a file</source>
-        <translation type="unfinished"></translation>
+        <translation>選擇檔案</translation>
     </message>
     <message>
         <source>List Files (*.km)</source>
-        <translation type="unfinished"></translation>
+        <translation>佈局檔案 (*.km)</translation>
+    </message>
+    <message>
+        <source>Input the file name</source>
+        <translation>輸入檔案名稱</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>檔案</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>範本</translation>
+    </message>
+    <message>
+        <source>New Object</source>
+        <translation>新佈局</translation>
+    </message>
+    <message>
+        <source>Delete this setting.</source>
+        <translation>刪除此顯示器？</translation>
+    </message>
+    <message>
+        <source>Ratio</source>
+        <translation>縮放比例</translation>
+    </message>
+    <message>
+        <source>Screen Orientation</source>
+        <translation>顯示器方向</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>橫向</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>直向</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>解析度</translation>
+    </message>
+    <message>
+        <source>Status List</source>
+        <translation>連接埠狀態</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>主切換器</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>副切換器</translation>
     </message>
     <message>
         <source>Save to local</source>
-        <translation type="unfinished"></translation>
+        <translation>儲存到本機</translation>
     </message>
     <message>
         <source>Save to device</source>
-        <translation type="unfinished"></translation>
+        <translation>儲存到裝置</translation>
     </message>
 </context>
 <context>
     <name>menu</name>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>新增</translation>
     </message>
     <message>
         <source>Load File</source>
-        <translation type="unfinished"></translation>
+        <translation>載入檔案</translation>
     </message>
     <message>
         <source>Save as</source>
-        <translation type="unfinished"></translation>
+        <translation>另存新檔</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>結束</translation>
     </message>
 </context>
 <context>
     <name>mouse_menu</name>
     <message>
         <source>Mouse Acceleration</source>
-        <translation type="unfinished"></translation>
+        <translation>滑鼠加速</translation>
     </message>
     <message>
         <source>Mouse Position</source>
-        <translation type="unfinished"></translation>
+        <translation>滑鼠位置</translation>
     </message>
     <message>
         <source>Seamrun Switching Focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Seamrun 切換焦點</translation>
     </message>
     <message>
         <source>Keep Awake Option</source>
-        <translation type="unfinished"></translation>
+        <translation>保持喚醒</translation>
     </message>
 </context>
 <context>
     <name>mouse_position_setting</name>
     <message>
         <source>Mouse position</source>
-        <translation type="unfinished"></translation>
+        <translation>滑鼠位置</translation>
     </message>
     <message>
         <source>Upper left</source>
-        <translation type="unfinished"></translation>
+        <translation>左上</translation>
     </message>
     <message>
         <source>Upper right</source>
-        <translation type="unfinished"></translation>
+        <translation>右上</translation>
     </message>
     <message>
         <source>Lower left</source>
-        <translation type="unfinished"></translation>
+        <translation>左下</translation>
     </message>
     <message>
         <source>Lower right</source>
-        <translation type="unfinished"></translation>
+        <translation>右下</translation>
     </message>
     <message>
         <source>Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>中間</translation>
     </message>
 </context>
 <context>
     <name>mouse_speed_setting</name>
     <message>
         <source>Mouse Acceleration</source>
-        <translation type="unfinished"></translation>
+        <translation>滑鼠加速</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>慢</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>快</translation>
     </message>
 </context>
 <context>
     <name>selectDialog</name>
     <message>
         <source>Please select a resolution.</source>
-        <translation type="unfinished"></translation>
+        <translation>請選擇解析度。</translation>
     </message>
     <message>
         <source>Please select a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>請選擇連接埠編號。</translation>
     </message>
     <message>
         <source>Select Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>選擇解析度</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>確定</translation>
     </message>
 </context>
 <context>
     <name>template_config</name>
     <message>
         <source>Template</source>
-        <translation type="unfinished"></translation>
+        <translation>範本</translation>
     </message>
     <message>
         <source>Select Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>選擇組態</translation>
     </message>
     <message>
         <source>The system will apply the settings to all PC port.</source>
-        <translation type="unfinished"></translation>
+        <translation>系統會將設定套用到所有電腦連接埠。</translation>
     </message>
     <message>
         <source>View other layout</source>
-        <translation type="unfinished"></translation>
+        <translation>檢視其他佈局</translation>
     </message>
     <message>
         <source>Build</source>
-        <translation type="unfinished"></translation>
+        <translation>建立</translation>
+    </message>
+</context>
+<context>
+    <name>uploadKvm</name>
+    <message>
+        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
+        <translation>延伸桌面驅動程式正在執行。請將其關閉後重新上傳。</translation>
+    </message>
+    <message>
+        <source>Device connection is not ready, Please try again.</source>
+        <translation>裝置連線尚未就緒，請再試一次。</translation>
+    </message>
+    <message>
+        <source>Please check connection before saving to device.</source>
+        <translation>儲存到裝置前，請檢查連線。</translation>
     </message>
 </context>
 </TS>

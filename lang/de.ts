@@ -1,410 +1,595 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1">
+<TS version="2.1" language="de_DE" sourcelanguage="en_US">
 <context>
     <name>FootControl</name>
     <message>
-        <source>Copyright © 2026 </source>
-        <translation type="unfinished"></translation>
+        <source>Copyright © 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.</source>
+        <translation>Copyright © 2026 %1 Peripheral Systems Co., Ltd. Alle Rechte vorbehalten.</translation>
     </message>
+</context>
+<context>
+    <name>GridCell</name>
     <message>
-        <source> Peripheral Systems Co., Ltd. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <source>No resolution</source>
+        <translation>Keine Auflösung</translation>
     </message>
 </context>
 <context>
     <name>HeadControl</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Seamrun-Umschaltung – Konfigurationsprogramm</translation>
+    </message>
+</context>
+<context>
+    <name>LayoutPage</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>SettingsFrame</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TemplatePage</name>
     <message>
         <source>Add blank canvas</source>
-        <translation type="unfinished"></translation>
+        <translation>Leere Arbeitsfläche hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>Theme</name>
+    <message>
+        <source>Arial</source>
+        <comment>font families of this language, first installed wins</comment>
+        <translation>Arial</translation>
     </message>
 </context>
 <context>
     <name>about_control</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Seamrun-Umschaltung – Konfigurationsprogramm</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>www.vesko-peripherals.com</source>
-        <translation type="unfinished"></translation>
+        <translation>www.vesko-peripherals.com</translation>
     </message>
     <message>
         <source>Vesko Peripheral Systems Co., Ltd.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vesko Peripheral Systems Co., Ltd.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>alert_dialog_control</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>aprunned</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Seamrun-Umschaltung – Konfigurationsprogramm</translation>
     </message>
     <message>
         <source>AP is running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm wird bereits ausgeführt.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>edit_page_error1</name>
+    <message>
+        <source>File can not be saved</source>
+        <translation>Datei kann nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Current configuration of @ is not set in a rectangular shape. Please adjust it and save again.</source>
+        <translation>Die aktuelle Konfiguration von @ ist nicht rechteckig. Bitte passen Sie sie an und speichern Sie erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>edit_page_error2</name>
+    <message>
+        <source>File can not be saved</source>
+        <translation>Datei kann nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Current configuration contains blank area among the blocks. Please adjust it and save again.</source>
+        <translation>Die aktuelle Konfiguration enthält Lücken zwischen den Monitoren. Bitte passen Sie sie an und speichern Sie erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>edit_page_error3</name>
+    <message>
+        <source>File can not be saved</source>
+        <translation>Datei kann nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Screens that configured to @ are not set in the same resolution. Please adjust it and save again.</source>
+        <translation>Die Monitore an @ haben nicht dieselbe Auflösung. Bitte passen Sie sie an und speichern Sie erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>edit_page_tutorial</name>
+    <message>
+        <source>Tutorial</source>
+        <translation>Anleitung</translation>
+    </message>
+    <message>
+        <source>Reminder: The configuration of particular port is required to set in a rectangular shape.</source>
+        <translation>Hinweis: Die Monitore eines Ports müssen ein Rechteck bilden.</translation>
+    </message>
+    <message>
+        <source>The layout of P1 is not in a rectangular shape.</source>
+        <translation>Das Layout von P1 ist nicht rechteckig.</translation>
+    </message>
+    <message>
+        <source>The layout of P1 is divided into two separate rectangles.</source>
+        <translation>Das Layout von P1 ist in zwei getrennte Rechtecke aufgeteilt.</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this again.</source>
+        <translation>Nicht mehr anzeigen</translation>
     </message>
 </context>
 <context>
     <name>foreword</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Seamrun-Umschaltung – Konfigurationsprogramm</translation>
     </message>
     <message>
         <source>We recommend video resolution should not be less than 1440 x 900.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wir empfehlen eine Bildschirmauflösung von mindestens 1440 x 900.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>frame_setting</name>
     <message>
         <source>Seamrun Switching Focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Seamrun-Umschaltfokus</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer</translation>
     </message>
     <message>
         <source>3 Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>3 Sekunden</translation>
     </message>
     <message>
         <source>5 Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>5 Sekunden</translation>
     </message>
     <message>
         <source>10 Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>10 Sekunden</translation>
     </message>
     <message>
         <source>Always</source>
-        <translation type="unfinished"></translation>
+        <translation>Immer</translation>
     </message>
 </context>
 <context>
     <name>keep_awake_option</name>
     <message>
         <source>Keep Awake Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachhalten</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>When Working</source>
-        <translation type="unfinished"></translation>
+        <translation>Bei Aktivität</translation>
     </message>
     <message>
         <source>Always</source>
-        <translation type="unfinished"></translation>
+        <translation>Immer</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Seamrun-Umschaltung – Konfigurationsprogramm</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>The file is invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist ungültig.</translation>
     </message>
     <message>
         <source>Do you want to quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie das Programm beenden?</translation>
     </message>
     <message>
         <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Änderungen speichern? Speichern Sie dann die Konfiguration, bevor Sie die Seite verlassen.</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Before using Seamrun Switching, please turn off mouse acceleration in the operating system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deaktivieren Sie vor der Verwendung der Seamrun-Umschaltung die Mausbeschleunigung im Betriebssystem.</translation>
     </message>
     <message>
         <source>Select a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei auswählen</translation>
     </message>
     <message>
         <source>List Files (*.km)</source>
-        <translation type="unfinished"></translation>
+        <translation>Layoutdateien (*.km)</translation>
     </message>
     <message>
         <source>KM Switch Device</source>
-        <translation type="unfinished"></translation>
+        <translation>KM-Umschalter</translation>
     </message>
     <message>
         <source>OrrinKM</source>
-        <translation type="unfinished"></translation>
+        <translation>OrrinKM</translation>
     </message>
     <message>
         <source>Load from file</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Datei laden</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Open recent file</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt verwendete Dateien</translation>
     </message>
     <message>
         <source>Language setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Select Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorlage auswählen</translation>
     </message>
 </context>
 <context>
     <name>mainWidget</name>
     <message>
+        <source>Select Resolution</source>
+        <translation>Auflösung wählen</translation>
+    </message>
+    <message>
         <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Änderungen speichern? Speichern Sie dann die Konfiguration, bevor Sie die Seite verlassen.</translation>
     </message>
     <message>
         <source>Home Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Startseite</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Are you sure you want to create a new list without saving?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie wirklich ein neues Layout erstellen, ohne zu speichern?</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Are you sure you want to load a file without saving?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie wirklich eine Datei laden, ohne zu speichern?</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Save Profle</source>
+        <translation>Profil speichern</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Failed to upload data.</source>
+        <translation>Die Daten konnten nicht übertragen werden.</translation>
+    </message>
+    <message>
+        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
+        <translation>Um das Layout im OrrinKM zu speichern und anzuwenden, schließen Sie Ihren Computer an den primären OrrinKM-Umschalter an.</translation>
+    </message>
+    <message>
+        <source>Save failed!</source>
+        <translation>Speichern fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
+        <translation>Es ist nur ein OrrinKM angeschlossen. Nur das Monitorlayout der Ports 1-4 wird gespeichert. Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Fortfahren</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
+        <translation>Es ist nur ein OrrinKM angeschlossen. Bitte verwenden Sie nur die Ports P1 bis P4.</translation>
+    </message>
+    <message>
+        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
+        <translation>Der Treiber für den erweiterten Desktop wird ausgeführt. Beenden Sie ihn und übertragen Sie erneut.</translation>
+    </message>
+    <message>
+        <source>Save to device successfully.</source>
+        <translation>Erfolgreich auf dem Gerät gespeichert.</translation>
     </message>
     <message>
         <source>No data to be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Daten zum Speichern.</translation>
     </message>
     <message>
         <source>No data to be upload.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Daten zum Übertragen.</translation>
     </message>
     <message>
-        <source>New Object</source>
-        <translation type="unfinished"></translation>
+        <source>Save successfully.</source>
+        <translation>Erfolgreich gespeichert.</translation>
+    </message>
+    <message>
+        <source>Failed to save data.</source>
+        <translation>Die Daten konnten nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Select a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei auswählen</translation>
     </message>
     <message>
         <source>List Files (*.km)</source>
-        <translation type="unfinished"></translation>
+        <translation>Layoutdateien (*.km)</translation>
+    </message>
+    <message>
+        <source>Input the file name</source>
+        <translation>Dateinamen eingeben</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Vorlage</translation>
+    </message>
+    <message>
+        <source>New Object</source>
+        <translation>Neues Layout</translation>
+    </message>
+    <message>
+        <source>Delete this setting.</source>
+        <translation>Diesen Monitor löschen?</translation>
+    </message>
+    <message>
+        <source>Ratio</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Screen Orientation</source>
+        <translation>Ausrichtung</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Querformat</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Hochformat</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Auflösung</translation>
+    </message>
+    <message>
+        <source>Status List</source>
+        <translation>Portstatus</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Primär</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>Sekundär</translation>
     </message>
     <message>
         <source>Save to local</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokal speichern</translation>
     </message>
     <message>
         <source>Save to device</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf Gerät speichern</translation>
     </message>
 </context>
 <context>
     <name>menu</name>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>Load File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei laden</translation>
     </message>
     <message>
         <source>Save as</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
 </context>
 <context>
     <name>mouse_menu</name>
     <message>
         <source>Mouse Acceleration</source>
-        <translation type="unfinished"></translation>
+        <translation>Mausbeschleunigung</translation>
     </message>
     <message>
         <source>Mouse Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Mausposition</translation>
     </message>
     <message>
         <source>Seamrun Switching Focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Seamrun-Umschaltfokus</translation>
     </message>
     <message>
         <source>Keep Awake Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Wachhalten</translation>
     </message>
 </context>
 <context>
     <name>mouse_position_setting</name>
     <message>
         <source>Mouse position</source>
-        <translation type="unfinished"></translation>
+        <translation>Mausposition</translation>
     </message>
     <message>
         <source>Upper left</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben links</translation>
     </message>
     <message>
         <source>Upper right</source>
-        <translation type="unfinished"></translation>
+        <translation>Oben rechts</translation>
     </message>
     <message>
         <source>Lower left</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten links</translation>
     </message>
     <message>
         <source>Lower right</source>
-        <translation type="unfinished"></translation>
+        <translation>Unten rechts</translation>
     </message>
     <message>
         <source>Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitte</translation>
     </message>
 </context>
 <context>
     <name>mouse_speed_setting</name>
     <message>
         <source>Mouse Acceleration</source>
-        <translation type="unfinished"></translation>
+        <translation>Mausbeschleunigung</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>Langsam</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnell</translation>
     </message>
 </context>
 <context>
     <name>selectDialog</name>
     <message>
         <source>Please select a resolution.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie eine Auflösung.</translation>
     </message>
     <message>
         <source>Please select a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie eine Portnummer.</translation>
     </message>
     <message>
         <source>Select Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Auflösung wählen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>template_config</name>
     <message>
         <source>Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorlage</translation>
     </message>
     <message>
         <source>Select Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfiguration auswählen</translation>
     </message>
     <message>
         <source>The system will apply the settings to all PC port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das System wendet die Einstellungen auf alle PC-Ports an.</translation>
     </message>
     <message>
         <source>View other layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere Layouts ansehen</translation>
     </message>
     <message>
         <source>Build</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstellen</translation>
+    </message>
+</context>
+<context>
+    <name>uploadKvm</name>
+    <message>
+        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
+        <translation>Der Treiber für den erweiterten Desktop wird ausgeführt. Beenden Sie ihn und übertragen Sie erneut.</translation>
+    </message>
+    <message>
+        <source>Device connection is not ready, Please try again.</source>
+        <translation>Die Verbindung zum Gerät ist nicht bereit. Bitte versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Please check connection before saving to device.</source>
+        <translation>Bitte prüfen Sie die Verbindung, bevor Sie auf dem Gerät speichern.</translation>
     </message>
 </context>
 </TS>

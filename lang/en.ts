@@ -1,410 +1,595 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1">
+<TS version="2.1" language="en_US" sourcelanguage="en_US">
 <context>
     <name>FootControl</name>
     <message>
-        <source>Copyright © 2026 </source>
-        <translation type="unfinished"></translation>
+        <source>Copyright © 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.</source>
+        <translation>Copyright © 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.</translation>
     </message>
+</context>
+<context>
+    <name>GridCell</name>
     <message>
-        <source> Peripheral Systems Co., Ltd. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <source>No resolution</source>
+        <translation>No resolution</translation>
     </message>
 </context>
 <context>
     <name>HeadControl</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Seamrun Switching Configuration Utility</translation>
+    </message>
+</context>
+<context>
+    <name>LayoutPage</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>SettingsFrame</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>TemplatePage</name>
     <message>
         <source>Add blank canvas</source>
-        <translation type="unfinished"></translation>
+        <translation>Add blank canvas</translation>
+    </message>
+</context>
+<context>
+    <name>Theme</name>
+    <message>
+        <source>Arial</source>
+        <comment>font families of this language, first installed wins</comment>
+        <translation>Arial</translation>
     </message>
 </context>
 <context>
     <name>about_control</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Seamrun Switching Configuration Utility</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>www.vesko-peripherals.com</source>
-        <translation type="unfinished"></translation>
+        <translation>www.vesko-peripherals.com</translation>
     </message>
     <message>
         <source>Vesko Peripheral Systems Co., Ltd.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vesko Peripheral Systems Co., Ltd.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>alert_dialog_control</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>aprunned</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Seamrun Switching Configuration Utility</translation>
     </message>
     <message>
         <source>AP is running.</source>
-        <translation type="unfinished"></translation>
+        <translation>AP is running.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>edit_page_error1</name>
+    <message>
+        <source>File can not be saved</source>
+        <translation>File can not be saved</translation>
+    </message>
+    <message>
+        <source>Current configuration of @ is not set in a rectangular shape. Please adjust it and save again.</source>
+        <translation>Current configuration of @ is not set in a rectangular shape. Please adjust it and save again.</translation>
+    </message>
+</context>
+<context>
+    <name>edit_page_error2</name>
+    <message>
+        <source>File can not be saved</source>
+        <translation>File can not be saved</translation>
+    </message>
+    <message>
+        <source>Current configuration contains blank area among the blocks. Please adjust it and save again.</source>
+        <translation>Current configuration contains blank areas among the blocks. Please adjust it and save again.</translation>
+    </message>
+</context>
+<context>
+    <name>edit_page_error3</name>
+    <message>
+        <source>File can not be saved</source>
+        <translation>File can not be saved</translation>
+    </message>
+    <message>
+        <source>Screens that configured to @ are not set in the same resolution. Please adjust it and save again.</source>
+        <translation>Screens that are configured to @ are not set to the same resolution. Please adjust them and save again.</translation>
+    </message>
+</context>
+<context>
+    <name>edit_page_tutorial</name>
+    <message>
+        <source>Tutorial</source>
+        <translation>Tutorial</translation>
+    </message>
+    <message>
+        <source>Reminder: The configuration of particular port is required to set in a rectangular shape.</source>
+        <translation>Reminder: The configuration of a particular port is required to be set in a rectangular shape.</translation>
+    </message>
+    <message>
+        <source>The layout of P1 is not in a rectangular shape.</source>
+        <translation>The layout of P1 is not in a rectangular shape.</translation>
+    </message>
+    <message>
+        <source>The layout of P1 is divided into two separate rectangles.</source>
+        <translation>The layout of P1 is divided into two separate rectangles.</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this again.</source>
+        <translation>Don&apos;t show this again.</translation>
     </message>
 </context>
 <context>
     <name>foreword</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Seamrun Switching Configuration Utility</translation>
     </message>
     <message>
         <source>We recommend video resolution should not be less than 1440 x 900.</source>
-        <translation type="unfinished"></translation>
+        <translation>We recommend that the video resolution should not be less than 1440 x 900.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>frame_setting</name>
     <message>
         <source>Seamrun Switching Focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Seamrun Switching Focus</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Duration</translation>
     </message>
     <message>
         <source>3 Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>3 Seconds</translation>
     </message>
     <message>
         <source>5 Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>5 Seconds</translation>
     </message>
     <message>
         <source>10 Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>10 Seconds</translation>
     </message>
     <message>
         <source>Always</source>
-        <translation type="unfinished"></translation>
+        <translation>Always</translation>
     </message>
 </context>
 <context>
     <name>keep_awake_option</name>
     <message>
         <source>Keep Awake Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Keep Awake Option</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>When Working</source>
-        <translation type="unfinished"></translation>
+        <translation>When Working</translation>
     </message>
     <message>
         <source>Always</source>
-        <translation type="unfinished"></translation>
+        <translation>Always</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Seamrun Switching Configuration Utility</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>The file is invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file is invalid.</translation>
     </message>
     <message>
         <source>Do you want to quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you want to quit?</translation>
     </message>
     <message>
         <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you want to save the change? If yes, please save the configuration before leaving.</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quit</translation>
     </message>
     <message>
         <source>Before using Seamrun Switching, please turn off mouse acceleration in the operating system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Before using Seamrun Switching, please turn off mouse acceleration in the operating system.</translation>
     </message>
     <message>
         <source>Select a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Select a file</translation>
     </message>
     <message>
         <source>List Files (*.km)</source>
-        <translation type="unfinished"></translation>
+        <translation>List Files (*.km)</translation>
     </message>
     <message>
         <source>KM Switch Device</source>
-        <translation type="unfinished"></translation>
+        <translation>KM Switch Device</translation>
     </message>
     <message>
         <source>OrrinKM</source>
-        <translation type="unfinished"></translation>
+        <translation>OrrinKM</translation>
     </message>
     <message>
         <source>Load from file</source>
-        <translation type="unfinished"></translation>
+        <translation>Load from file</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Open</translation>
     </message>
     <message>
         <source>Open recent file</source>
-        <translation type="unfinished"></translation>
+        <translation>Open recent file</translation>
     </message>
     <message>
         <source>Language setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Language setting</translation>
     </message>
     <message>
         <source>Select Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Select Template</translation>
     </message>
 </context>
 <context>
     <name>mainWidget</name>
     <message>
+        <source>Select Resolution</source>
+        <translation>Select Resolution</translation>
+    </message>
+    <message>
         <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you want to save the change? If yes, please save the configuration before leaving.</translation>
     </message>
     <message>
         <source>Home Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Home Page</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Are you sure you want to create a new list without saving?</source>
-        <translation type="unfinished"></translation>
+        <translation>Are you sure you want to create a new list without saving?</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Create</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Are you sure you want to load a file without saving?</source>
-        <translation type="unfinished"></translation>
+        <translation>Are you sure you want to load a file without saving?</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Save Profle</source>
+        <translation>Save Profile</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Failed to upload data.</source>
+        <translation>Failed to upload data.</translation>
+    </message>
+    <message>
+        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
+        <translation>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</translation>
+    </message>
+    <message>
+        <source>Save failed!</source>
+        <translation>Save failed!</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
+        <translation>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
+        <translation>Only one OrrinKM is connected. Please set port numbers between P1 and P4.</translation>
+    </message>
+    <message>
+        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
+        <translation>The extended desktop driver app is running. Please close it and upload again.</translation>
+    </message>
+    <message>
+        <source>Save to device successfully.</source>
+        <translation>Saved to device successfully.</translation>
     </message>
     <message>
         <source>No data to be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No data to be saved.</translation>
     </message>
     <message>
         <source>No data to be upload.</source>
-        <translation type="unfinished"></translation>
+        <translation>No data to upload.</translation>
     </message>
     <message>
-        <source>New Object</source>
-        <translation type="unfinished"></translation>
+        <source>Save successfully.</source>
+        <translation>Saved successfully.</translation>
+    </message>
+    <message>
+        <source>Failed to save data.</source>
+        <translation>Failed to save data.</translation>
     </message>
     <message>
         <source>Select a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Select a file</translation>
     </message>
     <message>
         <source>List Files (*.km)</source>
-        <translation type="unfinished"></translation>
+        <translation>List Files (*.km)</translation>
+    </message>
+    <message>
+        <source>Input the file name</source>
+        <translation>Input the file name</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Template</translation>
+    </message>
+    <message>
+        <source>New Object</source>
+        <translation>New Object</translation>
+    </message>
+    <message>
+        <source>Delete this setting.</source>
+        <translation>Delete this setting.</translation>
+    </message>
+    <message>
+        <source>Ratio</source>
+        <translation>Ratio</translation>
+    </message>
+    <message>
+        <source>Screen Orientation</source>
+        <translation>Screen Orientation</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolution</translation>
+    </message>
+    <message>
+        <source>Status List</source>
+        <translation>Status List</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Primary</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>Secondary</translation>
     </message>
     <message>
         <source>Save to local</source>
-        <translation type="unfinished"></translation>
+        <translation>Save to local</translation>
     </message>
     <message>
         <source>Save to device</source>
-        <translation type="unfinished"></translation>
+        <translation>Save to device</translation>
     </message>
 </context>
 <context>
     <name>menu</name>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>New</translation>
     </message>
     <message>
         <source>Load File</source>
-        <translation type="unfinished"></translation>
+        <translation>Load File</translation>
     </message>
     <message>
         <source>Save as</source>
-        <translation type="unfinished"></translation>
+        <translation>Save as</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quit</translation>
     </message>
 </context>
 <context>
     <name>mouse_menu</name>
     <message>
         <source>Mouse Acceleration</source>
-        <translation type="unfinished"></translation>
+        <translation>Mouse Acceleration</translation>
     </message>
     <message>
         <source>Mouse Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Mouse Position</translation>
     </message>
     <message>
         <source>Seamrun Switching Focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Seamrun Switching Focus</translation>
     </message>
     <message>
         <source>Keep Awake Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Keep Awake Option</translation>
     </message>
 </context>
 <context>
     <name>mouse_position_setting</name>
     <message>
         <source>Mouse position</source>
-        <translation type="unfinished"></translation>
+        <translation>Mouse position</translation>
     </message>
     <message>
         <source>Upper left</source>
-        <translation type="unfinished"></translation>
+        <translation>Upper left</translation>
     </message>
     <message>
         <source>Upper right</source>
-        <translation type="unfinished"></translation>
+        <translation>Upper right</translation>
     </message>
     <message>
         <source>Lower left</source>
-        <translation type="unfinished"></translation>
+        <translation>Lower left</translation>
     </message>
     <message>
         <source>Lower right</source>
-        <translation type="unfinished"></translation>
+        <translation>Lower right</translation>
     </message>
     <message>
         <source>Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>Middle</translation>
     </message>
 </context>
 <context>
     <name>mouse_speed_setting</name>
     <message>
         <source>Mouse Acceleration</source>
-        <translation type="unfinished"></translation>
+        <translation>Mouse Acceleration</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>Slow</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Fast</translation>
     </message>
 </context>
 <context>
     <name>selectDialog</name>
     <message>
         <source>Please select a resolution.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please select a resolution.</translation>
     </message>
     <message>
         <source>Please select a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please select a number.</translation>
     </message>
     <message>
         <source>Select Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Select Resolution</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>template_config</name>
     <message>
         <source>Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Template</translation>
     </message>
     <message>
         <source>Select Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Select Configuration</translation>
     </message>
     <message>
         <source>The system will apply the settings to all PC port.</source>
-        <translation type="unfinished"></translation>
+        <translation>The system will apply the settings to all PC ports.</translation>
     </message>
     <message>
         <source>View other layout</source>
-        <translation type="unfinished"></translation>
+        <translation>View other layout</translation>
     </message>
     <message>
         <source>Build</source>
-        <translation type="unfinished"></translation>
+        <translation>Build</translation>
+    </message>
+</context>
+<context>
+    <name>uploadKvm</name>
+    <message>
+        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
+        <translation>The extended desktop driver app is running. Please close it and upload again.</translation>
+    </message>
+    <message>
+        <source>Device connection is not ready, Please try again.</source>
+        <translation>Device connection is not ready. Please try again.</translation>
+    </message>
+    <message>
+        <source>Please check connection before saving to device.</source>
+        <translation>Please check connection before saving to device.</translation>
     </message>
 </context>
 </TS>

@@ -1,410 +1,595 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1">
+<TS version="2.1" language="es_ES" sourcelanguage="en_US">
 <context>
     <name>FootControl</name>
     <message>
-        <source>Copyright © 2026 </source>
-        <translation type="unfinished"></translation>
+        <source>Copyright © 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.</source>
+        <translation>Copyright © 2026 %1 Peripheral Systems Co., Ltd. Todos los derechos reservados.</translation>
     </message>
+</context>
+<context>
+    <name>GridCell</name>
     <message>
-        <source> Peripheral Systems Co., Ltd. All rights reserved.</source>
-        <translation type="unfinished"></translation>
+        <source>No resolution</source>
+        <translation>Sin resolución</translation>
     </message>
 </context>
 <context>
     <name>HeadControl</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilidad de configuración de conmutación Seamrun</translation>
+    </message>
+</context>
+<context>
+    <name>LayoutPage</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>SettingsFrame</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>TemplatePage</name>
     <message>
         <source>Add blank canvas</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir lienzo en blanco</translation>
+    </message>
+</context>
+<context>
+    <name>Theme</name>
+    <message>
+        <source>Arial</source>
+        <comment>font families of this language, first installed wins</comment>
+        <translation>Arial</translation>
     </message>
 </context>
 <context>
     <name>about_control</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilidad de configuración de conmutación Seamrun</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión</translation>
     </message>
     <message>
         <source>www.vesko-peripherals.com</source>
-        <translation type="unfinished"></translation>
+        <translation>www.vesko-peripherals.com</translation>
     </message>
     <message>
         <source>Vesko Peripheral Systems Co., Ltd.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vesko Peripheral Systems Co., Ltd.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>alert_dialog_control</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>aprunned</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilidad de configuración de conmutación Seamrun</translation>
     </message>
     <message>
         <source>AP is running.</source>
-        <translation type="unfinished"></translation>
+        <translation>La aplicación ya se está ejecutando.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>edit_page_error1</name>
+    <message>
+        <source>File can not be saved</source>
+        <translation>No se puede guardar el archivo</translation>
+    </message>
+    <message>
+        <source>Current configuration of @ is not set in a rectangular shape. Please adjust it and save again.</source>
+        <translation>La configuración actual de @ no forma un rectángulo. Ajústela y vuelva a guardar.</translation>
+    </message>
+</context>
+<context>
+    <name>edit_page_error2</name>
+    <message>
+        <source>File can not be saved</source>
+        <translation>No se puede guardar el archivo</translation>
+    </message>
+    <message>
+        <source>Current configuration contains blank area among the blocks. Please adjust it and save again.</source>
+        <translation>La configuración actual contiene espacios vacíos entre los monitores. Ajústela y vuelva a guardar.</translation>
+    </message>
+</context>
+<context>
+    <name>edit_page_error3</name>
+    <message>
+        <source>File can not be saved</source>
+        <translation>No se puede guardar el archivo</translation>
+    </message>
+    <message>
+        <source>Screens that configured to @ are not set in the same resolution. Please adjust it and save again.</source>
+        <translation>Los monitores configurados en @ no tienen la misma resolución. Ajústelos y vuelva a guardar.</translation>
+    </message>
+</context>
+<context>
+    <name>edit_page_tutorial</name>
+    <message>
+        <source>Tutorial</source>
+        <translation>Tutorial</translation>
+    </message>
+    <message>
+        <source>Reminder: The configuration of particular port is required to set in a rectangular shape.</source>
+        <translation>Recordatorio: los monitores de cada puerto deben formar un rectángulo.</translation>
+    </message>
+    <message>
+        <source>The layout of P1 is not in a rectangular shape.</source>
+        <translation>La disposición de P1 no forma un rectángulo.</translation>
+    </message>
+    <message>
+        <source>The layout of P1 is divided into two separate rectangles.</source>
+        <translation>La disposición de P1 está dividida en dos rectángulos separados.</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this again.</source>
+        <translation>No volver a mostrar</translation>
     </message>
 </context>
 <context>
     <name>foreword</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilidad de configuración de conmutación Seamrun</translation>
     </message>
     <message>
         <source>We recommend video resolution should not be less than 1440 x 900.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se recomienda una resolución de pantalla de al menos 1440 x 900.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>frame_setting</name>
     <message>
         <source>Seamrun Switching Focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Foco de conmutación Seamrun</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración</translation>
     </message>
     <message>
         <source>3 Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>3 segundos</translation>
     </message>
     <message>
         <source>5 Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>5 segundos</translation>
     </message>
     <message>
         <source>10 Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>10 segundos</translation>
     </message>
     <message>
         <source>Always</source>
-        <translation type="unfinished"></translation>
+        <translation>Siempre</translation>
     </message>
 </context>
 <context>
     <name>keep_awake_option</name>
     <message>
         <source>Keep Awake Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener activo</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>When Working</source>
-        <translation type="unfinished"></translation>
+        <translation>Durante el uso</translation>
     </message>
     <message>
         <source>Always</source>
-        <translation type="unfinished"></translation>
+        <translation>Siempre</translation>
     </message>
 </context>
 <context>
     <name>main</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilidad de configuración de conmutación Seamrun</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>The file is invalid.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no es válido.</translation>
     </message>
     <message>
         <source>Do you want to quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea salir?</translation>
     </message>
     <message>
         <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea guardar los cambios? Si es así, guarde la configuración antes de salir.</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Before using Seamrun Switching, please turn off mouse acceleration in the operating system.</source>
-        <translation type="unfinished"></translation>
+        <translation>Antes de usar la conmutación Seamrun, desactive la aceleración del ratón en el sistema operativo.</translation>
     </message>
     <message>
         <source>Select a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar un archivo</translation>
     </message>
     <message>
         <source>List Files (*.km)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de disposición (*.km)</translation>
     </message>
     <message>
         <source>KM Switch Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Conmutador KM</translation>
     </message>
     <message>
         <source>OrrinKM</source>
-        <translation type="unfinished"></translation>
+        <translation>OrrinKM</translation>
     </message>
     <message>
         <source>Load from file</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar desde archivo</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Open recent file</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos recientes</translation>
     </message>
     <message>
         <source>Language setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Select Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar plantilla</translation>
     </message>
 </context>
 <context>
     <name>mainWidget</name>
     <message>
+        <source>Select Resolution</source>
+        <translation>Seleccionar resolución</translation>
+    </message>
+    <message>
         <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea guardar los cambios? Si es así, guarde la configuración antes de salir.</translation>
     </message>
     <message>
         <source>Home Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Are you sure you want to create a new list without saving?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea crear una nueva disposición sin guardar?</translation>
     </message>
     <message>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Are you sure you want to load a file without saving?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea cargar un archivo sin guardar?</translation>
     </message>
     <message>
         <source>Load</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar</translation>
+    </message>
+    <message>
+        <source>Save Profle</source>
+        <translation>Guardar perfil</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Failed to upload data.</source>
+        <translation>No se pudieron enviar los datos.</translation>
+    </message>
+    <message>
+        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
+        <translation>Para guardar y aplicar la disposición en el OrrinKM, conecte el equipo al conmutador OrrinKM principal.</translation>
+    </message>
+    <message>
+        <source>Save failed!</source>
+        <translation>Error al guardar</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
+        <translation>Solo hay un OrrinKM conectado. Solo se guardará la disposición de los monitores de los puertos 1-4. ¿Desea continuar?</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
+        <translation>Solo hay un OrrinKM conectado. Use solo los puertos P1 a P4.</translation>
+    </message>
+    <message>
+        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
+        <translation>El controlador de escritorio extendido se está ejecutando. Ciérrelo y vuelva a enviar.</translation>
+    </message>
+    <message>
+        <source>Save to device successfully.</source>
+        <translation>Guardado en el dispositivo correctamente.</translation>
     </message>
     <message>
         <source>No data to be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay datos para guardar.</translation>
     </message>
     <message>
         <source>No data to be upload.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay datos para enviar.</translation>
     </message>
     <message>
-        <source>New Object</source>
-        <translation type="unfinished"></translation>
+        <source>Save successfully.</source>
+        <translation>Guardado correctamente.</translation>
+    </message>
+    <message>
+        <source>Failed to save data.</source>
+        <translation>No se pudieron guardar los datos.</translation>
     </message>
     <message>
         <source>Select a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar un archivo</translation>
     </message>
     <message>
         <source>List Files (*.km)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de disposición (*.km)</translation>
+    </message>
+    <message>
+        <source>Input the file name</source>
+        <translation>Introducir el nombre del archivo</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Plantilla</translation>
+    </message>
+    <message>
+        <source>New Object</source>
+        <translation>Nueva disposición</translation>
+    </message>
+    <message>
+        <source>Delete this setting.</source>
+        <translation>¿Eliminar este monitor?</translation>
+    </message>
+    <message>
+        <source>Ratio</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Screen Orientation</source>
+        <translation>Orientación</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolución</translation>
+    </message>
+    <message>
+        <source>Status List</source>
+        <translation>Estado de los puertos</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Principal</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>Secundario</translation>
     </message>
     <message>
         <source>Save to local</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar en local</translation>
     </message>
     <message>
         <source>Save to device</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar en el dispositivo</translation>
     </message>
 </context>
 <context>
     <name>menu</name>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo</translation>
     </message>
     <message>
         <source>Load File</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar archivo</translation>
     </message>
     <message>
         <source>Save as</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
 </context>
 <context>
     <name>mouse_menu</name>
     <message>
         <source>Mouse Acceleration</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceleración del ratón</translation>
     </message>
     <message>
         <source>Mouse Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición del ratón</translation>
     </message>
     <message>
         <source>Seamrun Switching Focus</source>
-        <translation type="unfinished"></translation>
+        <translation>Foco de conmutación Seamrun</translation>
     </message>
     <message>
         <source>Keep Awake Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener activo</translation>
     </message>
 </context>
 <context>
     <name>mouse_position_setting</name>
     <message>
         <source>Mouse position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición del ratón</translation>
     </message>
     <message>
         <source>Upper left</source>
-        <translation type="unfinished"></translation>
+        <translation>Superior izquierda</translation>
     </message>
     <message>
         <source>Upper right</source>
-        <translation type="unfinished"></translation>
+        <translation>Superior derecha</translation>
     </message>
     <message>
         <source>Lower left</source>
-        <translation type="unfinished"></translation>
+        <translation>Inferior izquierda</translation>
     </message>
     <message>
         <source>Lower right</source>
-        <translation type="unfinished"></translation>
+        <translation>Inferior derecha</translation>
     </message>
     <message>
         <source>Middle</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro</translation>
     </message>
 </context>
 <context>
     <name>mouse_speed_setting</name>
     <message>
         <source>Mouse Acceleration</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceleración del ratón</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>Lento</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Rápido</translation>
     </message>
 </context>
 <context>
     <name>selectDialog</name>
     <message>
         <source>Please select a resolution.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione una resolución.</translation>
     </message>
     <message>
         <source>Please select a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione un número de puerto.</translation>
     </message>
     <message>
         <source>Select Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar resolución</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>template_config</name>
     <message>
         <source>Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Plantilla</translation>
     </message>
     <message>
         <source>Select Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar configuración</translation>
     </message>
     <message>
         <source>The system will apply the settings to all PC port.</source>
-        <translation type="unfinished"></translation>
+        <translation>La configuración se aplicará a todos los puertos de PC.</translation>
     </message>
     <message>
         <source>View other layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver otras disposiciones</translation>
     </message>
     <message>
         <source>Build</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear</translation>
+    </message>
+</context>
+<context>
+    <name>uploadKvm</name>
+    <message>
+        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
+        <translation>El controlador de escritorio extendido se está ejecutando. Ciérrelo y vuelva a enviar.</translation>
+    </message>
+    <message>
+        <source>Device connection is not ready, Please try again.</source>
+        <translation>La conexión con el dispositivo no está lista. Inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Please check connection before saving to device.</source>
+        <translation>Compruebe la conexión antes de guardar en el dispositivo.</translation>
     </message>
 </context>
 </TS>

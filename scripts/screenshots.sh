@@ -3,13 +3,22 @@
 # template pages, the configurations of a template, the About box, the
 # notices and questions, the editor page with both menus, every settings
 # dialog, and the layout editor with a 16-monitor template, its lists, the
-# delete prompt, each error page, the tutorial and the smallest zoom.
-#   scripts/screenshots.sh [OUTPUT_DIR]      (default: screenshots/)
+# delete prompt, each error page, the tutorial and the smallest zoom, the
+# questions and the connection dialog of "Save to device", the open language
+# list, and the low-resolution and already-running notices.
+#   scripts/screenshots.sh [OUTPUT_DIR] [LANGUAGE]
+# OUTPUT_DIR defaults to screenshots/; LANGUAGE is a catalogue name of lang/
+# (en, cn_t, cn, jp, de, py, ko, fr, es, po), English when left out.
 # Builds first when needed. Runs in a throw-away home, so the pictures show a
 # first start and nothing touches your own settings.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 out=$(realpath -m "${1:-screenshots}")
+language=${2:-en}
+if [ ! -f "lang/$language.ts" ]; then
+    echo "no language \"$language\" in lang/" >&2
+    exit 2
+fi
 mkdir -p "$out"
 
 if [ ! -x build/bin/screenshot_driver ] || [ ! -x build/bin/seamrun-config ]; then
@@ -47,7 +56,7 @@ mkfifo "$root/to-driver" "$root/from-driver"
 env -u WAYLAND_DISPLAY DISPLAY=":$display" HOME="$root/home" XDG_CONFIG_HOME="$root/config" \
     XDG_DATA_HOME="$root/data" XDG_CACHE_HOME="$root/cache" XDG_RUNTIME_DIR="$root/runtime" \
     SEAMRUN_INSTANCE_DIR="$root/instance" QT_QPA_PLATFORM=xcb QT_QUICK_BACKEND=software \
-    build/bin/screenshot_driver "$out" <"$root/to-driver" >"$root/from-driver" 2>"$root/driver.log" &
+    build/bin/screenshot_driver "$out" "$language" <"$root/to-driver" >"$root/from-driver" 2>"$root/driver.log" &
 driver_pid=$!
 
 exec 3>"$root/to-driver"

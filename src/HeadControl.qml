@@ -1,4 +1,5 @@
 import QtQuick 2.12
+import "Qml"
 
 // Title bar of the frameless main window: dragging it moves the window,
 // pressing it closes the editor's open drop-downs, and at the right edge sit
@@ -6,7 +7,7 @@ import QtQuick 2.12
 Rectangle {
     id: headControl
 
-    color: "#084476"
+    color: Theme.titleBar
 
     MouseArea {
         id: dragArea
@@ -30,9 +31,9 @@ Rectangle {
         x: 15
         anchors.verticalCenter: parent.verticalCenter
         text: qsTr("Seamrun Switching Configuration Utility")
-        color: "white"
-        font.family: "Arial"
-        font.pixelSize: 14
+        color: Theme.white
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.textSize
         font.bold: true
     }
 

@@ -1,6 +1,5 @@
 #include "ProcessInfo.h"
-
-#include <QDebug>
+#include "logcategories.h"
 
 #include <chrono>
 #include <condition_variable>
@@ -92,11 +91,11 @@ bool ProcessInfo::getDriverProcess()
         return false;
     for (const QByteArray &name : qAsConst(listing->names)) {
         if (name.contains(kMarker)) {
-            qDebug() << "find extended ap";
+            qCDebug(lcShell) << "find extended ap";
             return true;
         }
     }
-    qDebug() << "no extended ap";
+    qCDebug(lcShell) << "no extended ap";
     return false;
 }
 

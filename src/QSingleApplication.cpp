@@ -1,6 +1,6 @@
 #include "QSingleApplication.h"
+#include "logcategories.h"
 
-#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
@@ -38,7 +38,7 @@ QSingleApplication::QSingleApplication(int &argc, char **argv)
         const QString message = args.size() < 2 ? QString() : args.last();
         stream << message;
         stream.flush();
-        qDebug() << "Have already connected to server.";
+        qCDebug(lcShell) << "Have already connected to server.";
         socket.waitForBytesWritten(kWriteTimeoutMs);
         m_isRunning = true;
         return;
@@ -121,6 +121,6 @@ void QSingleApplication::newLocalConnection()
     QTextStream stream(socket);
     QString word;
     stream >> word;
-    qDebug().noquote() << QStringLiteral("The value is: %1").arg(word);
+    qCDebug(lcShell).noquote() << QStringLiteral("The value is: %1").arg(word);
     delete socket;
 }

@@ -1,11 +1,11 @@
 #include "fileEncrypt.h"
+#include "logcategories.h"
 
 #include "AppDataFolder.h"
 #include "CipherExports.h"
 #include "copyright.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -74,17 +74,17 @@ bool fileEncrypt::encrypt_file(const QString &distFilePath)
     get_userappdata_path(); // the AppData folder must exist for the temporary files
 
     if (!QFileInfo(QFileInfo(dist).absolutePath()).isDir()) {
-        qDebug() << "the path is invalid";
+        qCDebug(lcFiles) << "the path is invalid";
         return false; // the plain temporary file stays for the next attempt
     }
     if (!QFileInfo::exists(plainTempFile())) {
-        qDebug() << "encrypt file failed";
+        qCDebug(lcFiles) << "encrypt file failed";
         return false;
     }
     // The library writes the new file beside the target and moves it over the
     // old one in one step, so a failed save leaves the previous file as it was.
     if (!Encrypt_File(nativeWide(dist).c_str())) {
-        qDebug() << (QFileInfo(dist).isDir() ? "rename failed" : "encrypt file failed");
+        qCDebug(lcFiles) << (QFileInfo(dist).isDir() ? "rename failed" : "encrypt file failed");
         return false;
     }
     return true;
@@ -97,17 +97,17 @@ bool fileEncrypt::decrypt_file(const QString &distFilePath)
 
     const QFileInfo source(dist);
     if (!source.isFile()) {
-        qDebug() << " decrypt_file: copy file failed";
+        qCDebug(lcFiles) << " decrypt_file: copy file failed";
         return false;
     }
     if (source.size() > kMaxProtectedFileSize) {
-        qDebug() << "decrypt_file : file too large";
+        qCDebug(lcFiles) << "decrypt_file : file too large";
         return false;
     }
     // A leftover "temp.km" of an interrupted run is removed by the library
     // before the copy, so it can never be decrypted in place of this file.
     if (!Decrypt_File(nativeWide(dist).c_str())) {
-        qDebug() << "decrypt_file : decrypt file failed";
+        qCDebug(lcFiles) << "decrypt_file : decrypt file failed";
         return false;
     }
     return true;

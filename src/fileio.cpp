@@ -1,6 +1,6 @@
 #include "fileio.h"
+#include "logcategories.h"
 
-#include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -48,7 +48,7 @@ void fileIo::read()
     const QString path = preparedLocalPath(m_source);
     QFile file(path);
     if (!file.exists()) {
-        qWarning().noquote() << QStringLiteral("Does not exits: ") + path;
+        qCWarning(lcFiles).noquote() << QStringLiteral("Does not exits: ") + path;
         return;
     }
     if (!file.open(QIODevice::ReadOnly))
@@ -85,6 +85,6 @@ void fileIo::write()
     }
     if (!written) {
         QFile::remove(path);
-        qWarning().noquote() << QStringLiteral("Cannot write: ") + path;
+        qCWarning(lcFiles).noquote() << QStringLiteral("Cannot write: ") + path;
     }
 }

@@ -1,6 +1,6 @@
 #include "orrindata.h"
+#include "logcategories.h"
 
-#include <QDebug>
 #include <QMetaType>
 #include <QTimer>
 #include <QVariantList>
@@ -83,7 +83,7 @@ bool OrrinData::sendOneListOfMouseData(int serialNum, int mode, int level, int p
                                        int Focus_enabled, int duration, int awake)
 {
     const int focus = focusDuration(Focus_enabled, duration);
-    qDebug() << focus;
+    qCDebug(lcDevice) << focus;
     const unsigned char payload[GeneralCommand::kMouseRecordSize] = {
         low8(serialNum), low8(mode), low8(level), low8(position), low8(focus), low8(awake)};
     return m_command.sendOneListOfMouseData(payload, GeneralCommand::kMouseRecordSize);
@@ -116,11 +116,11 @@ bool OrrinData::close()
 
 bool OrrinData::sendAllCommand(int cmd_Num, QList<QVariantMap> m_info, QVariantMap mouse_info)
 {
-    qDebug().nospace() << "sendAllCommand() " << cmd_Num;
+    qCDebug(lcDevice).nospace() << "sendAllCommand() " << cmd_Num;
     if (m_command.sendListAmountOpen(cmd_Num) != 0)
         return false;
-    qDebug() << "sendAllCommand() finish";
-    qDebug() << m_info.size();
+    qCDebug(lcDevice) << "sendAllCommand() finish";
+    qCDebug(lcDevice) << m_info.size();
 
     for (const QVariantMap &monitor : qAsConst(m_info)) {
         const int serialNum = monitor.value(QStringLiteral("serialNum")).toInt();
@@ -131,14 +131,14 @@ bool OrrinData::sendAllCommand(int cmd_Num, QList<QVariantMap> m_info, QVariantM
         const int w_h = monitor.value(QStringLiteral("w_h")).toInt();
         const int h_l = monitor.value(QStringLiteral("h_l")).toInt();
         const int h_h = monitor.value(QStringLiteral("h_h")).toInt();
-        qDebug().nospace() << "serialNum= " << serialNum;
-        qDebug().nospace() << "portNum= " << portNum;
-        qDebug().nospace() << "xCoordinate= " << x;
-        qDebug().nospace() << "yCoordinate= " << y;
-        qDebug().nospace() << "w_l= " << w_l;
-        qDebug().nospace() << "w_h= " << w_h;
-        qDebug().nospace() << "h_l= " << h_l;
-        qDebug().nospace() << "h_h= " << h_h;
+        qCDebug(lcDevice).nospace() << "serialNum= " << serialNum;
+        qCDebug(lcDevice).nospace() << "portNum= " << portNum;
+        qCDebug(lcDevice).nospace() << "xCoordinate= " << x;
+        qCDebug(lcDevice).nospace() << "yCoordinate= " << y;
+        qCDebug(lcDevice).nospace() << "w_l= " << w_l;
+        qCDebug(lcDevice).nospace() << "w_h= " << w_h;
+        qCDebug(lcDevice).nospace() << "h_l= " << h_l;
+        qCDebug(lcDevice).nospace() << "h_h= " << h_h;
         // The main coordinates repeat x and y.
         if (!sendOneListOfPortNum(serialNum, portNum, x, y, w_l, w_h, h_l, h_h, x, y))
             return false;
@@ -151,10 +151,10 @@ bool OrrinData::sendAllCommand(int cmd_Num, QList<QVariantMap> m_info, QVariantM
     const int focus = mouse_info.value(QStringLiteral("focus")).toInt();
     const int duration = mouse_info.value(QStringLiteral("duration")).toInt();
     const int awake = mouse_info.value(QStringLiteral("awake")).toInt();
-    qDebug().nospace() << "s_Num= " << s_Num;
-    qDebug().nospace() << "acceleration= " << acceleration;
-    qDebug().nospace() << "speed= " << speed;
-    qDebug().nospace() << "position= " << position;
+    qCDebug(lcDevice).nospace() << "s_Num= " << s_Num;
+    qCDebug(lcDevice).nospace() << "acceleration= " << acceleration;
+    qCDebug(lcDevice).nospace() << "speed= " << speed;
+    qCDebug(lcDevice).nospace() << "position= " << position;
     if (!sendOneListOfMouseData(s_Num, acceleration, speed, position, focus, duration, awake))
         return false;
 

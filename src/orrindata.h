@@ -19,6 +19,10 @@ class OrrinData : public QObject
     // Read right after the slot that fills them, hence no change signals.
     Q_PROPERTY(QString version READ version)
     Q_PROPERTY(QVariantMap portStatus READ portStatus)
+    // Why the last device call failed, as hidapi put it; empty after a call
+    // whose transfers all went through. For the screens and tools that want
+    // to show the reason beside their own message.
+    Q_PROPERTY(QString lastError READ lastError)
 public:
     static const int kHeartBeatIntervalMs = 10000;
 
@@ -26,6 +30,7 @@ public:
 
     QString version() const { return m_fwVersion; }
     QVariantMap portStatus() const { return m_portStatus; }
+    QString lastError() const { return m_command.lastError(); }
 
 public slots:
     bool open(ushort VID, ushort PID);

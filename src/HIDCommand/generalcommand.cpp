@@ -1,6 +1,5 @@
 #include "generalcommand.h"
-
-#include <QDebug>
+#include "logcategories.h"
 
 #include <cstring>
 
@@ -77,7 +76,7 @@ bool GeneralCommand::getFWAPProtocolVersion()
     // Appended, not replaced: the device object empties it on every open.
     for (int i = 2; i <= 6; ++i)
         m_version += QString::number(reply[i]);
-    qDebug().nospace().noquote() << "get m_version = " << m_version;
+    qCDebug(lcDevice).nospace().noquote() << "get m_version = " << m_version;
     return true;
 }
 

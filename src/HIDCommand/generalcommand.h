@@ -44,6 +44,9 @@ public:
     static void computeChecksum(unsigned char *data, int length);
 
     int listCount() const { return m_listCount; }
+    // The transport's reason for the last failed transfer (empty after a
+    // success); a refusal by the switch is a status, not a transfer failure.
+    QString lastError() const { return m_transport.lastError(); }
 
     // What the replies leave behind; the device object reads and resets them.
     QString m_version;

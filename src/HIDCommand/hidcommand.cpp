@@ -1,6 +1,5 @@
 #include "hidcommand.h"
-
-#include <QDebug>
+#include "logcategories.h"
 
 #include <hidapi.h>
 
@@ -24,69 +23,93 @@ void HidCommand::release()
     hid_exit();
 }
 
+void HidCommand::keepError(struct hid_device_ *dev, const char *fallback)
+{
+    // hidapi says "Success" when the failing call left no reason of its own.
+    const wchar_t *text = hid_error(dev);
+    const QString reason = text ? QString::fromWCharArray(text) : QString();
+    m_lastError = (reason.isEmpty() || reason == QLatin1String("Success"))
+                      ? QString::fromLatin1(fallback) : reason;
+}
+
 bool HidCommand::opendevice(unsigned short vid, unsigned short pid)
 {
     // The screens open again after every upload without closing; replacing
     // the handle without closing it would leak one device handle per retry.
     release();
+    m_lastError.clear();
 
     if (hid_init() != 0) {
         handle = nullptr;
+        keepError(nullptr, "hid_init() failed");
         return false;
     }
-    qDebug() << "hid_init() ok.";
+    qCDebug(lcHid) << "hid_init() ok.";
 
     handle = hid_open(vid, pid, nullptr);
     if (!handle) {
-        qDebug() << "unable to open device";
+        qCDebug(lcHid) << "unable to open device";
+        // hid_exit frees hidapi's global reason: read it first.
+        keepError(nullptr, "unable to open device");
         hid_exit();
         return false;
     }
-    qDebug().nospace() << "hid_open() ok, handle = " << static_cast<const void *>(handle);
+    qCDebug(lcHid).nospace() << "hid_open() ok, handle = " << static_cast<const void *>(handle);
     return true;
 }
 
 bool HidCommand::sendRequest(const unsigned char *data, int length)
 {
+    m_lastError.clear();
     // Without a device there is nothing to say: the heartbeat timer may keep
     // firing while closed and must not flood the log.
-    if (!handle)
+    if (!handle) {
+        m_lastError = QStringLiteral("no device open");
         return false;
-    if (!data || length <= 0)
+    }
+    if (!data || length <= 0) {
+        m_lastError = QStringLiteral("invalid report");
         return false;
+    }
 
     const int res = hid_send_feature_report(handle, data, static_cast<size_t>(length));
     if (res < 0) {
-        qDebug() << "Unable to send a feature report.";
+        qCDebug(lcHid) << "Unable to send a feature report.";
+        keepError(handle, "Unable to send a feature report.");
         return false;
     }
-    qDebug().nospace() << "hid_send_feature_report() ok, res = " << res;
+    qCDebug(lcHid).nospace() << "hid_send_feature_report() ok, res = " << res;
     return true;
 }
 
 bool HidCommand::getReply(unsigned char data[], int length)
 {
+    m_lastError.clear();
     if (!handle) {
-        qDebug() << "please open device first !";
+        qCDebug(lcHid) << "please open device first !";
+        m_lastError = QStringLiteral("no device open");
         return false;
     }
-    if (!data || length <= 0)
+    if (!data || length <= 0) {
+        m_lastError = QStringLiteral("invalid report buffer");
         return false;
+    }
 
     // hidapi asks the device for the report whose id is in data[0] and writes
     // the answer over data, id first.
     const int res = hid_get_feature_report(handle, data, static_cast<size_t>(length));
     if (res < 0) {
-        qDebug() << "Unable to get a feature report.";
+        qCDebug(lcHid) << "Unable to get a feature report.";
+        keepError(handle, "Unable to get a feature report.");
         return false;
     }
-    qDebug().nospace() << "hid_get_feature_report() ok, res = " << res;
+    qCDebug(lcHid).nospace() << "hid_get_feature_report() ok, res = " << res;
     return true;
 }
 
 bool HidCommand::closedevice()
 {
-    qDebug() << "\nclosedev() called";
+    qCDebug(lcHid) << "\nclosedev() called";
     release();
     return true;
 }

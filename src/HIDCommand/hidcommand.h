@@ -1,6 +1,8 @@
 #ifndef HIDCOMMAND_H
 #define HIDCOMMAND_H
 
+#include <QString>
+
 struct hid_device_;
 
 // Moves whole feature reports to and from the switch through hidapi. Holds at
@@ -29,10 +31,19 @@ public:
 
     bool isOpen() const { return handle != nullptr; }
 
+    // Why the last open, send or read failed, in hidapi's words when it gave
+    // any (hid_error), else a short text of our own; empty after a success.
+    // A close keeps it, so a caller can close first and show the reason after.
+    QString lastError() const { return m_lastError; }
+
 private:
     void release();
+    // Takes hidapi's reason for the failure just seen on `dev` (null for
+    // init and open). Must run before hid_close/hid_exit free that text.
+    void keepError(struct hid_device_ *dev, const char *fallback);
 
     struct hid_device_ *handle;
+    QString m_lastError;
 };
 
 #endif // HIDCOMMAND_H

@@ -1,4 +1,5 @@
 import QtQuick 2.12
+import "."
 
 // Panel of a notice or dialog: light background, dark blue border, a 25 px
 // title bar with an optional title and the close image. Children go below the
@@ -15,8 +16,8 @@ Rectangle {
 
     signal closeClicked()
 
-    color: "#F1F1F1"
-    border.color: "#084576"
+    color: Theme.panel
+    border.color: Theme.brand
     border.width: 1
 
     Rectangle {
@@ -25,15 +26,15 @@ Rectangle {
         y: 0
         width: parent.width
         height: 25
-        color: "#084576"
+        color: Theme.brand
 
         Text {
             id: titleText
             x: 10
             anchors.verticalCenter: parent.verticalCenter
-            color: "white"
-            font.family: "Arial"
-            font.pixelSize: 11
+            color: Theme.white
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.captionSize
         }
 
         MouseArea {

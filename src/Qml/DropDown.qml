@@ -1,21 +1,42 @@
 import QtQuick 2.12
 import QtQuick.Controls 1.4
 import QtQuick.Controls.Styles 1.4
+import QtQuick.Window 2.12
+import "."
 
 // Drop-down of the settings screens and the language list. The wheel never
 // changes its choice: a value that changes while the user only scrolls the
 // page is a value the user did not pick.
+//
+// The open list is at most 200 px high, and its rows are low enough for ten
+// entries (the languages) to show whole in that height, so no entry, nor the
+// highlight moved with the arrow keys, is ever out of sight. Where the window
+// has no room for the list below the drop-down, it opens upward.
 ComboBox {
     id: dropDown
 
+    readonly property int maxListHeight: 200
+    readonly property int rowHeight: 18
+    // Rows plus the list's 1 px frame above and below.
+    readonly property int listHeight: Math.min(count * rowHeight, maxListHeight - 2) + 2
+
+    // Puts the list above the drop-down when the window ends too close below it.
+    function placeList() {
+        if (!Window.window)
+            return
+        var bottom = mapToItem(null, 0, height).y
+        __popup.y = bottom + listHeight > Window.window.height ? -listHeight : height
+    }
+
     height: 26
+    onActiveFocusChanged: if (activeFocus) placeList()
 
     style: ComboBoxStyle {
         background: Rectangle {
             implicitHeight: 26
             radius: 3
-            color: control.enabled ? "white" : "#E6E6E6"
-            border.color: control.enabled ? "#084476" : "#CBCBCB"
+            color: control.enabled ? Theme.white : Theme.disabledFill
+            border.color: control.enabled ? Theme.titleBar : Theme.disabled
             border.width: 1
 
             Canvas {
@@ -25,7 +46,7 @@ ComboBox {
                 anchors.right: parent.right
                 anchors.rightMargin: 8
                 anchors.verticalCenter: parent.verticalCenter
-                property color fill: control.enabled ? "#084476" : "#9B9B9B"
+                property color fill: control.enabled ? Theme.titleBar : Theme.muted
                 onFillChanged: requestPaint()
                 onPaint: {
                     var ctx = getContext("2d")
@@ -43,37 +64,44 @@ ComboBox {
         label: Text {
             text: control.currentText
             verticalAlignment: Text.AlignVCenter
-            color: control.enabled ? "#084476" : "#9B9B9B"
-            font.family: "Arial"
-            font.pixelSize: 14
+            color: control.enabled ? Theme.titleBar : Theme.muted
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.textSize
             elide: Text.ElideRight
         }
         __dropDownStyle: MenuStyle {
-            __maxPopupHeight: 200
+            // The rows' part of the list; the frame takes the rest.
+            __maxPopupHeight: dropDown.maxListHeight - 2
             __menuItemType: "comboboxitem"
             frame: Rectangle {
-                color: "white"
-                border.color: "#084476"
+                color: Theme.white
+                border.color: Theme.titleBar
                 border.width: 1
             }
             itemDelegate.background: Rectangle {
-                color: styleData.selected ? "#084476" : "white"
+                color: styleData.selected ? Theme.titleBar : Theme.white
             }
             itemDelegate.label: Text {
+                // The row is this plus 4 px.
+                height: dropDown.rowHeight - 4
                 text: styleData.text
-                color: styleData.selected ? "white" : "#084476"
-                font.family: "Arial"
-                font.pixelSize: 14
+                color: styleData.selected ? Theme.white : Theme.titleBar
+                font.family: Theme.fontFamily
+                font.pixelSize: Theme.textSize
                 verticalAlignment: Text.AlignVCenter
             }
         }
     }
 
-    // Presses go through to the drop-down; the wheel stops here.
+    // Presses go through to the drop-down (after placing its list); the
+    // wheel stops here.
     MouseArea {
         objectName: "wheelCatcher"
         anchors.fill: parent
-        acceptedButtons: Qt.NoButton
+        onPressed: {
+            dropDown.placeList()
+            mouse.accepted = false
+        }
         onWheel: wheel.accepted = true
     }
 }

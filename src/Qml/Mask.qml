@@ -1,4 +1,5 @@
 import QtQuick 2.12
+import "."
 
 // Shading laid over the window behind a dialog; swallows every press, hover
 // and wheel so nothing behind it reacts.
@@ -7,7 +8,7 @@ Rectangle {
 
     anchors.fill: parent
     z: 4
-    color: "black"
+    color: Theme.shade
     opacity: 0.2
 
     MouseArea {

@@ -1,4 +1,5 @@
 import QtQuick 2.12
+import "."
 
 // Text button of the editor's top row that opens a menu under itself.
 Rectangle {
@@ -14,14 +15,14 @@ Rectangle {
     height: 30
     anchors.verticalCenter: parent.verticalCenter
     radius: 5
-    color: active ? "#084576" : (area.containsMouse ? "#E1DFDF" : "transparent")
+    color: active ? Theme.brand : (area.containsMouse ? Theme.fileBar : Theme.transparent)
 
     Text {
         id: label
         anchors.centerIn: parent
-        color: menuButton.active ? "#F1F1F1" : "#084576"
-        font.family: "Arial"
-        font.pixelSize: 14
+        color: menuButton.active ? Theme.panel : Theme.brand
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.textSize
         font.bold: true
     }
 

@@ -1,4 +1,5 @@
 import QtQuick 2.12
+import "."
 
 // Drop-down menu of the editor's top row. Each entry is {text, event}; a
 // press on an entry hands its event to the editor and goes on to the panel,
@@ -10,9 +11,9 @@ Rectangle {
 
     width: 240
     height: 119
-    color: "#F1F1F1"
+    color: Theme.panel
     radius: 5
-    border.color: "#084576"
+    border.color: Theme.brand
     border.width: 1
 
     MouseArea {
@@ -33,16 +34,22 @@ Rectangle {
                 objectName: "menuEntry" + modelData.event
                 width: menuPanel.width - 2
                 height: 28
-                color: hover.containsMouse ? "#084576" : "#F1F1F1"
+                color: hover.containsMouse ? Theme.brand : Theme.panel
 
                 Text {
                     anchors.fill: parent
+                    anchors.leftMargin: 4
+                    anchors.rightMargin: 4
+                    // Narrower type where an entry runs wider than the menu.
+                    fontSizeMode: Text.HorizontalFit
+                    minimumPixelSize: 10
+                    elide: Text.ElideRight
                     horizontalAlignment: Text.AlignHCenter
                     verticalAlignment: Text.AlignVCenter
                     text: modelData.text
-                    color: hover.containsMouse ? "#F1F1F1" : "#084576"
-                    font.family: "Arial"
-                    font.pixelSize: 14
+                    color: hover.containsMouse ? Theme.panel : Theme.brand
+                    font.family: Theme.fontFamily
+                    font.pixelSize: Theme.textSize
                     font.weight: Font.Thin
                 }
 

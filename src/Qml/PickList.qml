@@ -7,7 +7,7 @@ import "."
 Rectangle {
     id: pickList
 
-    property alias model: rows.model
+    property var model: null
     property int rowCount: 0
     property string textRole: ""
     property string currentText: ""
@@ -27,16 +27,23 @@ Rectangle {
         anchors.fill: parent
     }
 
-    Column {
+    // Rows are placed by their index, not by a Column: a Column would only
+    // place rows made at opening on its next polish, and a press right after
+    // opening would land on the wrong row.
+    Item {
         x: 1
         y: 1
+        // Rows exist only while the list is shown: the models change with
+        // every edit, and rows nobody sees would be made and thrown away.
         Repeater {
             id: rows
+            model: pickList.visible ? pickList.model : null
             Rectangle {
                 readonly property string label: model[pickList.textRole]
                 readonly property bool offered: model.enable !== false
                 readonly property bool current: label === pickList.currentText
                 objectName: "row_" + label
+                y: index * pickList.rowHeight
                 width: pickList.width - 2
                 height: pickList.rowHeight
                 color: current ? Theme.titleBar : (area.containsMouse && offered ? Theme.panel : Theme.white)

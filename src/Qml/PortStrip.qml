@@ -56,7 +56,7 @@ Item {
                     width: 27
                     height: 17
                     radius: 3
-                    color: port.lit ? Theme.portLit : "transparent"
+                    color: port.lit ? Theme.portLit : Theme.transparent
                     border.width: 2
                     border.color: port.lit ? Theme.portLit : Theme.disabled
                 }

@@ -1,6 +1,7 @@
 import QtQuick 2.12
 import QtQuick.Controls 1.4
 import QtQuick.Controls.Styles 1.4
+import "."
 
 // Check box of the settings dialogs.
 CheckBox {
@@ -9,22 +10,22 @@ CheckBox {
             implicitWidth: 14
             implicitHeight: 14
             radius: 2
-            color: "white"
-            border.color: "#084576"
+            color: Theme.white
+            border.color: Theme.brand
             border.width: 1
             Rectangle {
                 visible: control.checked
                 anchors.fill: parent
                 anchors.margins: 3
                 radius: 1
-                color: "#084576"
+                color: Theme.brand
             }
         }
         label: Text {
             text: control.text
-            color: "#084576"
-            font.family: "Arial"
-            font.pixelSize: 14
+            color: Theme.brand
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.textSize
         }
     }
 }

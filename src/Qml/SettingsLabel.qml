@@ -1,8 +1,9 @@
 import QtQuick 2.12
+import "."
 
 // Text of the settings dialogs.
 Text {
-    color: "#084576"
-    font.family: "Arial"
-    font.pixelSize: 14
+    color: Theme.brand
+    font.family: Theme.fontFamily
+    font.pixelSize: Theme.textSize
 }

@@ -1,5 +1,6 @@
 import QtQuick 2.12
 import QtQuick.Window 2.12
+import "."
 
 // One page of templates on the home page: a grid of template pictures, the
 // hover picture under the mouse. Template "00" is the blank canvas and opens
@@ -39,10 +40,14 @@ Grid {
                 anchors.horizontalCenter: parent.horizontalCenter
                 anchors.bottom: parent.bottom
                 anchors.bottomMargin: 14
+                // Narrower type where a language's words run wider than the tile.
+                width: Math.min(implicitWidth, parent.width - 12)
+                fontSizeMode: Text.HorizontalFit
+                minimumPixelSize: 10
                 text: qsTr("Add blank canvas")
-                color: hover.containsMouse ? "#449ABE" : "#084576"
-                font.family: "Arial"
-                font.pixelSize: 14
+                color: hover.containsMouse ? Theme.highlight : Theme.brand
+                font.family: Theme.fontFamily
+                font.pixelSize: Theme.textSize
                 font.bold: true
             }
 

@@ -31,6 +31,14 @@ QtObject {
     // Positive mark (chosen mouse position).
     readonly property color positive: "#84C02F"
     readonly property color white: "#ffffff"
+    // Footer line behind the copyright text.
+    readonly property color footerBar: "#000000"
+    // Shading a dialog lays over the window (drawn at low opacity).
+    readonly property color shade: "#000000"
+    // Slider handle and its number while mouse acceleration is off.
+    readonly property color inactive: "#808080"
+    // No fill (menu buttons at rest).
+    readonly property color transparent: "transparent"
 
     // Layout grid.
     readonly property color cellEmpty: "#ffffff"
@@ -44,11 +52,21 @@ QtObject {
     readonly property color portLit: "#F89B0A"
     readonly property color portLitDot: "#AEC452"
 
-    readonly property string fontFamily: "Arial"
+    // Arial, except where the language's script wants a font of its own:
+    // each catalogue names its families, the first one installed wins. Left
+    // to fallback, Chinese and Japanese texts would come out in whichever CJK
+    // font the system offers first, with glyph shapes of another region.
+    readonly property string fontFamily: qsTr("Arial", "font families of this language, first installed wins")
     // Recurring text sizes in pixels.
     readonly property int smallSize: 12
     readonly property int textSize: 14
     readonly property int titleSize: 16
     readonly property int headingSize: 18
     readonly property int footerSize: 11
+    // Dialog title bars.
+    readonly property int captionSize: 11
+    // Rows of the recent-file list.
+    readonly property int listSize: 13
+    // The number on the speed slider's handle.
+    readonly property int tinySize: 10
 }

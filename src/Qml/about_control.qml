@@ -1,4 +1,5 @@
 import QtQuick 2.12
+import "."
 
 // About box: maker, program, version, web site and company.
 Item {
@@ -38,9 +39,9 @@ Item {
                 height: 18
                 verticalAlignment: Text.AlignVCenter
                 text: "Vesko"
-                color: "#084576"
-                font.family: "Arial"
-                font.pixelSize: 14
+                color: Theme.brand
+                font.family: Theme.fontFamily
+                font.pixelSize: Theme.textSize
                 font.bold: true
             }
             Item { width: 1; height: 5 }
@@ -50,9 +51,12 @@ Item {
                 verticalAlignment: Text.AlignVCenter
                 width: 350
                 text: qsTr("Seamrun Switching Configuration Utility")
-                color: "#084576"
-                font.family: "Arial"
-                font.pixelSize: 14
+                // Narrower type where the name runs longer than the line.
+                fontSizeMode: Text.HorizontalFit
+                minimumPixelSize: 11
+                color: Theme.brand
+                font.family: Theme.fontFamily
+                font.pixelSize: Theme.textSize
                 elide: Text.ElideRight
             }
             Item { width: 1; height: 5 }
@@ -61,9 +65,9 @@ Item {
                 height: 18
                 verticalAlignment: Text.AlignVCenter
                 text: qsTr("Version") + " V1.0.068"
-                color: "#084576"
-                font.family: "Arial"
-                font.pixelSize: 14
+                color: Theme.brand
+                font.family: Theme.fontFamily
+                font.pixelSize: Theme.textSize
             }
             Item { width: 1; height: 25 }
             Text {
@@ -72,9 +76,9 @@ Item {
                 height: 18
                 verticalAlignment: Text.AlignVCenter
                 text: qsTr("www.vesko-peripherals.com")
-                color: "#35BAEC"
-                font.family: "Arial"
-                font.pixelSize: 14
+                color: Theme.link
+                font.family: Theme.fontFamily
+                font.pixelSize: Theme.textSize
                 font.underline: link.containsMouse
 
                 MouseArea {
@@ -95,9 +99,9 @@ Item {
                 height: 18
                 verticalAlignment: Text.AlignVCenter
                 text: qsTr("Vesko Peripheral Systems Co., Ltd.")
-                color: "#084576"
-                font.family: "Arial"
-                font.pixelSize: 14
+                color: Theme.brand
+                font.family: Theme.fontFamily
+                font.pixelSize: Theme.textSize
             }
         }
 

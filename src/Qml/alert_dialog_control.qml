@@ -1,4 +1,5 @@
 import QtQuick 2.12
+import "."
 
 // Notice with one button. Shows main.alert_dialog_info and follows it while
 // shown: {msg, showicon, icon (0 failure, else success), okfunc, closefunc,
@@ -32,7 +33,8 @@ Item {
         objectName: "panel"
         z: 5
         width: 380
-        height: 200
+        // Grows by what the message needs beyond its 120 px.
+        height: 200 + message.height - 120
         anchors.centerIn: parent
         title: alert.info.title !== undefined && alert.info.title !== null ? alert.info.title : ""
         onCloseClicked: alert.finish(alert.info.closefunc)
@@ -40,7 +42,7 @@ Item {
         Item {
             id: content
             width: 380
-            height: 175
+            height: 175 + message.height - 120
 
             Image {
                 id: icon
@@ -59,14 +61,27 @@ Item {
                 x: icon.visible ? icon.x + icon.width + 20 : 25
                 y: 15
                 width: icon.visible ? 250 : 330
-                height: 120
+                // A language whose lines run taller or longer gets the lines
+                // its notice needs instead of losing its end.
+                height: Math.max(120, fullMessage.height)
                 text: alert.info.msg !== undefined ? alert.info.msg : ""
-                color: "#084576"
-                font.family: "Arial"
-                font.pixelSize: 14
+                color: Theme.brand
+                font.family: Theme.fontFamily
+                font.pixelSize: Theme.textSize
                 lineHeight: 1.4
                 wrapMode: Text.WrapAtWordBoundaryOrAnywhere
                 elide: Text.ElideRight
+            }
+
+            // The whole message laid out as above, for its height.
+            Text {
+                id: fullMessage
+                visible: false
+                width: message.width
+                text: message.text
+                font: message.font
+                lineHeight: message.lineHeight
+                wrapMode: message.wrapMode
             }
         }
 

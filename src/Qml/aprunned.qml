@@ -1,5 +1,6 @@
 import QtQuick 2.12
 import QtQuick.Window 2.12
+import "."
 
 // Root screen of a second instance: another copy is already running.
 Window {
@@ -14,7 +15,7 @@ Window {
     visible: true
     flags: Qt.FramelessWindowHint | Qt.WindowMinimizeButtonHint | Qt.Window
     title: qsTr("Seamrun Switching Configuration Utility")
-    color: "#F1F1F1"
+    color: Theme.panel
 
     DialogPanel {
         id: panel
@@ -41,9 +42,9 @@ Window {
             anchors.top: icon.top
             width: 250
             text: qsTr("AP is running.")
-            color: "#084576"
-            font.family: "Arial"
-            font.pixelSize: 14
+            color: Theme.brand
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.textSize
             lineHeight: 1.4
             wrapMode: Text.WordWrap
         }

@@ -1,10 +1,11 @@
 import QtQuick 2.12
 import QtQuick.Window 2.12
 
-// One configuration of a template on the template configuration screen: its
-// picture, drawn in the highlighted variant while selected or under the
-// mouse. Exactly one tile of the screen is selected; the screen tells every
-// tile which one through its otherSelect signal.
+// One configuration of a template (type ConfigTile): its picture, drawn in
+// the highlighted variant while selected or under the mouse. A press selects
+// it and reports "template-configuration" through selectChanged; whoever
+// holds the tiles calls unselect on the others, so the tile needs nothing
+// from the screen around it.
 Item {
     id: config
 
@@ -25,12 +26,6 @@ Item {
     // Template 20 is a single row of eight screens: twice as wide a picture.
     width: index === "20" ? 300 : 150
     height: 120
-
-    Component.onCompleted: {
-        select_config.otherSelect.connect(config.unselect)
-        if (config.count === "01")
-            select_config.getCofIndex(config.index + "-" + config.count)
-    }
 
     Image {
         id: picture

@@ -1,4 +1,5 @@
 import QtQuick 2.12
+import "."
 
 // Question with two buttons. Shows main.comfirm_dialog_info and follows it
 // while shown: {msg, dobtn, cancelbtn, dofunc, cancelfunc, closefunc,
@@ -31,7 +32,8 @@ Item {
         objectName: "panel"
         z: 5
         width: 380
-        height: 190
+        // Grows by what the message needs beyond its 110 px.
+        height: 190 + message.height - 110
         anchors.centerIn: parent
         onCloseClicked: confirm.finish(confirm.info.closefunc)
 
@@ -52,14 +54,27 @@ Item {
             x: icon.visible ? icon.x + icon.width + 20 : 25
             y: icon.y
             width: icon.visible ? 288 : 328
-            height: 110
+            // A language whose lines run taller or longer gets the lines its
+            // question needs, clear of the buttons.
+            height: Math.max(110, fullMessage.height)
             text: confirm.info.msg !== undefined ? confirm.info.msg : ""
             horizontalAlignment: Text.AlignHCenter
-            color: "#084576"
-            font.family: "Arial"
-            font.pixelSize: 14
+            color: Theme.brand
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.textSize
             lineHeight: 1.4
             wrapMode: Text.WrapAtWordBoundaryOrAnywhere
+        }
+
+        // The whole message laid out as above, for its height.
+        Text {
+            id: fullMessage
+            visible: false
+            width: message.width
+            text: message.text
+            font: message.font
+            lineHeight: message.lineHeight
+            wrapMode: message.wrapMode
         }
 
         DialogButton {

@@ -1,5 +1,6 @@
 import QtQuick 2.12
 import QtQuick.Window 2.12
+import "."
 
 // Root screen when the primary screen is smaller than 1440 x 900: a notice,
 // whose OK goes on to the main window.
@@ -13,7 +14,7 @@ Window {
     visible: true
     flags: Qt.FramelessWindowHint | Qt.WindowMinimizeButtonHint | Qt.Window
     title: qsTr("Seamrun Switching Configuration Utility")
-    color: "#F1F1F1"
+    color: Theme.panel
 
     function goOn() {
         panel.visible = false
@@ -41,9 +42,9 @@ Window {
             y: 15
             width: 230
             text: qsTr("We recommend video resolution should not be less than 1440 x 900.")
-            color: "#084576"
-            font.family: "Arial"
-            font.pixelSize: 14
+            color: Theme.brand
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.textSize
             wrapMode: Text.WordWrap
         }
 

@@ -6,6 +6,7 @@ import Qt.Quick.OrrinData 1.0
 import "filepath.js" as FilePath
 import "templates.js" as Templates
 import "layout.js" as Layout
+import "."
 
 // The main window: title bar, home page (recent files, templates, language),
 // the layout editor page, footer, and the loaders every pop-up screen uses.
@@ -213,7 +214,7 @@ Window {
     visible: true
     flags: Qt.FramelessWindowHint | Qt.WindowMinimizeButtonHint | Qt.Window
     title: qsTr("Seamrun Switching Configuration Utility")
-    color: "#F1F1F1"
+    color: Theme.panel
 
     Component.onCompleted: {
         var stored = regedit.readRegedit("language")
@@ -244,7 +245,7 @@ Window {
         ListElement { text: "中文(繁體)" }
         ListElement { text: "中文(简体)" }
         ListElement { text: "日本語" }
-        ListElement { text: "Deutschland" }
+        ListElement { text: "Deutsch" }
         ListElement { text: "русский" }
         ListElement { text: "한국어" }
         ListElement { text: "français" }
@@ -287,13 +288,13 @@ Window {
             y: 0
             width: 318
             height: parent.height
-            color: "white"
+            color: Theme.white
 
             Rectangle {
                 anchors.right: parent.right
                 width: 1
                 height: parent.height
-                color: "#D5D5D5"
+                color: Theme.divider
             }
 
             Image {
@@ -319,26 +320,22 @@ Window {
                 width: 240
                 spacing: 8
 
-                Text {
+                Heading {
                     text: qsTr("KM Switch Device")
-                    color: "#084576"
-                    font.family: "Arial"
-                    font.pixelSize: 18
-                    font.bold: true
                 }
                 Text {
                     text: " " + qsTr("OrrinKM")
-                    color: "#449ABE"
-                    font.family: "Arial"
-                    font.pixelSize: 16
+                    color: Theme.highlight
+                    font.family: Theme.fontFamily
+                    font.pixelSize: Theme.titleSize
                     font.bold: true
                 }
                 Item { width: 1; height: 20 }
                 Text {
                     text: qsTr("Load from file")
-                    color: "#084576"
-                    font.family: "Arial"
-                    font.pixelSize: 14
+                    color: Theme.brand
+                    font.family: Theme.fontFamily
+                    font.pixelSize: Theme.textSize
                     font.bold: true
                 }
                 DialogButton {
@@ -359,16 +356,16 @@ Window {
                 Item { width: 1; height: 20 }
                 Text {
                     text: qsTr("Open recent file")
-                    color: "#084576"
-                    font.family: "Arial"
-                    font.pixelSize: 14
+                    color: Theme.brand
+                    font.family: Theme.fontFamily
+                    font.pixelSize: Theme.textSize
                     font.bold: true
                 }
                 Rectangle {
                     width: 182
                     height: 202
-                    color: "white"
-                    border.color: "#CBCBCB"
+                    color: Theme.white
+                    border.color: Theme.disabled
 
                     ListView {
                         id: recent_list
@@ -381,7 +378,7 @@ Window {
                         currentIndex: -1
                         model: file_list_model
                         highlightMoveDuration: 0
-                        highlight: Rectangle { color: "#449ABE" }
+                        highlight: Rectangle { color: Theme.highlight }
 
                         delegate: Item {
                             id: row
@@ -395,9 +392,9 @@ Window {
                                 verticalAlignment: Text.AlignVCenter
                                 text: model.file
                                 elide: Text.ElideMiddle
-                                color: row.ListView.isCurrentItem ? "white" : "#084576"
-                                font.family: "Arial"
-                                font.pixelSize: 13
+                                color: row.ListView.isCurrentItem ? Theme.white : Theme.brand
+                                font.family: Theme.fontFamily
+                                font.pixelSize: Theme.listSize
                             }
 
                             MouseArea {
@@ -435,9 +432,9 @@ Window {
                 anchors.bottom: language_list.top
                 anchors.bottomMargin: 6
                 text: qsTr("Language setting")
-                color: "#084576"
-                font.family: "Arial"
-                font.pixelSize: 14
+                color: Theme.brand
+                font.family: Theme.fontFamily
+                font.pixelSize: Theme.textSize
                 font.bold: true
             }
 
@@ -473,14 +470,10 @@ Window {
             width: parent.width - left_panel.width
             height: parent.height
 
-            Text {
+            Heading {
                 x: 21
                 y: 30
                 text: qsTr("Select Template")
-                color: "#084576"
-                font.family: "Arial"
-                font.pixelSize: 18
-                font.bold: true
             }
 
             Item {
@@ -545,7 +538,7 @@ Window {
                             width: 8
                             height: 8
                             radius: 4
-                            color: main.template_page === index + 1 ? "#084576" : "#CBCBCB"
+                            color: main.template_page === index + 1 ? Theme.brand : Theme.disabled
                         }
                     }
                 }

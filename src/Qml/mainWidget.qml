@@ -1,6 +1,4 @@
 import QtQuick 2.12
-import QtQuick.Controls 1.4
-import QtQuick.Controls.Styles 1.4
 import QtQuick.Dialogs 1.3
 import "."
 import "filepath.js" as FilePath
@@ -54,9 +52,17 @@ Item {
     property ListModel portModel: ListModel {}
     property ListModel monitor_list: ListModel {}
     property ListModel resModel: ListModel {}
+    // The drop-down's first entry follows the language in force.
+    readonly property string noResolutionText: qsTr("Select Resolution")
+    onNoResolutionTextChanged: {
+        if (resModel.count > 0)
+            resModel.setProperty(0, "resolution", noResolutionText)
+    }
 
-    // Text of the file-name bar.
+    // The file-name bar: the layout file's name, or, for a layout with no
+    // file behind it, "Template" or "New Object" in the language in force.
     property string fileTitle: ""
+    property bool fromTemplate: false
     // Which menu the menu loader holds ("menu.qml" or "mouse_menu.qml").
     property string menuFile: ""
     // Port whose indicator is lit; 0 for none.
@@ -175,7 +181,8 @@ Item {
             dialog_Qml.source = "edit_page_tutorial.qml"
             dialog_Qml.visible = true
         }
-        fileTitle = qsTr("Template")
+        fileTitle = ""
+        fromTemplate = true
     }
 
     function loadFileDialog() {
@@ -197,8 +204,9 @@ Item {
     }
 
     function openLoadDialog() {
-        load_file_Dialog.folder = dialogFolder()
-        load_file_Dialog.open()
+        load_file_Dialog.active = true
+        load_file_Dialog.item.folder = dialogFolder()
+        load_file_Dialog.item.open()
     }
 
     // Saving needs a layout that passes the checks. "Save to local" (mode 1)
@@ -230,8 +238,9 @@ Item {
     }
 
     function select_file() {
-        save_file_Dialog.folder = dialogFolder()
-        save_file_Dialog.open()
+        save_file_Dialog.active = true
+        save_file_Dialog.item.folder = dialogFolder()
+        save_file_Dialog.item.open()
     }
 
     // ------------------------------------------------------- Save to device
@@ -484,6 +493,99 @@ Item {
             portModel.setProperty(p, "enable", counts[p] < extendedNum)
     }
 
+    // ----------------------------------------------------------- tiles
+
+    // Tile shown on each grid index (only cells that have one).
+    property var tileAt: ({})
+    // While above 0, cell changes are only noted and the tiles follow at the
+    // end (loading a layout changes a dozen fields of every cell).
+    property int tilesHeld: 0
+    property var heldCells: ({})
+
+    function takeTile(index) {
+        var tile = null
+        for (var i = 0; i < tile_slots.count; ++i) {
+            var t = tile_pool.itemAt(i)
+            if (t.cell < 0) {
+                tile = t
+                break
+            }
+        }
+        if (tile === null) {
+            tile_slots.append({ slot: tile_slots.count })
+            tile = tile_pool.itemAt(tile_slots.count - 1)
+        }
+        tile.cell = index
+        tileAt[index] = tile
+        return tile
+    }
+
+    // Brings the tile of cell `index` in line with gridModel: made or freed
+    // as the cell is placed/marked or not, its fields copied.
+    function syncTile(index) {
+        var c = gridModel.get(index)
+        var tile = tileAt[index] || null
+        if (!c.display && !c.showborder) {
+            if (tile !== null) {
+                tile.cell = -1
+                delete tileAt[index]
+            }
+            return
+        }
+        if (tile === null)
+            tile = takeTile(index)
+        tile.placed = c.display
+        tile.selected = c.showborder
+        tile.borderColor = c.bordercolor
+        tile.portName = c.portname
+        tile.monitorNumber = c.monitornum
+        tile.showNumber = c.showmonlist
+        tile.orientation = c.orientation
+        tile.monitorWidth = c.width
+        tile.monitorHeight = c.height
+    }
+
+    function cellsChanged(first, last) {
+        for (var i = first; i <= last; ++i) {
+            if (tilesHeld > 0)
+                heldCells[i] = true
+            else
+                syncTile(i)
+        }
+    }
+
+    // Runs `edit` with the tiles held, so that each cell it touches is
+    // brought up to date once, at the end.
+    function editTiles(edit) {
+        holdTiles()
+        try {
+            return edit()
+        } finally {
+            releaseTiles()
+        }
+    }
+
+    function holdTiles() {
+        tilesHeld += 1
+    }
+
+    function releaseTiles() {
+        tilesHeld -= 1
+        if (tilesHeld > 0)
+            return
+        var cells = heldCells
+        heldCells = {}
+        for (var key in cells)
+            syncTile(Number(key))
+    }
+
+    function dropAllTiles() {
+        for (var i = 0; i < tile_slots.count; ++i)
+            tile_pool.itemAt(i).cell = -1
+        tileAt = {}
+        heldCells = {}
+    }
+
     function gridCell(r, c) {
         return {
             id: (r - 1) * matrix_Column + (c - 1), row: r, col: c, width: 0, height: 0,
@@ -502,9 +604,13 @@ Item {
         for (var r = 1; r <= matrix_Row; ++r)
             for (var c = 1; c <= matrix_Column; ++c)
                 cells.push(gridCell(r, c))
+        holdTiles()
         gridModel.clear()
         // One insertion for the whole grid: the cells are made in one go.
         gridModel.append(cells)
+        // Fresh cells are empty: none needs a tile.
+        dropAllTiles()
+        releaseTiles()
         curmonModel.clear()
         allmonModel.clear()
     }
@@ -512,6 +618,7 @@ Item {
     // Every cell empty again, the monitor lists emptied and every port on
     // offer: the state "New" and a reload start from.
     function clearGrid() {
+        holdTiles()
         hiddenPortlistDialog()
         hiddenDelDialog()
         for (var i = 0; i < allmonModel.count; ++i)
@@ -524,6 +631,7 @@ Item {
         curmonitornum = 0
         m_index = -1
         setPortColor(0)
+        releaseTiles()
     }
 
     function clearCell(index) {
@@ -547,6 +655,7 @@ Item {
     // Applies main.filedata: the mouse settings, the monitors, the file-name
     // bar; an empty filedata is a blank layout.
     function initAllUI() {
+        holdTiles()
         curmonitornum = 0
         setPortColor(0)
         s_orientation = "h"
@@ -592,12 +701,14 @@ Item {
                 fileTitle = FilePath.fileName(path)
                 updateFilelist(path)
             } else {
-                fileTitle = qsTr("Template")
+                fileTitle = ""
+                fromTemplate = true
             }
             if (first >= 0)
                 setMonitortStatus(first, 0, 1)
         } else {
-            fileTitle = qsTr("New Object")
+            fileTitle = ""
+            fromTemplate = false
             main.mouse_speed = 0
             main.acceleration_flag = 0
             main.mouse_position = 4
@@ -609,6 +720,7 @@ Item {
         }
         zoomValue = baseScale
         main.is_saved = 1
+        releaseTiles()
     }
 
     // The drop-down's entries for orientation `arrange`. A missing or damaged
@@ -619,7 +731,7 @@ Item {
             console.log("parsing resource failed")
             entries = []
         }
-        var rows = [{ resolution: qsTr("Select Resolution"), arrange: arrange }]
+        var rows = [{ resolution: noResolutionText, arrange: arrange }]
         for (var i = 0; i < entries.length; ++i)
             rows.push({ resolution: entries[i], arrange: arrange })
         resModel.clear()
@@ -656,59 +768,61 @@ Item {
     }
 
     function setMonitortStatus(index, lastindex, border_color) {
-        var cell = gridModel.get(index)
-        if (!cell.display) {
-            if (curmonitornum >= extendedNum)
-                return
-            if (curmonitornum > 0 && !checkDataValid(0))
-                return
-            if (!cell.showadd) {
+        return editTiles(function () {
+            var cell = gridModel.get(index)
+            if (!cell.display) {
+                if (curmonitornum >= extendedNum)
+                    return
+                if (curmonitornum > 0 && !checkDataValid(0))
+                    return
+                if (!cell.showadd) {
+                    cell.showborder = true
+                    cell.bordercolor = border_color
+                    cell.width = 0
+                    cell.height = 0
+                    if (lastindex !== -1 && lastindex !== index)
+                        unmark(lastindex)
+                    m_index = index
+                    setPortColor(0)
+                    return
+                }
+                // The new monitor joins the selected monitor's port.
+                var port = 1
+                if (m_index >= 0 && m_index !== index && gridModel.get(m_index).display)
+                    port = gridModel.get(m_index).portnum
+                var number = getnousedmon(port)
+                var size = Layout.parseResolutionText(resolution_list.currentText)
+                cell.display = true
+                cell.bgcolor = true
                 cell.showborder = true
+                cell.showadd = false
                 cell.bordercolor = border_color
-                cell.width = 0
-                cell.height = 0
+                cell.width = size.width
+                cell.height = size.height
+                cell.orientation = s_orientation
+                cell.portnum = port
+                cell.portname = getProtName(port)
+                cell.showmonlist = port !== 0
+                setPortEnable(port, Number(number) < extendedNum)
                 if (lastindex !== -1 && lastindex !== index)
                     unmark(lastindex)
+                cell.monitornum = number
+                allmonModel.append({ gridindex: index, portnum: port, enable: true, monitornum: number })
+                reloadmonitordata(index)
+                setPortColor(port)
+                curmonitornum += 1
                 m_index = index
-                setPortColor(0)
+                main.is_saved = 0
                 return
             }
-            // The new monitor joins the selected monitor's port.
-            var port = 1
-            if (m_index >= 0 && m_index !== index && gridModel.get(m_index).display)
-                port = gridModel.get(m_index).portnum
-            var number = getnousedmon(port)
-            var size = Layout.parseResolutionText(resolution_list.currentText)
-            cell.display = true
-            cell.bgcolor = true
             cell.showborder = true
-            cell.showadd = false
             cell.bordercolor = border_color
-            cell.width = size.width
-            cell.height = size.height
-            cell.orientation = s_orientation
-            cell.portnum = port
-            cell.portname = getProtName(port)
-            cell.showmonlist = port !== 0
-            setPortEnable(port, Number(number) < extendedNum)
             if (lastindex !== -1 && lastindex !== index)
                 unmark(lastindex)
-            cell.monitornum = number
-            allmonModel.append({ gridindex: index, portnum: port, enable: true, monitornum: number })
-            reloadmonitordata(index)
-            setPortColor(port)
-            curmonitornum += 1
+            setPortColor(cell.portnum)
             m_index = index
-            main.is_saved = 0
-            return
-        }
-        cell.showborder = true
-        cell.bordercolor = border_color
-        if (lastindex !== -1 && lastindex !== index)
-            unmark(lastindex)
-        setPortColor(cell.portnum)
-        m_index = index
-        updateResolutionUI(index)
+            updateResolutionUI(index)
+        })
     }
 
     function showDelDialog(index, x, y) {
@@ -723,30 +837,33 @@ Item {
             px = p.x - 6 - del_dialog.width
         del_dialog.x = Math.max(0, px)
         del_dialog.y = Math.max(0, Math.min(p.y, grid_area.height - del_dialog.height))
+        del_dialog.active = true
         del_dialog.visible = true
     }
 
     function delMonitor(index) {
-        var cell = gridModel.get(index)
-        if (!cell.display)
-            return
-        var p = cell.portnum
-        var n = cell.monitornum
-        setPortEnable(p, true)
-        cell.display = false
-        cell.showborder = false
-        cell.bgcolor = false
-        cell.portnum = 0
-        cell.portname = "--"
-        cell.monitornum = "00"
-        var own = allmonIndexOf(index)
-        if (own >= 0)
-            allmonModel.remove(own)
-        renumber(p, n)
-        setPortColor(0)
-        m_index = -1
-        curmonitornum -= 1
-        main.is_saved = 0
+        return editTiles(function () {
+            var cell = gridModel.get(index)
+            if (!cell.display)
+                return
+            var p = cell.portnum
+            var n = cell.monitornum
+            setPortEnable(p, true)
+            cell.display = false
+            cell.showborder = false
+            cell.bgcolor = false
+            cell.portnum = 0
+            cell.portname = "--"
+            cell.monitornum = "00"
+            var own = allmonIndexOf(index)
+            if (own >= 0)
+                allmonModel.remove(own)
+            renumber(p, n)
+            setPortColor(0)
+            m_index = -1
+            curmonitornum -= 1
+            main.is_saved = 0
+        })
     }
 
     // The monitors above number `n` of port `p` move one number down, in
@@ -772,29 +889,31 @@ Item {
 
     // The selected monitor moves to port `q` (an entry of the port list).
     function changePort(q) {
-        hiddenPortlistDialog()
-        if (m_index < 0 || q < 0 || q >= portModel.count || !portModel.get(q).enable)
-            return
-        var cell = gridModel.get(m_index)
-        if (!cell.display)
-            return
-        var p = cell.portnum
-        var n = cell.monitornum
-        if (q === p)
-            return
-        setPortEnable(p, true)
-        cell.portnum = q
-        cell.portname = getProtName(q)
-        setPortColor(q)
-        main.is_saved = 0
-        cell.showmonlist = q !== 0
-        var number = getnousedmon(q)
-        cell.monitornum = number
-        var own = allmonIndexOf(m_index)
-        allmonModel.setProperty(own, "portnum", q)
-        allmonModel.setProperty(own, "monitornum", number)
-        renumber(p, n)
-        setPortEnable(q, Number(number) < extendedNum)
+        return editTiles(function () {
+            hiddenPortlistDialog()
+            if (m_index < 0 || q < 0 || q >= portModel.count || !portModel.get(q).enable)
+                return
+            var cell = gridModel.get(m_index)
+            if (!cell.display)
+                return
+            var p = cell.portnum
+            var n = cell.monitornum
+            if (q === p)
+                return
+            setPortEnable(p, true)
+            cell.portnum = q
+            cell.portname = getProtName(q)
+            setPortColor(q)
+            main.is_saved = 0
+            cell.showmonlist = q !== 0
+            var number = getnousedmon(q)
+            cell.monitornum = number
+            var own = allmonIndexOf(m_index)
+            allmonModel.setProperty(own, "portnum", q)
+            allmonModel.setProperty(own, "monitornum", number)
+            renumber(p, n)
+            setPortEnable(q, Number(number) < extendedNum)
+        })
     }
 
     function showMonitorList(index) {
@@ -812,31 +931,33 @@ Item {
     // The selected monitor takes number `k` of its port; the monitor that had
     // it takes the selected monitor's number.
     function changeMonitorNumber(k) {
-        hiddenPortlistDialog()
-        if (m_index < 0)
-            return
-        var cell = gridModel.get(m_index)
-        var mine = cell.monitornum
-        if (!cell.display || k === mine)
-            return
-        var other = -1
-        for (var i = 0; i < allmonModel.count; ++i) {
-            var e = allmonModel.get(i)
-            if (e.portnum === cell.portnum && e.monitornum === k && e.gridindex !== m_index) {
-                other = i
-                break
+        return editTiles(function () {
+            hiddenPortlistDialog()
+            if (m_index < 0)
+                return
+            var cell = gridModel.get(m_index)
+            var mine = cell.monitornum
+            if (!cell.display || k === mine)
+                return
+            var other = -1
+            for (var i = 0; i < allmonModel.count; ++i) {
+                var e = allmonModel.get(i)
+                if (e.portnum === cell.portnum && e.monitornum === k && e.gridindex !== m_index) {
+                    other = i
+                    break
+                }
             }
-        }
-        if (other < 0)
-            return
-        var own = allmonIndexOf(m_index)
-        var otherCell = allmonModel.get(other).gridindex
-        gridModel.setProperty(otherCell, "monitornum", mine)
-        cell.monitornum = k
-        allmonModel.setProperty(own, "gridindex", otherCell)
-        allmonModel.setProperty(other, "gridindex", m_index)
-        main.is_saved = 0
-        reloadmonitordata(m_index)
+            if (other < 0)
+                return
+            var own = allmonIndexOf(m_index)
+            var otherCell = allmonModel.get(other).gridindex
+            gridModel.setProperty(otherCell, "monitornum", mine)
+            cell.monitornum = k
+            allmonModel.setProperty(own, "gridindex", otherCell)
+            allmonModel.setProperty(other, "gridindex", m_index)
+            main.is_saved = 0
+            reloadmonitordata(m_index)
+        })
     }
 
     function reloadmonitordata(grid_index) {
@@ -879,45 +1000,49 @@ Item {
     // The user's choice in the resolution drop-down: the selected monitor
     // takes it, and so does every placed monitor still without one.
     function chooseResolution(entry) {
-        resolution_list.currentIndex = entry
-        if (m_index < 0 || !gridModel.get(m_index).display)
-            return
-        var cell = gridModel.get(m_index)
-        if (entry <= 0) {
-            cell.width = 0
-            cell.height = 0
-        } else {
-            var size = Layout.parseResolutionText(resModel.get(entry).resolution)
-            cell.width = size.width
-            cell.height = size.height
-            cell.bordercolor = 1
-            for (var i = 0; i < allmonModel.count; ++i) {
-                var other = gridModel.get(allmonModel.get(i).gridindex)
-                if (other.width === 0 || other.height === 0) {
-                    other.width = size.width
-                    other.height = size.height
-                    other.bordercolor = 1
+        return editTiles(function () {
+            resolution_list.currentIndex = entry
+            if (m_index < 0 || !gridModel.get(m_index).display)
+                return
+            var cell = gridModel.get(m_index)
+            if (entry <= 0) {
+                cell.width = 0
+                cell.height = 0
+            } else {
+                var size = Layout.parseResolutionText(resModel.get(entry).resolution)
+                cell.width = size.width
+                cell.height = size.height
+                cell.bordercolor = 1
+                for (var i = 0; i < allmonModel.count; ++i) {
+                    var other = gridModel.get(allmonModel.get(i).gridindex)
+                    if (other.width === 0 || other.height === 0) {
+                        other.width = size.width
+                        other.height = size.height
+                        other.bordercolor = 1
+                    }
                 }
             }
-        }
-        main.is_saved = 0
+            main.is_saved = 0
+        })
     }
 
     function setOrientation(arrange) {
-        if (arrange === s_orientation)
-            return
-        var entry = resolution_list.currentIndex
-        initResolutionList(arrange)
-        resolution_list.currentIndex = Math.min(Math.max(entry, 0), resModel.count - 1)
-        s_orientation = arrange
-        if (m_index >= 0 && gridModel.get(m_index).display) {
-            var cell = gridModel.get(m_index)
-            var size = Layout.parseResolutionText(resolution_list.currentText)
-            cell.width = size.width
-            cell.height = size.height
-            cell.orientation = arrange
-            main.is_saved = 0
-        }
+        return editTiles(function () {
+            if (arrange === s_orientation)
+                return
+            var entry = resolution_list.currentIndex
+            initResolutionList(arrange)
+            resolution_list.currentIndex = Math.min(Math.max(entry, 0), resModel.count - 1)
+            s_orientation = arrange
+            if (m_index >= 0 && gridModel.get(m_index).display) {
+                var cell = gridModel.get(m_index)
+                var size = Layout.parseResolutionText(resolution_list.currentText)
+                cell.width = size.width
+                cell.height = size.height
+                cell.orientation = arrange
+                main.is_saved = 0
+            }
+        })
     }
 
     function setPortColor(port) {
@@ -1048,13 +1173,35 @@ Item {
             showErrorPage("edit_page_tutorial.qml")
     }
 
+    // Tiles follow every change of a cell, whoever makes it.
+    Connections {
+        target: gridModel
+        function onDataChanged(topLeft, bottomRight) {
+            mainlist.cellsChanged(topLeft.row, bottomRight.row)
+        }
+        function onRowsInserted(parent, first, last) {
+            mainlist.cellsChanged(first, last)
+        }
+        function onRowsRemoved() {
+            mainlist.dropAllTiles()
+            mainlist.cellsChanged(0, gridModel.count - 1)
+        }
+        function onModelReset() {
+            mainlist.dropAllTiles()
+            mainlist.cellsChanged(0, gridModel.count - 1)
+        }
+    }
+
     Connections {
         target: main
         function onCleanGridData() {
             main.ismain = 0
             closeMenuBar()
+            // A cell emptied and filled again keeps its tile.
+            holdTiles()
             clearGrid()
             initAllUI()
+            releaseTiles()
             if (tutorialWanted())
                 showErrorPage("edit_page_tutorial.qml")
         }
@@ -1067,28 +1214,35 @@ Item {
 
     // Scrolling moves the grid away from an open delete prompt.
     Connections {
-        target: grid_view.flickableItem
+        target: grid_view
         function onContentXChanged() { mainlist.hiddenDelDialog() }
         function onContentYChanged() { mainlist.hiddenDelDialog() }
     }
 
 
-    FileDialog {
+    // The file dialogs are made the first time they are wanted.
+    Loader {
         id: load_file_Dialog
-        title: qsTr("Select a file")
-        nameFilters: [qsTr("List Files (*.km)")]
-        selectExisting: true
-        selectMultiple: false
-        onAccepted: main.loadFile(load_file_Dialog.fileUrl.toString())
+        active: false
+        sourceComponent: FileDialog {
+            title: qsTr("Select a file")
+            nameFilters: [qsTr("List Files (*.km)")]
+            selectExisting: true
+            selectMultiple: false
+            onAccepted: main.loadFile(fileUrl.toString())
+        }
     }
 
-    FileDialog {
+    Loader {
         id: save_file_Dialog
-        title: qsTr("Input the file name")
-        nameFilters: [qsTr("List Files (*.km)")]
-        selectExisting: false
-        selectMultiple: false
-        onAccepted: mainlist.saveTolocal(save_file_Dialog.fileUrl.toString())
+        active: false
+        sourceComponent: FileDialog {
+            title: qsTr("Input the file name")
+            nameFilters: [qsTr("List Files (*.km)")]
+            selectExisting: false
+            selectMultiple: false
+            onAccepted: mainlist.saveTolocal(fileUrl.toString())
+        }
     }
 
     Rectangle {
@@ -1205,7 +1359,8 @@ Item {
                 width: parent.width - 40
                 height: parent.height
                 verticalAlignment: Text.AlignVCenter
-                text: mainlist.fileTitle
+                text: mainlist.fileTitle !== "" ? mainlist.fileTitle
+                                                : mainlist.fromTemplate ? qsTr("Template") : qsTr("New Object")
                 elide: Text.ElideMiddle
                 color: Theme.brand
                 font.family: Theme.fontFamily
@@ -1232,33 +1387,32 @@ Item {
             color: Theme.white
             clip: true
 
-            ScrollView {
+            // The wheel scrolls the grid by three lines of 20 px a notch;
+            // dragging the grid itself does not (a press places or selects).
+            MouseArea {
+                id: grid_wheel
+                anchors.fill: parent
+                acceptedButtons: Qt.NoButton
+                onWheel: {
+                    var step = 60 / 120
+                    if (wheel.angleDelta.y !== 0 && !(wheel.modifiers & Qt.ShiftModifier))
+                        v_bar.scrollTo(grid_view.contentY - wheel.angleDelta.y * step)
+                    else
+                        h_bar.scrollTo(grid_view.contentX - (wheel.angleDelta.x !== 0 ? wheel.angleDelta.x : wheel.angleDelta.y) * step)
+                }
+            }
+
+            Flickable {
                 id: grid_view
                 objectName: "grid_view"
-                anchors.fill: parent
-                frameVisible: false
-
-                style: ScrollViewStyle {
-                    transientScrollBars: false
-                    handle: Item {
-                        implicitWidth: 10
-                        implicitHeight: 10
-                        Rectangle {
-                            anchors.fill: parent
-                            anchors.margins: 2
-                            radius: 3
-                            color: styleData.hovered || styleData.pressed ? Theme.highlight : Theme.disabled
-                        }
-                    }
-                    scrollBarBackground: Rectangle {
-                        implicitWidth: 10
-                        implicitHeight: 10
-                        color: Theme.panel
-                    }
-                    incrementControl: Item {}
-                    decrementControl: Item {}
-                    corner: Rectangle { color: Theme.panel }
-                }
+                // The bars keep 1 px off the area's edges.
+                width: parent.width - (v_bar.visible ? v_bar.width + 1 : 0)
+                height: parent.height - (h_bar.visible ? h_bar.height + 1 : 0)
+                clip: true
+                interactive: false
+                boundsBehavior: Flickable.StopAtBounds
+                contentWidth: grid_canvas.width
+                contentHeight: grid_canvas.height
 
                 // The grid at the current zoom: the cells stay 155 px apart
                 // and are drawn scaled.
@@ -1338,38 +1492,42 @@ Item {
                             }
                         }
 
-                        // One slot per cell; only a placed (or marked) cell
-                        // makes its tile.
-                        Repeater {
-                            id: grid_cells
-                            objectName: "grid_cells"
-                            model: gridModel
-
-                            Loader {
-                                objectName: "cell" + index
-                                x: (model.col - 1) * mainlist.gridview_cell_w
-                                y: (model.row - 1) * mainlist.gridview_cell_h
-                                width: mainlist.gridview_cell_w
-                                height: mainlist.gridview_cell_h
-                                active: model.display || model.showborder
-                                sourceComponent: GridCell {
-                                    tileSize: mainlist.monitor_w
-                                    cellIndex: index
-                                    placed: model.display
-                                    selected: model.showborder
-                                    borderColor: model.bordercolor
-                                    portName: model.portname
-                                    monitorNumber: model.monitornum
-                                    showNumber: model.showmonlist
-                                    orientation: model.orientation
-                                    monitorWidth: model.width
-                                    monitorHeight: model.height
-
-                                    onCellPressed: mainlist.pressCell(index, x, y)
-                                    onDeletePressed: mainlist.showDelDialog(index, x, y)
-                                    onPortPressed: mainlist.showPortList(index)
-                                    onNumberPressed: mainlist.showMonitorList(index)
+                        // One light, named slot per cell, placed by the
+                        // grid; a placed (or marked) cell's slot holds a tile.
+                        Grid {
+                            columns: mainlist.matrix_Column
+                            Repeater {
+                                id: grid_cells
+                                objectName: "grid_cells"
+                                model: mainlist.matrix_Row * mainlist.matrix_Column
+                                Item {
+                                    objectName: "cell" + index
+                                    width: 155
+                                    height: 155
                                 }
+                            }
+                        }
+
+                        // The tiles, kept and reused: a tile freed by a delete
+                        // or a reload goes to the next cell that needs one, so
+                        // editing makes no objects and at most 17 ever exist
+                        // (16 monitors and one marked cell).
+                        Repeater {
+                            id: tile_pool
+                            model: ListModel { id: tile_slots }
+
+                            GridCell {
+                                // Grid index shown, -1 while free.
+                                property int cell: -1
+                                parent: cell >= 0 ? grid_cells.itemAt(cell) : tile_pool.parent
+                                visible: cell >= 0
+                                tileSize: mainlist.monitor_w
+                                cellIndex: cell
+
+                                onCellPressed: mainlist.pressCell(index, x, y)
+                                onDeletePressed: mainlist.showDelDialog(index, x, y)
+                                onPortPressed: mainlist.showPortList(index)
+                                onNumberPressed: mainlist.showMonitorList(index)
                             }
                         }
 
@@ -1398,60 +1556,100 @@ Item {
                 }
             }
 
-            // Question before a monitor is deleted, next to the press.
+            GridScrollBar {
+                id: v_bar
+                objectName: "v_bar"
+                x: grid_view.width
+                y: 1
+                height: grid_view.height - 1
+                flickable: grid_view
+                vertical: true
+            }
+
+            GridScrollBar {
+                id: h_bar
+                objectName: "h_bar"
+                y: grid_view.height
+                width: grid_view.width
+                flickable: grid_view
+                vertical: false
+            }
+
             Rectangle {
+                x: grid_view.width
+                y: grid_view.height
+                width: 10
+                height: 10
+                visible: v_bar.visible && h_bar.visible
+                color: Theme.panel
+            }
+
+            // Question before a monitor is deleted, next to the press; made
+            // the first time it is shown.
+            Loader {
                 id: del_dialog
                 objectName: "del_dialog"
                 z: 5
-                width: 190
+                width: item ? item.neededWidth : 190
                 height: 78
                 visible: false
-                radius: 5
-                color: Theme.panel
-                border.color: Theme.brand
+                active: false
 
-                // The buttons sit inside the hover area, so moving onto them
-                // does not count as leaving the prompt.
-                MouseArea {
-                    id: del_hover
-                    anchors.fill: parent
-                    hoverEnabled: true
-                    onExited: mainlist.hiddenDelDialog()
+                sourceComponent: Rectangle {
+                    radius: 5
+                    color: Theme.panel
+                    border.color: Theme.brand
 
-                    Text {
-                        objectName: "message"
-                        x: 12
-                        y: 10
-                        width: parent.width - 24
-                        text: qsTr("Delete this setting.")
-                        color: Theme.brand
-                        font.family: Theme.fontFamily
-                        font.pixelSize: Theme.textSize
-                        elide: Text.ElideRight
-                    }
+                    // As wide as the question and the two buttons need.
+                    readonly property real neededWidth: Math.max(190, del_message.implicitWidth + 24,
+                                                                 del_ok.labelWidth + del_cancel.labelWidth + 36)
 
-                    DialogButton {
-                        objectName: "okButton"
-                        x: 12
-                        y: parent.height - height - 10
-                        width: 78
-                        height: 28
-                        text: qsTr("OK")
-                        onClicked: {
-                            mainlist.hiddenDelDialog()
-                            if (mainlist.m_index >= 0)
-                                mainlist.delMonitor(mainlist.m_index)
+                    // The buttons sit inside the hover area, so moving onto them
+                    // does not count as leaving the prompt.
+                    MouseArea {
+                        id: del_hover
+                        anchors.fill: parent
+                        hoverEnabled: true
+                        onExited: mainlist.hiddenDelDialog()
+
+                        Text {
+                            id: del_message
+                            objectName: "message"
+                            x: 12
+                            y: 10
+                            width: parent.width - 24
+                            text: qsTr("Delete this setting.")
+                            color: Theme.brand
+                            font.family: Theme.fontFamily
+                            font.pixelSize: Theme.textSize
+                            elide: Text.ElideRight
                         }
-                    }
 
-                    DialogButton {
-                        objectName: "cancelButton"
-                        x: parent.width - width - 12
-                        y: parent.height - height - 10
-                        width: 78
-                        height: 28
-                        text: qsTr("Cancel")
-                        onClicked: mainlist.hiddenDelDialog()
+                        DialogButton {
+                            id: del_ok
+                            objectName: "okButton"
+                            x: 12
+                            y: parent.height - height - 10
+                            width: Math.max(78, labelWidth)
+                            height: 28
+                            text: qsTr("OK")
+                            onClicked: {
+                                mainlist.hiddenDelDialog()
+                                if (mainlist.m_index >= 0)
+                                    mainlist.delMonitor(mainlist.m_index)
+                            }
+                        }
+
+                        DialogButton {
+                            id: del_cancel
+                            objectName: "cancelButton"
+                            x: parent.width - width - 12
+                            y: parent.height - height - 10
+                            width: Math.max(78, labelWidth)
+                            height: 28
+                            text: qsTr("Cancel")
+                            onClicked: mainlist.hiddenDelDialog()
+                        }
                     }
                 }
             }
@@ -1521,7 +1719,7 @@ Item {
 
             Row {
                 spacing: 10
-                Slider {
+                ZoomSlider {
                     id: zoom_slider
                     objectName: "zoom_slider"
                     width: 150
@@ -1534,29 +1732,8 @@ Item {
                         if (Math.round(value) !== mainlist.zoomValue)
                             mainlist.zoomValue = Math.round(value)
                     }
-                    style: SliderStyle {
-                        groove: Rectangle {
-                            implicitHeight: 4
-                            radius: 2
-                            color: Theme.muted
-                            Rectangle {
-                                width: styleData.handlePosition
-                                height: parent.height
-                                radius: 2
-                                color: Theme.brand
-                            }
-                        }
-                        handle: Rectangle {
-                            implicitWidth: 16
-                            implicitHeight: 16
-                            radius: 8
-                            color: Theme.white
-                            border.color: Theme.brand
-                            border.width: 2
-                        }
-                    }
                 }
-                SpinBox {
+                ZoomSpinBox {
                     id: zoom_spin
                     objectName: "zoom_spin"
                     width: 62
@@ -1567,17 +1744,6 @@ Item {
                     onValueChanged: {
                         if (value !== mainlist.zoomValue)
                             mainlist.zoomValue = value
-                    }
-                    style: SpinBoxStyle {
-                        textColor: Theme.brand
-                        font.family: Theme.fontFamily
-                        font.pixelSize: Theme.textSize
-                        background: Rectangle {
-                            implicitHeight: 26
-                            radius: 3
-                            color: Theme.white
-                            border.color: Theme.titleBar
-                        }
                     }
                 }
             }

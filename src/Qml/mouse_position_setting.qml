@@ -1,6 +1,7 @@
 import QtQuick 2.12
 import QtQuick.Controls 1.4
 import QtQuick.Controls.Styles 1.4
+import "."
 
 // Mouse Position: where the pointer appears after switching, one of five
 // places. A stored value outside 1 to 5 is shown as "Lower right" but kept
@@ -20,7 +21,11 @@ SettingsFrame {
         shownPosition = code
     }
 
-    panelWidth: 402
+    // Wider where a language's place names need it, so that every choice
+    // stays inside the panel on both sides of the picture.
+    panelWidth: Math.max(402, illustration.width + 2 * (12 + 10 + Math.max(
+                             upper_left.implicitWidth, upper_right.implicitWidth,
+                             lower_left.implicitWidth, lower_right.implicitWidth)))
     panelHeight: 240
 
     Component.onCompleted: {
@@ -50,8 +55,8 @@ SettingsFrame {
                     width: 12
                     height: 12
                     radius: 6
-                    color: "white"
-                    border.color: "#084576"
+                    color: Theme.white
+                    border.color: Theme.brand
                     border.width: 1
                     Rectangle {
                         visible: control.checked
@@ -59,7 +64,7 @@ SettingsFrame {
                         width: 6
                         height: 6
                         radius: 3
-                        color: "#84C02F"
+                        color: Theme.positive
                     }
                 }
             }
@@ -67,9 +72,9 @@ SettingsFrame {
                 height: 18
                 verticalAlignment: Text.AlignVCenter
                 text: control.text
-                color: "#084576"
-                font.family: "Arial"
-                font.pixelSize: 14
+                color: Theme.brand
+                font.family: Theme.fontFamily
+                font.pixelSize: Theme.textSize
             }
         }
     }

@@ -1,6 +1,7 @@
 import QtQuick 2.12
 import QtQuick.Controls 1.4
 import QtQuick.Controls.Styles 1.4
+import "."
 
 // Mouse Acceleration: acceleration on or off and its speed, 0 to 10.
 SettingsFrame {
@@ -62,33 +63,33 @@ SettingsFrame {
                 implicitWidth: 200
                 implicitHeight: 4
                 radius: 2
-                color: "#9B9B9B"
+                color: Theme.muted
                 Rectangle {
                     width: control.value * 20
                     height: parent.height
                     radius: 2
-                    color: "#084576"
+                    color: Theme.brand
                 }
             }
             handle: Rectangle {
                 implicitWidth: 18
                 implicitHeight: 18
                 radius: 9
-                color: "white"
+                color: Theme.white
                 border.width: 1
-                border.color: acceleration_box.checked ? "#084576" : "gray"
+                border.color: acceleration_box.checked ? Theme.brand : Theme.inactive
                 Text {
                     anchors.centerIn: parent
                     text: Math.round(control.value)
-                    color: acceleration_box.checked ? "#084576" : "gray"
-                    font.family: "Arial"
-                    font.pixelSize: 10
+                    color: acceleration_box.checked ? Theme.brand : Theme.inactive
+                    font.family: Theme.fontFamily
+                    font.pixelSize: Theme.tinySize
                 }
             }
             tickmarks: Repeater {
                 model: control.stepSize > 0 ? 1 + (control.maximumValue - control.minimumValue) / control.stepSize : 0
                 Rectangle {
-                    color: "#9B9B9B"
+                    color: Theme.muted
                     width: 1
                     height: 4
                     y: control.height - 4

@@ -1,4 +1,5 @@
 import QtQuick 2.12
+import "."
 
 // Notice of the editor when a placed monitor lacks its port number
 // (main.select_dialog_type 0) or its resolution (1).
@@ -47,9 +48,9 @@ Item {
             width: 230
             text: selectDialog.askResolution ? qsTr("Please select a resolution.")
                                              : qsTr("Please select a number.")
-            color: "#084576"
-            font.family: "Arial"
-            font.pixelSize: 14
+            color: Theme.brand
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.textSize
             wrapMode: Text.WordWrap
         }
 

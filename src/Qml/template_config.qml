@@ -1,5 +1,6 @@
 import QtQuick 2.12
 import QtQuick.Window 2.12
+import "."
 
 // The configurations of one template, shown over the template pages of the
 // home page: the template's picture, one tile per configuration, and the
@@ -17,26 +18,20 @@ Rectangle {
     // every count from one to six whole-pixel steps, so no picture is
     // drawn between pixels.
     readonly property int rowWidth: 1020
+    // The configuration numbers on show, "01" upwards: one tile each.
+    property var configNumbers: []
 
     signal otherSelect(string data)
 
+    // One tile per configuration of the template, the first one chosen.
     function createConfig() {
-        var component = Qt.createComponent("config.qml")
         var total = Number(config_count)
-        for (var i = 1; i <= total; ++i) {
-            if (component.status !== Component.Ready) {
-                console.warn("template_config: cannot create a configuration tile:", component.errorString())
-                return
-            }
-            var tile = component.createObject(config_list, {
-                x: (i - 1) * (rowWidth / total - 15),
-                y: 20,
-                index: template_index,
-                count: "0" + i,
-                isSelect: i === 1
-            })
-            tile.selectChanged.connect(getCofIndex)
-        }
+        var numbers = []
+        for (var i = 1; i <= total; ++i)
+            numbers.push("0" + i)
+        configNumbers = numbers
+        if (total >= 1)
+            getCofIndex(template_index + "-01")
     }
 
     function backtotemplate() {
@@ -48,7 +43,7 @@ Rectangle {
         current_config = sel_config
     }
 
-    color: "#F1F1F1"
+    color: Theme.panel
 
     Component.onCompleted: {
         var parts = main.template_data.split("-")
@@ -64,16 +59,12 @@ Rectangle {
         onWheel: wheel.accepted = true
     }
 
-    Text {
+    Heading {
         id: template_title
         objectName: "template_title"
         x: 21
         y: 30
         text: qsTr("Template")
-        color: "#084576"
-        font.family: "Arial"
-        font.pixelSize: 18
-        font.bold: true
     }
 
     Image {
@@ -89,16 +80,12 @@ Rectangle {
         source: "../Images/template_" + select_config.template_index + "_hover.png"
     }
 
-    Text {
+    Heading {
         id: config_title
         objectName: "config_title"
         x: 21
         y: 232
         text: qsTr("Select Configuration")
-        color: "#084576"
-        font.family: "Arial"
-        font.pixelSize: 18
-        font.bold: true
     }
 
     Item {
@@ -108,6 +95,26 @@ Rectangle {
         y: 262
         width: select_config.rowWidth
         height: 150
+
+        Repeater {
+            model: select_config.configNumbers
+
+            delegate: ConfigTile {
+                id: tile
+                x: (Number(modelData) - 1) * (select_config.rowWidth / select_config.configNumbers.length - 15)
+                y: 20
+                index: select_config.template_index
+                count: modelData
+                isSelect: modelData === "01"
+                onSelectChanged: select_config.getCofIndex(data)
+
+                // Exactly one tile is chosen: the others step back.
+                Connections {
+                    target: select_config
+                    function onOtherSelect(data) { tile.unselect(data) }
+                }
+            }
+        }
     }
 
     Text {
@@ -117,9 +124,9 @@ Rectangle {
         y: config_list.y + config_list.height + 8
         visible: Number(select_config.template_index) >= 15
         text: "* " + qsTr("The system will apply the settings to all PC port.")
-        color: "#449ABE"
-        font.family: "Arial"
-        font.pixelSize: 14
+        color: Theme.highlight
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.textSize
     }
 
     Row {
@@ -130,7 +137,7 @@ Rectangle {
         DialogButton {
             id: back_button
             objectName: "back_button"
-            width: 180
+            width: Math.max(180, labelWidth)
             height: 36
             text: qsTr("View other layout")
             onClicked: select_config.backtotemplate()
@@ -139,7 +146,7 @@ Rectangle {
         DialogButton {
             id: build_button
             objectName: "build_button"
-            width: 120
+            width: Math.max(120, labelWidth)
             height: 36
             text: qsTr("Build")
             onClicked: main.loadModel(select_config.current_config)

@@ -76,6 +76,9 @@ std::unique_ptr<QProcess> tst_SingleInstance::start(const QString &program, cons
 {
     auto process = std::make_unique<QProcess>();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // Log lines as bare messages: the checks below are about the texts, not
+    // about how the log lays them out (category prefix and the like).
+    env.insert(QStringLiteral("QT_MESSAGE_PATTERN"), QStringLiteral("%{message}"));
     const QStringList keys = changes.keys();
     for (const QString &key : keys) {
         if (changes.value(key).isEmpty())

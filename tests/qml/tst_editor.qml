@@ -308,7 +308,7 @@ EditorCase {
         compare(window.filePath.toString(), url)
         compare(findChild(editor, "file_name_text").text, "desk one.km")
         var local = url.substring("file://".length)
-        compare(alertText(), "Save successfully. \r\n" + decodeURIComponent(local))
+        compare(alertText(), "Saved successfully. \r\n" + decodeURIComponent(local))
         compare(JSON.parse(regedit.readRegedit("file-recent")).filelist[0].path, window.filePath.toString())
     }
 
@@ -397,7 +397,7 @@ EditorCase {
         window.mouse_position = 2
         clickItem(findChild(editor, "save_local_button"))
         var question = dialogItem()
-        compare(findChild(question, "message").text, "Save Profle")
+        compare(findChild(question, "message").text, "Save Profile")
         compare(findChild(question, "doButton").text, "Save as")
         compare(findChild(question, "cancelButton").text, "Save")
         clickItem(findChild(question, "cancelButton"))

@@ -54,7 +54,7 @@ MainWindowCase {
     function test_languageNotTaken(data) {
         openMain({ "language": "2" })
         var question = chooseLanguage(4)
-        compare(findChild(question, "message").text, "Language setting\uFF1ADeutschland")
+        compare(findChild(question, "message").text, "Language setting\uFF1ADeutsch")
         clickItem(findChild(question, data.button))
         var list = child("language_list")
         compare(list.currentIndex, 2)

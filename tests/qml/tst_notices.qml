@@ -84,7 +84,7 @@ TestCase {
         var panel = findChild(window.contentItem, "panel")
         compare(panel.width, 380)
         compare(panel.height, 150)
-        verify(texts(panel, []).indexOf("We recommend video resolution should not be less than 1440 x 900.") >= 0)
+        verify(texts(panel, []).indexOf("We recommend that the video resolution should not be less than 1440 x 900.") >= 0)
 
         clickButton(findChild(panel, "okButton"))
         compare(panel.visible, false)

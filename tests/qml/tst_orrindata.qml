@@ -141,6 +141,8 @@ TestCase {
         compare(Object.keys(orrin.portStatus).length, 0)
         verify(!orrin.getFWAPProtocolVersion())
         compare(orrin.version, "")
+        // The reason is there for a screen to show.
+        compare(orrin.lastError, "no device open")
         compare(switchEvents("request").length, 0)
         orrin.destroy()
     }

@@ -1,12 +1,21 @@
 import QtQuick 2.12
+import QtQuick.Window 2.12
 import QtTest 1.12
 
 // The template configuration screen over the home page's template area, and
 // building a layout from a template configuration.
 MainWindowCase {
+    id: templatesCase
+
     name: "TemplatesScreen"
 
-    readonly property string portNotice: "* The system will apply the settings to all PC port."
+    readonly property string portNotice: "* The system will apply the settings to all PC ports."
+
+    // A window of its own for a tile loaded without its screen.
+    Component {
+        id: tileHost
+        Window { width: 400; height: 200; visible: true }
+    }
 
     // Opens the screen the way the home page does, through initConfig.
     function openConfig(data) {
@@ -29,8 +38,15 @@ MainWindowCase {
         return item
     }
 
+    // The row's tiles, without the Repeater that makes them.
     function tiles(screen) {
-        return findChild(screen, "config_list").children
+        var kids = findChild(screen, "config_list").children
+        var out = []
+        for (var i = 0; i < kids.length; ++i) {
+            if (kids[i].objectName.indexOf("config_tile_") === 0)
+                out.push(kids[i])
+        }
+        return out
     }
 
     function selectedCounts(screen) {
@@ -243,6 +259,40 @@ MainWindowCase {
         compare(child("setQml").source.toString(), "")
         compare(child("setQml").visible, false)
         compare(window.ismain, 1)
+    }
+
+    // A tile needs nothing from the screen around it: loaded alone it shows
+    // its picture, reports a press through its signal, and steps back only
+    // for another configuration's number.
+    function test_tileAlone() {
+        var host = tileHost.createObject(null)
+        verify(host)
+        tryCompare(host, "visible", true)
+        var component = Qt.createComponent("qrc:/Qml/config.qml")
+        compare(component.status, Component.Ready, component.errorString())
+        var item = component.createObject(host.contentItem, { index: "07", count: "02" })
+        verify(item)
+        waitForRendering(host.contentItem)
+        compare(pictureName(item), "config_07_02.png")
+        var spy = Qt.createQmlObject("import QtTest 1.12; SignalSpy { signalName: \"selectChanged\" }", templatesCase)
+        spy.target = item
+
+        press(item)
+        compare(spy.count, 1)
+        compare(spy.signalArguments[0][0], "07-02")
+        verify(item.isSelect)
+        press(item)
+        compare(spy.count, 2)
+        verify(item.isSelect)
+
+        item.unselect("07-02")
+        verify(item.isSelect)
+        item.unselect("07-03")
+        verify(!item.isSelect)
+        mouseMove(host.contentItem, 390, 190)
+        compare(pictureName(item), "config_07_02.png")
+        spy.destroy()
+        host.destroy()
     }
 
     // From a template cell to its configurations and back to the pages.

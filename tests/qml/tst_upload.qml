@@ -147,7 +147,7 @@ MainWindowCase {
 
         var upload = openUploadDialog()
         pressNext(upload)
-        compareAlert("Save to device successfully.", 1)
+        compareAlert("Saved to device successfully.", 1)
         compare(window.is_saved, 1)
 
         var events = switchEvents()
@@ -185,7 +185,7 @@ MainWindowCase {
         return [
             {tag: "continue", button: "cancelButton",
              ops: ["list-open", "port-record", "port-record", "mouse-record", "list-close"],
-             placed: 2, alert: "Save to device successfully."},
+             placed: 2, alert: "Saved to device successfully."},
             {tag: "cancel", button: "doButton", ops: [], placed: 4, alert: ""}
         ]
     }
@@ -228,18 +228,18 @@ MainWindowCase {
         var full = ["port-status", "version", "list-open", "port-record", "port-record",
                     "port-record", "mouse-record", "list-close"]
         var failed = "Failed to upload data."
-        var driver = "The extended desktop driver ap is running. Please close it and upload again."
+        var driver = "The extended desktop driver app is running. Please close it and upload again."
         return [
             {tag: "port status refused", env: {REFUSE: "port-status:1"}, monitors: onePort,
-             msg: "Save to device successfully.", icon: 1, ops: full},
+             msg: "Saved to device successfully.", icon: 1, ops: full},
             {tag: "port status unanswered", env: {FAIL_READ: "port-status"}, monitors: onePort,
-             msg: "Save to device successfully.", icon: 1, ops: full},
+             msg: "Saved to device successfully.", icon: 1, ops: full},
             {tag: "computer on the second switch", env: {PORT_STATUS: "5,0,5,0"}, monitors: onePort,
              msg: "To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.",
              title: "Save failed!", icon: 0, ops: ["port-status"]},
             {tag: "one switch, only secondary ports", env: {},
              monitors: [mixedPorts[2], mixedPorts[3]],
-             msg: "Only one OrrinKM is connected. Please set port number between P1 to P4.", icon: 0,
+             msg: "Only one OrrinKM is connected. Please set port numbers between P1 and P4.", icon: 0,
              ops: ["port-status", "version"]},
             {tag: "version refused", env: {REFUSE: "version:1"}, monitors: onePort,
              msg: failed, icon: 0, ops: ["port-status", "version"]},
@@ -262,7 +262,7 @@ MainWindowCase {
              msg: failed, icon: 0, ops: full},
             // Up to three more tries of a refused record.
             {tag: "record refused three times", env: {REFUSE_RECORD: "2:3"}, monitors: onePort,
-             msg: "Save to device successfully.", icon: 1,
+             msg: "Saved to device successfully.", icon: 1,
              ops: ["port-status", "version", "list-open", "port-record", "port-record",
                    "port-record", "port-record", "port-record", "port-record",
                    "mouse-record", "list-close"]},
@@ -346,7 +346,7 @@ MainWindowCase {
         var upload = openUploadDialog()
         pressNext(upload)
         verify(findChild(upload, "connect_img").source.toString().endsWith("img-check-f.png"))
-        compare(findChild(upload, "message_txt").text, "Device connection is not ready, Please try again.")
+        compare(findChild(upload, "message_txt").text, "Device connection is not ready. Please try again.")
         compare(findChild(upload, "ok_btn").visible, true)
         compare(upload.timer.running, false)
         wait(50)
@@ -355,7 +355,7 @@ MainWindowCase {
 
         switchSetup.set("ABSENT", "")
         pressNext(upload)
-        compareAlert("Save to device successfully.", 1)
+        compareAlert("Saved to device successfully.", 1)
         compare(switchEvents("request").length, 8)
     }
 
@@ -366,7 +366,7 @@ MainWindowCase {
         openEditorWith(onePort)
         var upload = openUploadDialog()
         pressNext(upload)
-        compareAlertKeepsDialog("The extended desktop driver ap is running. Please close it and upload again.")
+        compareAlertKeepsDialog("The extended desktop driver app is running. Please close it and upload again.")
         compare(child("upload_Qml").item, upload)
         compare(findChild(upload, "message_txt").text, "Please check connection before saving to device.")
         verify(findChild(upload, "connect_img").source.toString().endsWith("img-check-s.png"))
@@ -377,7 +377,7 @@ MainWindowCase {
         switchSetup.stopCompanion()
         clickItem(findChild(waitForAlert(), "okButton"))
         pressNext(upload)
-        compareAlert("Save to device successfully.", 1)
+        compareAlert("Saved to device successfully.", 1)
     }
 
     function compareAlertKeepsDialog(msg) {
@@ -393,7 +393,7 @@ MainWindowCase {
     function test_layoutTurnedAway() {
         openEditor()
         clickItem(child("save_device_button"))
-        compare(findChild(waitForAlert(), "message").text, "No data to be upload.")
+        compare(findChild(waitForAlert(), "message").text, "No data to upload.")
         compare(child("upload_Qml").visible, false)
 
         clickItem(findChild(dialogItem(), "okButton"))

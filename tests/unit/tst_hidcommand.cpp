@@ -47,18 +47,24 @@ void tst_HidCommand::opening_data()
     QTest::addColumn<bool>("opened");
     QTest::addColumn<QStringList>("log");
     QTest::addColumn<QStringList>("calls"); // what hidapi saw
+    QTest::addColumn<QString>("reason");    // hid_error's text, kept
 
     const QString handle = QStringLiteral("hid_open() ok, handle = 0x");
+    const QString noDevice = QStringLiteral("No HID devices with requested VID/PID found in the system.");
     QTest::newRow("switch attached") << QByteArray() << kSwitchPid << true
-                                     << QStringList{"hid_init() ok.", handle} << QStringList{"init", "open"};
-    QTest::newRow("hidapi cannot start") << QByteArray("INIT_FAIL=1") << kSwitchPid << false << QStringList{}
-                                         << QStringList{"init"};
+                                     << QStringList{"hid_init() ok.", handle} << QStringList{"init", "open"}
+                                     << QString();
+    QTest::newRow("hidapi cannot start")
+        << QByteArray("INIT_FAIL=1") << kSwitchPid << false << QStringList{} << QStringList{"init"}
+        << "hid_init: the HID library could not start (emulated fault: SEAMRUN_EMU_INIT_FAIL)";
+    // The reason is read before hid_exit, which frees it.
     QTest::newRow("no switch") << QByteArray("ABSENT=1") << kSwitchPid << false
                                << QStringList{"hid_init() ok.", "unable to open device"}
-                               << QStringList{"init", "open", "exit"};
+                               << QStringList{"init", "open", "exit"}
+                               << noDevice + " (emulated fault: SEAMRUN_EMU_ABSENT)";
     QTest::newRow("other product id") << QByteArray() << ushort(0x0002) << false
                                       << QStringList{"hid_init() ok.", "unable to open device"}
-                                      << QStringList{"init", "open", "exit"};
+                                      << QStringList{"init", "open", "exit"} << noDevice;
 }
 
 void tst_HidCommand::opening()
@@ -68,6 +74,7 @@ void tst_HidCommand::opening()
     QFETCH(bool, opened);
     QFETCH(QStringList, log);
     QFETCH(QStringList, calls);
+    QFETCH(QString, reason);
     SwitchEmulator::apply(setting);
 
     HidCommand hid;
@@ -83,6 +90,7 @@ void tst_HidCommand::opening()
         QVERIFY(line.function.contains(QLatin1String("HidCommand::opendevice")));
     }
     QCOMPARE(m_switch->kinds(), calls);
+    QCOMPARE(hid.lastError(), reason);
 }
 
 void tst_HidCommand::transfersNeedAnOpenDevice()
@@ -95,6 +103,7 @@ void tst_HidCommand::transfersNeedAnOpenDevice()
     QCOMPARE(capture.texts(), QStringList());
     QVERIFY(!hid.getReply(reply, 8));
     QCOMPARE(capture.texts(), QStringList{"please open device first !"});
+    QCOMPARE(hid.lastError(), QStringLiteral("no device open"));
     QCOMPARE(m_switch->kinds(), QStringList());
 }
 
@@ -105,29 +114,34 @@ void tst_HidCommand::exchange_data()
     QTest::addColumn<bool>("read");
     QTest::addColumn<QStringList>("log");
     QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<QString>("sendReason");
+    QTest::addColumn<QString>("readReason");
 
     // The caller's buffer is 0xC6 then 0xAA everywhere: what a short read does
     // not deliver stays as the caller left it, and byte 8 is never touched.
     QTest::newRow("accepted") << QByteArray() << true << true
                               << QStringList{"hid_send_feature_report() ok, res = 8",
                                              "hid_get_feature_report() ok, res = 8"}
-                              << QByteArray::fromHex("c6000000000000c6aa");
+                              << QByteArray::fromHex("c6000000000000c6aa") << QString() << QString();
     QTest::newRow("short reply") << QByteArray("SHORT=heartbeat:2") << true << true
                                  << QStringList{"hid_send_feature_report() ok, res = 8",
                                                 "hid_get_feature_report() ok, res = 2"}
-                                 << QByteArray::fromHex("c600aaaaaaaaaaaaaa");
+                                 << QByteArray::fromHex("c600aaaaaaaaaaaaaa") << QString() << QString();
     QTest::newRow("refused") << QByteArray("REFUSE=heartbeat:9") << true << true
                              << QStringList{"hid_send_feature_report() ok, res = 8",
                                             "hid_get_feature_report() ok, res = 8"}
-                             << QByteArray::fromHex("c6090000000000cfaa");
+                             << QByteArray::fromHex("c6090000000000cfaa") << QString() << QString();
     QTest::newRow("send fails") << QByteArray("FAIL_SEND=heartbeat") << false << true
                                 << QStringList{"Unable to send a feature report.",
                                                "hid_get_feature_report() ok, res = 8"}
-                                << QByteArray::fromHex("c6000000000000c6aa");
+                                << QByteArray::fromHex("c6000000000000c6aa")
+                                << "ioctl (SFEATURE): Broken pipe (emulated fault: SEAMRUN_EMU_FAIL_SEND)"
+                                << QString();
     QTest::newRow("read fails") << QByteArray("FAIL_READ=all") << true << false
                                 << QStringList{"hid_send_feature_report() ok, res = 8",
                                                "Unable to get a feature report."}
-                                << QByteArray::fromHex("c6aaaaaaaaaaaaaaaa");
+                                << QByteArray::fromHex("c6aaaaaaaaaaaaaaaa") << QString()
+                                << "ioctl (GFEATURE): Broken pipe (emulated fault: SEAMRUN_EMU_FAIL_READ)";
 }
 
 void tst_HidCommand::exchange()
@@ -137,6 +151,8 @@ void tst_HidCommand::exchange()
     QFETCH(bool, read);
     QFETCH(QStringList, log);
     QFETCH(QByteArray, reply);
+    QFETCH(QString, sendReason);
+    QFETCH(QString, readReason);
 
     HidCommand hid;
     QVERIFY(hid.opendevice(kSwitchVid, kSwitchPid));
@@ -151,7 +167,9 @@ void tst_HidCommand::exchange()
     buffer[0] = 0xC6;
     DebugCapture capture;
     QCOMPARE(hid.sendRequest(kHeartBeat, 8), sent);
+    QCOMPARE(hid.lastError(), sendReason);
     QCOMPARE(hid.getReply(buffer, 8), read);
+    QCOMPARE(hid.lastError(), readReason);
     QCOMPARE(capture.texts(), log);
     QCOMPARE(QByteArray(reinterpret_cast<char *>(buffer), 9), reply);
     QVERIFY(hid.closedevice());
@@ -221,13 +239,20 @@ void tst_HidCommand::unplugBetweenPackets()
     unsigned char reply[8] = {0xC6};
     QVERIFY(hid.sendRequest(kHeartBeat, 8));
     QVERIFY(!hid.getReply(reply, 8));
+    const QString gone = QStringLiteral("ioctl (GFEATURE): No such device (emulated fault: SEAMRUN_EMU_UNPLUG_AFTER)");
+    QCOMPARE(hid.lastError(), gone);
     QVERIFY(!hid.sendRequest(kHeartBeat, 8));
+    QVERIFY(hid.lastError().startsWith(QLatin1String("ioctl (SFEATURE): No such device")));
+    // Closing keeps the reason for whoever shows it after cleaning up.
     QVERIFY(hid.closedevice());
+    QVERIFY(hid.lastError().startsWith(QLatin1String("ioctl (SFEATURE): No such device")));
     QVERIFY(!hid.opendevice(kSwitchVid, kSwitchPid));
     QVERIFY(!hid.isOpen());
-    // Plugged in again.
+    QCOMPARE(hid.lastError(), QStringLiteral("No HID devices with requested VID/PID found in the system."));
+    // Plugged in again: the old reason does not linger.
     SwitchEmulator::reset();
     QVERIFY(hid.opendevice(kSwitchVid, kSwitchPid));
+    QCOMPARE(hid.lastError(), QString());
 }
 
 void tst_HidCommand::badArguments()

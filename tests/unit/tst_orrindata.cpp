@@ -29,6 +29,8 @@ private slots:
     void heartBeatWithoutDevice();
     void closedObjectUsesNoHandle();
     void unpluggedDuringUpload();
+    void failureReason_data();
+    void failureReason();
     void scriptArrayReachesSendAllCommand();
     void mapListMetaType();
 
@@ -293,6 +295,61 @@ void tst_OrrinData::unpluggedDuringUpload()
     const QList<QJsonObject> closes = m_switch->take(QStringLiteral("close"));
     QCOMPARE(closes.size(), 1);
     QCOMPARE(closes[0].value("handles").toInt(), 0);
+}
+
+void tst_OrrinData::failureReason_data()
+{
+    QTest::addColumn<QByteArray>("setting");
+    QTest::addColumn<int>("call"); // 0 open, 1 version query, 2 whole upload
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("no switch") << QByteArray("ABSENT=1") << 0
+                               << "No HID devices with requested VID/PID found in the system. "
+                                  "(emulated fault: SEAMRUN_EMU_ABSENT)";
+    QTest::newRow("hidapi cannot start") << QByteArray("INIT_FAIL=1") << 0
+                                         << "hid_init: the HID library could not start "
+                                            "(emulated fault: SEAMRUN_EMU_INIT_FAIL)";
+    QTest::newRow("query not sent") << QByteArray("FAIL_SEND=version") << 1
+                                    << "ioctl (SFEATURE): Broken pipe (emulated fault: SEAMRUN_EMU_FAIL_SEND)";
+    // Every retry of the record fails the same way; the last one's reason stays.
+    QTest::newRow("record reply lost") << QByteArray("FAIL_READ=port-record") << 2
+                                       << "ioctl (GFEATURE): Broken pipe (emulated fault: SEAMRUN_EMU_FAIL_READ)";
+    QTest::newRow("cable pulled mid-upload") << QByteArray("UNPLUG_AFTER=4") << 2
+                                             << "ioctl (SFEATURE): No such device "
+                                                "(emulated fault: SEAMRUN_EMU_UNPLUG_AFTER)";
+    // A refusal is the switch's answer, not a failed transfer: no reason.
+    QTest::newRow("list refused") << QByteArray("REFUSE=list-open:3") << 2 << QString();
+}
+
+// The reason a call failed reaches the screens through the "lastError"
+// property, survives the close that cleans up after it, and goes with the
+// next call that gets through.
+void tst_OrrinData::failureReason()
+{
+    QFETCH(QByteArray, setting);
+    QFETCH(int, call);
+    QFETCH(QString, reason);
+
+    OrrinData orrin;
+    if (call > 0)
+        QVERIFY(orrin.open(kSwitchVid, kSwitchPid));
+    SwitchEmulator::apply(setting);
+    bool ok = false;
+    if (call == 0)
+        ok = orrin.open(kSwitchVid, kSwitchPid);
+    else if (call == 1)
+        ok = orrin.getFWAPProtocolVersion();
+    else
+        ok = orrin.sendAllCommand(2, {monitor(1, 1, 1, 1, 800, 600)}, kMouse);
+    QVERIFY(!ok);
+    QCOMPARE(orrin.property("lastError").toString(), reason);
+    QVERIFY(orrin.close());
+    QCOMPARE(orrin.property("lastError").toString(), reason);
+
+    SwitchEmulator::reset();
+    QVERIFY(orrin.open(kSwitchVid, kSwitchPid));
+    QVERIFY(orrin.getFWAPProtocolVersion());
+    QCOMPARE(orrin.property("lastError").toString(), QString());
 }
 
 void tst_OrrinData::scriptArrayReachesSendAllCommand()

@@ -22,6 +22,7 @@ private slots:
     void enumeration();
 
 private:
+    QString reason(hid_device *dev) const { return QString::fromWCharArray(hid_error(dev)); }
     QByteArray exchange(const QByteArray &request, int replyLength);
     std::unique_ptr<SwitchEmulator> m_switch;
     hid_device *m_dev = nullptr;
@@ -91,6 +92,9 @@ void tst_SwitchEmulator::judgement()
         reply = exchange(bytes, length);
     }
     QCOMPARE(reply == "fail" ? reply : reply.toHex(), lastReply);
+    // A stall is a transfer failure with hidraw's reason; a refusal is a reply.
+    QCOMPARE(reason(m_dev), lastReply == "fail" ? QStringLiteral("ioctl (SFEATURE): Broken pipe")
+                                                : QStringLiteral("Success"));
 }
 
 void tst_SwitchEmulator::replyMustBeAskedForById()
@@ -101,6 +105,7 @@ void tst_SwitchEmulator::replyMustBeAskedForById()
     QCOMPARE(exchange(QByteArray::fromHex("4600000000000046"), 8).toHex(), QByteArray("c6000000000000c6"));
     buffer[0] = 0xC1; // not the reply to the last request
     QCOMPARE(hid_get_feature_report(m_dev, buffer, 8), -1);
+    QCOMPARE(reason(m_dev), QStringLiteral("ioctl (GFEATURE): Broken pipe"));
 }
 
 void tst_SwitchEmulator::staleHandles()
@@ -117,6 +122,7 @@ void tst_SwitchEmulator::staleHandles()
     QCOMPARE(events.size(), 2);
     for (const QJsonObject &e : events)
         QCOMPARE(e.value("error").toString(), QStringLiteral("stale handle"));
+    QCOMPARE(reason(second), QStringLiteral("hid_error: not an open handle"));
     QCOMPARE(hid_send_feature_report(m_dev, heartBeat, 8), 8);
 }
 
@@ -131,7 +137,7 @@ void tst_SwitchEmulator::enumeration()
     QVERIFY(!hid_enumerate(0x1234, 0));
     SwitchEmulator::set("ABSENT", "1");
     QVERIFY(!hid_enumerate(0, 0));
-    QVERIFY(hid_error(nullptr));
+    QCOMPARE(reason(nullptr), QStringLiteral("Success"));
 }
 
 QTEST_GUILESS_MAIN(tst_SwitchEmulator)

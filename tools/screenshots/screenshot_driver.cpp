@@ -3,14 +3,21 @@
 // configurations of a template, the About box, the notices and questions, the editor page with both menus,
 // the four settings dialogs, and the editor at work (a 16-monitor template, its
 // port and number lists, the delete prompt, each error page, the tutorial, the
-// smallest zoom).
+// smallest zoom), the questions of the editor and of "Save to device", the
+// connection dialog, the open language list, and the two notices that stand
+// in for the main window (low resolution, second start).
 //
 // For every screen it prints one line "shot NAME WINDOW_ID" and waits for one
 // line on stdin before going on, so that a script can photograph the window
 // as the X server shows it. Answering "grab" makes the driver save the window
-// itself as OUTPUT_DIR/NAME.png instead.
+// itself as OUTPUT_DIR/NAME.png instead. "shot NAME root" asks for the whole
+// screen (for pop-up lists, which are windows of their own).
 //
-//   screenshot_driver OUTPUT_DIR
+//   screenshot_driver OUTPUT_DIR [LANGUAGE]
+//
+// LANGUAGE is a catalogue name ("en", "cn_t", "de", ...); the program starts in
+// that language as if the user had chosen it before.
+#include "langswitch.h"
 #include "startup.h"
 
 #include <QDir>
@@ -18,9 +25,11 @@
 #include <QImage>
 #include <QJsonDocument>
 #include <QQmlApplicationEngine>
+#include <QQmlComponent>
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QSettings>
 #include <QTimer>
 #include <QVariant>
 #include <QtTest>
@@ -40,9 +49,16 @@ QString g_outputDir;
     std::exit(2);
 }
 
+QQuickItem *findItem(QQuickItem *item, const QString &name);
+
+// Items a Repeater makes (the template configuration tiles) hang in the visual
+// tree only, not in the object tree.
 QObject *find(QObject *root, const char *name)
 {
     QObject *object = root->findChild<QObject *>(QLatin1String(name));
+    if (!object)
+        if (auto *window = qobject_cast<QQuickWindow *>(root))
+            object = findItem(window->contentItem(), QLatin1String(name));
     if (!object)
         fail(QStringLiteral("no item %1").arg(QLatin1String(name)));
     return object;
@@ -86,6 +102,44 @@ void shot(QQuickWindow *window, const char *name)
         if (image.isNull() || !image.save(path))
             fail(QStringLiteral("cannot save %1").arg(path));
     }
+}
+
+// The same screen's pop-up list, photographed with the whole screen.
+void shotScreen(const char *name)
+{
+    QTest::qWait(400);
+    std::printf("shot %s root\n", name);
+    std::fflush(stdout);
+    std::string answer;
+    if (!std::getline(std::cin, answer) || answer != "next")
+        fail(QStringLiteral("no picture of the screen for %1").arg(QLatin1String(name)));
+}
+
+// A screen's text in the language in force, for notices the driver shows itself.
+QString tr(const char *context, const char *text)
+{
+    return QCoreApplication::translate(context, text);
+}
+
+QVariantMap alertInfo(const QString &msg, int icon, const QString &title = QString())
+{
+    QVariantMap info;
+    info.insert(QStringLiteral("msg"), msg);
+    info.insert(QStringLiteral("showicon"), 1);
+    info.insert(QStringLiteral("icon"), icon);
+    info.insert(QStringLiteral("title"), title);
+    return info;
+}
+
+QVariantMap confirmInfo(const QString &msg, const QString &dobtn, const QString &cancelbtn, int showicon)
+{
+    QVariantMap info;
+    info.insert(QStringLiteral("msg"), msg);
+    info.insert(QStringLiteral("dobtn"), dobtn);
+    info.insert(QStringLiteral("cancelbtn"), cancelbtn);
+    info.insert(QStringLiteral("showicon"), showicon);
+    info.insert(QStringLiteral("icon"), 0);
+    return info;
 }
 
 // Opens the editor on a layout given as layout file text, as a template would.
@@ -194,6 +248,45 @@ void walkEditor(QQuickWindow *window, QObject *root)
     editor->setProperty("zoomValue", 100);
 }
 
+// "Save to device": the connection dialog, and the same dialog once the
+// switch could not be opened (there is no switch here).
+void walkUpload(QQuickWindow *window, QObject *root)
+{
+    call(root, "loadModel", QStringLiteral("01-01"));
+    QObject *editor = editorPage(root);
+    click(window, "save_device_button");
+    QObject *upload = find(editor, "upload_Qml");
+    if (!upload->property("visible").toBool())
+        fail(QStringLiteral("the connection dialog did not open"));
+    QTest::mouseMove(window, QPoint(1100, 580));
+    shot(window, "upload-connect");
+    QObject *dialog = upload->property("item").value<QObject *>();
+    clickIn(window, dialog, "ok_btn");
+    QTest::mouseMove(window, QPoint(1100, 580));
+    shot(window, "upload-not-ready");
+    upload->setProperty("visible", false);
+    hideDialog(root);
+}
+
+// The notices that start-up shows instead of the main window, made in the
+// same engine so that they speak the same language.
+void walkNotices(QQmlApplicationEngine &engine)
+{
+    const char *notices[][2] = {{"qrc:/Qml/foreword.qml", "notice-low-resolution"},
+                                {"qrc:/Qml/aprunned.qml", "notice-already-running"}};
+    for (const auto &notice : notices) {
+        QQmlComponent component(&engine, QUrl(QLatin1String(notice[0])));
+        auto *window = qobject_cast<QQuickWindow *>(component.create());
+        if (!window)
+            fail(QStringLiteral("cannot show %1: %2").arg(QLatin1String(notice[0]), component.errorString()));
+        window->setPosition(40, 40);
+        if (!QTest::qWaitForWindowExposed(window))
+            fail(QStringLiteral("%1 was never shown").arg(QLatin1String(notice[0])));
+        shot(window, notice[1]);
+        delete window;
+    }
+}
+
 void walk(QQmlApplicationEngine &engine)
 {
     QObject *root = engine.rootObjects().value(0);
@@ -250,18 +343,51 @@ void walk(QQmlApplicationEngine &engine)
     shot(window, "about");
     hideDialog(root);
 
-    QVariantMap failure;
-    failure.insert(QStringLiteral("msg"), QStringLiteral("The file is invalid."));
-    failure.insert(QStringLiteral("showicon"), 1);
-    failure.insert(QStringLiteral("icon"), 0);
-    failure.insert(QStringLiteral("title"), QString());
-    call(root, "showAlert", failure);
+    call(root, "showAlert", alertInfo(tr("main", "The file is invalid."), 0));
     shot(window, "alert-failure");
-    QVariantMap success = failure;
-    success.insert(QStringLiteral("msg"), QStringLiteral("Save successfully. \r\n/home/user/Documents/OrrinKM/desk.km"));
-    success.insert(QStringLiteral("icon"), 1);
-    call(root, "showAlert", success);
+    call(root, "showAlert", alertInfo(tr("mainWidget", "Save successfully.")
+                                      + QStringLiteral(" \r\n/home/user/Documents/OrrinKM/desk.km"), 1));
     shot(window, "alert-success");
+    // The longest notices, one of them with a title.
+    call(root, "showAlert", alertInfo(tr("mainWidget", "To save and apply the layout configuration to OrrinKM, "
+                                                       "please connect your computer to the Primary OrrinKM device."),
+                                      0, tr("mainWidget", "Save failed!")));
+    shot(window, "alert-primary-switch");
+    call(root, "showAlert", alertInfo(tr("mainWidget", "The extended desktop driver ap is running. "
+                                                       "Please close it and upload again."), 0));
+    shot(window, "alert-driver-running");
+    call(root, "showConfirm", confirmInfo(tr("mainWidget", "Only one OrrinKM is connected. We save port 1-4 "
+                                                           "monitor layout only. Do you want to continue?"),
+                                          tr("mainWidget", "Cancel"), tr("mainWidget", "Continue"), 1));
+    shot(window, "confirm-one-switch");
+    call(root, "showConfirm", confirmInfo(tr("mainWidget", "Are you sure you want to create a new list without saving?"),
+                                          tr("mainWidget", "Create"), tr("mainWidget", "Cancel"), 0));
+    shot(window, "confirm-new");
+    call(root, "showConfirm", confirmInfo(tr("mainWidget", "Are you sure you want to load a file without saving?"),
+                                          tr("mainWidget", "Load"), tr("mainWidget", "Cancel"), 0));
+    shot(window, "confirm-load");
+    call(root, "showConfirm", confirmInfo(tr("mainWidget", "Save Profle"),
+                                          tr("mainWidget", "Save as"), tr("mainWidget", "Save"), 0));
+    shot(window, "confirm-save-profile");
+    hideDialog(root);
+
+    // The language list, open, with the highlight moved to the last entry,
+    // and the question that choosing asks.
+    auto *languages = qobject_cast<QQuickItem *>(find(root, "language_list"));
+    const int language = languages->property("currentIndex").toInt();
+    click(window, "language_list");
+    QTest::qWait(200);
+    for (int i = 0; i < 9; ++i) {
+        if (QWindow *popup = QGuiApplication::focusWindow())
+            QTest::keyClick(popup, Qt::Key_Down);
+    }
+    shotScreen("language-list");
+    if (QWindow *popup = QGuiApplication::focusWindow())
+        QTest::keyClick(popup, Qt::Key_Escape);
+    QTest::qWait(200);
+    languages->setProperty("currentIndex", language == 4 ? 3 : 4);
+    shot(window, "confirm-language");
+    call(root, "restoreLanguage");
     hideDialog(root);
 
     call(root, "showExitWindow");
@@ -312,6 +438,8 @@ void walk(QQmlApplicationEngine &engine)
     }
 
     walkEditor(window, root);
+    walkUpload(window, root);
+    walkNotices(engine);
 
     std::printf("done\n");
     std::fflush(stdout);
@@ -322,11 +450,27 @@ void walk(QQmlApplicationEngine &engine)
 
 int main(int argc, char **argv)
 {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
+    if (argc < 2 || argc > 3) {
+        std::fprintf(stderr, "usage: %s OUTPUT_DIR [LANGUAGE]\n", argv[0]);
         return 1;
     }
     g_outputDir = QString::fromLocal8Bit(argv[1]);
+    if (argc == 3) {
+        const QString wanted = QString::fromLocal8Bit(argv[2]) + QStringLiteral(".qm");
+        int index = 0;
+        while (index < 10 && LangSwitch::catalogueFile(index) != wanted)
+            ++index;
+        if (index == 10) {
+            std::fprintf(stderr, "screenshot_driver: no language %s\n", argv[2]);
+            return 1;
+        }
+        // Stored where the program reads it at start (the script runs us in a
+        // throw-away home).
+        QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Vesko"),
+                           QStringLiteral("Seamrun Switching Configuration Utility"));
+        settings.setValue(QStringLiteral("language"), QString::number(index));
+        settings.sync();
+    }
     // The program takes its last argument as a file to hand over; keep the
     // output folder to ourselves.
     int programArgc = 1;

@@ -1,7 +1,7 @@
 // An OrrinKM switch in software, behind the hidapi entry points the utility
 // calls. Loaded with LD_PRELOAD in front of the unchanged program, it answers
 // hid_init, hid_exit, hid_open, hid_send_feature_report,
-// hid_get_feature_report and hid_close, plus harmless answers for hid_error,
+// hid_get_feature_report, hid_close and hid_error, plus harmless answers for
 // hid_enumerate and hid_free_enumeration. Never linked into the product.
 //
 // The switch checks each request's length and checksum, answers with the
@@ -10,6 +10,11 @@
 // Statuses of its own: 1 = refused (no list open, or the list-close count does
 // not match the announced and accepted records), 0xE1 = wrong request length,
 // 0xE2 = wrong checksum. An unknown report id stalls: the transfer fails.
+//
+// Like hidapi, every failing call leaves a reason for hid_error: on the
+// handle for transfers, globally (hid_error(NULL)) for init and open; a call
+// that succeeds leaves "Success". The texts follow hidraw's, and an injected
+// fault names the variable that caused it.
 //
 // Environment, read at every call so a test can change it between calls.
 // CMD is a command name (version, list-open, port-record, mouse-record,
@@ -59,6 +64,9 @@
 
 struct hid_device_ {
     unsigned long number;
+    // hid_error(this): the reason of the last failed call, "Success" after
+    // a good one. Lives until hid_close, as hidapi promises.
+    std::wstring error;
 };
 
 namespace {
@@ -118,6 +126,10 @@ struct Switch {
 
     std::string unplugSetting;
     long packets = 0;
+
+    // hid_error(NULL): the reason init or open last failed. Cleared by a
+    // successful init or open and by hid_exit, which frees it in hidapi.
+    std::wstring globalError = L"Success";
 };
 
 Switch &theSwitch()
@@ -233,6 +245,21 @@ bool unplugged(Switch &s)
 bool present(Switch &s)
 {
     return !flag("SEAMRUN_EMU_ABSENT") && !unplugged(s);
+}
+
+std::wstring wide(const std::string &text)
+{
+    return std::wstring(text.begin(), text.end());
+}
+
+// The reason a transfer left on its handle: the ioctl and its errno text as
+// hidraw words them, and the fault variable when the failure was injected.
+void transferError(hid_device *dev, const char *ioctl, const char *reason, const char *fault = nullptr)
+{
+    std::string text = std::string("ioctl (") + ioctl + "): " + reason;
+    if (fault)
+        text += std::string(" (emulated fault: SEAMRUN_EMU_") + fault + ")";
+    dev->error = wide(text);
 }
 
 // --- log --------------------------------------------------------------------
@@ -438,6 +465,8 @@ int HID_API_EXPORT HID_API_CALL hid_init(void)
     Switch &s = theSwitch();
     std::lock_guard<std::mutex> guard(s.lock);
     const bool fail = flag("SEAMRUN_EMU_INIT_FAIL");
+    s.globalError = fail ? L"hid_init: the HID library could not start (emulated fault: SEAMRUN_EMU_INIT_FAIL)"
+                         : L"Success";
     Line(s, "init").num("result", fail ? -1 : 0).write();
     return fail ? -1 : 0;
 }
@@ -447,6 +476,7 @@ int HID_API_EXPORT HID_API_CALL hid_exit(void)
     Switch &s = theSwitch();
     std::lock_guard<std::mutex> guard(s.lock);
     Line(s, "exit").num("handles", static_cast<long>(s.handles.size())).write();
+    s.globalError = L"Success";
     return 0;
 }
 
@@ -496,10 +526,17 @@ HID_API_EXPORT hid_device *HID_API_CALL hid_open(unsigned short vendor_id, unsig
                        && product_id == number("SEAMRUN_EMU_PID", 0x0001)
                        && (!serial_number || std::wcscmp(serial_number, L"0001") == 0);
     if (!present(s) || !match) {
+        // hidapi's own words when nothing matches; an absent or unplugged
+        // switch looks the same from here.
+        s.globalError = flag("SEAMRUN_EMU_ABSENT")
+                            ? L"No HID devices with requested VID/PID found in the system. "
+                              L"(emulated fault: SEAMRUN_EMU_ABSENT)"
+                            : L"No HID devices with requested VID/PID found in the system.";
         line.num("handle", 0).num("handles", static_cast<long>(s.handles.size())).write();
         return nullptr;
     }
-    hid_device *dev = new hid_device{++s.opened};
+    s.globalError = L"Success";
+    hid_device *dev = new hid_device{++s.opened, L"Success"};
     s.handles.insert(dev);
     line.num("handle", static_cast<long>(dev->number)).num("handles", static_cast<long>(s.handles.size()));
     line.write();
@@ -534,6 +571,7 @@ int HID_API_EXPORT HID_API_CALL hid_send_feature_report(hid_device *dev, const u
         return -1;
     }
     if (!data || length == 0) {
+        transferError(dev, "SFEATURE", "Invalid argument");
         line.text("error", "no data").num("result", -1).write();
         return -1;
     }
@@ -544,18 +582,24 @@ int HID_API_EXPORT HID_API_CALL hid_send_feature_report(hid_device *dev, const u
     line.text("op", c ? c->name : "unknown").num("len", written);
     line.text("bytes", hex(data, static_cast<size_t>(len)));
     if (!present(s)) {
+        transferError(dev, "SFEATURE", "No such device",
+                      flag("SEAMRUN_EMU_ABSENT") ? "ABSENT" : "UNPLUG_AFTER");
         line.text("fault", "unplugged").num("result", -1).write();
         return -1;
     }
     if (!c) {
+        // The switch stalls on a report it does not know.
+        transferError(dev, "SFEATURE", "Broken pipe");
         line.text("error", "unknown report id").num("result", -1).write();
         return -1;
     }
     if (listed("SEAMRUN_EMU_FAIL_SEND", c->code)) {
+        transferError(dev, "SFEATURE", "Broken pipe", "FAIL_SEND");
         line.text("fault", "send").num("result", -1).write();
         return -1;
     }
     ++s.packets;
+    dev->error = L"Success";
 
     unsigned char reply[kMaxReply] = {};
     reply[0] = static_cast<unsigned char>(c->code | 0x80);
@@ -597,6 +641,7 @@ int HID_API_EXPORT HID_API_CALL hid_get_feature_report(hid_device *dev, unsigned
         return -1;
     }
     if (!data || length == 0) {
+        transferError(dev, "GFEATURE", "Invalid argument");
         line.text("error", "no buffer").num("result", -1).write();
         return -1;
     }
@@ -604,19 +649,24 @@ int HID_API_EXPORT HID_API_CALL hid_get_feature_report(hid_device *dev, unsigned
     line.text("op", (c && (data[0] & 0x80)) ? c->name : "unknown");
     line.text("id", hex(data, 1));
     if (!present(s)) {
+        transferError(dev, "GFEATURE", "No such device",
+                      flag("SEAMRUN_EMU_ABSENT") ? "ABSENT" : "UNPLUG_AFTER");
         line.text("fault", "unplugged").num("result", -1).write();
         return -1;
     }
     // Only the reply to the last request is there to be read.
     if (!s.pending || data[0] != s.reply[0]) {
+        transferError(dev, "GFEATURE", "Broken pipe");
         line.text("error", "no such report").num("result", -1).write();
         return -1;
     }
     if (listed("SEAMRUN_EMU_FAIL_READ", c->code)) {
+        transferError(dev, "GFEATURE", "Broken pipe", "FAIL_READ");
         line.text("fault", "read").num("result", -1).write();
         return -1;
     }
     ++s.packets;
+    dev->error = L"Success";
 
     int n = std::min(static_cast<int>(length), s.replyLen);
     long shortLen = 0;
@@ -631,8 +681,15 @@ int HID_API_EXPORT HID_API_CALL hid_get_feature_report(hid_device *dev, unsigned
 
 HID_API_EXPORT const wchar_t *HID_API_CALL hid_error(hid_device *dev)
 {
-    (void)dev;
-    return L"Success";
+    Switch &s = theSwitch();
+    std::lock_guard<std::mutex> guard(s.lock);
+    if (!dev)
+        return s.globalError.c_str();
+    // A handle this switch does not hold (closed, or never opened) is not
+    // dereferenced: hidapi would crash, a test should read why instead.
+    if (!s.handles.count(dev))
+        return L"hid_error: not an open handle";
+    return dev->error.c_str();
 }
 
 } // extern "C"
