@@ -20,7 +20,7 @@ Button {
         id: labelMetrics
         text: button.text
         font.family: Theme.fontFamily
-        font.pixelSize: 14
+        font.pixelSize: Theme.textSize
         font.bold: true
     }
 
