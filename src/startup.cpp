@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QScreen>
@@ -77,6 +78,10 @@ NativeObjects::~NativeObjects() = default;
 int run(int &argc, char **argv, const std::function<void(QQmlApplicationEngine &)> &afterLoad)
 {
     QSingleApplication app(argc, argv);
+    // The icon the desktop menu shows (drawn from the same picture), and the
+    // desktop entry a Wayland compositor matches the window with.
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/Images/seamrun-config.png")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.vesko_peripherals.SeamrunConfig"));
     registerDeviceType();
     QQmlApplicationEngine engine;
     int exitCode = 0;
