@@ -60,6 +60,9 @@ bool OrrinData::getFWAPProtocolVersion()
     const bool ok = m_command.getFWAPProtocolVersion();
     // Refreshed even on failure, so a failed query right after open reads "".
     m_fwVersion = m_command.m_version;
+    // Every query counts, even one that reads the same text again: a listener
+    // may have forgotten the text in between.
+    emit versionChanged();
     return ok;
 }
 

@@ -16,8 +16,9 @@ class QTimer;
 class OrrinData : public QObject
 {
     Q_OBJECT
-    // Read right after the slot that fills them, hence no change signals.
-    Q_PROPERTY(QString version READ version)
+    // Read right after the slot that fills them. `version` also signals every
+    // version query, for the switch status the screens show.
+    Q_PROPERTY(QString version READ version NOTIFY versionChanged)
     Q_PROPERTY(QVariantMap portStatus READ portStatus)
     // Why the last device call failed, as hidapi put it; empty after a call
     // whose transfers all went through. For the screens and tools that want
@@ -47,6 +48,9 @@ public slots:
     bool close();
     bool sendAllCommand(int cmd_Num, QList<QVariantMap> m_info, QVariantMap mouse_info);
     bool getPortStatus();
+
+signals:
+    void versionChanged();
 
 private:
     GeneralCommand m_command;

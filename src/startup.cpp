@@ -8,6 +8,7 @@
 #include "langswitch.h"
 #include "orrindata.h"
 #include "regedit.h"
+#include "switchstatus.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -34,6 +35,7 @@ void registerDeviceType()
     if (registered)
         return;
     qmlRegisterType<OrrinData>("Qt.Quick.OrrinData", 1, 0, "OrrinData");
+    qmlRegisterType<SwitchStatus>("Qt.Quick.OrrinData", 1, 0, "SwitchStatus");
     registered = true;
 }
 

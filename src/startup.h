@@ -26,7 +26,8 @@ const int kMinScreenHeight = 900;
 // instance, the low-resolution notice for a small screen, else the main window.
 QString chooseRootScreen(bool anotherInstanceRunning, const QSize &primaryScreen);
 
-// Registers "OrrinData" in "Qt.Quick.OrrinData" 1.0; harmless to call again.
+// Registers "OrrinData" (and "SwitchStatus", whether the switch is attached)
+// in "Qt.Quick.OrrinData" 1.0; harmless to call again.
 void registerDeviceType();
 
 // The native objects the screens reach by name. Construction creates them in

@@ -21,20 +21,26 @@ Item {
     property int monitorWidth: 0
     property int monitorHeight: 0
     property int tileSize: 153
+    // True while the monitor is being dragged to another cell.
+    readonly property bool dragging: tile_mouse.drag.active
 
     // Points are in the cell's own coordinates.
     signal cellPressed(int index, real x, real y)
     signal deletePressed(int index, real x, real y)
     signal portPressed(int index)
     signal numberPressed(int index)
+    // The monitor was dragged and let go with its centre at (x, y).
+    signal dropped(int index, real x, real y)
 
     anchors.fill: parent
 
     Rectangle {
         id: tile
         objectName: "tile"
-        x: (cell.width - width) / 2
-        y: (cell.height - height) / 2
+        readonly property real homeX: (cell.width - width) / 2
+        readonly property real homeY: (cell.height - height) / 2
+        x: homeX
+        y: homeY
         width: cell.tileSize
         height: cell.tileSize
         color: cell.placed ? Theme.cellMonitor : Theme.cellEmpty
@@ -43,9 +49,27 @@ Item {
         border.width: cell.selected ? 4 : 0
         border.color: cell.borderColor === 0 ? Theme.borderMissing : Theme.borderSelected
 
+        // A press selects (or, on an empty cell, places) at once; moving on
+        // past the drag distance carries the monitor to another cell.
         MouseArea {
+            id: tile_mouse
             anchors.fill: parent
+            drag.target: cell.placed ? tile : null
+            preventStealing: true
             onPressed: cell.cellPressed(cell.cellIndex, mouse.x + tile.x, mouse.y + tile.y)
+            onReleased: {
+                if (!drag.active)
+                    return
+                var centreX = tile.x + tile.width / 2
+                var centreY = tile.y + tile.height / 2
+                tile.x = Qt.binding(function () { return tile.homeX })
+                tile.y = Qt.binding(function () { return tile.homeY })
+                cell.dropped(cell.cellIndex, centreX, centreY)
+            }
+            onCanceled: {
+                tile.x = Qt.binding(function () { return tile.homeX })
+                tile.y = Qt.binding(function () { return tile.homeY })
+            }
         }
 
         Image {

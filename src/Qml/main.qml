@@ -231,6 +231,17 @@ Window {
 
     OrrinData {
         id: orrin
+        objectName: "orrin"
+        // What an upload read from the switch, for the switch status.
+        onVersionChanged: switch_status.version = version
+    }
+
+    // Whether the switch is attached, from the device list; never opens it.
+    SwitchStatus {
+        id: switch_status
+        objectName: "switch_status"
+        vid: main.vid
+        pid: main.pid
     }
 
     ListModel { id: file_list_model }
@@ -329,6 +340,13 @@ Window {
                     font.family: Theme.fontFamily
                     font.pixelSize: Theme.titleSize
                     font.bold: true
+                }
+                SwitchStatusLine {
+                    objectName: "home_switch_status"
+                    x: 4
+                    width: 236
+                    connected: switch_status.connected
+                    version: switch_status.version
                 }
                 Item { width: 1; height: 20 }
                 Text {

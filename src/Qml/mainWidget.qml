@@ -64,6 +64,9 @@ Item {
     // Zoom value, 1 .. maxScale; the slider and the spin box both follow it.
     property int zoomValue: baseScale
     readonly property real gridScale: 0.597 + 0.403 * zoomValue / 100
+    // Undo and redo of the editing steps (see UndoStack.qml).
+    readonly property bool canUndo: history.canUndo
+    readonly property bool canRedo: history.canRedo
 
     // ------------------------------------------------------------ menus
 
@@ -176,6 +179,7 @@ Item {
             dialog_Qml.visible = true
         }
         fileTitle = qsTr("Template")
+        history.reset()
     }
 
     function loadFileDialog() {
@@ -322,6 +326,8 @@ Item {
     // Sends the monitors on ports up to p_count and removes the others from
     // the layout. The switch's answer to the list-close decides the outcome.
     function saveTodevice(p_count) {
+        if (history.idle)
+            return history.record(saveTodevice, arguments)
         var monitors = uploadMonitors()
         var count = 0
         for (var i = 0; i < monitors.length; ++i)
@@ -365,6 +371,7 @@ Item {
         if (closed) {
             showUploadAlert(qsTr("Save to device successfully."), 1)
             main.is_saved = 1
+            history.reset()
         } else {
             uploadFailed()
         }
@@ -565,18 +572,7 @@ Item {
                 var monitors = Layout.monitorsFromLayout(layout)
                 for (var i = 0; i < monitors.length; ++i) {
                     var m = monitors[i]
-                    var cell = gridModel.get(m.gridindex)
-                    cell.row = m.row
-                    cell.col = m.col
-                    cell.portnum = m.portnum
-                    cell.width = m.width
-                    cell.height = m.height
-                    cell.display = true
-                    cell.bgcolor = true
-                    cell.portname = getProtName(m.portnum)
-                    cell.monitornum = m.monitornum
-                    cell.orientation = m.orientation
-                    cell.showmonlist = m.portnum !== 0
+                    showMonitor(gridModel.get(m.gridindex), m)
                     curmonitornum += 1
                     allmonModel.append({ gridindex: m.gridindex, portnum: m.portnum,
                                          enable: true, monitornum: m.monitornum })
@@ -609,6 +605,23 @@ Item {
         }
         zoomValue = baseScale
         main.is_saved = 1
+        history.reset()
+    }
+
+    // A cell shows monitor `m` ({row, col, portnum, monitornum, width, height,
+    // orientation}): loading a layout and undoing a step both fill it so.
+    function showMonitor(cell, m) {
+        cell.row = m.row
+        cell.col = m.col
+        cell.portnum = m.portnum
+        cell.width = m.width
+        cell.height = m.height
+        cell.display = true
+        cell.bgcolor = true
+        cell.portname = getProtName(m.portnum)
+        cell.monitornum = m.monitornum
+        cell.orientation = m.orientation
+        cell.showmonlist = m.portnum !== 0
     }
 
     // The drop-down's entries for orientation `arrange`. A missing or damaged
@@ -656,6 +669,8 @@ Item {
     }
 
     function setMonitortStatus(index, lastindex, border_color) {
+        if (history.idle)
+            return history.record(setMonitortStatus, arguments)
         var cell = gridModel.get(index)
         if (!cell.display) {
             if (curmonitornum >= extendedNum)
@@ -727,6 +742,8 @@ Item {
     }
 
     function delMonitor(index) {
+        if (history.idle)
+            return history.record(delMonitor, arguments)
         var cell = gridModel.get(index)
         if (!cell.display)
             return
@@ -772,6 +789,8 @@ Item {
 
     // The selected monitor moves to port `q` (an entry of the port list).
     function changePort(q) {
+        if (history.idle)
+            return history.record(changePort, arguments)
         hiddenPortlistDialog()
         if (m_index < 0 || q < 0 || q >= portModel.count || !portModel.get(q).enable)
             return
@@ -812,6 +831,8 @@ Item {
     // The selected monitor takes number `k` of its port; the monitor that had
     // it takes the selected monitor's number.
     function changeMonitorNumber(k) {
+        if (history.idle)
+            return history.record(changeMonitorNumber, arguments)
         hiddenPortlistDialog()
         if (m_index < 0)
             return
@@ -879,6 +900,8 @@ Item {
     // The user's choice in the resolution drop-down: the selected monitor
     // takes it, and so does every placed monitor still without one.
     function chooseResolution(entry) {
+        if (history.idle)
+            return history.record(chooseResolution, arguments)
         resolution_list.currentIndex = entry
         if (m_index < 0 || !gridModel.get(m_index).display)
             return
@@ -904,6 +927,8 @@ Item {
     }
 
     function setOrientation(arrange) {
+        if (history.idle)
+            return history.record(setOrientation, arguments)
         if (arrange === s_orientation)
             return
         var entry = resolution_list.currentIndex
@@ -933,6 +958,59 @@ Item {
                 return
             }
         }
+    }
+
+    // ------------------------------------------- undo, redo and moving
+
+    function undo() {
+        return history.undo()
+    }
+
+    function redo() {
+        return history.redo()
+    }
+
+    // The monitor on cell `from` moves to the empty cell `to` with its port,
+    // number, resolution and orientation, and stays selected. Refused (false)
+    // when `from` holds no monitor or `to` is not an empty cell of the grid.
+    function moveMonitor(from, to) {
+        if (history.idle)
+            return history.record(moveMonitor, arguments)
+        var cells = matrix_Row * matrix_Column
+        if (from < 0 || from >= cells || to < 0 || to >= cells || from === to)
+            return false
+        var source = gridModel.get(from)
+        var target = gridModel.get(to)
+        if (!source.display || target.display)
+            return false
+        hiddenPortlistDialog()
+        hiddenDelDialog()
+        var m = { row: target.row, col: target.col, portnum: source.portnum, monitornum: source.monitornum,
+                  width: source.width, height: source.height, orientation: source.orientation }
+        var border = source.bordercolor
+        clearCell(from)
+        if (m_index >= 0 && m_index !== to)
+            unmark(m_index)
+        showMonitor(target, m)
+        target.bordercolor = border
+        target.showadd = false
+        target.showborder = true
+        allmonModel.setProperty(allmonIndexOf(from), "gridindex", to)
+        m_index = to
+        setPortColor(m.portnum)
+        reloadmonitordata(to)
+        main.is_saved = 0
+        return true
+    }
+
+    // A monitor dragged from cell `from` and let go at (x, y) of that cell.
+    function dropMonitor(from, x, y) {
+        var cell = gridModel.get(from)
+        var col = cell.col - 1 + Math.floor(x / gridview_cell_w)
+        var row = cell.row - 1 + Math.floor(y / gridview_cell_h)
+        if (col < 0 || row < 0 || col >= matrix_Column || row >= matrix_Row)
+            return false
+        return moveMonitor(from, row * matrix_Column + col)
     }
 
     // ------------------------------------------------------------ checks
@@ -1018,6 +1096,7 @@ Item {
         var target = FilePath.localPath(path)
         if (encrypt.encrypt_file(target)) {
             main.is_saved = 1
+            history.markSaved()
             main.filePath = path
             fileTitle = FilePath.fileName(path)
             updateFilelist(main.filePath.toString())
@@ -1072,6 +1151,23 @@ Item {
         function onContentYChanged() { mainlist.hiddenDelDialog() }
     }
 
+
+    UndoStack {
+        id: history
+        editor: mainlist
+    }
+
+    // Only while the editor is the page in front and no dialog covers it.
+    Shortcut {
+        sequences: [StandardKey.Undo]
+        enabled: mainlist.visible && !dialog_Qml.visible && !error_Qml.visible && !upload_Qml.visible
+        onActivated: mainlist.undo()
+    }
+    Shortcut {
+        sequences: ["Ctrl+Y", "Ctrl+Shift+Z"]
+        enabled: mainlist.visible && !dialog_Qml.visible && !error_Qml.visible && !upload_Qml.visible
+        onActivated: mainlist.redo()
+    }
 
     FileDialog {
         id: load_file_Dialog
@@ -1352,6 +1448,8 @@ Item {
                                 width: mainlist.gridview_cell_w
                                 height: mainlist.gridview_cell_h
                                 active: model.display || model.showborder
+                                // A dragged monitor passes over the other cells.
+                                z: item && item.dragging ? 1 : 0
                                 sourceComponent: GridCell {
                                     tileSize: mainlist.monitor_w
                                     cellIndex: index
@@ -1369,6 +1467,7 @@ Item {
                                     onDeletePressed: mainlist.showDelDialog(index, x, y)
                                     onPortPressed: mainlist.showPortList(index)
                                     onNumberPressed: mainlist.showMonitorList(index)
+                                    onDropped: mainlist.dropMonitor(index, x, y)
                                 }
                             }
                         }
@@ -1618,6 +1717,13 @@ Item {
             Item { width: 1; height: 8 }
             SidePanelHeading { text: qsTr("Status List") }
 
+            SwitchStatusLine {
+                objectName: "editor_switch_status"
+                width: parent.width
+                connected: switch_status.connected
+                version: switch_status.version
+            }
+
             PortStrip {
                 objectName: "primary_strip"
                 title: qsTr("Primary")
@@ -1643,6 +1749,34 @@ Item {
             anchors.bottom: parent.bottom
             anchors.bottomMargin: 30
             spacing: 15
+
+            Row {
+                spacing: 10
+                DialogButton {
+                    objectName: "undo_button"
+                    width: 95
+                    height: 30
+                    text: qsTr("Undo")
+                    enabled: mainlist.canUndo
+                    opacity: enabled ? 1 : 0.4
+                    onClicked: {
+                        closeMenuBar()
+                        mainlist.undo()
+                    }
+                }
+                DialogButton {
+                    objectName: "redo_button"
+                    width: 95
+                    height: 30
+                    text: qsTr("Redo")
+                    enabled: mainlist.canRedo
+                    opacity: enabled ? 1 : 0.4
+                    onClicked: {
+                        closeMenuBar()
+                        mainlist.redo()
+                    }
+                }
+            }
 
             DialogButton {
                 objectName: "save_local_button"

@@ -126,18 +126,43 @@ void tst_SwitchEmulator::staleHandles()
     QCOMPARE(hid_send_feature_report(m_dev, heartBeat, 8), 8);
 }
 
+// The device list follows the settings at every call, so a test can unplug
+// the switch or give it other ids while a program polls the list.
 void tst_SwitchEmulator::enumeration()
 {
+    m_switch->take();
     hid_device_info *devs = hid_enumerate(0, 0);
     QVERIFY(devs);
     QCOMPARE(devs->vendor_id, kSwitchVid);
     QCOMPARE(devs->product_id, kSwitchPid);
     QVERIFY(!devs->next);
     hid_free_enumeration(devs);
+    devs = hid_enumerate(kSwitchVid, kSwitchPid);
+    QVERIFY(devs);
+    hid_free_enumeration(devs);
+    hid_free_enumeration(nullptr);
     QVERIFY(!hid_enumerate(0x1234, 0));
+    QVERIFY(!hid_enumerate(kSwitchVid, 0x0002));
+
+    SwitchEmulator::set("VID", "0x1234");
+    QVERIFY(!hid_enumerate(kSwitchVid, kSwitchPid));
+    devs = hid_enumerate(0x1234, kSwitchPid);
+    QVERIFY(devs);
+    QCOMPARE(devs->vendor_id, 0x1234);
+    hid_free_enumeration(devs);
+    SwitchEmulator::reset();
+
     SwitchEmulator::set("ABSENT", "1");
     QVERIFY(!hid_enumerate(0, 0));
     QCOMPARE(reason(nullptr), QStringLiteral("Success"));
+    SwitchEmulator::reset();
+    devs = hid_enumerate(0, 0);
+    QVERIFY2(devs, "plugged in again");
+    hid_free_enumeration(devs);
+    SwitchEmulator::set("UNPLUG_AFTER", "0");
+    QVERIFY(!hid_enumerate(0, 0));
+    // Listing devices is no event of the switch: a poll leaves the log alone.
+    QCOMPARE(m_switch->kinds(), QStringList());
 }
 
 QTEST_GUILESS_MAIN(tst_SwitchEmulator)

@@ -1,8 +1,9 @@
 // An OrrinKM switch in software, behind the hidapi entry points the utility
 // calls. Loaded with LD_PRELOAD in front of the unchanged program, it answers
 // hid_init, hid_exit, hid_open, hid_send_feature_report,
-// hid_get_feature_report, hid_close and hid_error, plus harmless answers for
-// hid_enumerate and hid_free_enumeration. Never linked into the product.
+// hid_get_feature_report and hid_close, the device list (hid_enumerate,
+// hid_free_enumeration: the switch while it is attached and its ids match,
+// else nothing) and hid_error. Never linked into the product.
 //
 // The switch checks each request's length and checksum, answers with the
 // reply id (code | 0x80), a status in byte 1 (0 = accepted) and the data the
@@ -23,7 +24,8 @@
 //   SEAMRUN_EMU_LOG=FILE            append one JSON line per event (init, exit,
 //                                   open, close, request, reply) to FILE
 //   SEAMRUN_EMU_VID, SEAMRUN_EMU_PID  ids of the emulated switch
-//                                   (default 0x1209, 0x0001)
+//                                   (default 0x1209, 0x0001), for hid_open
+//                                   and the device list
 //   SEAMRUN_EMU_VERSION=a,b,c,d     firmware version, reply bytes 2-5 of the
 //                                   version query (default 1,0,6,1)
 //   SEAMRUN_EMU_CHAIN=n             switches in the chain, version reply
@@ -33,8 +35,9 @@
 //                                   (default 1,0,1,0)
 // Faults:
 //   SEAMRUN_EMU_INIT_FAIL=1         hid_init fails
-//   SEAMRUN_EMU_ABSENT=1            no switch attached: hid_open finds nothing,
-//                                   transfers on open handles fail
+//   SEAMRUN_EMU_ABSENT=1            no switch attached: hid_open and the
+//                                   device list find nothing, transfers on
+//                                   open handles fail
 //   SEAMRUN_EMU_FAIL_SEND=CMD,...|all   sending these requests fails
 //   SEAMRUN_EMU_FAIL_READ=CMD,...|all   reading their replies fails (the
 //                                   switch has acted on the request)
@@ -46,6 +49,7 @@
 //   SEAMRUN_EMU_UNPLUG_AFTER=N      unplug after N packets (requests and
 //                                   replies), counted from the first call
 //                                   that sees this value
+// The device list is not logged: a program that polls it would fill the log.
 
 #include <hidapi.h>
 
@@ -480,6 +484,8 @@ int HID_API_EXPORT HID_API_CALL hid_exit(void)
     return 0;
 }
 
+// The switch, when it is attached and matches the ids asked for (0 matches
+// any); read from the environment at every call.
 struct hid_device_info HID_API_EXPORT *HID_API_CALL hid_enumerate(unsigned short vendor_id,
                                                                   unsigned short product_id)
 {

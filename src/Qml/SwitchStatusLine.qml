@@ -1,0 +1,73 @@
+import QtQuick 2.12
+import "."
+import "layout.js" as Layout
+
+// Whether the switch is attached: "Connected" or "Not connected", and once an
+// upload has read them the firmware version and the number of chained
+// switches. A status bar to screen readers, whose name changes with the
+// status, so the change is announced.
+Item {
+    id: status
+
+    property bool connected: false
+    // The device object's version text: the four firmware numbers, then the
+    // number of switches in the chain.
+    property string version: ""
+
+    readonly property string stateText: connected ? qsTr("Connected") : qsTr("Not connected")
+    readonly property string detailText: {
+        if (!connected || version === "")
+            return ""
+        // One digit each in the usual case; longer numbers cannot be told
+        // apart in the text, so it is shown as it is.
+        var firmware = version.length === 5 ? version.substr(0, 4).split("").join(".")
+                                            : version.substr(0, version.length - 1)
+        var chain = Layout.chainFromVersion(version)
+        var text = qsTr("Firmware %1").arg(firmware)
+        if (chain === 1)
+            text += ", " + qsTr("1 switch")
+        else if (chain === 2)
+            text += ", " + qsTr("2 switches chained")
+        return text
+    }
+
+    implicitWidth: 240
+    implicitHeight: details.visible ? details.y + details.height : line.height
+
+    Accessible.role: Accessible.StatusBar
+    Accessible.name: detailText !== "" ? stateText + ", " + detailText : stateText
+
+    Row {
+        id: line
+        spacing: 6
+        Rectangle {
+            objectName: "statusDot"
+            anchors.verticalCenter: parent.verticalCenter
+            width: 8
+            height: 8
+            radius: 4
+            color: status.connected ? Theme.positive : Theme.muted
+        }
+        Text {
+            objectName: "statusText"
+            text: status.stateText
+            color: status.connected ? Theme.brand : Theme.muted
+            font.family: Theme.fontFamily
+            font.pixelSize: Theme.smallSize
+            font.bold: true
+        }
+    }
+
+    Text {
+        id: details
+        objectName: "statusDetails"
+        y: line.height + 2
+        width: status.width
+        visible: text !== ""
+        text: status.detailText
+        color: Theme.brand
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.smallSize
+        elide: Text.ElideRight
+    }
+}

@@ -1,0 +1,57 @@
+#ifndef SWITCHSTATUS_H
+#define SWITCHSTATUS_H
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+// Whether the switch is attached, as the screens show it (QML type
+// "SwitchStatus"). It asks hidapi's device list for the switch's vendor and
+// product id every `interval` milliseconds and never opens the device, so it
+// cannot get in the way of an upload's exchanges. `version` holds what an
+// upload last read from the switch (the device object's version text) and is
+// forgotten when the switch goes away: another switch may come back.
+class SwitchStatus : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(int vid READ vid WRITE setVid NOTIFY idsChanged)
+    Q_PROPERTY(int pid READ pid WRITE setPid NOTIFY idsChanged)
+    Q_PROPERTY(bool connected READ connected NOTIFY connectedChanged)
+    Q_PROPERTY(QString version READ version WRITE setVersion NOTIFY versionChanged)
+    Q_PROPERTY(int interval READ interval WRITE setInterval NOTIFY intervalChanged)
+public:
+    static const int kDefaultIntervalMs = 2000;
+
+    // Polling starts at once; the first look is taken when the event loop
+    // next runs, after QML has set the ids.
+    explicit SwitchStatus(QObject *parent = nullptr);
+
+    int vid() const { return m_vid; }
+    int pid() const { return m_pid; }
+    bool connected() const { return m_connected; }
+    QString version() const { return m_version; }
+    int interval() const { return m_timer.interval(); }
+
+    void setVid(int vid);
+    void setPid(int pid);
+    void setVersion(const QString &version);
+    void setInterval(int ms);
+
+    // Looks at the device list now; returns whether the switch is there.
+    Q_INVOKABLE bool refresh();
+
+signals:
+    void idsChanged();
+    void connectedChanged();
+    void versionChanged();
+    void intervalChanged();
+
+private:
+    QTimer m_timer;
+    int m_vid = 0;
+    int m_pid = 0;
+    bool m_connected = false;
+    QString m_version;
+};
+
+#endif // SWITCHSTATUS_H

@@ -1,0 +1,93 @@
+import QtQuick 2.12
+import QtTest 1.12
+
+// The switch status on the home page and in the editor's side panel, kept
+// current from the emulated switch's device list: attached, absent, unplugged
+// and plugged in again while the program runs, and what an upload read.
+MainWindowCase {
+    name: "SwitchStatus"
+    when: windowShown
+
+    function windowObject(name) {
+        for (var i = 0; i < window.data.length; ++i)
+            if (window.data[i].objectName === name)
+                return window.data[i]
+        fail("no object " + name)
+    }
+
+    function start() {
+        openMain({})
+        dismissStartNotice()
+        // Poll often, so the test need not wait two seconds per change.
+        windowObject("switch_status").interval = 20
+    }
+
+    // [state, details] of a status line; details "" when hidden.
+    function shown(line) {
+        var details = findChild(line, "statusDetails")
+        return [findChild(line, "statusText").text, details.visible ? details.text : ""]
+    }
+
+    function init() {
+        switchSetup.reset()
+    }
+
+    function cleanup() {
+        switchSetup.reset()
+    }
+
+    function test_attached_data() {
+        return [
+            { tag: "attached", setting: ["", ""], state: "Connected" },
+            { tag: "absent", setting: ["ABSENT", "1"], state: "Not connected" },
+            { tag: "other ids", setting: ["PID", "0x0002"], state: "Not connected" }
+        ]
+    }
+
+    function test_attached(data) {
+        switchSetup.set(data.setting[0], data.setting[1])
+        start()
+        var home = child("home_switch_status")
+        tryCompare(findChild(home, "statusText"), "text", data.state)
+        compare(shown(home), [data.state, ""])
+        compare(home.Accessible.role, Accessible.StatusBar)
+        compare(home.Accessible.name, data.state)
+        var editor = openEditor()
+        var side = findChild(editor, "editor_switch_status")
+        verify(side.visible)
+        compare(shown(side), [data.state, ""])
+    }
+
+    // Version and chain appear once read, and go with the switch; the name
+    // screen readers get follows.
+    function test_unpluggedWhileRunning() {
+        switchSetup.set("CHAIN", "2")
+        start()
+        var home = child("home_switch_status")
+        tryCompare(findChild(home, "statusText"), "text", "Connected")
+        var orrin = windowObject("orrin")
+        verify(orrin.open(window.vid, window.pid))
+        verify(orrin.getFWAPProtocolVersion())
+        orrin.close()
+        compare(shown(home), ["Connected", "Firmware 1.0.6.1, 2 switches chained"])
+        compare(home.Accessible.name, "Connected, Firmware 1.0.6.1, 2 switches chained")
+
+        switchSetup.set("ABSENT", "1")
+        tryCompare(findChild(home, "statusText"), "text", "Not connected")
+        compare(shown(home), ["Not connected", ""])
+        compare(home.Accessible.name, "Not connected")
+
+        switchSetup.set("ABSENT", "")
+        tryCompare(findChild(home, "statusText"), "text", "Connected")
+        compare(shown(home), ["Connected", ""], "another switch may have come")
+
+        switchSetup.set("CHAIN", "1")
+        switchSetup.set("VERSION", "2,1,12,0")
+        verify(orrin.open(window.vid, window.pid))
+        verify(orrin.getFWAPProtocolVersion())
+        orrin.close()
+        // A two-digit number blurs the text ("211201"): shown as it is, and no
+        // chain is claimed from a fifth character that is not one.
+        compare(shown(home), ["Connected", "Firmware 21120"])
+    }
+}

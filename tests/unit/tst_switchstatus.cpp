@@ -1,0 +1,99 @@
+// Whether the switch is attached, as the screens are told: the device list of
+// the emulated switch, changed while the object polls it.
+#include "switchemulator.h"
+#include "switchstatus.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+class tst_SwitchStatus : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void seen_data();
+    void seen();
+    void unpluggedWhileRunning();
+
+private:
+    std::unique_ptr<SwitchEmulator> m_switch;
+};
+
+void tst_SwitchStatus::initTestCase()
+{
+    QVERIFY2(SwitchEmulator::preloaded(), "run through ctest: the emulated switch must be preloaded");
+}
+
+void tst_SwitchStatus::init()
+{
+    m_switch.reset();
+    m_switch.reset(new SwitchEmulator);
+}
+
+void tst_SwitchStatus::cleanup()
+{
+    m_switch.reset();
+}
+
+void tst_SwitchStatus::seen_data()
+{
+    QTest::addColumn<QByteArray>("setting");
+    QTest::addColumn<int>("vid");
+    QTest::addColumn<bool>("connected");
+    QTest::newRow("attached") << QByteArray() << int(kSwitchVid) << true;
+    QTest::newRow("absent") << QByteArray("ABSENT=1") << int(kSwitchVid) << false;
+    QTest::newRow("gone after its packets") << QByteArray("UNPLUG_AFTER=0") << int(kSwitchVid) << false;
+    QTest::newRow("another device's ids") << QByteArray("VID=0x1234") << int(kSwitchVid) << false;
+    // Ids 0 would match every device: no ids, no switch.
+    QTest::newRow("no ids") << QByteArray() << 0 << false;
+}
+
+void tst_SwitchStatus::seen()
+{
+    QFETCH(QByteArray, setting);
+    QFETCH(int, vid);
+    QFETCH(bool, connected);
+    SwitchEmulator::apply(setting);
+    SwitchStatus status;
+    status.setVid(vid);
+    status.setPid(vid ? kSwitchPid : 0);
+    QSignalSpy changes(&status, &SwitchStatus::connectedChanged);
+    QCOMPARE(status.refresh(), connected);
+    QCOMPARE(status.connected(), connected);
+    QCOMPARE(changes.count(), connected ? 1 : 0);
+    QCOMPARE(status.refresh(), connected);
+    QCOMPARE(changes.count(), connected ? 1 : 0);
+    // Looking at the device list opens nothing: the switch saw no event.
+    QCOMPARE(m_switch->kinds(), QStringList());
+}
+
+// The poll follows the switch going and coming back, and forgets what an
+// upload read from the one that went.
+void tst_SwitchStatus::unpluggedWhileRunning()
+{
+    SwitchStatus status;
+    status.setVid(kSwitchVid);
+    status.setPid(kSwitchPid);
+    QCOMPARE(status.interval(), SwitchStatus::kDefaultIntervalMs);
+    status.setInterval(20);
+    QTRY_VERIFY(status.connected());
+    status.setVersion(QStringLiteral("10612"));
+    QSignalSpy changes(&status, &SwitchStatus::connectedChanged);
+
+    SwitchEmulator::set("ABSENT", "1");
+    QTRY_VERIFY(!status.connected());
+    QCOMPARE(status.version(), QString());
+
+    SwitchEmulator::reset();
+    QTRY_VERIFY(status.connected());
+    QCOMPARE(changes.count(), 2);
+    QCOMPARE(status.version(), QString());
+    QCOMPARE(m_switch->kinds(), QStringList());
+}
+
+QTEST_GUILESS_MAIN(tst_SwitchStatus)
+#include "tst_switchstatus.moc"
