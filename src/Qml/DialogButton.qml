@@ -9,6 +9,10 @@ Button {
 
     width: 65
     height: 30
+    Accessible.name: text
+    // Space presses a focused button already; Enter does as well.
+    Keys.onReturnPressed: button.clicked()
+    Keys.onEnterPressed: button.clicked()
 
     style: ButtonStyle {
         background: Rectangle {
@@ -27,6 +31,10 @@ Button {
             verticalAlignment: Text.AlignVCenter
             elide: Text.ElideRight
         }
+    }
+
+    FocusRing {
+        radius: 12
     }
 
     MouseArea {

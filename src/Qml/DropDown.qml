@@ -70,6 +70,10 @@ ComboBox {
         }
     }
 
+    Accessible.name: currentText
+
+    FocusRing {}
+
     // Presses go through to the drop-down; the wheel stops here.
     MouseArea {
         objectName: "wheelCatcher"

@@ -74,6 +74,32 @@ Item {
         menu_bar.visible = false
     }
 
+    // The keyboard leaves a menu for the button that opened it.
+    function focusMenuButton() {
+        (menuFile === "mouse_menu.qml" ? settings_button : file_button).forceActiveFocus()
+    }
+
+    // Where the keyboard goes when the editor comes to the front.
+    function focusGrid() {
+        grid_cursor.forceActiveFocus()
+    }
+
+    // The grid scrolls so that the area (x, y, w, h) of the unscaled grid
+    // is in view.
+    function showGridArea(x, y, w, h) {
+        var view = grid_view.flickableItem
+        var left = x * gridScale, top = y * gridScale
+        var right = (x + w) * gridScale, bottom = (y + h) * gridScale
+        if (left < view.contentX)
+            view.contentX = left
+        else if (right > view.contentX + view.width)
+            view.contentX = Math.min(right - view.width, Math.max(0, view.contentWidth - view.width))
+        if (top < view.contentY)
+            view.contentY = top
+        else if (bottom > view.contentY + view.height)
+            view.contentY = Math.min(bottom - view.height, Math.max(0, view.contentHeight - view.height))
+    }
+
     // One loader holds either menu. A second click on the same button closes
     // it; a click on the other button shows the other menu at once.
     function toggleMenu(button, file, menuWidth) {
@@ -726,7 +752,9 @@ Item {
         updateResolutionUI(index)
     }
 
-    function showDelDialog(index, x, y) {
+    // `byKeyboard`: the question takes the focus, and gives it back to the
+    // grid's cursor when it closes.
+    function showDelDialog(index, x, y, byKeyboard) {
         hiddenPortlistDialog()
         closeMenuBar()
         var cell = gridModel.get(index)
@@ -739,6 +767,8 @@ Item {
         del_dialog.x = Math.max(0, px)
         del_dialog.y = Math.max(0, Math.min(p.y, grid_area.height - del_dialog.height))
         del_dialog.visible = true
+        if (byKeyboard)
+            del_ok.forceActiveFocus()
     }
 
     function delMonitor(index) {
@@ -777,7 +807,7 @@ Item {
         }
     }
 
-    function showPortList(index) {
+    function showPortList(index, byKeyboard) {
         monitor_listview.visible = false
         var cell = gridModel.get(index)
         port_list.currentText = cell.portname
@@ -785,6 +815,8 @@ Item {
         var buttonTop = (cell.row - 1) * gridview_cell_h + 1 + 118
         port_list.y = cell.row > matrix_Row - 2 ? buttonTop - port_list.height : buttonTop + 24
         port_list.visible = true
+        if (byKeyboard)
+            port_list.openByKeyboard()
     }
 
     // The selected monitor moves to port `q` (an entry of the port list).
@@ -816,7 +848,7 @@ Item {
         setPortEnable(q, Number(number) < extendedNum)
     }
 
-    function showMonitorList(index) {
+    function showMonitorList(index, byKeyboard) {
         port_list.visible = false
         var cell = gridModel.get(index)
         reloadmonitordata(index)
@@ -826,6 +858,8 @@ Item {
         monitor_listview.y = cell.row > matrix_Row - 2 ? buttonTop - monitor_listview.height
                                                          : buttonTop + 24
         monitor_listview.visible = true
+        if (byKeyboard)
+            monitor_listview.openByKeyboard()
     }
 
     // The selected monitor takes number `k` of its port; the monitor that had
@@ -1169,6 +1203,28 @@ Item {
         onActivated: mainlist.redo()
     }
 
+    // The File commands by keyboard, under the same condition.
+    Shortcut {
+        sequence: main.shortcutText.newLayout
+        enabled: mainlist.visible && !dialog_Qml.visible && !error_Qml.visible && !upload_Qml.visible
+        onActivated: { closeMenuBar(); mainlist.doMenuEvent(1) }
+    }
+    Shortcut {
+        sequence: main.shortcutText.open
+        enabled: mainlist.visible && !dialog_Qml.visible && !error_Qml.visible && !upload_Qml.visible
+        onActivated: { closeMenuBar(); mainlist.doMenuEvent(2) }
+    }
+    Shortcut {
+        sequence: main.shortcutText.save
+        enabled: mainlist.visible && !dialog_Qml.visible && !error_Qml.visible && !upload_Qml.visible
+        onActivated: { closeMenuBar(); mainlist.saveFileDialog(1) }
+    }
+    Shortcut {
+        sequence: main.shortcutText.saveAs
+        enabled: mainlist.visible && !dialog_Qml.visible && !error_Qml.visible && !upload_Qml.visible
+        onActivated: { closeMenuBar(); mainlist.doMenuEvent(3) }
+    }
+
     FileDialog {
         id: load_file_Dialog
         title: qsTr("Select a file")
@@ -1248,6 +1304,11 @@ Item {
                 cursorShape: Qt.PointingHandCursor
                 onClicked: mainlist.goHomePage()
             }
+            FocusRing {
+                takesFocus: true
+                name: qsTr("Home Page")
+                onActivated: mainlist.goHomePage()
+            }
         }
 
         MenuButton {
@@ -1256,7 +1317,9 @@ Item {
             x: home_button.x + home_button.width + 30
             text: qsTr("File")
             active: menu_bar.visible && mainlist.menuFile === "menu.qml"
-            onClicked: mainlist.toggleMenu(file_button, "menu.qml", 130)
+            // Wide enough for the keys beside the commands.
+            onClicked: mainlist.toggleMenu(file_button, "menu.qml", 220)
+            onKeyboardClicked: if (menu_bar.visible) menu_bar.item.focusFirst()
         }
 
         MenuButton {
@@ -1266,6 +1329,7 @@ Item {
             text: qsTr("Settings")
             active: menu_bar.visible && mainlist.menuFile === "mouse_menu.qml"
             onClicked: mainlist.toggleMenu(settings_button, "mouse_menu.qml", 220)
+            onKeyboardClicked: if (menu_bar.visible) menu_bar.item.focusFirst()
         }
 
         Rectangle {
@@ -1481,6 +1545,7 @@ Item {
                             rowCount: portModel.count
                             textRole: "portname"
                             onPicked: mainlist.changePort(row)
+                            onKeyboardClosed: mainlist.focusGrid()
                         }
 
                         // Numbers of the selected monitor's port.
@@ -1492,6 +1557,19 @@ Item {
                             rowCount: curmonModel.count
                             textRole: "monitornum"
                             onPicked: mainlist.changeMonitorNumber(curmonModel.get(row).monitornum)
+                            onKeyboardClosed: mainlist.focusGrid()
+                        }
+
+                        GridCursor {
+                            id: grid_cursor
+                            objectName: "grid_cursor"
+                            editor: mainlist
+                            rows: mainlist.matrix_Row
+                            columns: mainlist.matrix_Column
+                            cellWidth: mainlist.gridview_cell_w
+                            cellHeight: mainlist.gridview_cell_h
+                            onCellShown: mainlist.showGridArea(x, y, width, height)
+                            onResolutionWanted: resolution_list.forceActiveFocus()
                         }
                     }
                 }
@@ -1508,6 +1586,18 @@ Item {
                 radius: 5
                 color: Theme.panel
                 border.color: Theme.brand
+                // By keyboard: Tab between the buttons, Escape cancels, and
+                // the grid's cursor takes the focus back afterwards.
+                readonly property bool focusTrap: true
+                Accessible.role: Accessible.AlertMessage
+                Accessible.name: qsTr("Delete this setting.")
+                Keys.onTabPressed: (del_ok.activeFocus ? del_cancel : del_ok).forceActiveFocus()
+                Keys.onBacktabPressed: (del_ok.activeFocus ? del_cancel : del_ok).forceActiveFocus()
+                Keys.onEscapePressed: mainlist.hiddenDelDialog()
+                onVisibleChanged: {
+                    if (!visible && (del_ok.activeFocus || del_cancel.activeFocus))
+                        mainlist.focusGrid()
+                }
 
                 // The buttons sit inside the hover area, so moving onto them
                 // does not count as leaving the prompt.
@@ -1530,6 +1620,7 @@ Item {
                     }
 
                     DialogButton {
+                        id: del_ok
                         objectName: "okButton"
                         x: 12
                         y: parent.height - height - 10
@@ -1544,6 +1635,7 @@ Item {
                     }
 
                     DialogButton {
+                        id: del_cancel
                         objectName: "cancelButton"
                         x: parent.width - width - 12
                         y: parent.height - height - 10
@@ -1629,6 +1721,7 @@ Item {
                     maximumValue: mainlist.maxScale
                     stepSize: 1
                     value: 100
+                    FocusRing {}
                     onValueChanged: {
                         if (Math.round(value) !== mainlist.zoomValue)
                             mainlist.zoomValue = Math.round(value)
@@ -1663,6 +1756,7 @@ Item {
                     maximumValue: mainlist.maxScale
                     stepSize: 1
                     value: 100
+                    FocusRing {}
                     onValueChanged: {
                         if (value !== mainlist.zoomValue)
                             mainlist.zoomValue = value

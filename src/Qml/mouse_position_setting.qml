@@ -100,6 +100,7 @@ SettingsFrame {
         text: qsTr("Upper left")
         exclusiveGroup: positions
         style: radioStyle
+        FocusRing {}
         onClicked: positionSetting.choose(1)
     }
     RadioButton {
@@ -111,6 +112,7 @@ SettingsFrame {
         text: qsTr("Upper right")
         exclusiveGroup: positions
         style: radioStyle
+        FocusRing {}
         onClicked: positionSetting.choose(2)
     }
     RadioButton {
@@ -122,6 +124,7 @@ SettingsFrame {
         text: qsTr("Lower left")
         exclusiveGroup: positions
         style: radioStyle
+        FocusRing {}
         onClicked: positionSetting.choose(3)
     }
     RadioButton {
@@ -133,6 +136,7 @@ SettingsFrame {
         text: qsTr("Lower right")
         exclusiveGroup: positions
         style: radioStyle
+        FocusRing {}
         onClicked: positionSetting.choose(4)
     }
     RadioButton {
@@ -143,6 +147,7 @@ SettingsFrame {
         text: qsTr("Middle")
         exclusiveGroup: positions
         style: radioStyle
+        FocusRing {}
         onClicked: positionSetting.choose(5)
     }
 }

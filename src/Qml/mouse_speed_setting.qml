@@ -57,6 +57,7 @@ SettingsFrame {
         stepSize: 1
         tickmarksEnabled: true
         updateValueWhileDragging: true
+        FocusRing {}
 
         style: SliderStyle {
             groove: Rectangle {
