@@ -13,6 +13,10 @@ Rectangle {
     // Clicked from the keyboard: the menu it opens wants the keyboard too.
     signal keyboardClicked()
 
+    function focusButton() {
+        ring.forceActiveFocus()
+    }
+
     width: Math.max(70, label.implicitWidth + 30)
     height: 30
     anchors.verticalCenter: parent.verticalCenter
@@ -37,6 +41,7 @@ Rectangle {
     }
 
     FocusRing {
+        id: ring
         takesFocus: true
         role: Accessible.ButtonMenu
         name: menuButton.text

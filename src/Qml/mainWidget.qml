@@ -76,7 +76,7 @@ Item {
 
     // The keyboard leaves a menu for the button that opened it.
     function focusMenuButton() {
-        (menuFile === "mouse_menu.qml" ? settings_button : file_button).forceActiveFocus()
+        (menuFile === "mouse_menu.qml" ? settings_button : file_button).focusButton()
     }
 
     // Where the keyboard goes when the editor comes to the front.
@@ -1806,6 +1806,8 @@ Item {
                 model: resModel
                 textRole: "resolution"
                 onActivated: mainlist.chooseResolution(index)
+                // From the keyboard, back to the grid's cursor.
+                Keys.onEscapePressed: mainlist.focusGrid()
             }
 
             Item { width: 1; height: 8 }

@@ -57,7 +57,6 @@ SettingsFrame {
         stepSize: 1
         tickmarksEnabled: true
         updateValueWhileDragging: true
-        FocusRing {}
 
         style: SliderStyle {
             groove: Rectangle {
@@ -98,6 +97,9 @@ SettingsFrame {
                 }
             }
         }
+    }
+    FocusRing {
+        target: speed_slider
     }
 
     SettingsLabel {
