@@ -16,6 +16,21 @@
     </message>
 </context>
 <context>
+    <name>GridCursor</name>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>第 %1 行，第 %2 列</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>空</translation>
+    </message>
+    <message>
+        <source>monitor %1</source>
+        <translation>显示器 %1</translation>
+    </message>
+</context>
+<context>
     <name>HeadControl</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
@@ -37,10 +52,37 @@
     </message>
 </context>
 <context>
+    <name>SwitchStatusLine</name>
+    <message>
+        <source>Connected</source>
+        <translation>已连接</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>未连接</translation>
+    </message>
+    <message>
+        <source>Firmware %1</source>
+        <translation>固件 %1</translation>
+    </message>
+    <message>
+        <source>1 switch</source>
+        <translation>1 台切换器</translation>
+    </message>
+    <message>
+        <source>2 switches chained</source>
+        <translation>2 台切换器级联</translation>
+    </message>
+</context>
+<context>
     <name>TemplatePage</name>
     <message>
         <source>Add blank canvas</source>
         <translation>添加空白画布</translation>
+    </message>
+    <message>
+        <source>Select Template</source>
+        <translation>选择模板</translation>
     </message>
 </context>
 <context>
@@ -454,6 +496,14 @@
         <source>Save to device</source>
         <translation>保存到设备</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
 </context>
 <context>
     <name>menu</name>
@@ -590,6 +640,10 @@
     <message>
         <source>Please check connection before saving to device.</source>
         <translation>保存到设备前，请检查连接。</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>下一步</translation>
     </message>
 </context>
 </TS>

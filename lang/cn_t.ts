@@ -16,6 +16,21 @@
     </message>
 </context>
 <context>
+    <name>GridCursor</name>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>第 %1 列，第 %2 欄</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>空白</translation>
+    </message>
+    <message>
+        <source>monitor %1</source>
+        <translation>顯示器 %1</translation>
+    </message>
+</context>
+<context>
     <name>HeadControl</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
@@ -37,10 +52,37 @@
     </message>
 </context>
 <context>
+    <name>SwitchStatusLine</name>
+    <message>
+        <source>Connected</source>
+        <translation>已連線</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>未連線</translation>
+    </message>
+    <message>
+        <source>Firmware %1</source>
+        <translation>韌體 %1</translation>
+    </message>
+    <message>
+        <source>1 switch</source>
+        <translation>1 台切換器</translation>
+    </message>
+    <message>
+        <source>2 switches chained</source>
+        <translation>2 台切換器串接</translation>
+    </message>
+</context>
+<context>
     <name>TemplatePage</name>
     <message>
         <source>Add blank canvas</source>
         <translation>新增空白畫布</translation>
+    </message>
+    <message>
+        <source>Select Template</source>
+        <translation>選擇範本</translation>
     </message>
 </context>
 <context>
@@ -454,6 +496,14 @@
         <source>Save to device</source>
         <translation>儲存到裝置</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
 </context>
 <context>
     <name>menu</name>
@@ -590,6 +640,10 @@
     <message>
         <source>Please check connection before saving to device.</source>
         <translation>儲存到裝置前，請檢查連線。</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>下一步</translation>
     </message>
 </context>
 </TS>

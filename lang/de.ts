@@ -16,6 +16,21 @@
     </message>
 </context>
 <context>
+    <name>GridCursor</name>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>Zeile %1, Spalte %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>monitor %1</source>
+        <translation>Monitor %1</translation>
+    </message>
+</context>
+<context>
     <name>HeadControl</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
@@ -37,10 +52,37 @@
     </message>
 </context>
 <context>
+    <name>SwitchStatusLine</name>
+    <message>
+        <source>Connected</source>
+        <translation>Verbunden</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Firmware %1</source>
+        <translation>Firmware %1</translation>
+    </message>
+    <message>
+        <source>1 switch</source>
+        <translation>1 Umschalter</translation>
+    </message>
+    <message>
+        <source>2 switches chained</source>
+        <translation>2 Umschalter verkettet</translation>
+    </message>
+</context>
+<context>
     <name>TemplatePage</name>
     <message>
         <source>Add blank canvas</source>
         <translation>Leere Arbeitsfläche hinzufügen</translation>
+    </message>
+    <message>
+        <source>Select Template</source>
+        <translation>Vorlage auswählen</translation>
     </message>
 </context>
 <context>
@@ -454,6 +496,14 @@
         <source>Save to device</source>
         <translation>Auf Gerät speichern</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
 </context>
 <context>
     <name>menu</name>
@@ -590,6 +640,10 @@
     <message>
         <source>Please check connection before saving to device.</source>
         <translation>Bitte prüfen Sie die Verbindung, bevor Sie auf dem Gerät speichern.</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
     </message>
 </context>
 </TS>

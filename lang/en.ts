@@ -16,6 +16,21 @@
     </message>
 </context>
 <context>
+    <name>GridCursor</name>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>Row %1, column %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <source>monitor %1</source>
+        <translation>monitor %1</translation>
+    </message>
+</context>
+<context>
     <name>HeadControl</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
@@ -37,10 +52,37 @@
     </message>
 </context>
 <context>
+    <name>SwitchStatusLine</name>
+    <message>
+        <source>Connected</source>
+        <translation>Connected</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Not connected</translation>
+    </message>
+    <message>
+        <source>Firmware %1</source>
+        <translation>Firmware %1</translation>
+    </message>
+    <message>
+        <source>1 switch</source>
+        <translation>1 switch</translation>
+    </message>
+    <message>
+        <source>2 switches chained</source>
+        <translation>2 switches chained</translation>
+    </message>
+</context>
+<context>
     <name>TemplatePage</name>
     <message>
         <source>Add blank canvas</source>
         <translation>Add blank canvas</translation>
+    </message>
+    <message>
+        <source>Select Template</source>
+        <translation>Select Template</translation>
     </message>
 </context>
 <context>
@@ -454,6 +496,14 @@
         <source>Save to device</source>
         <translation>Save to device</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
 </context>
 <context>
     <name>menu</name>
@@ -590,6 +640,10 @@
     <message>
         <source>Please check connection before saving to device.</source>
         <translation>Please check connection before saving to device.</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Next</translation>
     </message>
 </context>
 </TS>

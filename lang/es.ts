@@ -16,6 +16,21 @@
     </message>
 </context>
 <context>
+    <name>GridCursor</name>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>Fila %1, columna %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacía</translation>
+    </message>
+    <message>
+        <source>monitor %1</source>
+        <translation>monitor %1</translation>
+    </message>
+</context>
+<context>
     <name>HeadControl</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
@@ -37,10 +52,37 @@
     </message>
 </context>
 <context>
+    <name>SwitchStatusLine</name>
+    <message>
+        <source>Connected</source>
+        <translation>Conectado</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>No conectado</translation>
+    </message>
+    <message>
+        <source>Firmware %1</source>
+        <translation>Firmware %1</translation>
+    </message>
+    <message>
+        <source>1 switch</source>
+        <translation>1 conmutador</translation>
+    </message>
+    <message>
+        <source>2 switches chained</source>
+        <translation>2 conmutadores encadenados</translation>
+    </message>
+</context>
+<context>
     <name>TemplatePage</name>
     <message>
         <source>Add blank canvas</source>
         <translation>Añadir lienzo en blanco</translation>
+    </message>
+    <message>
+        <source>Select Template</source>
+        <translation>Seleccionar plantilla</translation>
     </message>
 </context>
 <context>
@@ -454,6 +496,14 @@
         <source>Save to device</source>
         <translation>Guardar en el dispositivo</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
 </context>
 <context>
     <name>menu</name>
@@ -590,6 +640,10 @@
     <message>
         <source>Please check connection before saving to device.</source>
         <translation>Compruebe la conexión antes de guardar en el dispositivo.</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
     </message>
 </context>
 </TS>

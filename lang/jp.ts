@@ -16,6 +16,21 @@
     </message>
 </context>
 <context>
+    <name>GridCursor</name>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>%1 行目、%2 列目</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>空き</translation>
+    </message>
+    <message>
+        <source>monitor %1</source>
+        <translation>モニター %1</translation>
+    </message>
+</context>
+<context>
     <name>HeadControl</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
@@ -37,10 +52,37 @@
     </message>
 </context>
 <context>
+    <name>SwitchStatusLine</name>
+    <message>
+        <source>Connected</source>
+        <translation>接続済み</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>未接続</translation>
+    </message>
+    <message>
+        <source>Firmware %1</source>
+        <translation>ファームウェア %1</translation>
+    </message>
+    <message>
+        <source>1 switch</source>
+        <translation>切替器 1 台</translation>
+    </message>
+    <message>
+        <source>2 switches chained</source>
+        <translation>切替器 2 台を連結</translation>
+    </message>
+</context>
+<context>
     <name>TemplatePage</name>
     <message>
         <source>Add blank canvas</source>
         <translation>空白のキャンバスを追加</translation>
+    </message>
+    <message>
+        <source>Select Template</source>
+        <translation>テンプレートの選択</translation>
     </message>
 </context>
 <context>
@@ -454,6 +496,14 @@
         <source>Save to device</source>
         <translation>デバイスに保存</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直し</translation>
+    </message>
 </context>
 <context>
     <name>menu</name>
@@ -590,6 +640,10 @@
     <message>
         <source>Please check connection before saving to device.</source>
         <translation>デバイスに保存する前に接続を確認してください。</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>次へ</translation>
     </message>
 </context>
 </TS>

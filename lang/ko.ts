@@ -16,6 +16,21 @@
     </message>
 </context>
 <context>
+    <name>GridCursor</name>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>%1행, %2열</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>비어 있음</translation>
+    </message>
+    <message>
+        <source>monitor %1</source>
+        <translation>모니터 %1</translation>
+    </message>
+</context>
+<context>
     <name>HeadControl</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
@@ -37,10 +52,37 @@
     </message>
 </context>
 <context>
+    <name>SwitchStatusLine</name>
+    <message>
+        <source>Connected</source>
+        <translation>연결됨</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>연결 안 됨</translation>
+    </message>
+    <message>
+        <source>Firmware %1</source>
+        <translation>펌웨어 %1</translation>
+    </message>
+    <message>
+        <source>1 switch</source>
+        <translation>스위치 1대</translation>
+    </message>
+    <message>
+        <source>2 switches chained</source>
+        <translation>스위치 2대 연결</translation>
+    </message>
+</context>
+<context>
     <name>TemplatePage</name>
     <message>
         <source>Add blank canvas</source>
         <translation>빈 캔버스 추가</translation>
+    </message>
+    <message>
+        <source>Select Template</source>
+        <translation>템플릿 선택</translation>
     </message>
 </context>
 <context>
@@ -454,6 +496,14 @@
         <source>Save to device</source>
         <translation>장치에 저장</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>실행 취소</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>다시 실행</translation>
+    </message>
 </context>
 <context>
     <name>menu</name>
@@ -590,6 +640,10 @@
     <message>
         <source>Please check connection before saving to device.</source>
         <translation>장치에 저장하기 전에 연결을 확인하십시오.</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>다음</translation>
     </message>
 </context>
 </TS>

@@ -16,6 +16,21 @@
     </message>
 </context>
 <context>
+    <name>GridCursor</name>
+    <message>
+        <source>Row %1, column %2</source>
+        <translation>Строка %1, столбец %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>пусто</translation>
+    </message>
+    <message>
+        <source>monitor %1</source>
+        <translation>монитор %1</translation>
+    </message>
+</context>
+<context>
     <name>HeadControl</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
@@ -37,10 +52,37 @@
     </message>
 </context>
 <context>
+    <name>SwitchStatusLine</name>
+    <message>
+        <source>Connected</source>
+        <translation>Подключено</translation>
+    </message>
+    <message>
+        <source>Not connected</source>
+        <translation>Не подключено</translation>
+    </message>
+    <message>
+        <source>Firmware %1</source>
+        <translation>Прошивка %1</translation>
+    </message>
+    <message>
+        <source>1 switch</source>
+        <translation>1 переключатель</translation>
+    </message>
+    <message>
+        <source>2 switches chained</source>
+        <translation>2 переключателя в цепочке</translation>
+    </message>
+</context>
+<context>
     <name>TemplatePage</name>
     <message>
         <source>Add blank canvas</source>
         <translation>Добавить пустой холст</translation>
+    </message>
+    <message>
+        <source>Select Template</source>
+        <translation>Выбор шаблона</translation>
     </message>
 </context>
 <context>
@@ -454,6 +496,14 @@
         <source>Save to device</source>
         <translation>Сохранить в устройство</translation>
     </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
 </context>
 <context>
     <name>menu</name>
@@ -590,6 +640,10 @@
     <message>
         <source>Please check connection before saving to device.</source>
         <translation>Перед сохранением в устройство проверьте подключение.</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Далее</translation>
     </message>
 </context>
 </TS>

@@ -422,6 +422,15 @@ TABLE = {
                            "2 переключателя в цепочке", "스위치 2대 연결", "2 commutateurs chaînés",
                            "2 conmutadores encadenados", "2 comutadores encadeados"),
 
+    # Spoken by screen readers: the grid's keyboard cursor and the next button.
+    "Row %1, column %2": ("第 %1 列，第 %2 欄", "第 %1 行，第 %2 列", "%1 行目、%2 列目", "Zeile %1, Spalte %2",
+                          "Строка %1, столбец %2", "%1행, %2열", "Ligne %1, colonne %2", "Fila %1, columna %2",
+                          "Linha %1, coluna %2"),
+    "empty": ("空白", "空", "空き", "leer", "пусто", "비어 있음", "vide", "vacía", "vazia"),
+    "monitor %1": ("顯示器 %1", "显示器 %1", "モニター %1", "Monitor %1", "монитор %1", "모니터 %1",
+                   "moniteur %1", "monitor %1", "monitor %1"),
+    "Next": ("下一步", "下一步", "次へ", "Weiter", "Далее", "다음", "Suivant", "Siguiente", "Avançar"),
+
     # Second start.
     "AP is running.": ("程式已在執行中。", "程序已在运行。", "アプリケーションは既に実行中です。",
                        "Das Programm wird bereits ausgeführt.", "Программа уже запущена.",

@@ -15,6 +15,10 @@ Button {
     width: 65
     height: 30
     tooltip: labelWidth > width ? text : ""
+    Accessible.name: text
+    // Space presses a focused button already; Enter does as well.
+    Keys.onReturnPressed: button.clicked()
+    Keys.onEnterPressed: button.clicked()
 
     TextMetrics {
         id: labelMetrics
@@ -44,6 +48,10 @@ Button {
             minimumPixelSize: 11
             elide: Text.ElideRight
         }
+    }
+
+    FocusRing {
+        radius: 12
     }
 
     MouseArea {

@@ -3,7 +3,9 @@ import "."
 
 // Panel of a notice or dialog: light background, dark blue border, a 25 px
 // title bar with an optional title and the close image. Children go below the
-// title bar, into `content`.
+// title bar, into `content`. The keyboard stays inside the panel while it is
+// shown: Tab goes round its controls, Enter presses `defaultButton` (or the
+// focused button), Escape does what the close image does.
 Rectangle {
     id: panel
 
@@ -13,12 +15,15 @@ Rectangle {
     // frameless window); null inside the main window.
     property var dragWindow: null
     default property alias content: contentArea.data
+    property alias defaultButton: contentArea.defaultControl
 
     signal closeClicked()
 
     color: Theme.panel
     border.color: Theme.brand
     border.width: 1
+    Accessible.role: Accessible.Dialog
+    Accessible.name: title
 
     Rectangle {
         id: titleBar
@@ -49,12 +54,14 @@ Rectangle {
         }
     }
 
-    Item {
+    FocusTrap {
         id: contentArea
+        objectName: "focusTrap"
         x: 0
         y: titleBar.height
         width: parent.width
         height: parent.height - titleBar.height
+        onEscapePressed: panel.closeClicked()
     }
 
     Image {

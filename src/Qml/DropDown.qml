@@ -93,6 +93,10 @@ ComboBox {
         }
     }
 
+    Accessible.name: currentText
+
+    FocusRing {}
+
     // Presses go through to the drop-down (after placing its list); the
     // wheel stops here.
     MouseArea {

@@ -10,6 +10,12 @@ Rectangle {
     property bool active: false
 
     signal clicked()
+    // Clicked from the keyboard: the menu it opens wants the keyboard too.
+    signal keyboardClicked()
+
+    function focusButton() {
+        ring.forceActiveFocus()
+    }
 
     width: Math.max(70, label.implicitWidth + 30)
     height: 30
@@ -32,5 +38,16 @@ Rectangle {
         hoverEnabled: true
         cursorShape: Qt.PointingHandCursor
         onClicked: menuButton.clicked()
+    }
+
+    FocusRing {
+        id: ring
+        takesFocus: true
+        role: Accessible.ButtonMenu
+        name: menuButton.text
+        onActivated: {
+            menuButton.clicked()
+            menuButton.keyboardClicked()
+        }
     }
 }

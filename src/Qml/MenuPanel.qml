@@ -1,13 +1,31 @@
 import QtQuick 2.12
 import "."
 
-// Drop-down menu of the editor's top row. Each entry is {text, event}; a
-// press on an entry hands its event to the editor and goes on to the panel,
-// and any press on the panel closes the menu.
+// Drop-down menu of the editor's top row. Each entry is {text, event} and may
+// name its key in `keys`, shown at its right. A press on an entry hands its
+// event to the editor and goes on to the panel, and any press on the panel
+// closes the menu. Opened from the keyboard (`focusFirst()`), Up and Down
+// walk the entries, Enter or Space runs one, Escape goes back to the button.
 Rectangle {
     id: menuPanel
 
     property var entries: []
+    // Width of the keys' column at the right; 0 when no entry names a key.
+    readonly property int keysWidth: {
+        for (var i = 0; i < entries.length; ++i)
+            if (entries[i].keys)
+                return 96
+        return 0
+    }
+
+    function focusFirst() {
+        trap.focusFirst()
+    }
+
+    function run(event) {
+        mainlist.doMenuEvent(event)
+        mainlist.closeMenuBar()
+    }
 
     width: 240
     height: 119
@@ -15,52 +33,88 @@ Rectangle {
     radius: 5
     border.color: Theme.brand
     border.width: 1
+    Accessible.role: Accessible.PopupMenu
 
     MouseArea {
         anchors.fill: parent
         onPressed: mainlist.closeMenuBar()
     }
 
-    Column {
-        x: 1
-        y: 2
-        spacing: 1
+    FocusTrap {
+        id: trap
+        anchors.fill: parent
+        arrowKeys: true
+        focusWhenShown: false
+        onEscapePressed: {
+            mainlist.closeMenuBar()
+            mainlist.focusMenuButton()
+        }
 
-        Repeater {
-            model: menuPanel.entries
+        Column {
+            x: 1
+            y: 2
+            spacing: 1
 
-            Rectangle {
-                id: entry
-                objectName: "menuEntry" + modelData.event
-                width: menuPanel.width - 2
-                height: 28
-                color: hover.containsMouse ? Theme.brand : Theme.panel
+            Repeater {
+                model: menuPanel.entries
 
-                Text {
-                    anchors.fill: parent
-                    anchors.leftMargin: 4
-                    anchors.rightMargin: 4
-                    // Narrower type where an entry runs wider than the menu.
-                    fontSizeMode: Text.HorizontalFit
-                    minimumPixelSize: 10
-                    elide: Text.ElideRight
-                    horizontalAlignment: Text.AlignHCenter
-                    verticalAlignment: Text.AlignVCenter
-                    text: modelData.text
-                    color: hover.containsMouse ? Theme.panel : Theme.brand
-                    font.family: Theme.fontFamily
-                    font.pixelSize: Theme.textSize
-                    font.weight: Font.Thin
-                }
+                Rectangle {
+                    id: entry
+                    objectName: "menuEntry" + modelData.event
+                    width: menuPanel.width - 2
+                    height: 28
+                    color: hover.containsMouse || ring.activeFocus ? Theme.brand : Theme.panel
 
-                MouseArea {
-                    id: hover
-                    anchors.fill: parent
-                    hoverEnabled: true
-                    cursorShape: Qt.PointingHandCursor
-                    onPressed: {
-                        mainlist.doMenuEvent(modelData.event)
-                        mouse.accepted = false
+                    Text {
+                        x: 4
+                        width: parent.width - menuPanel.keysWidth - 8
+                        height: parent.height
+                        // Narrower type where an entry runs wider than the menu.
+                        fontSizeMode: Text.HorizontalFit
+                        minimumPixelSize: 10
+                        elide: Text.ElideRight
+                        horizontalAlignment: Text.AlignHCenter
+                        verticalAlignment: Text.AlignVCenter
+                        text: modelData.text
+                        color: hover.containsMouse || ring.activeFocus ? Theme.panel : Theme.brand
+                        font.family: Theme.fontFamily
+                        font.pixelSize: Theme.textSize
+                        font.weight: Font.Thin
+                    }
+
+                    Text {
+                        objectName: "keys"
+                        visible: menuPanel.keysWidth > 0
+                        x: parent.width - menuPanel.keysWidth
+                        width: menuPanel.keysWidth - 10
+                        height: parent.height
+                        horizontalAlignment: Text.AlignRight
+                        verticalAlignment: Text.AlignVCenter
+                        text: modelData.keys || ""
+                        color: hover.containsMouse || ring.activeFocus ? Theme.panel : Theme.muted
+                        font.family: Theme.fontFamily
+                        font.pixelSize: Theme.smallSize
+                    }
+
+                    MouseArea {
+                        id: hover
+                        anchors.fill: parent
+                        hoverEnabled: true
+                        cursorShape: Qt.PointingHandCursor
+                        onPressed: {
+                            mainlist.doMenuEvent(modelData.event)
+                            mouse.accepted = false
+                        }
+                    }
+
+                    FocusRing {
+                        id: ring
+                        takesFocus: true
+                        margin: -1
+                        role: Accessible.MenuItem
+                        name: modelData.text
+                        onActivated: menuPanel.run(modelData.event)
+                        Accessible.description: modelData.keys || ""
                     }
                 }
             }

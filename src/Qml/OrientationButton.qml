@@ -48,4 +48,14 @@ Rectangle {
         cursorShape: Qt.PointingHandCursor
         onClicked: button.clicked()
     }
+
+    FocusRing {
+        takesFocus: true
+        role: Accessible.RadioButton
+        name: button.text
+        radius: 7
+        onActivated: button.clicked()
+        Accessible.checkable: true
+        Accessible.checked: button.checked
+    }
 }

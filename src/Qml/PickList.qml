@@ -13,7 +13,51 @@ Rectangle {
     property string currentText: ""
     readonly property int rowHeight: 24
 
+    // From the keyboard: Up and Down move `keyRow` over the entries offered,
+    // Enter chooses it, Escape closes; `keyboardClosed()` follows either.
+    property int keyRow: -1
+    property bool keyboard: false
+
     signal picked(int row)
+    signal keyboardClosed()
+
+    function offered(row) {
+        var entry = model.get(row)
+        return entry !== undefined && entry.enable !== false
+    }
+
+    function openByKeyboard() {
+        keyRow = 0
+        for (var i = 0; i < rowCount; ++i)
+            if (model.get(i)[textRole] === currentText)
+                keyRow = i
+        keyboard = true
+        forceActiveFocus()
+    }
+
+    function stepKey(delta) {
+        for (var row = keyRow + delta; row >= 0 && row < rowCount; row += delta) {
+            if (offered(row)) {
+                keyRow = row
+                return
+            }
+        }
+    }
+
+    Accessible.role: Accessible.List
+    Keys.onUpPressed: stepKey(-1)
+    Keys.onDownPressed: stepKey(1)
+    Keys.onReturnPressed: if (keyRow >= 0 && offered(keyRow)) picked(keyRow)
+    Keys.onEnterPressed: if (keyRow >= 0 && offered(keyRow)) picked(keyRow)
+    Keys.onEscapePressed: visible = false
+    Keys.onTabPressed: visible = false
+    onVisibleChanged: {
+        if (!visible && keyboard) {
+            keyboard = false
+            keyRow = -1
+            keyboardClosed()
+        }
+    }
 
     height: rowCount * rowHeight + 2
     z: 20
@@ -47,6 +91,20 @@ Rectangle {
                 width: pickList.width - 2
                 height: pickList.rowHeight
                 color: current ? Theme.titleBar : (area.containsMouse && offered ? Theme.panel : Theme.white)
+
+                Accessible.role: Accessible.ListItem
+                Accessible.name: label
+                Accessible.selected: index === pickList.keyRow
+
+                // The row Enter would choose.
+                Rectangle {
+                    objectName: "keyRow"
+                    anchors.fill: parent
+                    visible: index === pickList.keyRow && pickList.activeFocus
+                    color: Theme.transparent
+                    border.color: Theme.focusRing
+                    border.width: 2
+                }
 
                 Text {
                     anchors.centerIn: parent

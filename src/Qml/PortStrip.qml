@@ -83,6 +83,13 @@ Item {
                     cursorShape: Qt.PointingHandCursor
                     onClicked: strip.portClicked(port.number)
                 }
+                FocusRing {
+                    takesFocus: true
+                    margin: 0
+                    name: strip.title + " " + (index + 1)
+                    onActivated: strip.portClicked(port.number)
+                    Accessible.checked: port.lit
+                }
             }
         }
     }

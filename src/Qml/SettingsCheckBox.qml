@@ -5,6 +5,12 @@ import "."
 
 // Check box of the settings dialogs.
 CheckBox {
+    id: box
+
+    Accessible.name: text
+    // Space ticks a focused box already; Enter is left to the dialog.
+    FocusRing {}
+
     style: CheckBoxStyle {
         indicator: Rectangle {
             implicitWidth: 14

@@ -12,6 +12,14 @@ Grid {
     property int cellWidth: 230
     property int cellHeight: 150
 
+    signal turn(int step)
+
+    // The keyboard to the page's first template.
+    function focusFirst() {
+        if (cells.count > 0)
+            cells.itemAt(0).focusTile()
+    }
+
     Repeater {
         id: cells
 
@@ -20,6 +28,20 @@ Grid {
             objectName: "template_" + model.tempNum
             width: page.cellWidth
             height: page.cellHeight
+
+            function open() {
+                if (model.tempNum === "00") {
+                    main.filePath = ""
+                    main.filedata = ""
+                    main.gotoEditLayoutUI()
+                } else {
+                    main.initConfig(model.tempNum + "-" + model.configCount)
+                }
+            }
+
+            function focusTile() {
+                tile_ring.forceActiveFocus()
+            }
 
             Image {
                 id: picture
@@ -56,15 +78,18 @@ Grid {
                 anchors.fill: parent
                 hoverEnabled: true
                 cursorShape: Qt.PointingHandCursor
-                onClicked: {
-                    if (model.tempNum === "00") {
-                        main.filePath = ""
-                        main.filedata = ""
-                        main.gotoEditLayoutUI()
-                    } else {
-                        main.initConfig(model.tempNum + "-" + model.configCount)
-                    }
-                }
+                onClicked: cell.open()
+            }
+
+            // Keyboard: the same as a click; Left and Right turn the pages.
+            FocusRing {
+                id: tile_ring
+                takesFocus: true
+                margin: -4
+                name: model.tempNum === "00" ? qsTr("Add blank canvas") : qsTr("Select Template") + " " + model.tempNum
+                onActivated: cell.open()
+                Keys.onLeftPressed: page.turn(-1)
+                Keys.onRightPressed: page.turn(1)
             }
         }
     }

@@ -51,6 +51,10 @@ QtObject {
     // Port indicators: lit fill/border and dot; unlit uses `disabled`.
     readonly property color portLit: "#F89B0A"
     readonly property color portLitDot: "#AEC452"
+    // Keyboard focus: the frame around the focused control, and the grid's
+    // keyboard cursor (kept apart from the orange selection border).
+    readonly property color focusRing: "#1F6FEB"
+    readonly property color gridCursor: "#00A2C7"
 
     // Arial, except where the language's script wants a font of its own:
     // each catalogue names its families, the first one installed wins. Left

@@ -48,4 +48,17 @@ Item {
             config.selectChanged(config.index + "-" + config.count)
         }
     }
+
+    FocusRing {
+        takesFocus: true
+        role: Accessible.RadioButton
+        name: config.index + "-" + config.count
+        onActivated: {
+            if (!config.isSelect)
+                config.isSelect = true
+            config.selectChanged(config.index + "-" + config.count)
+        }
+        Accessible.checkable: true
+        Accessible.checked: config.isSelect
+    }
 }

@@ -44,6 +44,16 @@ Window {
     property string template_data: "0"
     property string errorPort: ""
 
+    // Keys of the File commands, as the menus show them.
+    readonly property var shortcutText: ({
+        newLayout: "Ctrl+N", open: "Ctrl+O", save: "Ctrl+S", saveAs: "Ctrl+Shift+S", quit: "Ctrl+Q"
+    })
+    // A pop-up covers the page: the page takes no keys until it closes.
+    readonly property bool overlayShown: dialog_Qml.visible || error_Qml.visible
+    // The page's control that had the keyboard last; it gets it back when a
+    // pop-up closes.
+    property Item pageFocus: null
+
     signal hiddenPortDialog()
     signal cleanGridData()
 
@@ -153,12 +163,14 @@ Window {
         load_templates.source = ""
         load_templates.source = "template_config.qml"
         load_templates.visible = true
+        focusInto(load_templates)
     }
 
     function closeConfig() {
         load_templates.visible = false
         load_templates.source = ""
         template_pages.visible = true
+        shownTemplatePage().focusFirst()
     }
 
     // A template configuration as a new, unsaved layout: no file behind it,
@@ -184,6 +196,49 @@ Window {
                           dofunc: main.quitAp, cancelfunc: null, closefunc: null,
                           showicon: 0, icon: 0 })
         }
+    }
+
+    // A hidden item keeps the keyboard unless it is given elsewhere: after a
+    // pop-up or a page change the page in front takes it back.
+    function focusPage() {
+        if (pageFocus && pageFocus.visible && pageFocus.enabled) {
+            pageFocus.forceActiveFocus()
+        } else if (setQml.visible && setQml.item) {
+            setQml.item.focusGrid()
+        } else {
+            open_button.forceActiveFocus()
+        }
+    }
+
+    function inOverlay(item) {
+        for (var p = item; p; p = p.parent)
+            if (p === dialog_Qml || p === error_Qml || p.objectName === "upload_Qml")
+                return true
+        return false
+    }
+
+    // The first control inside `container` takes the keyboard.
+    function focusInto(container) {
+        var next = container.nextItemInFocusChain(true)
+        for (var p = next; p; p = p.parent) {
+            if (p === container) {
+                next.forceActiveFocus()
+                return
+            }
+        }
+    }
+
+    // The template pages by keyboard: the keyboard stays on the templates.
+    function turnTemplatePage(step) {
+        var page = Math.max(1, Math.min(3, main.template_page + step))
+        if (page === main.template_page)
+            return
+        main.template_page = page
+        shownTemplatePage().focusFirst()
+    }
+
+    function shownTemplatePage() {
+        return [template_page1, template_page2, template_page3][main.template_page - 1]
     }
 
     function show_About() {
@@ -216,6 +271,15 @@ Window {
     title: qsTr("Seamrun Switching Configuration Utility")
     color: Theme.panel
 
+    onActiveFocusItemChanged: {
+        if (activeFocusItem && activeFocusItem !== contentItem && !inOverlay(activeFocusItem))
+            pageFocus = activeFocusItem
+    }
+    onOverlayShownChanged: {
+        if (!overlayShown)
+            focusPage()
+    }
+
     Component.onCompleted: {
         var stored = regedit.readRegedit("language")
         if (stored === "")
@@ -242,6 +306,27 @@ Window {
         objectName: "switch_status"
         vid: main.vid
         pid: main.pid
+    }
+
+    Shortcut {
+        sequence: main.shortcutText.quit
+        enabled: !main.overlayShown
+        onActivated: main.showExitWindow()
+    }
+    Shortcut {
+        sequence: main.shortcutText.open
+        enabled: !main.overlayShown && !setQml.visible
+        onActivated: open_button.clicked()
+    }
+    // A blank layout, as "Add blank canvas" opens it.
+    Shortcut {
+        sequence: main.shortcutText.newLayout
+        enabled: !main.overlayShown && !setQml.visible
+        onActivated: {
+            main.filePath = ""
+            main.filedata = ""
+            main.gotoEditLayoutUI()
+        }
     }
 
     ListModel { id: file_list_model }
@@ -291,6 +376,8 @@ Window {
         y: head_part.height
         width: parent.width
         height: parent.height - head_part.height - footer.height
+        // Hidden under the editor page, so the keyboard cannot reach it.
+        visible: !setQml.visible
 
         // Left panel: logo, device, open, recent files, language.
         Rectangle {
@@ -322,6 +409,11 @@ Window {
                     anchors.fill: parent
                     cursorShape: Qt.PointingHandCursor
                     onClicked: main.show_About()
+                }
+                FocusRing {
+                    takesFocus: true
+                    name: qsTr("Seamrun Switching Configuration Utility")
+                    onActivated: main.show_About()
                 }
             }
 
@@ -397,6 +489,21 @@ Window {
                         model: file_list_model
                         highlightMoveDuration: 0
                         highlight: Rectangle { color: Theme.highlight }
+                        // Keyboard: Up and Down as a press on the row, Enter opens it.
+                        activeFocusOnTab: true
+                        Accessible.role: Accessible.List
+                        Accessible.name: qsTr("Open recent file")
+                        function choose(i) {
+                            if (i < 0 || i >= count)
+                                return
+                            for (var j = 0; j < file_list_model.count; ++j)
+                                file_list_model.setProperty(j, "show", j === i)
+                            currentIndex = i
+                        }
+                        Keys.onUpPressed: choose(Math.max(0, currentIndex - 1))
+                        Keys.onDownPressed: choose(currentIndex + 1)
+                        Keys.onReturnPressed: if (currentIndex >= 0) main.loadFile(file_list_model.get(currentIndex).path)
+                        Keys.onEnterPressed: if (currentIndex >= 0) main.loadFile(file_list_model.get(currentIndex).path)
 
                         delegate: Item {
                             id: row
@@ -441,6 +548,9 @@ Window {
                                 }
                             }
                         }
+                    }
+                    FocusRing {
+                        target: recent_list
                     }
                 }
             }
@@ -503,21 +613,27 @@ Window {
                 height: 450
 
                 TemplatePage {
+                    id: template_page1
                     objectName: "template_page1"
+                    onTurn: main.turnTemplatePage(step)
                     visible: main.template_page === 1
                     model: tempModel_page1
                     columns: 4
                     cellWidth: 230
                 }
                 TemplatePage {
+                    id: template_page2
                     objectName: "template_page2"
+                    onTurn: main.turnTemplatePage(step)
                     visible: main.template_page === 2
                     model: tempModel_page2
                     columns: 3
                     cellWidth: 300
                 }
                 TemplatePage {
+                    id: template_page3
                     objectName: "template_page3"
+                    onTurn: main.turnTemplatePage(step)
                     visible: main.template_page === 3
                     model: tempModel_page3
                     columns: 3
@@ -544,6 +660,11 @@ Window {
                         enabled: !arrow_left.atEnd
                         cursorShape: enabled ? Qt.PointingHandCursor : Qt.ArrowCursor
                         onClicked: main.template_page -= 1
+                    }
+                    FocusRing {
+                        takesFocus: true
+                        name: qsTr("Select Template") + " " + (main.template_page - 1)
+                        onActivated: if (!arrow_left.atEnd) main.template_page -= 1
                     }
                 }
 
@@ -574,6 +695,11 @@ Window {
                         cursorShape: enabled ? Qt.PointingHandCursor : Qt.ArrowCursor
                         onClicked: main.template_page += 1
                     }
+                    FocusRing {
+                        takesFocus: true
+                        name: qsTr("Select Template") + " " + (main.template_page + 1)
+                        onActivated: if (!arrow_right.atEnd) main.template_page += 1
+                    }
                 }
             }
 
@@ -598,6 +724,12 @@ Window {
         width: parent.width
         height: parent.height - head_part.height - footer.height
         visible: false
+        // The page in front takes the keyboard, unless a pop-up has it.
+        onVisibleChanged: {
+            main.pageFocus = null
+            if (!main.overlayShown)
+                main.focusPage()
+        }
     }
 
     Loader {

@@ -80,6 +80,32 @@ Item {
         menu_bar.visible = false
     }
 
+    // The keyboard leaves a menu for the button that opened it.
+    function focusMenuButton() {
+        (menuFile === "mouse_menu.qml" ? settings_button : file_button).focusButton()
+    }
+
+    // Where the keyboard goes when the editor comes to the front.
+    function focusGrid() {
+        grid_cursor.forceActiveFocus()
+    }
+
+    // The grid scrolls so that the area (x, y, w, h) of the unscaled grid
+    // is in view.
+    function showGridArea(x, y, w, h) {
+        var view = grid_view
+        var left = x * gridScale, top = y * gridScale
+        var right = (x + w) * gridScale, bottom = (y + h) * gridScale
+        if (left < view.contentX)
+            view.contentX = left
+        else if (right > view.contentX + view.width)
+            view.contentX = Math.min(right - view.width, Math.max(0, view.contentWidth - view.width))
+        if (top < view.contentY)
+            view.contentY = top
+        else if (bottom > view.contentY + view.height)
+            view.contentY = Math.min(bottom - view.height, Math.max(0, view.contentHeight - view.height))
+    }
+
     // One loader holds either menu. A second click on the same button closes
     // it; a click on the other button shows the other menu at once.
     function toggleMenu(button, file, menuWidth) {
@@ -840,7 +866,9 @@ Item {
         })
     }
 
-    function showDelDialog(index, x, y) {
+    // `byKeyboard`: the question takes the focus, and gives it back to the
+    // grid's cursor when it closes.
+    function showDelDialog(index, x, y, byKeyboard) {
         hiddenPortlistDialog()
         closeMenuBar()
         var cell = gridModel.get(index)
@@ -854,6 +882,8 @@ Item {
         del_dialog.y = Math.max(0, Math.min(p.y, grid_area.height - del_dialog.height))
         del_dialog.active = true
         del_dialog.visible = true
+        if (byKeyboard)
+            del_dialog.item.focusOk()
     }
 
     function delMonitor(index) {
@@ -894,7 +924,7 @@ Item {
         }
     }
 
-    function showPortList(index) {
+    function showPortList(index, byKeyboard) {
         monitor_listview.visible = false
         var cell = gridModel.get(index)
         port_list.currentText = cell.portname
@@ -902,6 +932,8 @@ Item {
         var buttonTop = (cell.row - 1) * gridview_cell_h + 1 + 118
         port_list.y = cell.row > matrix_Row - 2 ? buttonTop - port_list.height : buttonTop + 24
         port_list.visible = true
+        if (byKeyboard)
+            port_list.openByKeyboard()
     }
 
     // The selected monitor moves to port `q` (an entry of the port list).
@@ -935,7 +967,7 @@ Item {
         })
     }
 
-    function showMonitorList(index) {
+    function showMonitorList(index, byKeyboard) {
         port_list.visible = false
         var cell = gridModel.get(index)
         reloadmonitordata(index)
@@ -945,6 +977,8 @@ Item {
         monitor_listview.y = cell.row > matrix_Row - 2 ? buttonTop - monitor_listview.height
                                                          : buttonTop + 24
         monitor_listview.visible = true
+        if (byKeyboard)
+            monitor_listview.openByKeyboard()
     }
 
     // The selected monitor takes number `k` of its port; the monitor that had
@@ -1317,6 +1351,28 @@ Item {
         onActivated: mainlist.redo()
     }
 
+    // The File commands by keyboard, under the same condition.
+    Shortcut {
+        sequence: main.shortcutText.newLayout
+        enabled: mainlist.visible && !dialog_Qml.visible && !error_Qml.visible && !upload_Qml.visible
+        onActivated: { closeMenuBar(); mainlist.doMenuEvent(1) }
+    }
+    Shortcut {
+        sequence: main.shortcutText.open
+        enabled: mainlist.visible && !dialog_Qml.visible && !error_Qml.visible && !upload_Qml.visible
+        onActivated: { closeMenuBar(); mainlist.doMenuEvent(2) }
+    }
+    Shortcut {
+        sequence: main.shortcutText.save
+        enabled: mainlist.visible && !dialog_Qml.visible && !error_Qml.visible && !upload_Qml.visible
+        onActivated: { closeMenuBar(); mainlist.saveFileDialog(1) }
+    }
+    Shortcut {
+        sequence: main.shortcutText.saveAs
+        enabled: mainlist.visible && !dialog_Qml.visible && !error_Qml.visible && !upload_Qml.visible
+        onActivated: { closeMenuBar(); mainlist.doMenuEvent(3) }
+    }
+
     // The file dialogs are made the first time they are wanted.
     Loader {
         id: load_file_Dialog
@@ -1403,6 +1459,11 @@ Item {
                 cursorShape: Qt.PointingHandCursor
                 onClicked: mainlist.goHomePage()
             }
+            FocusRing {
+                takesFocus: true
+                name: qsTr("Home Page")
+                onActivated: mainlist.goHomePage()
+            }
         }
 
         MenuButton {
@@ -1411,7 +1472,9 @@ Item {
             x: home_button.x + home_button.width + 30
             text: qsTr("File")
             active: menu_bar.visible && mainlist.menuFile === "menu.qml"
-            onClicked: mainlist.toggleMenu(file_button, "menu.qml", 130)
+            // Wide enough for the keys beside the commands.
+            onClicked: mainlist.toggleMenu(file_button, "menu.qml", 220)
+            onKeyboardClicked: if (menu_bar.visible) menu_bar.item.focusFirst()
         }
 
         MenuButton {
@@ -1421,6 +1484,7 @@ Item {
             text: qsTr("Settings")
             active: menu_bar.visible && mainlist.menuFile === "mouse_menu.qml"
             onClicked: mainlist.toggleMenu(settings_button, "mouse_menu.qml", 220)
+            onKeyboardClicked: if (menu_bar.visible) menu_bar.item.focusFirst()
         }
 
         Rectangle {
@@ -1643,6 +1707,7 @@ Item {
                             rowCount: portModel.count
                             textRole: "portname"
                             onPicked: mainlist.changePort(row)
+                            onKeyboardClosed: mainlist.focusGrid()
                         }
 
                         // Numbers of the selected monitor's port.
@@ -1654,6 +1719,19 @@ Item {
                             rowCount: curmonModel.count
                             textRole: "monitornum"
                             onPicked: mainlist.changeMonitorNumber(curmonModel.get(row).monitornum)
+                            onKeyboardClosed: mainlist.focusGrid()
+                        }
+
+                        GridCursor {
+                            id: grid_cursor
+                            objectName: "grid_cursor"
+                            editor: mainlist
+                            rows: mainlist.matrix_Row
+                            columns: mainlist.matrix_Column
+                            cellWidth: mainlist.gridview_cell_w
+                            cellHeight: mainlist.gridview_cell_h
+                            onCellShown: mainlist.showGridArea(x, y, width, height)
+                            onResolutionWanted: resolution_list.forceActiveFocus()
                         }
                     }
                 }
@@ -1706,6 +1784,21 @@ Item {
                     // As wide as the question and the two buttons need.
                     readonly property real neededWidth: Math.max(190, del_message.implicitWidth + 24,
                                                                  del_ok.labelWidth + del_cancel.labelWidth + 36)
+                    // By keyboard: Tab between the buttons, Escape cancels, and
+                    // the grid's cursor takes the focus back afterwards.
+                    readonly property bool focusTrap: true
+                    function focusOk() {
+                        del_ok.forceActiveFocus()
+                    }
+                    Accessible.role: Accessible.AlertMessage
+                    Accessible.name: qsTr("Delete this setting.")
+                    Keys.onTabPressed: (del_ok.activeFocus ? del_cancel : del_ok).forceActiveFocus()
+                    Keys.onBacktabPressed: (del_ok.activeFocus ? del_cancel : del_ok).forceActiveFocus()
+                    Keys.onEscapePressed: mainlist.hiddenDelDialog()
+                    onVisibleChanged: {
+                        if (!visible && (del_ok.activeFocus || del_cancel.activeFocus))
+                            mainlist.focusGrid()
+                    }
 
                     // The buttons sit inside the hover area, so moving onto them
                     // does not count as leaving the prompt.
@@ -1831,6 +1924,12 @@ Item {
                     maximumValue: mainlist.maxScale
                     stepSize: 1
                     value: 100
+                    activeFocusOnTab: true
+                    Keys.onLeftPressed: mainlist.zoomValue = Math.max(1, mainlist.zoomValue - 1)
+                    Keys.onRightPressed: mainlist.zoomValue = Math.min(mainlist.maxScale, mainlist.zoomValue + 1)
+                    Accessible.role: Accessible.Slider
+                    Accessible.name: qsTr("Ratio")
+                    FocusRing {}
                     onValueChanged: {
                         if (Math.round(value) !== mainlist.zoomValue)
                             mainlist.zoomValue = Math.round(value)
@@ -1844,6 +1943,7 @@ Item {
                     maximumValue: mainlist.maxScale
                     stepSize: 1
                     value: 100
+                    FocusRing {}
                     onValueChanged: {
                         if (value !== mainlist.zoomValue)
                             mainlist.zoomValue = value
@@ -1882,6 +1982,8 @@ Item {
                 model: resModel
                 textRole: "resolution"
                 onActivated: mainlist.chooseResolution(index)
+                // From the keyboard, back to the grid's cursor.
+                Keys.onEscapePressed: mainlist.focusGrid()
             }
 
             Item { width: 1; height: 8 }

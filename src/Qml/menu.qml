@@ -1,13 +1,13 @@
 import QtQuick 2.12
 
-// "File" menu of the editor.
+// "File" menu of the editor, with the keys of its commands.
 MenuPanel {
     id: fileMenu
 
     entries: [
-        { text: qsTr("New"), event: 1 },
-        { text: qsTr("Load File"), event: 2 },
-        { text: qsTr("Save as"), event: 3 },
-        { text: qsTr("Quit"), event: 4 }
+        { text: qsTr("New"), event: 1, keys: main.shortcutText.newLayout },
+        { text: qsTr("Load File"), event: 2, keys: main.shortcutText.open },
+        { text: qsTr("Save as"), event: 3, keys: main.shortcutText.saveAs },
+        { text: qsTr("Quit"), event: 4, keys: main.shortcutText.quit }
     ]
 }

@@ -104,6 +104,7 @@ SettingsFrame {
         text: qsTr("Upper left")
         exclusiveGroup: positions
         style: radioStyle
+        FocusRing {}
         onClicked: positionSetting.choose(1)
     }
     RadioButton {
@@ -115,6 +116,7 @@ SettingsFrame {
         text: qsTr("Upper right")
         exclusiveGroup: positions
         style: radioStyle
+        FocusRing {}
         onClicked: positionSetting.choose(2)
     }
     RadioButton {
@@ -126,6 +128,7 @@ SettingsFrame {
         text: qsTr("Lower left")
         exclusiveGroup: positions
         style: radioStyle
+        FocusRing {}
         onClicked: positionSetting.choose(3)
     }
     RadioButton {
@@ -137,6 +140,7 @@ SettingsFrame {
         text: qsTr("Lower right")
         exclusiveGroup: positions
         style: radioStyle
+        FocusRing {}
         onClicked: positionSetting.choose(4)
     }
     RadioButton {
@@ -147,6 +151,7 @@ SettingsFrame {
         text: qsTr("Middle")
         exclusiveGroup: positions
         style: radioStyle
+        FocusRing {}
         onClicked: positionSetting.choose(5)
     }
 }

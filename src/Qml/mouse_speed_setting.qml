@@ -98,6 +98,9 @@ SettingsFrame {
             }
         }
     }
+    FocusRing {
+        target: speed_slider
+    }
 
     SettingsLabel {
         anchors.verticalCenter: speed_slider.verticalCenter

@@ -56,13 +56,17 @@ Item {
 
     Mask {}
 
-    Item {
+    // The keyboard stays in the dialog; Escape does what the close button does.
+    FocusTrap {
         id: panel
         objectName: "panel"
         z: 5
         width: 380
         height: 195
         anchors.centerIn: parent
+        Accessible.role: Accessible.Dialog
+        Accessible.name: message_txt.text
+        onEscapePressed: upload_item.closePage()
 
         Rectangle {
             id: title
@@ -150,6 +154,13 @@ Item {
                     hoverEnabled: true
                     cursorShape: Qt.PointingHandCursor
                     onPressed: upload_item.connectDevice()
+                }
+
+                FocusRing {
+                    takesFocus: true
+                    radius: 16
+                    name: qsTr("Next")
+                    onActivated: upload_item.connectDevice()
                 }
             }
         }

@@ -12,11 +12,15 @@ EditorCase {
     readonly property int simplifiedChinese: 2
     readonly property var template: [[2, 2, 1, "01"], [2, 3, 1, "02"], [3, 2, 5, "01"], [3, 3, 5, "02"]]
     readonly property var names: /Seamrun|OrrinKM|Vesko|Peripheral Systems Co\., Ltd\.|Copyright|www\.vesko-peripherals\.com/g
+    // Key names in the menus stay as the keyboard labels them.
+    readonly property var keyNames: /^(Ctrl|Shift|Alt)(\+(Ctrl|Shift|Alt|[A-Z0-9]))+$/
 
     // Visible texts with an English word (three letters or more) in them.
     function englishTexts() {
         var all = texts(window.contentItem, [])
-        return all.filter(function (text) { return /[A-Za-z]{3,}/.test(text.replace(names, "")) })
+        return all.filter(function (text) {
+            return !keyNames.test(text) && /[A-Za-z]{3,}/.test(text.replace(names, ""))
+        })
     }
 
     // As the user does it: choose in the language list and confirm.

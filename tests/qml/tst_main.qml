@@ -340,7 +340,8 @@ MainWindowCase {
         var menu = findChild(editor, "menu_bar")
         var file = findChild(editor, "file_button")
         var settings = findChild(editor, "settings_button")
-        var cases = [[file, "menu.qml", 130], [settings, "mouse_menu.qml", 220]]
+        // The File menu is as wide as Settings, for the keys beside its commands.
+        var cases = [[file, "menu.qml", 220], [settings, "mouse_menu.qml", 220]]
         for (var i = 0; i < cases.length; ++i) {
             var button = cases[i][0]
             clickItem(button)

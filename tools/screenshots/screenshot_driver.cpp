@@ -211,6 +211,23 @@ void walkEditor(QQuickWindow *window, QObject *root)
     shot(window, "editor-delete-prompt");
     call(editor, "hiddenDelDialog");
 
+    // The keyboard: the grid's cursor beside the selection, a focused
+    // button's ring, and the File menu with its keys.
+    call(editor, "focusGrid");
+    QTest::keyClick(window, Qt::Key_Right);
+    QTest::keyClick(window, Qt::Key_Down);
+    shot(window, "editor-keyboard-cursor");
+    QTest::keyClick(window, Qt::Key_Tab);
+    QTest::keyClick(window, Qt::Key_Tab);
+    shot(window, "editor-focus-ring");
+    QTest::keyClick(window, Qt::Key_Backtab);
+    QTest::keyClick(window, Qt::Key_Backtab);
+    QTest::keyClick(window, Qt::Key_Backtab);
+    QTest::keyClick(window, Qt::Key_Backtab);
+    QTest::keyClick(window, Qt::Key_Space);
+    shot(window, "editor-file-menu-keys");
+    QTest::keyClick(window, Qt::Key_Escape);
+
     // One layout per check that fails, checked as "Save to device" does.
     const char *failing[][2] = {
         {"editor-error-rectangle",

@@ -1,0 +1,428 @@
+import QtQuick 2.12
+import QtTest 1.12
+
+// The program by keyboard alone, on the real main window: key events only,
+// no presses, except where a test sets up what the mouse would have made.
+EditorCase {
+    id: keyCase
+
+    name: "Keyboard"
+    when: windowShown
+
+    function focused() {
+        return window.activeFocusItem
+    }
+
+    function inside(item, ancestor) {
+        for (var p = item; p; p = p.parent)
+            if (p === ancestor)
+                return true
+        return false
+    }
+
+    function keys(list) {
+        for (var i = 0; i < list.length; ++i) {
+            var k = list[i]
+            if (Array.isArray(k))
+                keyClick(k[0], k[1])
+            else
+                keyClick(k)
+        }
+    }
+
+    function cursor() {
+        return findChild(editor, "grid_cursor")
+    }
+
+    // ------------------------------------------------------------ dialogs
+
+    // Enter presses the default (first) button, Escape does what the close
+    // image does, in every kind of dialog.
+    function test_dialogKeys_data() {
+        var alert = function (calls) {
+            window.showAlert({ msg: "m", showicon: 0, icon: 0, title: "",
+                               okfunc: function () { calls.push("ok") },
+                               closefunc: function () { calls.push("close") } })
+        }
+        var confirm = function (calls) {
+            window.showConfirm({ msg: "q", dobtn: "Do", cancelbtn: "Other", showicon: 0, icon: 0,
+                                 dofunc: function () { calls.push("do") },
+                                 cancelfunc: function () { calls.push("cancel") },
+                                 closefunc: function () { calls.push("close") } })
+        }
+        var errorPage = function (calls) {
+            window.alert_dialog_info = { msg: "", showicon: 0, icon: 0, title: "", closefunc: null,
+                                         okfunc: function () { calls.push("ok") } }
+            var loader = child("error_Qml")
+            loader.source = ""
+            loader.source = "qrc:/Qml/edit_page_error3.qml"
+            loader.visible = true
+        }
+        var screen = function (file) {
+            return function (calls) {
+                var loader = child("dialog_Qml")
+                loader.source = ""
+                loader.source = "qrc:/Qml/" + file
+                loader.visible = true
+            }
+        }
+        return [
+            { tag: "alert, Enter", open: alert, key: Qt.Key_Return, calls: ["ok"] },
+            { tag: "alert, keypad Enter", open: alert, key: Qt.Key_Enter, calls: ["ok"] },
+            { tag: "alert, Escape", open: alert, key: Qt.Key_Escape, calls: ["close"] },
+            { tag: "confirm, Enter", open: confirm, key: Qt.Key_Return, calls: ["do"] },
+            { tag: "confirm, Escape", open: confirm, key: Qt.Key_Escape, calls: ["close"] },
+            { tag: "confirm, Tab then Enter", open: confirm, key: [Qt.Key_Tab, Qt.Key_Return], calls: ["cancel"] },
+            { tag: "confirm, Tab Tab then Space", open: confirm, key: [Qt.Key_Tab, Qt.Key_Tab, Qt.Key_Space], calls: ["do"] },
+            { tag: "error page, Enter", open: errorPage, key: Qt.Key_Return, calls: ["ok"], loader: "error_Qml" },
+            { tag: "error page, Escape", open: errorPage, key: Qt.Key_Escape, calls: [], loader: "error_Qml" },
+            { tag: "selection notice, Enter", open: screen("selectDialog.qml"), key: Qt.Key_Return, calls: [] },
+            { tag: "about, Escape", open: screen("about_control.qml"), key: Qt.Key_Escape, calls: [] },
+            { tag: "tutorial, Escape", open: screen("edit_page_tutorial.qml"), key: Qt.Key_Escape, calls: [] }
+        ]
+    }
+
+    function test_dialogKeys(data) {
+        start()
+        var calls = []
+        data.open(calls)
+        var loader = child(data.loader || "dialog_Qml")
+        tryCompare(loader, "status", 1 /* Loader.Ready */)
+        verify(inside(focused(), loader), "the dialog has the keyboard")
+        keys(Array.isArray(data.key) ? data.key : [data.key])
+        compare(loader.visible, false)
+        compare(calls, data.calls)
+        verify(!inside(focused(), loader), "the closed dialog gave the keyboard back")
+    }
+
+    // Settings dialogs: Enter keeps the choice, Escape drops it.
+    function test_settingsDialogKeys_data() {
+        return [
+            { tag: "Enter", key: Qt.Key_Return, speed: 3 },
+            { tag: "Escape", key: Qt.Key_Escape, speed: 0 }
+        ]
+    }
+
+    function test_settingsDialogKeys(data) {
+        start()
+        openBlank()
+        editor.doMenuEvent(5)
+        var dialog = dialogItem()
+        var slider = findChild(dialog, "speed_slider")
+        var box = findChild(dialog, "acceleration_box")
+        // Tab to the check box, Space ticks it, which lets Tab reach the
+        // slider; the slider takes the arrows.
+        function tabTo(item) {
+            for (var i = 0; i < 4 && !inside(focused(), item); ++i) {
+                keyClick(Qt.Key_Tab)
+                verify(inside(focused(), dialog), "Tab stays in the dialog")
+            }
+            verify(inside(focused(), item))
+        }
+        tabTo(box)
+        keyClick(Qt.Key_Space)
+        verify(box.checked)
+        tabTo(slider)
+        keys([Qt.Key_Right, Qt.Key_Right, Qt.Key_Right])
+        compare(slider.value, 3)
+        keyClick(data.key)
+        compare(child("dialog_Qml").visible, false)
+        compare(window.mouse_speed, data.speed)
+    }
+
+    // Tab and Shift+Tab go round the dialog; nothing behind it takes the
+    // keyboard, on either page. (The first-start notice used to let Tab and
+    // Space reach the Open button behind it.)
+    function test_focusStaysInDialog_data() {
+        return [
+            { tag: "start notice on the home page", page: "home", key: Qt.Key_Tab },
+            { tag: "question over the editor", page: "editor", key: Qt.Key_Tab },
+            { tag: "question over the editor, backwards", page: "editor", key: Qt.Key_Backtab }
+        ]
+    }
+
+    function test_focusStaysInDialog(data) {
+        openMain({})
+        var loader = child("dialog_Qml")
+        tryCompare(loader, "status", 1 /* Loader.Ready */)
+        if (data.page === "editor") {
+            keyClick(Qt.Key_Return)
+            openBlank()
+            window.showExitWindow()
+        }
+        var seen = []
+        for (var i = 0; i < 6; ++i) {
+            keyClick(data.key)
+            verify(inside(focused(), loader), "Tab " + i + " stays in the dialog")
+            if (seen.indexOf(focused()) < 0)
+                seen.push(focused())
+        }
+        compare(seen.length, data.page === "editor" ? 2 : 1, "every button of the dialog, and only those")
+        if (data.page === "home") {
+            keyClick(Qt.Key_Space)
+            compare(loader.visible, false, "Space pressed the notice's OK")
+            compare(focused(), child("open_button"), "the page takes the keyboard back")
+        } else {
+            keyClick(Qt.Key_Escape)
+            compare(loader.visible, false)
+            compare(focused(), cursor(), "the page takes the keyboard back")
+        }
+    }
+
+    // A page that is not shown never takes the keyboard.
+    function test_hiddenPageTakesNoFocus() {
+        start()
+        openLayout([[1, 1, 1, "01"]])
+        var home = child("home_page")
+        var reached = []
+        for (var i = 0; i < 40; ++i) {
+            keyClick(Qt.Key_Tab)
+            verify(!inside(focused(), home), "Tab " + i + " stays off the home page")
+            if (reached.indexOf(focused()) < 0)
+                reached.push(focused())
+        }
+        verify(reached.indexOf(cursor()) >= 0, "Tab reaches the grid")
+        verify(reached.indexOf(findChild(editor, "resolution_list")) >= 0, "Tab reaches the resolution list")
+        verify(reached.indexOf(findChild(editor, "save_device_button")) >= 0, "Tab reaches Save to device")
+
+        window.goHome()
+        for (i = 0; i < 40; ++i) {
+            keyClick(Qt.Key_Tab)
+            verify(!inside(focused(), child("setQml")), "Tab " + i + " stays off the editor")
+        }
+    }
+
+    // ---------------------------------------------------------------- grid
+
+    // The cursor moves over the grid and stops at its edges; the cursor is
+    // drawn, the selection border stays where it was.
+    function test_cursorMoves_data() {
+        return [
+            { tag: "right and down", keys: [Qt.Key_Right, Qt.Key_Right, Qt.Key_Down], at: [2, 3] },
+            { tag: "stops at the top left", keys: [Qt.Key_Up, Qt.Key_Left, Qt.Key_Left], at: [1, 1] },
+            { tag: "stops at the right edge", keys: new Array(20).fill(Qt.Key_Right), at: [1, 16] },
+            { tag: "stops at the bottom edge", keys: new Array(20).fill(Qt.Key_Down), at: [16, 1] }
+        ]
+    }
+
+    function test_cursorMoves(data) {
+        start()
+        openBlank()
+        compare(focused(), cursor(), "the editor opens with the keyboard on the grid")
+        keys(data.keys)
+        compare([cursor().row, cursor().column], data.at)
+        verify(findChild(cursor(), "cursorCell").visible)
+        compare(editor.m_index, -1, "moving the cursor selects nothing")
+        compare(editor.curmonitornum, 0)
+    }
+
+    // What each key does on the cell under the cursor, by the editor's rules.
+    function test_gridKeys_data() {
+        return [
+            { tag: "Space places on port 1", layout: [], keys: [Qt.Key_Space],
+              after: ["1,1:1/01"] },
+            { tag: "Enter joins the selected monitor's port", layout: [[1, 1, 3, "01"]],
+              keys: [Qt.Key_Right, Qt.Key_Return], after: ["1,1:3/01", "1,2:3/02"] },
+            { tag: "Enter on a placed monitor selects it", layout: [[1, 1, 1, "01"], [1, 2, 2, "01"]],
+              keys: [Qt.Key_Right, Qt.Key_Return], after: ["1,1:1/01", "1,2:2/01"], selected: [1, 2] },
+            { tag: "a number key sets the port", layout: [[1, 1, 1, "01"], [1, 2, 1, "02"]],
+              keys: [Qt.Key_4], after: ["1,1:4/01", "1,2:1/01"] },
+            { tag: "no port above the build's range", layout: [[1, 1, 1, "01"]], phase: "R0",
+              keys: [Qt.Key_5], after: ["1,1:1/01"] },
+            { tag: "the number list: Up and Enter swap", layout: [[1, 1, 1, "01"], [1, 2, 1, "02"]],
+              keys: [Qt.Key_Right, Qt.Key_N, Qt.Key_Up, Qt.Key_Return], after: ["1,1:1/02", "1,2:1/01"] },
+            { tag: "the number list: Escape changes nothing", layout: [[1, 1, 1, "01"], [1, 2, 1, "02"]],
+              keys: [Qt.Key_Right, Qt.Key_N, Qt.Key_Up, Qt.Key_Escape], after: ["1,1:1/01", "1,2:1/02"] },
+            { tag: "the port list: Down Down and Enter", layout: [[1, 1, 1, "01"]],
+              keys: [Qt.Key_P, Qt.Key_Down, Qt.Key_Down, Qt.Key_Return], after: ["1,1:3/01"] },
+            { tag: "Ctrl+arrow moves the monitor", layout: [[1, 1, 2, "01"]],
+              keys: [[Qt.Key_Right, Qt.ControlModifier], [Qt.Key_Down, Qt.ControlModifier]],
+              after: ["2,2:2/01"], selected: [2, 2] },
+            { tag: "Ctrl+arrow onto a monitor is refused", layout: [[1, 1, 2, "01"], [1, 2, 1, "01"]],
+              keys: [[Qt.Key_Right, Qt.ControlModifier]], after: ["1,1:2/01", "1,2:1/01"], selected: [1, 1] }
+        ]
+    }
+
+    function test_gridKeys(data) {
+        start()
+        if (data.phase)
+            window.phase = data.phase
+        openLayout(data.layout)
+        cursor().forceActiveFocus()
+        keys(data.keys)
+        compare(layoutSummary(), data.after)
+        verifyModelsAgree()
+        if (data.selected) {
+            compare(editor.m_index, cellIndex(data.selected[0], data.selected[1]))
+            compare([cursor().row, cursor().column], data.selected)
+        }
+        compare(focused(), cursor(), "the keyboard is back on the grid")
+    }
+
+    // Delete asks the delete question; Escape keeps the monitor, Enter on
+    // its OK deletes it, and the grid has the keyboard again either way.
+    function test_deleteQuestion() {
+        start()
+        openLayout([[1, 1, 1, "01"], [1, 2, 1, "02"]])
+        var question = findChild(editor, "del_dialog")
+        cursor().forceActiveFocus()
+        keyClick(Qt.Key_Delete)
+        verify(question.visible)
+        compare(focused(), findChild(question, "okButton"))
+        keyClick(Qt.Key_Tab)
+        compare(focused(), findChild(question, "cancelButton"))
+        keyClick(Qt.Key_Escape)
+        verify(!question.visible)
+        compare(layoutSummary(), ["1,1:1/01", "1,2:1/02"])
+        compare(focused(), cursor())
+        keys([Qt.Key_Delete, Qt.Key_Return])
+        compare(layoutSummary(), ["1,2:1/01"])
+        compare(focused(), cursor())
+        keyClick(Qt.Key_Delete)
+        verify(!question.visible, "no question on an empty cell")
+    }
+
+    // Screen readers hear the cell under the cursor.
+    function test_cursorNames() {
+        start()
+        openLayout([[1, 1, 5, "01"]])
+        cursor().forceActiveFocus()
+        compare(cursor().Accessible.name, "Row 1, column 1, S1, monitor 01")
+        keyClick(Qt.Key_Right)
+        compare(cursor().Accessible.name, "Row 1, column 2, empty")
+        keyClick(Qt.Key_Space)
+        compare(cursor().Accessible.name, "Row 1, column 2, S1, monitor 02")
+    }
+
+    // --------------------------------------------------- menus and pages
+
+    function test_fileMenuByKeyboard() {
+        start()
+        openLayout([[1, 1, 1, "01"]])
+        var button = findChild(editor, "file_button")
+        var menu = findChild(editor, "menu_bar")
+        // Shift+Tab from the grid: Settings, then File.
+        cursor().forceActiveFocus()
+        keys([Qt.Key_Backtab, Qt.Key_Backtab])
+        verify(inside(focused(), button))
+        keyClick(Qt.Key_Space)
+        verify(menu.visible)
+        var texts = []
+        for (var i = 1; i <= 4; ++i)
+            texts.push(findChild(findChild(menu.item, "menuEntry" + i), "keys").text)
+        compare(texts, ["Ctrl+N", "Ctrl+O", "Ctrl+Shift+S", "Ctrl+Q"])
+        verify(inside(focused(), findChild(menu.item, "menuEntry1")))
+        keys([Qt.Key_Down, Qt.Key_Down, Qt.Key_Down, Qt.Key_Up])
+        verify(inside(focused(), findChild(menu.item, "menuEntry3")))
+        keyClick(Qt.Key_Escape)
+        verify(!menu.visible)
+        verify(inside(focused(), button), "Escape goes back to the button")
+        // Enter on "Quit" asks the quit question.
+        keys([Qt.Key_Return, Qt.Key_Up, Qt.Key_Return])
+        verify(!menu.visible)
+        compare(findChild(dialogItem(), "message").text,
+                "Do you want to save the change? If yes, please save the configuration before leaving.")
+    }
+
+    // The arrows turn the template pages and the keyboard stays on them.
+    function test_templatePages() {
+        start()
+        var page1 = child("template_page1")
+        findChild(page1, "template_00").focusTile()
+        keyClick(Qt.Key_Left)
+        compare(window.template_page, 1)
+        keyClick(Qt.Key_Right)
+        compare(window.template_page, 2)
+        verify(inside(focused(), child("template_page2")))
+        keys([Qt.Key_Right, Qt.Key_Right])
+        compare(window.template_page, 3)
+        keyClick(Qt.Key_Left)
+        compare(window.template_page, 2)
+        // Enter opens the template's configurations, which take the keyboard.
+        keyClick(Qt.Key_Return)
+        verify(child("load_templates").visible)
+        verify(inside(focused(), child("load_templates")))
+    }
+
+    function test_shortcuts_data() {
+        return [
+            { tag: "Ctrl+Q on the home page", page: "home", key: Qt.Key_Q, mods: Qt.ControlModifier,
+              message: "Do you want to quit?" },
+            { tag: "Ctrl+N on the home page", page: "home", key: Qt.Key_N, mods: Qt.ControlModifier,
+              editor: true },
+            { tag: "Ctrl+S without monitors", page: "editor", key: Qt.Key_S, mods: Qt.ControlModifier,
+              message: "No data to be saved." },
+            { tag: "Ctrl+Shift+S without monitors", page: "editor", key: Qt.Key_S,
+              mods: Qt.ControlModifier | Qt.ShiftModifier, message: "No data to be saved." },
+            { tag: "Ctrl+O with unsaved monitors", page: "unsaved", key: Qt.Key_O, mods: Qt.ControlModifier,
+              message: "Are you sure you want to load a file without saving?" },
+            { tag: "Ctrl+N with unsaved monitors", page: "unsaved", key: Qt.Key_N, mods: Qt.ControlModifier,
+              message: "Are you sure you want to create a new list without saving?" }
+        ]
+    }
+
+    function test_shortcuts(data) {
+        start()
+        if (data.page === "editor")
+            openBlank()
+        if (data.page === "unsaved") {
+            openBlank()
+            keyClick(Qt.Key_Space)
+        }
+        keyClick(data.key, data.mods)
+        if (data.editor)
+            verify(child("setQml").visible)
+        var dialog = child("dialog_Qml")
+        compare(dialog.visible, data.message !== undefined)
+        if (data.message) {
+            compare(findChild(dialogItem(), "message").text, data.message)
+            // Behind a dialog the keys do nothing.
+            keyClick(Qt.Key_Q, Qt.ControlModifier)
+            compare(findChild(dialogItem(), "message").text, data.message)
+        }
+    }
+
+    // ------------------------------------------------------ a whole desk
+
+    // From the recent-file list to a saved file, keys only: two ports side
+    // by side, renumbered, a resolution chosen, checked and saved over the
+    // file it came from.
+    function test_deskByKeyboard() {
+        var url = documentsUrl("desk.km")
+        writeLayoutFile(url, JSON.stringify(layoutOf([[1, 1, 1, "01"]])))
+        regedit.setRegedit("file-recent", JSON.stringify({ filelist: [{ path: url }] }))
+        openMain({ "file-recent": JSON.stringify({ filelist: [{ path: url }] }) })
+        keyClick(Qt.Key_Return)                     // the start notice
+        compare(focused(), child("open_button"))
+        keys([Qt.Key_Tab, Qt.Key_Down, Qt.Key_Return])  // the recent file
+        editor = child("setQml").item
+        verify(editor && child("setQml").visible, "the file is open")
+        compare(focused(), cursor())
+        keys([Qt.Key_Down, Qt.Key_Space,            // 2,1 joins P1 as 02
+              Qt.Key_Right, Qt.Key_Space,           // 2,2 would join P1 ...
+              Qt.Key_2,                             // ... and moves to P2
+              Qt.Key_Up, Qt.Key_Space,              // 1,2 joins P2 as 02
+              Qt.Key_N, Qt.Key_Up, Qt.Key_Return])  // and takes 01
+        compare(layoutSummary(), ["1,1:1/01", "1,2:2/01", "2,1:1/02", "2,2:2/02"])
+        // Every new monitor took the list's current resolution; the P2 pair
+        // takes the next entry, chosen from the keyboard for each.
+        keys([Qt.Key_R, Qt.Key_Down, Qt.Key_Escape])
+        compare(focused(), cursor())
+        keys([Qt.Key_Down, Qt.Key_Space, Qt.Key_R, Qt.Key_Down, Qt.Key_Escape])
+        var sizes = layoutSummary(true)
+        compare(sizes[1].split(" ")[1], sizes[3].split(" ")[1], "P2 shares one resolution")
+        verifyModelsAgree()
+
+        keyClick(Qt.Key_S, Qt.ControlModifier)      // checks pass: the save question
+        compare(findChild(dialogItem(), "message").text, "Save Profile")
+        keys([Qt.Key_Tab, Qt.Key_Return])           // "Save": over the file
+        verify(alertText().indexOf("Saved successfully.") === 0, alertText())
+        keyClick(Qt.Key_Return)
+        compare(child("dialog_Qml").visible, false)
+        compare(window.is_saved, 1)
+        var saved = JSON.parse(readLayoutFile(url))[0].monitorlist
+        compare(saved.map(function (m) { return m.row + "," + m.col + ":" + m.portnum + "/" + m.monitornum }),
+                ["1,1:1/01", "1,2:2/01", "2,1:1/02", "2,2:2/02"])
+        compare(focused(), cursor(), "the grid has the keyboard again")
+    }
+}
