@@ -63,12 +63,22 @@ echo "decoy" > "$d/ro/layout.tmp"
 chmod 755 "$d/ro"
 chmod 777 "$d/out"
 as_user=""
+k_ro=$k
 if [ "$(id -u)" -eq 0 ]; then
     if command -v setpriv >/dev/null && id nobody >/dev/null 2>&1; then
         # nobody must reach the test's folders and the tool.
         dir=$d
         while [ "$dir" != "/" ]; do chmod o+x "$dir" 2>/dev/null; dir=$(dirname "$dir"); done
         as_user="setpriv --reuid=$(id -u nobody) --regid=$(id -g nobody) --clear-groups"
+        # The build tree may sit in a folder nobody cannot enter (a private
+        # clone), so nobody runs a copy of the tool and its library.
+        mkdir "$d/tool"
+        cp "$k" "$d/tool/kmcrypt"
+        lib=$(ldd "$k" | awk '/libEncryptAPI/ { print $3 }')
+        [ -n "$lib" ] && cp "$lib" "$d/tool/"
+        chmod -R a+rX "$d/tool"
+        as_user="$as_user env LD_LIBRARY_PATH=$d/tool"
+        k_ro=$d/tool/kmcrypt
         check "the folder is read-only for the tool" sh -c '! '"$as_user"' touch "$1/probe" 2>/dev/null' - "$d/ro"
     else
         echo "SKIP: read-only folder (root without setpriv or a nobody account)"
@@ -78,10 +88,10 @@ else
     check "the folder is read-only for the tool" sh -c '! touch "$1/probe" 2>/dev/null' - "$d/ro"
 fi
 if [ "$(id -u)" -ne 0 ] || [ -n "$as_user" ]; then
-    check "unprotect from a read-only folder" $as_user "$k" unprotect "$d/ro/layout.km" "$d/out/back.txt"
+    check "unprotect from a read-only folder" $as_user "$k_ro" unprotect "$d/ro/layout.km" "$d/out/back.txt"
     check "its output is right" cmp -s "$d/out/back.txt" "$d/plain.txt"
     check "cat from a read-only folder" sh -c 'TMPDIR="$4" '"$as_user"' "$1" cat "$2" | cmp -s - "$3"' - \
-        "$k" "$d/ro/layout.km" "$d/plain.txt" "$d/out"
+        "$k_ro" "$d/ro/layout.km" "$d/plain.txt" "$d/out"
     check "the read-only folder is as it was" test "$(ls -A "$d/ro")" = "$(printf 'layout.km\nlayout.tmp')"
     check "its decoy is untouched" test "$(cat "$d/ro/layout.tmp")" = decoy
     check "cat leaves nothing in TMPDIR" test "$(ls -A "$d/out")" = back.txt
