@@ -1,4 +1,5 @@
 #include "fileEncrypt.h"
+#include "nativepath.h"
 #include "logcategories.h"
 
 #include "AppDataFolder.h"
@@ -38,16 +39,6 @@ QString localPath(const QString &pathOrUrl)
     return QFileInfo(path).absoluteFilePath();
 }
 
-// The cipher library takes native wide paths.
-std::basic_string<KmPathChar> nativeWide(const QString &path)
-{
-    const QString native = QDir::toNativeSeparators(path);
-#if defined(_WIN32)
-    return native.toStdWString();
-#else
-    return native.toStdU16String();
-#endif
-}
 
 } // namespace
 

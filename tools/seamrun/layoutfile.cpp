@@ -2,6 +2,7 @@
 
 #include "CipherExports.h"
 #include "fileEncrypt.h"
+#include "nativepath.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,20 +10,6 @@
 #include <QTemporaryDir>
 
 #include <string>
-
-namespace {
-
-std::basic_string<KmPathChar> nativeWide(const QString &path)
-{
-    const QString native = QDir::toNativeSeparators(path);
-#if defined(_WIN32)
-    return native.toStdWString();
-#else
-    return native.toStdU16String();
-#endif
-}
-
-} // namespace
 
 bool readLayoutFile(const QString &path, QByteArray *text, QString *reason)
 {
