@@ -89,7 +89,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Seamrun Switching Configuration Utility"));
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 15;
 
-    startup::registerDeviceType();
+    startup::registerTypes();
     QQmlApplicationEngine engine;
     startup::NativeObjects objects(&engine);
     engine.load(QUrl(QStringLiteral("qrc:/Qml/main.qml")));

@@ -6,6 +6,7 @@
 #include "fileEncrypt.h"
 #include "fileio.h"
 #include "langswitch.h"
+#include "layoutrules.h"
 #include "orrindata.h"
 #include "regedit.h"
 #include "switchstatus.h"
@@ -30,13 +31,14 @@ QString chooseRootScreen(bool anotherInstanceRunning, const QSize &primaryScreen
     return QStringLiteral("qrc:/Qml/main.qml");
 }
 
-void registerDeviceType()
+void registerTypes()
 {
     static bool registered = false;
     if (registered)
         return;
     qmlRegisterType<OrrinData>("Qt.Quick.OrrinData", 1, 0, "OrrinData");
     qmlRegisterType<SwitchStatus>("Qt.Quick.OrrinData", 1, 0, "SwitchStatus");
+    qmlRegisterSingletonType<LayoutRules>("Seamrun.Layout", 1, 0, "Layout", &LayoutRules::create);
     registered = true;
 }
 
@@ -54,7 +56,7 @@ NativeObjects::NativeObjects(QQmlEngine *engine)
     , m_com(new comCopyright)
     , m_process(new ProcessInfo)
 {
-    registerDeviceType();
+    registerTypes();
 
     QQmlContext *context = engine->rootContext();
     context->setContextProperty(QStringLiteral("regedit"), m_regedit.get());
@@ -82,7 +84,7 @@ int run(int &argc, char **argv, const std::function<void(QQmlApplicationEngine &
     // desktop entry a Wayland compositor matches the window with.
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/Images/seamrun-config.png")));
     QGuiApplication::setDesktopFileName(QStringLiteral("com.vesko_peripherals.SeamrunConfig"));
-    registerDeviceType();
+    registerTypes();
     QQmlApplicationEngine engine;
     int exitCode = 0;
     {

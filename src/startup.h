@@ -27,8 +27,9 @@ const int kMinScreenHeight = 900;
 QString chooseRootScreen(bool anotherInstanceRunning, const QSize &primaryScreen);
 
 // Registers "OrrinData" (and "SwitchStatus", whether the switch is attached)
-// in "Qt.Quick.OrrinData" 1.0; harmless to call again.
-void registerDeviceType();
+// in "Qt.Quick.OrrinData" 1.0 and the layout rules as the singleton "Layout"
+// in "Seamrun.Layout" 1.0; harmless to call again.
+void registerTypes();
 
 // The native objects the screens reach by name. Construction creates them in
 // order, publishes them into the engine's root context, reads the stored

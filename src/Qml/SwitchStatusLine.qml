@@ -1,6 +1,6 @@
 import QtQuick 2.12
 import "."
-import "layout.js" as Layout
+import Seamrun.Layout 1.0
 
 // Whether the switch is attached: "Connected" or "Not connected", and once an
 // upload has read them the firmware version and the number of chained

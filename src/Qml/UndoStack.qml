@@ -1,5 +1,5 @@
 import QtQuick 2.12
-import "layout.js" as Layout
+import Seamrun.Layout 1.0
 
 // The editor's undo history. Each editing step runs through record(): the
 // layout (every placed monitor with all its fields, in the order of the

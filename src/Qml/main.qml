@@ -5,7 +5,7 @@ import QtQuick.Dialogs 1.3
 import Qt.Quick.OrrinData 1.0
 import "filepath.js" as FilePath
 import "templates.js" as Templates
-import "layout.js" as Layout
+import Seamrun.Layout 1.0
 import "."
 
 // The main window: title bar, home page (recent files, templates, language),

@@ -2,14 +2,15 @@ import QtQuick 2.12
 import QtQuick.Dialogs 1.3
 import "."
 import "filepath.js" as FilePath
-import "layout.js" as Layout
+import Seamrun.Layout 1.0
 
 // The layout editor page: top row (logo, home, "File" and "Settings" menus),
 // the file-name bar with its path tip, the 16 x 16 grid of cells and the side
 // panel (zoom, orientation, resolution, port status, save buttons). Created
 // once by the main window, then reset for every layout it is given through
-// main.filedata. The rules (numbering, checks, the file text) live in
-// layout.js; this page keeps the models and the screen in step with them.
+// main.filedata. The rules (numbering, checks, the file text) live in the
+// native "Layout" object; this page keeps the models and the screen in step
+// with them.
 Item {
     id: mainlist
 

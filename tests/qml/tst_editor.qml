@@ -1,6 +1,6 @@
 import QtQuick 2.12
 import QtTest 1.12
-import "qrc:/Qml/layout.js" as Layout
+import Seamrun.Layout 1.0
 import "qrc:/Qml/templates.js" as Templates
 
 // The layout editor with the real main window and native objects: placing,

@@ -107,7 +107,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Vesko"));
     QCoreApplication::setApplicationName(QStringLiteral("Seamrun Switching Configuration Utility"));
-    startup::registerDeviceType();
+    startup::registerTypes();
     Setup setup;
     return quick_test_main_with_setup(argc, argv, "seamrun", nullptr, &setup);
 }

@@ -1,6 +1,6 @@
 import QtQuick 2.12
 import QtTest 1.12
-import "qrc:/Qml/layout.js" as Layout
+import Seamrun.Layout 1.0
 
 // Undo and redo of the editor's steps, and moving monitors: every step undone
 // gives back the layout before it (file text, orientations, selection, port

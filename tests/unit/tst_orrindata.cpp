@@ -354,7 +354,7 @@ void tst_OrrinData::failureReason()
 
 void tst_OrrinData::scriptArrayReachesSendAllCommand()
 {
-    startup::registerDeviceType();
+    startup::registerTypes();
     QQmlEngine engine;
     QQmlComponent component(&engine);
     component.setData("import QtQuick 2.12\nimport Qt.Quick.OrrinData 1.0\n"

@@ -2,9 +2,11 @@
 // layout files, talking to the emulated switch, checked by its exit status,
 // its messages and what the switch received (the switch's own log).
 //
-// Layout files are written with the rules library's layoutText and protected
-// with the cipher library, as the window saves them.
+// Layout files are written with the layout rules' layoutText (called from a
+// script engine, as the editor calls it) and protected with the cipher
+// library, as the window saves them.
 #include "CipherExports.h"
+#include "layoutrules.h"
 #include "switchemulator.h"
 
 #include <QDir>
@@ -77,7 +79,7 @@ private:
     // The layout text of these monitors, left unprotected.
     QString plainFile(const QString &monitors)
     {
-        const QJSValue text = m_rules.evaluate(QStringLiteral("layoutText(%1, %2)").arg(kMouse, monitors));
+        const QJSValue text = m_rules.evaluate(QStringLiteral("Layout.layoutText(%1, %2)").arg(kMouse, monitors));
         QFile file(m_dir.filePath(QStringLiteral("plain%1.km").arg(++m_files)));
         if (text.isError() || !file.open(QIODevice::WriteOnly))
             return QString();
@@ -88,7 +90,7 @@ private:
     // A layout file as the editor saves these monitors with the test's mouse settings.
     QString layoutFile(const QString &monitors)
     {
-        const QJSValue text = m_rules.evaluate(QStringLiteral("layoutText(%1, %2)").arg(kMouse, monitors));
+        const QJSValue text = m_rules.evaluate(QStringLiteral("Layout.layoutText(%1, %2)").arg(kMouse, monitors));
         if (text.isError())
             return QString();
         return protect(text.toString().toUtf8());
@@ -173,10 +175,7 @@ private slots:
         QVERIFY(m_dir.isValid());
         m_tmp = m_dir.filePath(QStringLiteral("tmp"));
         QVERIFY(QDir().mkpath(m_tmp));
-        QFile file(QStringLiteral(SEAMRUN_SOURCE_DIR "/src/Qml/layout.js"));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QJSValue loaded = m_rules.evaluate(QString::fromUtf8(file.readAll()), file.fileName());
-        QVERIFY2(!loaded.isError(), qPrintable(loaded.toString()));
+        m_rules.globalObject().setProperty(QStringLiteral("Layout"), m_rules.newQObject(new LayoutRules));
         // The wait between opening the switch and the first query, shortened.
         qputenv("SEAMRUN_APPLY_WAIT_MS", "1");
     }

@@ -2,7 +2,7 @@
 
 #include "ProcessInfo.h"
 #include "layoutfile.h"
-#include "layoutrules.h"
+#include "toolrules.h"
 #include "orrindata.h"
 
 #include <QJsonDocument>
@@ -45,7 +45,7 @@ QString usbId()
 }
 
 // Loads FILE as the editor would, or says why not (status 2).
-bool loadLayout(Output &out, LayoutRules &rules, const QString &file, Layout *layout)
+bool loadLayout(Output &out, ToolRules &rules, const QString &file, Layout *layout)
 {
     out.result().insert(QStringLiteral("file"), file);
     QByteArray text;
@@ -61,12 +61,12 @@ bool loadLayout(Output &out, LayoutRules &rules, const QString &file, Layout *la
     return true;
 }
 
-QString label(LayoutRules &rules, const Monitor &m)
+QString label(ToolRules &rules, const Monitor &m)
 {
     return rules.portName(m.port) + QLatin1Char(' ') + m.number;
 }
 
-QString checkMessage(LayoutRules &rules, const Layout &layout, const CheckOutcome &c)
+QString checkMessage(ToolRules &rules, const Layout &layout, const CheckOutcome &c)
 {
     QString text;
     switch (c.kind) {
@@ -228,7 +228,7 @@ int Output::finish(int status)
 
 // ------------------------------------------------------------------ show
 
-int showCommand(Output &out, LayoutRules &rules, const QString &file)
+int showCommand(Output &out, ToolRules &rules, const QString &file)
 {
     Layout layout;
     if (!loadLayout(out, rules, file, &layout))
@@ -304,7 +304,7 @@ int showCommand(Output &out, LayoutRules &rules, const QString &file)
 
 // ----------------------------------------------------------------- check
 
-int checkCommand(Output &out, LayoutRules &rules, const QString &file)
+int checkCommand(Output &out, ToolRules &rules, const QString &file)
 {
     Layout layout;
     if (!loadLayout(out, rules, file, &layout))
@@ -336,7 +336,7 @@ int checkCommand(Output &out, LayoutRules &rules, const QString &file)
 
 // ----------------------------------------------------------------- apply
 
-int applyCommand(Output &out, LayoutRules &rules, const QString &file, bool primaryOnly, int waitMs)
+int applyCommand(Output &out, ToolRules &rules, const QString &file, bool primaryOnly, int waitMs)
 {
     Layout layout;
     if (!loadLayout(out, rules, file, &layout))
@@ -490,7 +490,7 @@ int applyCommand(Output &out, LayoutRules &rules, const QString &file, bool prim
 
 // ---------------------------------------------------------------- status
 
-int statusCommand(Output &out, LayoutRules &rules, int waitMs)
+int statusCommand(Output &out, ToolRules &rules, int waitMs)
 {
     QJsonObject &r = out.result();
     ProcessInfo process;

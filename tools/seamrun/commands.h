@@ -5,7 +5,7 @@
 #include <QJsonObject>
 #include <QString>
 
-class LayoutRules;
+class ToolRules;
 
 // Exit status of every subcommand: one table, documented in --help and the
 // README. Whatever explains a status other than 0 goes to standard error.
@@ -46,9 +46,9 @@ private:
     QJsonArray m_steps;
 };
 
-int showCommand(Output &out, LayoutRules &rules, const QString &file);
-int checkCommand(Output &out, LayoutRules &rules, const QString &file);
-int applyCommand(Output &out, LayoutRules &rules, const QString &file, bool primaryOnly, int waitMs);
-int statusCommand(Output &out, LayoutRules &rules, int waitMs);
+int showCommand(Output &out, ToolRules &rules, const QString &file);
+int checkCommand(Output &out, ToolRules &rules, const QString &file);
+int applyCommand(Output &out, ToolRules &rules, const QString &file, bool primaryOnly, int waitMs);
+int statusCommand(Output &out, ToolRules &rules, int waitMs);
 
 #endif // SEAMRUN_COMMANDS_H

@@ -2,7 +2,7 @@
 // "Save to device" upload, from a terminal and for scripts.
 
 #include "commands.h"
-#include "layoutrules.h"
+#include "toolrules.h"
 
 #include <QCoreApplication>
 #include <QLoggingCategory>
@@ -112,12 +112,7 @@ int main(int argc, char **argv)
     if (primaryOnly && command != QLatin1String("apply"))
         return usageError(QStringLiteral("--primary-only belongs to apply"));
 
-    LayoutRules rules;
-    QString error;
-    if (!rules.load(&error)) {
-        std::fprintf(stderr, "seamrun: %s\n", error.toLocal8Bit().constData());
-        return kInternalErrorExit;
-    }
+    ToolRules rules;
 
     Output out(json);
     if (command == QLatin1String("show"))

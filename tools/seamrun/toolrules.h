@@ -1,14 +1,14 @@
-#ifndef SEAMRUN_LAYOUTRULES_H
-#define SEAMRUN_LAYOUTRULES_H
+#ifndef SEAMRUN_TOOLRULES_H
+#define SEAMRUN_TOOLRULES_H
 
-// The layout editor's rules library (layout.js, the file the screens import),
-// evaluated in a script engine of its own. Everything the tool decides about a
-// layout - whether a file is one, its monitors and mouse settings, the checks,
-// the upload's choices and coordinates - is a call into that file; this class
-// only carries values across.
+// The layout editor's rules (LayoutRules, the object the screens call) for the
+// tool. Everything the tool decides about a layout - whether a file is one,
+// its monitors and mouse settings, the checks, the upload's choices and
+// coordinates - is a call into that class; this one only carries values
+// across into the tool's own types.
 
-#include <QJSEngine>
-#include <QJSValue>
+#include "layoutrules.h"
+
 #include <QList>
 #include <QString>
 #include <QVector>
@@ -36,7 +36,7 @@ struct MouseSettings {
 struct Layout {
     QList<Monitor> monitors;
     MouseSettings mouse;
-    QJSValue script; // the same monitors as the rules library's values
+    QVariantList values; // the same monitors as the rules' values
 };
 
 // The first check a layout fails, in the order the editor runs them.
@@ -54,16 +54,9 @@ struct UploadPlan {
     int ports = 0;        // monitors on ports up to this one are sent
 };
 
-// Exit status of the program when the rules themselves fail, which only a
-// broken build can cause.
-const int kInternalErrorExit = 70;
-
-class LayoutRules
+class ToolRules
 {
 public:
-    // Evaluates the embedded library; false (and why) when it cannot.
-    bool load(QString *error);
-
     // false when the text is not a layout the editor would open.
     bool parse(const QByteArray &text, Layout *layout);
     CheckOutcome check(const Layout &layout);
@@ -76,10 +69,7 @@ public:
     QList<QVector<int>> portRecords(const Layout &layout);
 
 private:
-    QJSValue call(const char *function, const QJSValueList &args);
-
-    QJSEngine m_engine;
-    QString m_error;
+    LayoutRules m_rules;
 };
 
-#endif // SEAMRUN_LAYOUTRULES_H
+#endif // SEAMRUN_TOOLRULES_H

@@ -1,0 +1,112 @@
+#include "toolrules.h"
+
+namespace {
+
+int intOf(const QVariant &value)
+{
+    return value.toInt();
+}
+
+} // namespace
+
+bool ToolRules::parse(const QByteArray &text, Layout *layout)
+{
+    const QVariant parsed = m_rules.parseLayout(QString::fromUtf8(text));
+    if (parsed.userType() != QMetaType::QVariantList)
+        return false;
+    const QVariantList record = parsed.toList();
+
+    layout->values = m_rules.monitorsFromLayout(record);
+    layout->monitors.clear();
+    for (const QVariant &value : qAsConst(layout->values)) {
+        const QVariantMap m = value.toMap();
+        Monitor monitor;
+        monitor.row = intOf(m.value(QStringLiteral("row")));
+        monitor.col = intOf(m.value(QStringLiteral("col")));
+        monitor.port = intOf(m.value(QStringLiteral("portnum")));
+        monitor.number = m.value(QStringLiteral("monitornum")).toString();
+        monitor.width = intOf(m.value(QStringLiteral("width")));
+        monitor.height = intOf(m.value(QStringLiteral("height")));
+        monitor.orientation = m.value(QStringLiteral("orientation")).toString();
+        layout->monitors.append(monitor);
+    }
+
+    const QVariantMap mouse = m_rules.mouseFromLayout(record);
+    layout->mouse.acceleration = intOf(mouse.value(QStringLiteral("acceleration_flag")));
+    layout->mouse.speed = intOf(mouse.value(QStringLiteral("mouse_speed")));
+    layout->mouse.position = intOf(mouse.value(QStringLiteral("mouse_position")));
+    layout->mouse.focus = intOf(mouse.value(QStringLiteral("switching_focus")));
+    layout->mouse.duration = intOf(mouse.value(QStringLiteral("duration_time")));
+    layout->mouse.awake = intOf(mouse.value(QStringLiteral("keep_awake")));
+    return true;
+}
+
+CheckOutcome ToolRules::check(const Layout &layout)
+{
+    CheckOutcome outcome;
+    if (layout.monitors.isEmpty()) {
+        outcome.kind = CheckOutcome::NoMonitor;
+        return outcome;
+    }
+    const QVariant incomplete = m_rules.firstIncomplete(layout.values);
+    if (incomplete.userType() == QMetaType::QVariantMap) {
+        const QVariantMap found = incomplete.toMap();
+        const int index = intOf(found.value(QStringLiteral("gridindex")));
+        outcome.kind = intOf(found.value(QStringLiteral("missing"))) == 0 ? CheckOutcome::MissingPort
+                                                                          : CheckOutcome::MissingResolution;
+        outcome.row = index / LayoutRules::kGridSize + 1;
+        outcome.col = index % LayoutRules::kGridSize + 1;
+        return outcome;
+    }
+    const QVariantMap rule = m_rules.checkRule(layout.values);
+    if (rule.value(QStringLiteral("ok")).toBool())
+        return outcome;
+    switch (intOf(rule.value(QStringLiteral("failed")))) {
+    case 1:
+        outcome.kind = CheckOutcome::Isolated;
+        break;
+    case 2:
+        outcome.kind = CheckOutcome::NotRectangular;
+        break;
+    default:
+        outcome.kind = CheckOutcome::MixedResolution;
+        break;
+    }
+    for (const QVariant &port : rule.value(QStringLiteral("ports")).toList())
+        outcome.ports.append(intOf(port));
+    outcome.errorPort = rule.value(QStringLiteral("errorPort")).toString();
+    return outcome;
+}
+
+QString ToolRules::portName(int port)
+{
+    return m_rules.portName(port);
+}
+
+int ToolRules::chainFromVersion(const QString &version)
+{
+    return m_rules.chainFromVersion(version);
+}
+
+UploadPlan ToolRules::uploadDecision(const Layout &layout, int chain)
+{
+    const QVariantMap decision = m_rules.uploadDecision(layout.values, chain);
+    UploadPlan plan;
+    plan.action = decision.value(QStringLiteral("action")).toString();
+    plan.ports = intOf(decision.value(QStringLiteral("ports")));
+    return plan;
+}
+
+QList<QVector<int>> ToolRules::portRecords(const Layout &layout)
+{
+    const QVariantList positions = m_rules.recalculatePositions(layout.values);
+    QList<QVector<int>> records;
+    for (int i = 0; i < layout.values.size() && i < positions.size(); ++i) {
+        const QVariantList args = m_rules.portRecordArgs(layout.values.at(i).toMap(), positions.at(i).toMap());
+        QVector<int> record(10);
+        for (int k = 0; k < 10 && k < args.size(); ++k)
+            record[k] = intOf(args.at(k));
+        records.append(record);
+    }
+    return records;
+}
