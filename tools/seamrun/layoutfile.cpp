@@ -37,11 +37,29 @@ bool readLayoutFile(const QString &path, QByteArray *text, QString *reason)
     }
     const QString copy = work.filePath(QStringLiteral("layout.km"));
     const QString plain = work.filePath(QStringLiteral("layout.txt"));
+    // Read whole (it is small, see above) and written once: lighter than a
+    // general file copy (a temporary file, a rename, the permissions).
     QFile source(path);
-    if (!source.copy(copy)) {
+    if (!source.open(QIODevice::ReadOnly)) {
         *reason = QStringLiteral("cannot be read: ") + source.errorString();
         return false;
     }
+    const QByteArray bytes = source.read(fileEncrypt::kMaxProtectedFileSize + 1);
+    if (source.error() != QFileDevice::NoError) {
+        *reason = QStringLiteral("cannot be read: ") + source.errorString();
+        return false;
+    }
+    if (bytes.size() > fileEncrypt::kMaxProtectedFileSize) {
+        *reason = QStringLiteral("too large to be a layout file");
+        return false;
+    }
+    QFile target(copy);
+    if (!target.open(QIODevice::WriteOnly | QIODevice::NewOnly) || target.write(bytes) != bytes.size()
+        || !target.flush()) {
+        *reason = QStringLiteral("cannot be copied into the temporary folder: ") + target.errorString();
+        return false;
+    }
+    target.close();
 
     const auto copyWide = nativeWide(copy);
     if (CheckAcpFileVer(copyWide.c_str()) == 1) {

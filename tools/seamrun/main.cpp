@@ -8,7 +8,9 @@
 #include <QLoggingCategory>
 #include <QStringList>
 
+#include <clocale>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -68,16 +70,19 @@ int waitMs()
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    // The device link logs every exchange for the window's debugging; here
-    // the steps are the output. QT_LOGGING_RULES brings them back.
-    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
+    // The environment's character set, for file names and messages (the
+    // application object would set up the whole locale). Show and check need
+    // nothing else of that object, so only the commands that talk to the
+    // switch make one (making it adds to the time of every check).
+    std::setlocale(LC_CTYPE, "");
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args.append(QString::fromLocal8Bit(argv[i]));
 
     bool json = false;
     bool primaryOnly = false;
     bool options = true;
     QStringList words;
-    const QStringList args = app.arguments().mid(1);
     for (const QString &arg : args) {
         if (options && arg == QLatin1String("--")) {
             options = false;
@@ -115,10 +120,21 @@ int main(int argc, char **argv)
     ToolRules rules;
 
     Output out(json);
-    if (command == QLatin1String("show"))
-        return showCommand(out, rules, words.first());
-    if (command == QLatin1String("check"))
-        return checkCommand(out, rules, words.first());
+    if (command == QLatin1String("show") || command == QLatin1String("check")) {
+        const int code = command == QLatin1String("show") ? showCommand(out, rules, words.first())
+                                                          : checkCommand(out, rules, words.first());
+        // Everything is written and the temporary folder is gone: leave
+        // without taking the libraries down one by one, which a script
+        // running check over many files would otherwise wait for each time.
+        std::fflush(stdout);
+        std::fflush(stderr);
+        std::_Exit(code);
+    }
+
+    QCoreApplication app(argc, argv);
+    // The device link logs every exchange for the window's debugging; here
+    // the steps are the output. QT_LOGGING_RULES brings them back.
+    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
     if (command == QLatin1String("apply"))
         return applyCommand(out, rules, words.first(), primaryOnly, waitMs());
     return statusCommand(out, rules, waitMs());
