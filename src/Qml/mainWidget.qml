@@ -529,6 +529,8 @@ Item {
 
     // ----------------------------------------------------------- tiles
 
+    // Every tile made so far, free ones (cell -1) included.
+    property var tiles: []
     // Tile shown on each grid index (only cells that have one).
     property var tileAt: ({})
     // While above 0, cell changes are only noted and the tiles follow at the
@@ -538,16 +540,15 @@ Item {
 
     function takeTile(index) {
         var tile = null
-        for (var i = 0; i < tile_slots.count; ++i) {
-            var t = tile_pool.itemAt(i)
-            if (t.cell < 0) {
-                tile = t
+        for (var i = 0; i < tiles.length; ++i) {
+            if (tiles[i].cell < 0) {
+                tile = tiles[i]
                 break
             }
         }
         if (tile === null) {
-            tile_slots.append({ slot: tile_slots.count })
-            tile = tile_pool.itemAt(tile_slots.count - 1)
+            tile = tile_component.createObject(tile_home)
+            tiles.push(tile)
         }
         tile.cell = index
         tileAt[index] = tile
@@ -614,8 +615,8 @@ Item {
     }
 
     function dropAllTiles() {
-        for (var i = 0; i < tile_slots.count; ++i)
-            tile_pool.itemAt(i).cell = -1
+        for (var i = 0; i < tiles.length; ++i)
+            tiles[i].cell = -1
         tileAt = {}
         heldCells = {}
     }
@@ -1674,14 +1675,19 @@ Item {
                         // or a reload goes to the next cell that needs one, so
                         // editing makes no objects and at most 17 ever exist
                         // (16 monitors and one marked cell).
-                        Repeater {
-                            id: tile_pool
-                            model: ListModel { id: tile_slots }
+                        // (Made one by one, not by a repeater: a repeater
+                        // keeps its items stacked as siblings, and these move
+                        // into the cells.)
+                        Item {
+                            id: tile_home
+                        }
+                        Component {
+                            id: tile_component
 
                             GridCell {
                                 // Grid index shown, -1 while free.
                                 property int cell: -1
-                                parent: cell >= 0 ? grid_cells.itemAt(cell) : tile_pool.parent
+                                parent: cell >= 0 ? grid_cells.itemAt(cell) : tile_home
                                 visible: cell >= 0
                                 tileSize: mainlist.monitor_w
                                 cellIndex: cell
