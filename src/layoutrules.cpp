@@ -436,6 +436,9 @@ int countBelow(const std::vector<double> &values, double limit)
 // or null); false when the text is no JSON.
 bool parseJson(const QString &text, QVariant *value)
 {
+    // JSON knows no byte order mark (the parser below would skip one).
+    if (text.startsWith(QChar(0xFEFF)))
+        return false;
     const QByteArray utf8 = text.toUtf8();
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(utf8, &error);

@@ -108,6 +108,7 @@ private slots:
         QTest::newRow("empty JSON text") << "\"\"" << -1;
         QTest::newRow("nothing") << "" << -1;
         QTest::newRow("two values") << "1,2" << -1;
+        QTest::newRow("byte order mark") << QString(QChar(0xFEFF)) + "[]" << -1;
         QTest::newRow("broken") << "[{\"monitorlist\":[}]" << -1;
         QTest::newRow("entry without monitornum") << "[{\"monitorlist\":[{\"row\":\"1\"}]}]" << -1;
     }
