@@ -550,10 +550,25 @@ QString LayoutRules::nextMonitorNumber(const QVariantList &entries, const QVaria
 {
     const double p = number(port);
     int count = 0;
-    for (const QVariant &e : entries)
-        if (portOf(e) == p)
-            ++count;
-    return twoDigits(count + 1);
+    QSet<int> used;
+    for (const QVariant &e : entries) {
+        if (portOf(e) != p)
+            continue;
+        ++count;
+        const double n = number(member(e, QStringLiteral("monitornum")));
+        if (inRange(n, 1, kMaxMonitors))
+            used.insert(int(n));
+    }
+    // A port whose numbers have a gap (a file can hold 01 and 03): one above
+    // would give a number already there, and the layout could not be opened
+    // again once saved. The gap is filled instead.
+    int next = count + 1;
+    if (used.contains(next)) {
+        next = 1;
+        while (used.contains(next))
+            ++next;
+    }
+    return twoDigits(next);
 }
 
 QVariantList LayoutRules::renumberAfterRemoval(const QVariantList &entries, const QVariant &port,

@@ -48,7 +48,8 @@ public:
     Q_INVOKABLE QString portName(const QVariant &port) const;
     Q_INVOKABLE QString twoDigits(const QVariant &n) const;
     // The number a new monitor on `port` gets: one above the monitors already
-    // there (numbers within a port are kept contiguous from "01").
+    // there (numbers within a port are kept contiguous from "01"), or, when a
+    // loaded file left a gap and that number is taken, the lowest free one.
     Q_INVOKABLE QString nextMonitorNumber(const QVariantList &entries, const QVariant &port) const;
     // After monitor `number` leaves `port` (deleted or moved to another
     // port), every monitor above it on that port moves one number down.

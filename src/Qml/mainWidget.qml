@@ -162,6 +162,10 @@ Item {
         monitor_listview.visible = false
     }
 
+    // The monitor whose delete button opened the prompt: "OK" deletes that
+    // one, whatever was selected since.
+    property int del_target: -1
+
     function hiddenDelDialog() {
         del_dialog.visible = false
     }
@@ -799,6 +803,7 @@ Item {
     // it first), selects a placed one.
     function pressCell(index, x, y) {
         hiddenPortlistDialog()
+        hiddenDelDialog()
         closeMenuBar()
         var cell = gridModel.get(index)
         mouse_x = (cell.col - 1) * gridview_cell_w + x
@@ -882,6 +887,7 @@ Item {
             px = p.x - 6 - del_dialog.width
         del_dialog.x = Math.max(0, px)
         del_dialog.y = Math.max(0, Math.min(p.y, grid_area.height - del_dialog.height))
+        del_target = index
         del_dialog.active = true
         del_dialog.visible = true
         if (byKeyboard)
@@ -927,6 +933,7 @@ Item {
     }
 
     function showPortList(index, byKeyboard) {
+        hiddenDelDialog()
         monitor_listview.visible = false
         var cell = gridModel.get(index)
         port_list.currentText = cell.portname
@@ -970,6 +977,7 @@ Item {
     }
 
     function showMonitorList(index, byKeyboard) {
+        hiddenDelDialog()
         port_list.visible = false
         var cell = gridModel.get(index)
         reloadmonitordata(index)
@@ -1075,8 +1083,11 @@ Item {
                 for (var i = 0; i < allmonModel.count; ++i) {
                     var other = gridModel.get(allmonModel.get(i).gridindex)
                     if (other.width === 0 || other.height === 0) {
-                        other.width = size.width
-                        other.height = size.height
+                        // A monitor standing the other way gets the same
+                        // resolution turned, so what is saved matches it.
+                        var turned = other.orientation !== cell.orientation
+                        other.width = turned ? size.height : size.width
+                        other.height = turned ? size.width : size.height
                         other.bordercolor = 1
                     }
                 }
@@ -1394,6 +1405,8 @@ Item {
         sourceComponent: FileDialog {
             title: qsTr("Input the file name")
             nameFilters: [qsTr("List Files (*.km)")]
+            // "office" is saved as "office.km", so Open lists it.
+            defaultSuffix: "km"
             selectExisting: false
             selectMultiple: false
             onAccepted: mainlist.saveTolocal(fileUrl.toString())
@@ -1838,8 +1851,9 @@ Item {
                             text: qsTr("OK")
                             onClicked: {
                                 mainlist.hiddenDelDialog()
-                                if (mainlist.m_index >= 0)
-                                    mainlist.delMonitor(mainlist.m_index)
+                                var target = mainlist.del_target
+                                if (target >= 0 && gridModel.get(target).display)
+                                    mainlist.delMonitor(target)
                             }
                         }
 

@@ -96,6 +96,26 @@ EditorCase {
         verifyModelsAgree()
     }
 
+    // The prompt never has the pointer in it when it opens, so a press
+    // elsewhere closes it; and "OK" deletes the monitor whose button opened
+    // it, not whatever is selected by then.
+    function test_deletePromptKeepsItsMonitor() {
+        start()
+        openLayout([[1, 1, 1, "01"], [1, 2, 1, "02"], [1, 3, 2, "01"]])
+        var prompt = findChild(editor, "del_dialog")
+        pressButton(1, 2, "deleteButton")
+        pressAt(1, 1)
+        compare(prompt.visible, false, "a press on another monitor closes it")
+        pressButton(1, 2, "deleteButton")
+        pressAt(2, 1)
+        compare(prompt.visible, false, "a press on an empty cell closes it")
+        pressButton(1, 2, "deleteButton")
+        editor.setMonitortStatus(cellIndex(1, 3), editor.m_index, 1)
+        clickItem(findChild(prompt, "okButton"))
+        compare(layoutSummary(), ["1,1:1/01", "1,3:2/01", "2,1:1/02"])
+        verifyModelsAgree()
+    }
+
     // The prompt opens beside the press, to its left near the grid's right edge.
     function test_deletePromptPlacement() {
         start()
@@ -236,6 +256,31 @@ EditorCase {
             verify(message.indexOf(" " + data.errorPort + " ") > 0, message)
         clickItem(findChild(pages.item, "okButton"))
         compare(pages.visible, false)
+    }
+
+    // A monitor stood on end that has no resolution gets the chosen one
+    // turned, so it saves (and reopens) as the vertical monitor it shows.
+    function test_resolutionFillTurnsForVertical() {
+        start()
+        openLayout([[1, 1, 1, "01", 0, 0], [1, 2, 1, "02", 0, 0]])
+        editor.gridModel.setProperty(0, "orientation", "v")
+        pressAt(1, 2)
+        var list = findChild(editor, "resolution_list")
+        for (var i = 0; i < editor.resModel.count; ++i)
+            if (editor.resModel.get(i).resolution === "2560 * 1440")
+                list.activated(i)
+        compare(layoutSummary(true), ["1,1:1/01 1440x2560", "1,2:1/02 2560x1440"])
+    }
+
+    // A file may leave a gap in a port's numbers; a monitor placed on that
+    // port fills it instead of repeating a number (which no file may hold).
+    function test_placingFillsANumberGap() {
+        start()
+        openLayout([[1, 1, 1, "01"], [1, 2, 1, "03"]])
+        pressAt(1, 2)
+        pressAt(1, 3)
+        compare(layoutSummary(), ["1,1:1/01", "1,2:1/03", "1,3:1/02"])
+        verify(Layout.parseLayout(Layout.layoutText(editor.mouseSettings(), editor.placedMonitors())) !== null)
     }
 
     // A monitor without a resolution: placing another asks for it and marks

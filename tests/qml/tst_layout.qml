@@ -62,7 +62,12 @@ TestCase {
             { tag: "port with three", entries: three, port: 1, number: "04" },
             { tag: "other port not counted", entries: three, port: 2, number: "02" },
             { tag: "unused port", entries: three, port: 5, number: "01" },
-            { tag: "tenth on a port", entries: nine, port: 6, number: "10" }
+            { tag: "tenth on a port", entries: nine, port: 6, number: "10" },
+            // A file may hold a port with a gap; one above would repeat "03".
+            { tag: "gap is filled", port: 1, number: "02",
+              entries: [{ portnum: 1, monitornum: "01" }, { portnum: 1, monitornum: "03" }] },
+            { tag: "only 02 on the port", port: 2, number: "01",
+              entries: [{ portnum: 2, monitornum: "02" }] }
         ]
     }
 
