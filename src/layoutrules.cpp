@@ -847,8 +847,16 @@ int LayoutRules::chainFromVersion(const QVariant &versionText) const
     if (!isString(versionText))
         return 0;
     const QString version = versionText.toString();
-    if (version.size() < 5)
+    // Five bytes of one digit each make five characters (the text grows by
+    // another five each time the version is read again while open). A byte
+    // of 10 or more shifts every character after it, and the fifth is then a
+    // digit of another byte: such a text names no chain, so nothing is sent
+    // rather than the records of the wrong number of switches.
+    if (version.size() < 5 || version.size() % 5 != 0)
         return 0;
+    for (int at = 5; at < version.size(); at += 5)
+        if (version.midRef(at, 5) != version.leftRef(5))
+            return 0;
     const QChar c = version.at(4);
     return c == QLatin1Char('1') ? 1 : (c == QLatin1Char('2') ? 2 : 0);
 }

@@ -123,7 +123,8 @@ public:
     // The number of chained switches from the firmware version text (the
     // decimal values of the reply's version bytes run together, "10612"):
     // its fifth character. 0 for any text that names neither 1 nor 2
-    // switches; the upload must then stop before anything is sent or removed.
+    // switches, or whose bytes did not each give one digit; the upload must
+    // then stop before anything is sent or removed.
     Q_INVOKABLE int chainFromVersion(const QVariant &versionText) const;
     // What an upload does with these monitors on a chain of `chain`
     // switches: "upload" all monitors on ports up to `ports`; with one switch

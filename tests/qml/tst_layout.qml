@@ -397,6 +397,9 @@ TestCase {
             { tag: "four characters", text: "1061", chain: 0 },
             { tag: "empty", text: "", chain: 0 },
             { tag: "a byte above 9 shifts the text", text: "1010612", chain: 0 },
+            // 1.0.2.12, one switch: the fifth character would say two.
+            { tag: "a shifted text never names a chain", text: "102121", chain: 0 },
+            { tag: "read twice, then a shifted read", text: "1061210612102121", chain: 0 },
             { tag: "letter", text: "1061x", chain: 0 },
             { tag: "dotted text", text: "1.0.6.1", chain: 0 },
             { tag: "not a text", text: undefined, chain: 0 }
