@@ -395,9 +395,15 @@ int DecryptFileImpl(CryptFileBlock *block)
 
     if (version == 4 && !in.seek(static_cast<int64_t>(bodyOffset)))
         return 2;
-    if (!CopyStream(in.get(), scratchFile.get(), bodyLength, buffer) || !scratchFile.close())
+    uint64_t copied = 0;
+    if (!CopyStream(in.get(), scratchFile.get(), bodyLength, buffer, &copied) || !scratchFile.close())
         return 1;
     in.close();
+    // The header gives the body's length: a shorter body was cut off, and
+    // decrypting what is left would end in garbage. Nothing has been written
+    // to the target yet.
+    if (version == 4 && copied != bodyLength)
+        return 2;
 
     if (!scratchFile.open(scratch, "rb"))
         return 1;

@@ -28,6 +28,24 @@ echo keep > "$d/existing.txt"
 check "a foreign file is refused" sh -c '! "$1" unprotect "$2" "$3" 2>/dev/null' - "$k" "$d/foreign.km" "$d/existing.txt"
 check "a refused unprotect keeps the existing output" test "$(cat "$d/existing.txt")" = keep
 check "a failed protect keeps the existing output" sh -c '! "$1" protect "$2/missing" "$3" 2>/dev/null && test "$(cat "$3")" = keep' - "$k" "$d" "$d/existing.txt"
+# A protected file cut short (its header gives the body's full length) is
+# damaged: exit 1 with that message, and no text at all, not one with garbage
+# at its end.
+for i in 1 2 3 4 5 6 7 8; do cat "$d/plain.txt"; done > "$d/long.txt"
+"$k" protect "$d/long.txt" "$d/long.km"
+for cut in 1 100; do
+    size=$(wc -c < "$d/long.km")
+    head -c $((size - cut)) "$d/long.km" > "$d/cut$cut.km"
+    check "cut short by $cut: unprotect reports a damaged file" sh -c \
+        '"$1" unprotect "$2" "$3" 2>"$4"; test $? -eq 1 && grep -q "not a protected file, or a damaged one" "$4"' - \
+        "$k" "$d/cut$cut.km" "$d/existing.txt" "$d/err"
+    check "cut short by $cut: the existing output is kept" test "$(cat "$d/existing.txt")" = keep
+    check "cut short by $cut: cat prints nothing" sh -c '! "$1" cat "$2" > "$3" 2>/dev/null && test ! -s "$3"' - \
+        "$k" "$d/cut$cut.km" "$d/cat.out"
+done
+rm -f "$d/err" "$d/cat.out"
+check "the intact file still unprotects" sh -c '"$1" cat "$2" | cmp -s - "$3"' - "$k" "$d/long.km" "$d/long.txt"
+
 check "no work folder is left behind" sh -c '! ls -A "$1" | grep -q "kmcrypt-"' - "$d"
 check "a short file has no version" sh -c 'echo short > "$2/short"; ! "$1" version "$2/short" 2>/dev/null' - "$k" "$d"
 check "usage errors exit with 2" sh -c '"$1" frobnicate >/dev/null 2>&1; test $? -eq 2' - "$k"
