@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QLockFile>
 #include <QTextStream>
 #include <QWindow>
 
@@ -19,6 +20,8 @@ namespace {
 const int kConnectTimeoutMs = 500;
 const int kWriteTimeoutMs = 30000;
 const int kReadTimeoutMs = 1000;
+// Nobody holds the start lock for longer than one probe and one listen.
+const int kStartLockTimeoutMs = 10000;
 }
 
 QSingleApplication::QSingleApplication(int &argc, char **argv)
@@ -31,9 +34,23 @@ QSingleApplication::QSingleApplication(int &argc, char **argv)
     if (name.isEmpty())
         return; // no safe place to meet: run without the guard
 
+    // Starts at the same moment take turns from the probe to the listen.
+    // Otherwise one could probe before another listens, then find the name
+    // taken, take the other's live socket for a stale one and remove it:
+    // two first instances. The lock lies beside the socket, in the same
+    // private folder (on Windows in the user's own temporary folder).
+#ifdef Q_OS_WIN
+    QLockFile startLock(QDir::tempPath() + QLatin1Char('/') + name + QStringLiteral(".lock"));
+#else
+    QLockFile startLock(name + QStringLiteral(".lock"));
+#endif
+    if (!startLock.tryLock(kStartLockTimeoutMs))
+        qCWarning(lcShell) << "Cannot take the start lock, going on without it:" << startLock.error();
+
     QLocalSocket socket;
     socket.connectToServer(name, QIODevice::ReadWrite);
     if (socket.waitForConnected(kConnectTimeoutMs)) {
+        startLock.unlock();
         QTextStream stream(&socket);
         const QStringList args = arguments();
         const QString message = args.size() < 2 ? QString() : args.last();
@@ -59,6 +76,8 @@ QSingleApplication::QSingleApplication(int &argc, char **argv)
             m_localServer->listen(name);
         }
     }
+    // From here on later starts find the server.
+    startLock.unlock();
 }
 
 bool QSingleApplication::isRunning()

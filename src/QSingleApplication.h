@@ -8,7 +8,8 @@ class QLocalServer;
 // The program's application object. While it is constructed it looks for an
 // instance that is already running; a second instance hands over its last
 // command-line argument and is marked as running, the first one listens so
-// that later starts can find it.
+// that later starts can find it. Starts at the same moment take turns (a lock
+// file beside the socket), so exactly one of them becomes the first.
 class QSingleApplication : public QApplication
 {
     Q_OBJECT

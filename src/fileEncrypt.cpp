@@ -8,9 +8,16 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QUrl>
+
+#if !defined(_WIN32)
+#  include <climits>
+#  include <sys/stat.h>
+#  include <unistd.h>
+#endif
 
 namespace {
 
@@ -39,6 +46,67 @@ QString localPath(const QString &pathOrUrl)
     return QFileInfo(path).absoluteFilePath();
 }
 
+bool isLink(const QString &path)
+{
+#if defined(_WIN32)
+    return QFileInfo(path).isSymbolicLink();
+#else
+    // QFileInfo takes a link that goes round in circles for no link at all.
+    struct stat st;
+    return lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISLNK(st.st_mode);
+#endif
+}
+
+// What one symbolic link names, as an absolute path (relative names count
+// from the link's own folder); empty when it cannot be read.
+QString linkTarget(const QString &link)
+{
+#if defined(_WIN32)
+    return QFileInfo(link).symLinkTarget();
+#else
+    // QFileInfo::symLinkTarget() cleans "dir/.." away by the text alone,
+    // which is wrong when "dir" is itself a link.
+    const QByteArray native = QFile::encodeName(link);
+    QByteArray buffer(PATH_MAX, Qt::Uninitialized);
+    const ssize_t n = ::readlink(native.constData(), buffer.data(), size_t(buffer.size()));
+    if (n <= 0 || n >= buffer.size())
+        return QString();
+    const QString target = QFile::decodeName(buffer.left(int(n)));
+    if (target.startsWith(QLatin1Char('/')))
+        return target;
+    return QFileInfo(link).path() + QLatin1Char('/') + target;
+#endif
+}
+
+// The file a save to `path` has to write. The library puts the new file in
+// place by renaming it over the name it is given: given a symbolic link, it
+// would replace the link with a file of its own and leave the file the link
+// leads to as it was. So a link is followed to its end, as editors do, and the
+// link stays. Empty when the links go round in circles.
+QString saveTarget(const QString &path)
+{
+    if (!isLink(path))
+        return path;
+    // A link to a file: that file by its real name. (Not for links that go
+    // round in circles: for those Qt gives the first link back.)
+    const QFileInfo info(path);
+    if (info.exists())
+        return info.canonicalFilePath();
+    // The link leads to a file that is not there yet: the save creates it
+    // where the last link points.
+    QString at = path;
+    for (int hop = 0; hop < 40; ++hop) {
+        if (!isLink(at)) {
+            const QFileInfo end(at);
+            const QString folder = QFileInfo(end.path()).canonicalFilePath();
+            return folder.isEmpty() ? at : folder + QLatin1Char('/') + end.fileName();
+        }
+        at = linkTarget(at);
+        if (at.isEmpty())
+            return QString();
+    }
+    return QString();
+}
 
 } // namespace
 
@@ -61,10 +129,10 @@ QString fileEncrypt::layoutFolder()
 
 bool fileEncrypt::encrypt_file(const QString &distFilePath)
 {
-    const QString dist = localPath(distFilePath);
+    const QString dist = saveTarget(localPath(distFilePath));
     get_userappdata_path(); // the AppData folder must exist for the temporary files
 
-    if (!QFileInfo(QFileInfo(dist).absolutePath()).isDir()) {
+    if (dist.isEmpty() || !QFileInfo(QFileInfo(dist).absolutePath()).isDir()) {
         qCDebug(lcFiles) << "the path is invalid";
         return false; // the plain temporary file stays for the next attempt
     }

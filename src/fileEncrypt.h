@@ -19,7 +19,8 @@ public:
     explicit fileEncrypt(QObject *parent = nullptr);
 
     // `distFilePath` is a local path with forward slashes; a "file:" URL is
-    // accepted as well.
+    // accepted as well. Saving to a symbolic link writes the file it leads
+    // to, and a file that is replaced keeps its permissions.
     Q_INVOKABLE bool encrypt_file(const QString &distFilePath);
     Q_INVOKABLE bool decrypt_file(const QString &distFilePath);
     Q_INVOKABLE void delete_tempfile();

@@ -166,7 +166,9 @@ typedef struct DigestFileBlock {
  * per-user application data folder of the utility ("km.temp" holds the plain
  * text, "temp.km" the protected file on its way). Encrypt_File replaces the
  * file at distFilePath in one step, so a failed save leaves any previous file
- * intact. Decrypt_File leaves the plain text in "km.temp" and is true when
+ * intact; the new file keeps the permission bits of the one it replaces. A
+ * symbolic link at distFilePath is replaced like a file: to write the file it
+ * leads to, pass that file's path. Decrypt_File leaves the plain text in "km.temp" and is true when
  * that file exists afterwards. */
 KM_CIPHER_API bool Encrypt_File(const KmPathChar *distFilePath);
 KM_CIPHER_API bool Decrypt_File(const KmPathChar *distFilePath);

@@ -205,14 +205,18 @@ bool CopyStream(FILE *from, FILE *to, uint64_t limit, std::vector<uint8_t> &buff
     return !std::ferror(from);
 }
 
-// Copies one file to another path through a fresh file.
-bool CopyFileTo(const PathStr &from, const PathStr &to, bool durable)
+// Copies one file to another path through a fresh file, made with the given
+// permission bits (-1: the usual ones).
+bool CopyFileTo(const PathStr &from, const PathStr &to, bool durable, int permissions = -1)
 {
     std::vector<uint8_t> buffer;
     if (!AllocBuffer(buffer, kIoBuffer))
         return false;
     File in, out;
-    if (!in.open(from, "rb") || !out.open(to, "wb"))
+    if (!in.open(from, "rb"))
+        return false;
+    if (permissions >= 0 ? !out.createWithPermissions(to, static_cast<unsigned>(permissions))
+                         : !out.open(to, "wb"))
         return false;
     RemoveOnExit cleanup(to);
     if (!CopyStream(in.get(), out.get(), UINT64_MAX, buffer))
@@ -391,9 +395,15 @@ int DecryptFileImpl(CryptFileBlock *block)
 
     if (version == 4 && !in.seek(static_cast<int64_t>(bodyOffset)))
         return 2;
-    if (!CopyStream(in.get(), scratchFile.get(), bodyLength, buffer) || !scratchFile.close())
+    uint64_t copied = 0;
+    if (!CopyStream(in.get(), scratchFile.get(), bodyLength, buffer, &copied) || !scratchFile.close())
         return 1;
     in.close();
+    // The header gives the body's length: a shorter body was cut off, and
+    // decrypting what is left would end in garbage. Nothing has been written
+    // to the target yet.
+    if (version == 4 && copied != bodyLength)
+        return 2;
 
     if (!scratchFile.open(scratch, "rb"))
         return 1;
@@ -522,9 +532,12 @@ bool EncryptLayoutFile(const KmPathChar *distFilePath)
         && FileExists(protectedTemp)) {
         // Never remove the old file first: the new one is written beside it
         // and takes its place in one step, so a failed save keeps it intact.
+        // It is made with the old file's permissions, or a private layout
+        // would come back readable by everyone after a save.
         static const KmPathChar kStaging[] = {u'.', u's', u'a', u'v', u'i', u'n', u'g', 0};
         const PathStr staging = dist + kStaging;
-        ok = CopyFileTo(protectedTemp, staging, true) && ReplaceFile(staging, dist);
+        ok = CopyFileTo(protectedTemp, staging, true, FilePermissions(dist))
+            && ReplaceFile(staging, dist);
         if (!ok)
             RemoveFile(staging);
     }

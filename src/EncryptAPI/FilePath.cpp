@@ -228,18 +228,26 @@ bool File::open(const PathStr &path, const char *mode)
 
 bool File::createPrivate(const PathStr &path)
 {
+    return createWithPermissions(path, 0600);
+}
+
+bool File::createWithPermissions(const PathStr &path, unsigned permissions)
+{
 #if defined(_WIN32)
+    (void)permissions;
     return open(path, "wb");
 #else
     release();
     Native native;
     if (!ToNative(path, native))
         return false;
-    const int fd = ::open(native.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    permissions &= 0777;
+    const int fd = ::open(native.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, permissions);
     if (fd < 0)
         return false;
-    // An existing file keeps its mode through O_CREAT; narrow it as well.
-    if (fchmod(fd, 0600) != 0 || !(m_fp = fdopen(fd, "wb"))) {
+    // An existing file keeps its mode through O_CREAT, and a new one has the
+    // umask taken off: set the bits exactly.
+    if (fchmod(fd, permissions) != 0 || !(m_fp = fdopen(fd, "wb"))) {
         ::close(fd);
         return false;
     }
@@ -375,6 +383,20 @@ bool ReplaceFile(const PathStr &from, const PathStr &to)
     return MoveFileExW(a.c_str(), b.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 #else
     return std::rename(a.c_str(), b.c_str()) == 0;
+#endif
+}
+
+int FilePermissions(const PathStr &path)
+{
+#if defined(_WIN32)
+    (void)path;
+    return -1;
+#else
+    Native native;
+    struct stat st;
+    if (!ToNative(path, native) || stat(native.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return -1;
+    return static_cast<int>(st.st_mode & 0777);
 #endif
 }
 

@@ -47,6 +47,9 @@ public:
     bool open(const PathStr &path, const char *mode);
     // Only the owner may read the file (the RSA private key).
     bool createPrivate(const PathStr &path);
+    // Creates or truncates a file for writing with exactly these permission
+    // bits, set before anything is written. Windows: open(path, "wb").
+    bool createWithPermissions(const PathStr &path, unsigned permissions);
     FILE *get() const { return m_fp; }
     bool isOpen() const { return m_fp != nullptr; }
     // Flushes and closes; false when anything written did not reach the file.
@@ -69,6 +72,9 @@ bool IsDirectory(const PathStr &path);
 bool MakePath(const PathStr &dir);
 // Moves from over to in one step, replacing an existing file.
 bool ReplaceFile(const PathStr &from, const PathStr &to);
+// The permission bits (0777) of an existing file; -1 for anything else, and
+// always on Windows.
+int FilePermissions(const PathStr &path);
 // True when both name the same existing file (or the same text).
 bool SameFile(const PathStr &a, const PathStr &b);
 

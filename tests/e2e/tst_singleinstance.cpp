@@ -30,6 +30,7 @@ private slots:
     void handsOverLastArgument();
     void normalExitFreesTheName();
     void staleSocketDoesNotBlock();
+    void simultaneousStartsHaveOneFirst();
     void lowResolutionNoticeEndsWithMainWindow();
     void secondStartRaisesTheWindow();
     void foundWhateverTheRuntimeFolder_data();
@@ -189,6 +190,47 @@ void tst_SingleInstance::staleSocketDoesNotBlock()
     QCOMPARE(rootLine(*third), kAlreadyRunning);
     QVERIFY(third->waitForFinished(20000));
     QCOMPARE(third->exitCode(), 0);
+}
+
+// Starts at the same moment: each round, exactly one becomes the first
+// instance and every other one finds it. A start that probes before the first
+// listens must not take the first's socket for one left behind by a crash and
+// remove it, which would make two first instances.
+void tst_SingleInstance::simultaneousStartsHaveOneFirst()
+{
+    const int kRounds = 30;
+    const int kStarts = 4;
+    for (int round = 1; round <= kRounds; ++round) {
+        m_running.clear();
+        for (int i = 0; i < kStarts; ++i)
+            m_running.push_back(start(QStringLiteral(SEAMRUN_INSTANCE_PROBE), {}));
+        for (auto &probe : m_running)
+            QVERIFY(probe->waitForStarted());
+        // Each waits for this line before it looks for a running instance.
+        for (auto &probe : m_running)
+            probe->write("go\n");
+        for (auto &probe : m_running)
+            QVERIFY(probe->waitForBytesWritten());
+
+        QStringList answers;
+        for (auto &probe : m_running)
+            answers << rootLine(*probe);
+        const QString seen = QStringLiteral("round %1: %2").arg(round).arg(answers.join(QLatin1Char(' ')));
+        QVERIFY2(answers.count(QStringLiteral("first")) == 1, qPrintable(seen));
+        QVERIFY2(answers.count(QStringLiteral("second")) == kStarts - 1, qPrintable(seen));
+
+        // The first ends when its stdin does; the others have ended already.
+        for (auto &probe : m_running) {
+            probe->closeWriteChannel();
+            QVERIFY(probe->waitForFinished(20000));
+            QCOMPARE(probe->exitStatus(), QProcess::NormalExit);
+            QCOMPARE(probe->exitCode(), 0);
+        }
+        // Neither the socket nor the lock of the starts is left behind.
+        const QStringList left = QFileInfo(m_socket).dir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot
+                                                                     | QDir::Hidden | QDir::System);
+        QVERIFY2(left.isEmpty(), qPrintable(seen + QStringLiteral(", left behind: ") + left.join(QLatin1Char(' '))));
+    }
 }
 
 void tst_SingleInstance::lowResolutionNoticeEndsWithMainWindow()

@@ -28,6 +28,24 @@ echo keep > "$d/existing.txt"
 check "a foreign file is refused" sh -c '! "$1" unprotect "$2" "$3" 2>/dev/null' - "$k" "$d/foreign.km" "$d/existing.txt"
 check "a refused unprotect keeps the existing output" test "$(cat "$d/existing.txt")" = keep
 check "a failed protect keeps the existing output" sh -c '! "$1" protect "$2/missing" "$3" 2>/dev/null && test "$(cat "$3")" = keep' - "$k" "$d" "$d/existing.txt"
+# A protected file cut short (its header gives the body's full length) is
+# damaged: exit 1 with that message, and no text at all, not one with garbage
+# at its end.
+for i in 1 2 3 4 5 6 7 8; do cat "$d/plain.txt"; done > "$d/long.txt"
+"$k" protect "$d/long.txt" "$d/long.km"
+for cut in 1 100; do
+    size=$(wc -c < "$d/long.km")
+    head -c $((size - cut)) "$d/long.km" > "$d/cut$cut.km"
+    check "cut short by $cut: unprotect reports a damaged file" sh -c \
+        '"$1" unprotect "$2" "$3" 2>"$4"; test $? -eq 1 && grep -q "not a protected file, or a damaged one" "$4"' - \
+        "$k" "$d/cut$cut.km" "$d/existing.txt" "$d/err"
+    check "cut short by $cut: the existing output is kept" test "$(cat "$d/existing.txt")" = keep
+    check "cut short by $cut: cat prints nothing" sh -c '! "$1" cat "$2" > "$3" 2>/dev/null && test ! -s "$3"' - \
+        "$k" "$d/cut$cut.km" "$d/cat.out"
+done
+rm -f "$d/err" "$d/cat.out"
+check "the intact file still unprotects" sh -c '"$1" cat "$2" | cmp -s - "$3"' - "$k" "$d/long.km" "$d/long.txt"
+
 check "no work folder is left behind" sh -c '! ls -A "$1" | grep -q "kmcrypt-"' - "$d"
 check "a short file has no version" sh -c 'echo short > "$2/short"; ! "$1" version "$2/short" 2>/dev/null' - "$k" "$d"
 check "usage errors exit with 2" sh -c '"$1" frobnicate >/dev/null 2>&1; test $? -eq 2' - "$k"
@@ -53,6 +71,38 @@ done
 check "only the outputs are new" test "$(ls -A "$d/decoys")" = "$(printf '%s\n' $before back.json data.km | sort)"
 check "the outputs are right" sh -c '"$1" cat "$2" | cmp -s - "$3" && cmp -s "$4" "$3"' - "$k" \
     "$d/decoys/data.km" "$d/plain.txt" "$d/decoys/back.json"
+
+# An output that is a symbolic link is written where the link leads (to the
+# end of a chain, or to a file not there yet), and every link stays as it was.
+# A file that is replaced keeps its permission bits.
+mkdir -p "$d/links/real"
+printf 'another layout\n' > "$d/other.txt"
+"$k" protect "$d/plain.txt" "$d/links/real/desk.km"
+chmod 600 "$d/links/real/desk.km"
+echo "old text" > "$d/links/real/back.txt"
+chmod 640 "$d/links/real/back.txt"
+ln -s real/desk.km "$d/links/desk.km"
+ln -s "$d/links/mid.txt" "$d/links/back.txt"
+ln -s real/back.txt "$d/links/mid.txt"
+ln -s real/new.km "$d/links/new.km"
+check "protect through a link" "$k" protect "$d/other.txt" "$d/links/desk.km"
+check "unprotect through a chain of links" "$k" unprotect "$d/links/desk.km" "$d/links/back.txt"
+check "protect through a link to a file not there yet" "$k" protect "$d/other.txt" "$d/links/new.km"
+check "the links stay links" test "$(readlink "$d/links/desk.km")|$(readlink "$d/links/back.txt")|$(readlink "$d/links/mid.txt")|$(readlink "$d/links/new.km")" \
+    = "real/desk.km|$d/links/mid.txt|real/back.txt|real/new.km"
+check "the files they lead to are written" sh -c '"$1" cat "$2/real/desk.km" | cmp -s - "$3" && cmp -s "$2/real/back.txt" "$3" && "$1" cat "$2/real/new.km" | cmp -s - "$3"' - \
+    "$k" "$d/links" "$d/other.txt"
+check "replaced files keep their permissions" test "$(stat -c %a "$d/links/real/desk.km") $(stat -c %a "$d/links/real/back.txt")" = "600 640"
+cp "$d/my desk.km" "$d/private.km"
+chmod 600 "$d/private.km"
+check "protect over a private file keeps it private" sh -c 'umask 022 && "$1" protect "$2" "$3" && test "$(stat -c %a "$3")" = 600' - \
+    "$k" "$d/other.txt" "$d/private.km"
+check "nothing else appears beside the links" test "$(ls -A "$d/links" | tr '\n' ' ')$(ls -A "$d/links/real" | tr '\n' ' ')" \
+    = "back.txt desk.km mid.txt new.km real back.txt desk.km new.km "
+ln -s loop.km "$d/links/loop2.km"
+ln -s loop2.km "$d/links/loop.km"
+check "links that go round in circles are refused" sh -c '! "$1" protect "$2" "$3" 2>/dev/null' - "$k" "$d/other.txt" "$d/links/loop.km"
+check "and stay as they were" test "$(readlink "$d/links/loop.km") $(readlink "$d/links/loop2.km")" = "loop2.km loop.km"
 
 # An input in a folder the tool may not write to. As root nothing is read-only,
 # so the tool then runs as "nobody" on a folder of root's; otherwise the folder

@@ -103,6 +103,8 @@ private slots:
     void tamperedFileDecryptsToOtherBytes();
     void malformedFilesRejected_data();
     void malformedFilesRejected();
+    void shortenedBodyRejected_data();
+    void shortenedBodyRejected();
     void pathsAndBlocksRejected_data();
     void pathsAndBlocksRejected();
     void callerCipherChoices_data();
@@ -534,6 +536,46 @@ void tst_EncryptApi::malformedFilesRejected()
     QCOMPARE(Unprotect(km, back), 2);
     QCOMPARE(QFileInfo(back).size(), 0);
     QVERIFY(!QFile::exists(path(QStringLiteral("bad.tmp"))));
+}
+
+void tst_EncryptApi::shortenedBodyRejected_data()
+{
+    // A 200-byte text: 208 cipher bytes and the trailer, a body of 210 bytes.
+    QTest::addColumn<int>("cut"); // bytes taken off the end of the file
+    QTest::newRow("intact") << 0;
+    QTest::newRow("1 byte") << 1;
+    QTest::newRow("the trailer") << 2;
+    QTest::newRow("one chunk") << 16;
+    QTest::newRow("100 bytes") << 100;
+    QTest::newRow("all but 1 byte of the body") << 209;
+    QTest::newRow("the whole body") << 210;
+}
+
+// The header of a version-4 file gives the length of its body: a body that
+// is shorter was cut off (a copy that broke off, a full disk) and must be
+// reported as damaged, not decrypted into a text with garbage at its end.
+void tst_EncryptApi::shortenedBodyRejected()
+{
+    QFETCH(int, cut);
+    const QByteArray plain = Pattern(200);
+    const QString km = protect(plain, QStringLiteral("cut"));
+    QVERIFY(!km.isEmpty());
+    QByteArray file = ReadAll(km);
+    QCOMPARE(file.size(), 367 + 210);
+    file.chop(cut);
+    QVERIFY(WriteAll(km, file));
+    QCOMPARE(CheckAcpFileVer(U16(km).c_str()), 4);
+
+    const QString back = path(QStringLiteral("back.txt"));
+    QVERIFY(WriteAll(back, "old content"));
+    const int expected = cut == 0 ? 0 : 2;
+    QCOMPARE(Unprotect(km, back), expected);
+    QCOMPARE(ReadAll(back), cut == 0 ? plain : QByteArray());
+    QCOMPARE(CSDecryptByFile(U16(km).c_str(), U16(back).c_str(), const_cast<uint8_t *>(kDummy), 128,
+                             KM_ALG_AES),
+             cut == 0 ? 4 : 0);
+    QCOMPARE(ReadAll(back), cut == 0 ? plain : QByteArray());
+    QVERIFY(!QFile::exists(path(QStringLiteral("cut.tmp"))));
 }
 
 void tst_EncryptApi::pathsAndBlocksRejected_data()

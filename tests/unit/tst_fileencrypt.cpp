@@ -10,9 +10,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <climits>
 #include <csignal>
 #include <pwd.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -29,6 +31,11 @@ private slots:
     void saveOverExistingFile();
     void failedSaveKeepsOldFile_data();
     void failedSaveKeepsOldFile();
+    void saveKeepsPermissions_data();
+    void saveKeepsPermissions();
+    void saveThroughLink_data();
+    void saveThroughLink();
+    void saveThroughLinkLoopFails();
     void foreignFileLoadsAsGarbage();
     void staleTemporaryIsNeverDecrypted();
     void sizeBound_data();
@@ -47,6 +54,9 @@ private:
     QString appData(const QString &name) const;
     static QByteArray bytesOf(const QString &path);
     static void put(const QString &path, const QByteArray &bytes);
+    static int modeOf(const QString &path);
+    static QString linkText(const QString &path);
+    QStringList leftovers() const;
 
     fileEncrypt m_encrypt;
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -83,6 +93,32 @@ void tst_FileEncrypt::put(const QString &path, const QByteArray &bytes)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
+}
+
+// The permission bits, -1 when there is no such file.
+int tst_FileEncrypt::modeOf(const QString &path)
+{
+    struct stat st;
+    return stat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 0777) : -1;
+}
+
+// What a symbolic link holds, as written; empty when it is no link.
+QString tst_FileEncrypt::linkText(const QString &path)
+{
+    char buffer[PATH_MAX];
+    const ssize_t n = readlink(QFile::encodeName(path).constData(), buffer, sizeof buffer);
+    return n > 0 ? QFile::decodeName(QByteArray(buffer, int(n))) : QString();
+}
+
+// Staging files of a save, anywhere in the test's folder.
+QStringList tst_FileEncrypt::leftovers() const
+{
+    QStringList found;
+    QDirIterator it(m_dir->path(), {QStringLiteral("*.saving"), QStringLiteral("*.tmp")},
+                    QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        found << it.next();
+    return found;
 }
 
 // What the editor does to save: plain text through "io", then protect it.
@@ -218,6 +254,111 @@ void tst_FileEncrypt::failedSaveKeepsOldFile()
     QCOMPARE(bytesOf(target), old);
     QCOMPARE(load(target), QStringLiteral("old layout"));
     QVERIFY(!QFileInfo::exists(appData("temp.km")));
+}
+
+void tst_FileEncrypt::saveKeepsPermissions_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::newRow("private") << 0600;
+    QTest::newRow("group may read") << 0640;
+    QTest::newRow("read-only") << 0444;
+    QTest::newRow("others but not the group") << 0604;
+}
+
+// Saving over a file puts a new file in its place: it must come with the
+// permissions of the one it replaces, not with the usual ones of a new file.
+void tst_FileEncrypt::saveKeepsPermissions()
+{
+    QFETCH(int, mode);
+    const QString target = m_dir->filePath(QStringLiteral("desk.km"));
+    QVERIFY(save(QStringLiteral("old layout"), target));
+    QCOMPARE(chmod(QFile::encodeName(target).constData(), mode_t(mode)), 0);
+    const mode_t oldMask = umask(022);
+    const bool saved = save(QStringLiteral("new layout"), target);
+    umask(oldMask);
+    QVERIFY(saved);
+    QCOMPARE(QString::number(modeOf(target), 8), QString::number(mode, 8));
+    QCOMPARE(load(target), QStringLiteral("new layout"));
+    QCOMPARE(leftovers(), QStringList());
+}
+
+void tst_FileEncrypt::saveThroughLink_data()
+{
+    // Links made in order, "name -> what it holds" ("@" stands for the test's
+    // folder); the save goes to "desk.km", the first of them. `real` is the
+    // file the save has to write, `existing` whether it is there before.
+    QTest::addColumn<QStringList>("links");
+    QTest::addColumn<QString>("real");
+    QTest::addColumn<bool>("existing");
+    QTest::newRow("link to a file in another folder")
+        << QStringList{"desk.km -> real/desk.km"} << QStringLiteral("real/desk.km") << true;
+    QTest::newRow("absolute link")
+        << QStringList{"desk.km -> @/real/desk.km"} << QStringLiteral("real/desk.km") << true;
+    QTest::newRow("chain of links")
+        << QStringList{"desk.km -> mid.km", "mid.km -> real/a/../desk.km"} << QStringLiteral("real/desk.km") << true;
+    QTest::newRow("through a linked folder and ..")
+        << QStringList{"deep -> real/a/b", "desk.km -> deep/../desk.km"} << QStringLiteral("real/a/desk.km") << true;
+    QTest::newRow("link to a file not there yet")
+        << QStringList{"desk.km -> real/new.km"} << QStringLiteral("real/new.km") << false;
+    QTest::newRow("not there yet, through a linked folder and ..")
+        << QStringList{"deep -> real/a/b", "desk.km -> deep/../new.km"} << QStringLiteral("real/a/new.km") << false;
+    QTest::newRow("not there yet, at the end of a chain")
+        << QStringList{"desk.km -> @/mid.km", "mid.km -> real/new.km"} << QStringLiteral("real/new.km") << false;
+}
+
+// A layout opened through a symbolic link is saved into the file the link
+// leads to, and the link stays a link (as with any editor): replacing the
+// link with a file of its own would leave the real file with the old layout.
+void tst_FileEncrypt::saveThroughLink()
+{
+    QFETCH(QStringList, links);
+    QFETCH(QString, real);
+    QFETCH(bool, existing);
+    QVERIFY(QDir().mkpath(m_dir->filePath(QStringLiteral("real/a/b"))));
+    const QString realPath = m_dir->filePath(real);
+    if (existing) {
+        QVERIFY(save(QStringLiteral("old layout"), realPath));
+        QCOMPARE(chmod(QFile::encodeName(realPath).constData(), 0600), 0);
+    }
+    QStringList texts;
+    for (const QString &link : links) {
+        const QStringList parts = link.split(QStringLiteral(" -> "));
+        QCOMPARE(parts.size(), 2);
+        QString text = parts[1];
+        text.replace(QLatin1Char('@'), m_dir->path());
+        texts << text;
+        QCOMPARE(symlink(QFile::encodeName(text).constData(),
+                         QFile::encodeName(m_dir->filePath(parts[0])).constData()),
+                 0);
+    }
+    const QString link = m_dir->filePath(QStringLiteral("desk.km"));
+
+    QVERIFY(save(QStringLiteral("new layout"), QUrl::fromLocalFile(link).toString()));
+
+    for (int i = 0; i < links.size(); ++i) {
+        const QString name = m_dir->filePath(links[i].section(QStringLiteral(" -> "), 0, 0));
+        QVERIFY2(QFileInfo(name).isSymLink(), qPrintable(name + " is no longer a link"));
+        QCOMPARE(linkText(name), texts[i]);
+    }
+    QVERIFY(!QFileInfo(realPath).isSymLink());
+    QCOMPARE(load(realPath), QStringLiteral("new layout"));
+    QCOMPARE(load(link), QStringLiteral("new layout"));
+    if (existing)
+        QCOMPARE(QString::number(modeOf(realPath), 8), QStringLiteral("600"));
+    QCOMPARE(leftovers(), QStringList());
+}
+
+void tst_FileEncrypt::saveThroughLinkLoopFails()
+{
+    const QString link = m_dir->filePath(QStringLiteral("desk.km"));
+    QCOMPARE(symlink("loop.km", QFile::encodeName(link).constData()), 0);
+    QCOMPARE(symlink("desk.km", QFile::encodeName(m_dir->filePath(QStringLiteral("loop.km"))).constData()), 0);
+    QTest::ignoreMessage(QtDebugMsg, "the path is invalid");
+    QVERIFY(!save(QStringLiteral("layout"), link));
+    QCOMPARE(linkText(link), QStringLiteral("loop.km"));
+    QCOMPARE(linkText(m_dir->filePath(QStringLiteral("loop.km"))), QStringLiteral("desk.km"));
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System),
+             (QStringList{"desk.km", "loop.km"}));
 }
 
 void tst_FileEncrypt::foreignFileLoadsAsGarbage()

@@ -9,7 +9,10 @@
 #include <cstring>
 #include <string>
 
+#include <climits>
+
 #include <dirent.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -25,7 +28,9 @@ const char kUsage[] =
     "  kmcrypt help               show this text\n"
     "\n"
     "Paths may have at most 251 characters once made absolute, the output's folder 228\n"
-    "(the work happens in a temporary folder inside it). Nothing but OUT is written.\n"
+    "(the work happens in a temporary folder inside it). Nothing but OUT is written;\n"
+    "an OUT that is a symbolic link writes the file it leads to, and a file that is\n"
+    "replaced keeps its permissions.\n"
     "Exit status: 0 on success, 1 when the operation failed, 2 for a usage error.\n";
 
 using Path16 = std::basic_string<KmPathChar>;
@@ -113,6 +118,39 @@ std::string FolderOf(const std::string &absolute)
     return cut == 0 ? std::string("/") : absolute.substr(0, cut);
 }
 
+// Where the output goes. An output that is a symbolic link is written where
+// the link leads, to the end of a chain of links, and the link stays: the
+// finished file is renamed into place, which would replace the link itself.
+// False (errno set) when the links cannot be read or go round in circles.
+bool OutputPath(const char *out, std::string &resolved)
+{
+    std::string at = Absolute(out);
+    if (at.empty()) {
+        if (!*out)
+            errno = ENOENT;
+        return false;
+    }
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat st;
+        if (lstat(at.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+            resolved = at;
+            return true;
+        }
+        char target[PATH_MAX];
+        const ssize_t n = readlink(at.c_str(), target, sizeof target);
+        if (n <= 0 || static_cast<std::size_t>(n) >= sizeof target)
+            return false;
+        at = target[0] == '/' ? std::string(target, n) : FolderOf(at) + "/" + std::string(target, n);
+    }
+    errno = ELOOP;
+    return false;
+}
+
+int CannotWrite(const char *out)
+{
+    return Fail(std::string("cannot write ") + out + ": " + std::strerror(errno));
+}
+
 // A private folder for everything the library makes on the way: it puts its
 // ".tmp" scratch file beside the file it works on, so it only ever works on
 // names in here, and the output is complete before it takes its place. The
@@ -171,11 +209,17 @@ bool LinkInput(const WorkFolder &work, const char *in, Path16 &source, int &stat
     return ArgPath(link.c_str(), source, status);
 }
 
-// Moves the finished output over `out` in one step.
-int Finish(const std::string &done, const char *out)
+// Moves the finished output over `target` (the output `out` names) in one
+// step. A file it replaces passes its permission bits on, so a private file
+// stays private; nobody else reaches the work folder in the meantime.
+int Finish(const std::string &done, const std::string &target, const char *out)
 {
-    if (std::rename(done.c_str(), out) != 0)
-        return Fail(std::string("cannot write ") + out + ": " + std::strerror(errno));
+    struct stat st;
+    if (stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)
+        && chmod(done.c_str(), st.st_mode & 0777) != 0)
+        return CannotWrite(out);
+    if (std::rename(done.c_str(), target.c_str()) != 0)
+        return CannotWrite(out);
     return 0;
 }
 
@@ -185,18 +229,21 @@ int Protect(const char *in, const char *out)
     Path16 source;
     if (!ArgPath(in, source, status)) // only read: the scratch goes beside the target
         return status;
+    std::string target;
+    if (!OutputPath(out, target))
+        return CannotWrite(out);
     // Beside the output, so the finished file can be renamed into place.
-    const std::string outFolder = FolderOf(Absolute(out));
+    const std::string outFolder = FolderOf(target);
     WorkFolder work;
     if (!work.create(outFolder))
         return CannotCreateWorkFolder(outFolder);
     const std::string done = work.file("out.km");
-    Path16 target;
-    if (!ArgPath(done.c_str(), target, status))
+    Path16 done16;
+    if (!ArgPath(done.c_str(), done16, status))
         return status;
-    if (EncryptByFilePath(source.c_str(), target.c_str()) != 0)
+    if (EncryptByFilePath(source.c_str(), done16.c_str()) != 0)
         return Fail(std::string("cannot protect ") + in + " into " + out);
-    return Finish(done, out);
+    return Finish(done, target, out);
 }
 
 // Decrypts into target.
@@ -215,7 +262,10 @@ int UnprotectTo(const char *in, const Path16 &source, const Path16 &target)
 
 int Unprotect(const char *in, const char *out)
 {
-    const std::string outFolder = FolderOf(Absolute(out));
+    std::string output;
+    if (!OutputPath(out, output))
+        return CannotWrite(out);
+    const std::string outFolder = FolderOf(output);
     WorkFolder work;
     if (!work.create(outFolder))
         return CannotCreateWorkFolder(outFolder);
@@ -225,7 +275,7 @@ int Unprotect(const char *in, const char *out)
     if (!LinkInput(work, in, source, status) || !ArgPath(done.c_str(), target, status))
         return status;
     status = UnprotectTo(in, source, target);
-    return status != 0 ? status : Finish(done, out);
+    return status != 0 ? status : Finish(done, output, out);
 }
 
 int Version(const char *file)
