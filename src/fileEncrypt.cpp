@@ -108,6 +108,20 @@ QString saveTarget(const QString &path)
     return QString();
 }
 
+// Whether `path` is one of the working files the library keeps in the AppData
+// folder: saving there would be written and then cleaned away with them.
+bool isWorkingFile(const QString &path, const QString &appData)
+{
+    if (appData.isEmpty())
+        return false;
+    const QFileInfo file(path);
+    const QString name = file.fileName();
+    if (name != QLatin1String("temp.km") && name != QLatin1String("km.temp"))
+        return false;
+    const QString folder = QFileInfo(file.absolutePath()).canonicalFilePath();
+    return !folder.isEmpty() && folder == QFileInfo(appData).canonicalFilePath();
+}
+
 } // namespace
 
 fileEncrypt::fileEncrypt(QObject *parent)
@@ -132,7 +146,8 @@ bool fileEncrypt::encrypt_file(const QString &distFilePath)
     const QString dist = saveTarget(localPath(distFilePath));
     get_userappdata_path(); // the AppData folder must exist for the temporary files
 
-    if (dist.isEmpty() || !QFileInfo(QFileInfo(dist).absolutePath()).isDir()) {
+    if (dist.isEmpty() || !QFileInfo(QFileInfo(dist).absolutePath()).isDir()
+        || isWorkingFile(dist, appDataFolder())) {
         qCDebug(lcFiles) << "the path is invalid";
         return false; // the plain temporary file stays for the next attempt
     }

@@ -28,6 +28,8 @@ private slots:
     void roundTrip_data();
     void roundTrip();
     void saveToMissingFolder();
+    void saveOverWorkingFileRefused_data();
+    void saveOverWorkingFileRefused();
     void saveOverExistingFile();
     void failedSaveKeepsOldFile_data();
     void failedSaveKeepsOldFile();
@@ -213,6 +215,26 @@ void tst_FileEncrypt::saveToMissingFolder()
     QVERIFY(!QFileInfo::exists(QFileInfo(target).absolutePath()));
     QVERIFY(!QFileInfo::exists(appData("temp.km")));
     QVERIFY2(QFileInfo::exists(appData("km.temp")), "the plain text stays for the next attempt");
+}
+
+// The library's own working files in the AppData folder are cleaned away
+// after every save: a layout saved under one of those names would be reported
+// saved and then be gone. Such a save fails as an invalid path.
+void tst_FileEncrypt::saveOverWorkingFileRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("temp.km") << QStringLiteral("temp.km");
+    QTest::newRow("km.temp") << QStringLiteral("km.temp");
+}
+
+void tst_FileEncrypt::saveOverWorkingFileRefused()
+{
+    QFETCH(QString, name);
+    QTest::ignoreMessage(QtDebugMsg, "the path is invalid");
+    QVERIFY(!save(QStringLiteral("[]"), appData(name)));
+    // Another name in the same folder is an ordinary save.
+    QVERIFY(save(QStringLiteral("[]"), appData(QStringLiteral("desk.km"))));
+    QCOMPARE(load(appData(QStringLiteral("desk.km"))), QStringLiteral("[]"));
 }
 
 void tst_FileEncrypt::saveOverExistingFile()
