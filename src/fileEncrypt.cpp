@@ -4,6 +4,7 @@
 
 #include "AppDataFolder.h"
 #include "CipherExports.h"
+#include "FollowLinks.h"
 #include "copyright.h"
 
 #include <QCoreApplication>
@@ -12,12 +13,6 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QUrl>
-
-#if !defined(_WIN32)
-#  include <climits>
-#  include <sys/stat.h>
-#  include <unistd.h>
-#endif
 
 namespace {
 
@@ -46,80 +41,36 @@ QString localPath(const QString &pathOrUrl)
     return QFileInfo(path).absoluteFilePath();
 }
 
-bool isLink(const QString &path)
-{
-#if defined(_WIN32)
-    return QFileInfo(path).isSymbolicLink();
-#else
-    // QFileInfo takes a link that goes round in circles for no link at all.
-    struct stat st;
-    return lstat(QFile::encodeName(path).constData(), &st) == 0 && S_ISLNK(st.st_mode);
-#endif
-}
-
-// What one symbolic link names, as an absolute path (relative names count
-// from the link's own folder); empty when it cannot be read.
-QString linkTarget(const QString &link)
-{
-#if defined(_WIN32)
-    return QFileInfo(link).symLinkTarget();
-#else
-    // QFileInfo::symLinkTarget() cleans "dir/.." away by the text alone,
-    // which is wrong when "dir" is itself a link.
-    const QByteArray native = QFile::encodeName(link);
-    QByteArray buffer(PATH_MAX, Qt::Uninitialized);
-    const ssize_t n = ::readlink(native.constData(), buffer.data(), size_t(buffer.size()));
-    if (n <= 0 || n >= buffer.size())
-        return QString();
-    const QString target = QFile::decodeName(buffer.left(int(n)));
-    if (target.startsWith(QLatin1Char('/')))
-        return target;
-    return QFileInfo(link).path() + QLatin1Char('/') + target;
-#endif
-}
-
-// The file a save to `path` has to write. The library puts the new file in
-// place by renaming it over the name it is given: given a symbolic link, it
-// would replace the link with a file of its own and leave the file the link
-// leads to as it was. So a link is followed to its end, as editors do, and the
-// link stays. Empty when the links go round in circles.
+// The file a save to `path` has to write: through its symbolic links, if it
+// is one (the library renames the new file over the name it is given, which
+// would replace the link and leave the file it leads to as it was). Empty when
+// the links cannot be read or go round in circles.
 QString saveTarget(const QString &path)
 {
-    if (!isLink(path))
-        return path;
-    // A link to a file: that file by its real name. (Not for links that go
-    // round in circles: for those Qt gives the first link back.)
+#if defined(_WIN32)
     const QFileInfo info(path);
-    if (info.exists())
-        return info.canonicalFilePath();
-    // The link leads to a file that is not there yet: the save creates it
-    // where the last link points.
-    QString at = path;
-    for (int hop = 0; hop < 40; ++hop) {
-        if (!isLink(at)) {
-            const QFileInfo end(at);
-            const QString folder = QFileInfo(end.path()).canonicalFilePath();
-            return folder.isEmpty() ? at : folder + QLatin1Char('/') + end.fileName();
-        }
-        at = linkTarget(at);
-        if (at.isEmpty())
-            return QString();
-    }
-    return QString();
+    return info.isSymLink() ? info.canonicalFilePath() : path;
+#else
+    std::string resolved;
+    if (!km::FollowLinks(QFile::encodeName(path).toStdString(), resolved))
+        return QString();
+    return QFile::decodeName(QByteArray::fromStdString(resolved));
+#endif
 }
 
-// Whether `path` is one of the working files the library keeps in the AppData
-// folder: saving there would be written and then cleaned away with them.
-bool isWorkingFile(const QString &path, const QString &appData)
+// Whether `path` is one of the working files the library keeps beside the
+// plain temporary file (that one and "temp.km"): a layout saved there would be
+// written and then cleaned away with them.
+bool isWorkingFile(const QString &path, const QString &plainTemp)
 {
-    if (appData.isEmpty())
+    if (plainTemp.isEmpty())
         return false;
     const QFileInfo file(path);
-    const QString name = file.fileName();
-    if (name != QLatin1String("temp.km") && name != QLatin1String("km.temp"))
+    const QFileInfo plain(plainTemp);
+    if (file.fileName() != plain.fileName() && file.fileName() != QLatin1String("temp.km"))
         return false;
     const QString folder = QFileInfo(file.absolutePath()).canonicalFilePath();
-    return !folder.isEmpty() && folder == QFileInfo(appData).canonicalFilePath();
+    return !folder.isEmpty() && folder == QFileInfo(plain.absolutePath()).canonicalFilePath();
 }
 
 } // namespace
@@ -147,7 +98,7 @@ bool fileEncrypt::encrypt_file(const QString &distFilePath)
     get_userappdata_path(); // the AppData folder must exist for the temporary files
 
     if (dist.isEmpty() || !QFileInfo(QFileInfo(dist).absolutePath()).isDir()
-        || isWorkingFile(dist, appDataFolder())) {
+        || isWorkingFile(dist, plainTempFile())) {
         qCDebug(lcFiles) << "the path is invalid";
         return false; // the plain temporary file stays for the next attempt
     }

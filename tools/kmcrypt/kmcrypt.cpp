@@ -2,14 +2,13 @@
 // format, using nothing but the cipher library's exported functions.
 
 #include "CipherExports.h"
+#include "FollowLinks.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
-
-#include <climits>
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -118,32 +117,16 @@ std::string FolderOf(const std::string &absolute)
     return cut == 0 ? std::string("/") : absolute.substr(0, cut);
 }
 
-// Where the output goes. An output that is a symbolic link is written where
-// the link leads, to the end of a chain of links, and the link stays: the
-// finished file is renamed into place, which would replace the link itself.
-// False (errno set) when the links cannot be read or go round in circles.
+// Where the output goes: through its symbolic links, if it is one.
 bool OutputPath(const char *out, std::string &resolved)
 {
-    std::string at = Absolute(out);
-    if (at.empty()) {
+    const std::string absolute = Absolute(out);
+    if (absolute.empty()) {
         if (!*out)
             errno = ENOENT;
         return false;
     }
-    for (int hop = 0; hop < 40; ++hop) {
-        struct stat st;
-        if (lstat(at.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
-            resolved = at;
-            return true;
-        }
-        char target[PATH_MAX];
-        const ssize_t n = readlink(at.c_str(), target, sizeof target);
-        if (n <= 0 || static_cast<std::size_t>(n) >= sizeof target)
-            return false;
-        at = target[0] == '/' ? std::string(target, n) : FolderOf(at) + "/" + std::string(target, n);
-    }
-    errno = ELOOP;
-    return false;
+    return km::FollowLinks(absolute, resolved);
 }
 
 int CannotWrite(const char *out)
