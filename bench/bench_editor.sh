@@ -11,19 +11,7 @@ cd "$(dirname "$0")/.."
 runs=${1:-7}
 sh scripts/build.sh >/dev/null
 bin=${BUILD_DIR:-build}/bin
-work=$(mktemp -d)
-trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT INT TERM
-display=:$(( 200 + $$ % 500 ))
-Xvfb "$display" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-sleep 1
-
-mkdir -p "$work/home" "$work/runtime" && chmod 700 "$work/runtime"
-probe() {
-    rm -rf "$work/home/.config"
-    env -i PATH="$PATH" DISPLAY="$display" HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" \
-        QT_QUICK_BACKEND=software SEAMRUN_BENCH_T0="$(date +%s%N)" "$bin/$1" 2>/dev/null
-}
+. bench/xvfb_probe.sh
 probe probe_app >/dev/null; probe probe_editor >/dev/null
 : > "$work/home-page"; : > "$work/editor"
 i=0
@@ -33,7 +21,6 @@ while [ "$i" -lt "$runs" ]; do
     i=$((i + 1))
 done
 
-median() { awk '{print $NF}' | sort -n | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
 printf 'runs: %s each, medians\n' "$runs"
 printf 'Build to first frame   %8.1f ms   (target < 100)\n' "$(grep '^open_ms ' "$work/editor" | median)"
 for action in place select delete port swap checkRule undo redo; do

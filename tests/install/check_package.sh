@@ -5,11 +5,7 @@
 #   check_package.sh BUILD_DIR SOURCE_DIR VERSION
 set -u
 build=$1 src=$2 version=$3
-failures=0
-check() { # description, then a command that must succeed
-    what=$1; shift
-    if "$@"; then echo "PASS: $what"; else echo "FAIL: $what"; failures=$((failures + 1)); fi
-}
+. "$(dirname "$0")/../lib/check.sh"
 d=$(mktemp -d) || exit 1
 trap 'rm -rf "$d"' EXIT
 
@@ -87,5 +83,4 @@ for script in postinst postrm; do
 done
 check "the scripts asked udev to reload its rules" test "$(grep -c "^udevadm control --reload-rules" "$d/udevadm.calls")" -eq 2
 
-echo "$failures failed"
-[ "$failures" -eq 0 ]
+finish

@@ -3,11 +3,7 @@
 #   check_kmcrypt.sh KMCRYPT RESOLUTION_RES RESOLUTIONS_JSON
 set -u
 k=$1 res=$2 json=$3
-failures=0
-check() { # description, then a command that must succeed
-    what=$1; shift
-    if "$@"; then echo "PASS: $what"; else echo "FAIL: $what"; failures=$((failures + 1)); fi
-}
+. "$(dirname "$0")/../lib/check.sh"
 d=$(mktemp -d) || exit 1
 trap 'rm -rf "$d"' EXIT
 
@@ -150,5 +146,4 @@ chmod 755 "$d/ro"
 
 check "resolution.res holds data/resolutions.json" sh -c '"$1" cat "$2" | cmp -s - "$3"' - "$k" "$res" "$json"
 
-echo "$failures failed"
-[ "$failures" -eq 0 ]
+finish

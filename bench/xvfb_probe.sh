@@ -1,0 +1,23 @@
+# Sourced by the benchmarks that time screens: a throw-away home and one Xvfb
+# for the whole run (both removed on exit), and
+#   probe PROGRAM   runs $bin/PROGRAM in that home on that screen, with the
+#                   software renderer, its own single-instance folder and
+#                   SEAMRUN_BENCH_T0 set to the start time; prints its output
+#   median          the median of the last field of the lines on stdin
+# The sourcing script sets $bin first.
+work=$(mktemp -d)
+trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT INT TERM
+display=:$(( 200 + $$ % 500 ))
+Xvfb "$display" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+sleep 1
+
+mkdir -p "$work/home" "$work/runtime" && chmod 700 "$work/runtime"
+probe() {
+    rm -rf "$work/home/.config"
+    env -i PATH="$PATH" DISPLAY="$display" HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" \
+        SEAMRUN_INSTANCE_DIR="$work/instance" QT_QUICK_BACKEND=software SEAMRUN_BENCH_T0="$(date +%s%N)" \
+        "$bin/$1" 2>/dev/null
+}
+
+median() { awk '{print $NF}' | sort -n | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
