@@ -1,14 +1,5 @@
 #include "toolrules.h"
 
-namespace {
-
-int intOf(const QVariant &value)
-{
-    return value.toInt();
-}
-
-} // namespace
-
 bool ToolRules::parse(const QByteArray &text, Layout *layout)
 {
     const QVariant parsed = m_rules.parseLayout(QString::fromUtf8(text));
@@ -21,23 +12,23 @@ bool ToolRules::parse(const QByteArray &text, Layout *layout)
     for (const QVariant &value : qAsConst(layout->values)) {
         const QVariantMap m = value.toMap();
         Monitor monitor;
-        monitor.row = intOf(m.value(QStringLiteral("row")));
-        monitor.col = intOf(m.value(QStringLiteral("col")));
-        monitor.port = intOf(m.value(QStringLiteral("portnum")));
+        monitor.row = m.value(QStringLiteral("row")).toInt();
+        monitor.col = m.value(QStringLiteral("col")).toInt();
+        monitor.port = m.value(QStringLiteral("portnum")).toInt();
         monitor.number = m.value(QStringLiteral("monitornum")).toString();
-        monitor.width = intOf(m.value(QStringLiteral("width")));
-        monitor.height = intOf(m.value(QStringLiteral("height")));
+        monitor.width = m.value(QStringLiteral("width")).toInt();
+        monitor.height = m.value(QStringLiteral("height")).toInt();
         monitor.orientation = m.value(QStringLiteral("orientation")).toString();
         layout->monitors.append(monitor);
     }
 
     const QVariantMap mouse = m_rules.mouseFromLayout(record);
-    layout->mouse.acceleration = intOf(mouse.value(QStringLiteral("acceleration_flag")));
-    layout->mouse.speed = intOf(mouse.value(QStringLiteral("mouse_speed")));
-    layout->mouse.position = intOf(mouse.value(QStringLiteral("mouse_position")));
-    layout->mouse.focus = intOf(mouse.value(QStringLiteral("switching_focus")));
-    layout->mouse.duration = intOf(mouse.value(QStringLiteral("duration_time")));
-    layout->mouse.awake = intOf(mouse.value(QStringLiteral("keep_awake")));
+    layout->mouse.acceleration = mouse.value(QStringLiteral("acceleration_flag")).toInt();
+    layout->mouse.speed = mouse.value(QStringLiteral("mouse_speed")).toInt();
+    layout->mouse.position = mouse.value(QStringLiteral("mouse_position")).toInt();
+    layout->mouse.focus = mouse.value(QStringLiteral("switching_focus")).toInt();
+    layout->mouse.duration = mouse.value(QStringLiteral("duration_time")).toInt();
+    layout->mouse.awake = mouse.value(QStringLiteral("keep_awake")).toInt();
     return true;
 }
 
@@ -51,8 +42,8 @@ CheckOutcome ToolRules::check(const Layout &layout)
     const QVariant incomplete = m_rules.firstIncomplete(layout.values);
     if (incomplete.userType() == QMetaType::QVariantMap) {
         const QVariantMap found = incomplete.toMap();
-        const int index = intOf(found.value(QStringLiteral("gridindex")));
-        outcome.kind = intOf(found.value(QStringLiteral("missing"))) == 0 ? CheckOutcome::MissingPort
+        const int index = found.value(QStringLiteral("gridindex")).toInt();
+        outcome.kind = found.value(QStringLiteral("missing")).toInt() == 0 ? CheckOutcome::MissingPort
                                                                           : CheckOutcome::MissingResolution;
         outcome.row = index / LayoutRules::kGridSize + 1;
         outcome.col = index % LayoutRules::kGridSize + 1;
@@ -61,7 +52,7 @@ CheckOutcome ToolRules::check(const Layout &layout)
     const QVariantMap rule = m_rules.checkRule(layout.values);
     if (rule.value(QStringLiteral("ok")).toBool())
         return outcome;
-    switch (intOf(rule.value(QStringLiteral("failed")))) {
+    switch (rule.value(QStringLiteral("failed")).toInt()) {
     case 1:
         outcome.kind = CheckOutcome::Isolated;
         break;
@@ -73,7 +64,7 @@ CheckOutcome ToolRules::check(const Layout &layout)
         break;
     }
     for (const QVariant &port : rule.value(QStringLiteral("ports")).toList())
-        outcome.ports.append(intOf(port));
+        outcome.ports.append(port.toInt());
     outcome.errorPort = rule.value(QStringLiteral("errorPort")).toString();
     return outcome;
 }
@@ -93,7 +84,7 @@ UploadPlan ToolRules::uploadDecision(const Layout &layout, int chain)
     const QVariantMap decision = m_rules.uploadDecision(layout.values, chain);
     UploadPlan plan;
     plan.action = decision.value(QStringLiteral("action")).toString();
-    plan.ports = intOf(decision.value(QStringLiteral("ports")));
+    plan.ports = decision.value(QStringLiteral("ports")).toInt();
     return plan;
 }
 
@@ -105,7 +96,7 @@ QList<QVector<int>> ToolRules::portRecords(const Layout &layout)
         const QVariantList args = m_rules.portRecordArgs(layout.values.at(i).toMap(), positions.at(i).toMap());
         QVector<int> record(10);
         for (int k = 0; k < 10 && k < args.size(); ++k)
-            record[k] = intOf(args.at(k));
+            record[k] = args.at(k).toInt();
         records.append(record);
     }
     return records;
