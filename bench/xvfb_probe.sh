@@ -5,17 +5,16 @@
 #                   SEAMRUN_BENCH_T0 set to the start time; prints its output
 #   median          the median of the last field of the lines on stdin
 # The sourcing script sets $bin first.
+. scripts/xvfb.sh
 work=$(mktemp -d)
-trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT INT TERM
-display=:$(( 200 + $$ % 500 ))
-Xvfb "$display" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-sleep 1
+xvfb_pid=""
+trap 'kill $xvfb_pid 2>/dev/null; rm -rf "$work"' EXIT INT TERM
+start_xvfb "$work" || { cat "$work/xvfb.log" >&2; echo "Xvfb did not start" >&2; exit 1; }
 
 mkdir -p "$work/home" "$work/runtime" && chmod 700 "$work/runtime"
 probe() {
     rm -rf "$work/home/.config"
-    env -i PATH="$PATH" DISPLAY="$display" HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" \
+    env -i PATH="$PATH" DISPLAY="$xvfb_display" HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" \
         SEAMRUN_INSTANCE_DIR="$work/instance" QT_QUICK_BACKEND=software SEAMRUN_BENCH_T0="$(date +%s%N)" \
         "$bin/$1" 2>/dev/null
 }

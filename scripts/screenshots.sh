@@ -37,23 +37,15 @@ cleanup() {
 }
 trap cleanup EXIT INT TERM
 
-# A free display number, and a screen large enough for the main window.
-display=99
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
-    display=$((display + 1))
-done
-Xvfb ":$display" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do
-    [ -e "/tmp/.X11-unix/X$display" ] && break
-    sleep 0.1
-done
+# A screen large enough for the main window, on a free display.
+. scripts/xvfb.sh
+start_xvfb "$root" || { cat "$root/xvfb.log" >&2; echo "Xvfb did not start" >&2; exit 1; }
 
 mkdir -p "$root/home" "$root/config" "$root/data" "$root/cache" "$root/runtime"
 chmod 700 "$root/runtime"
 mkfifo "$root/to-driver" "$root/from-driver"
 
-env -u WAYLAND_DISPLAY DISPLAY=":$display" HOME="$root/home" XDG_CONFIG_HOME="$root/config" \
+env -u WAYLAND_DISPLAY DISPLAY="$xvfb_display" HOME="$root/home" XDG_CONFIG_HOME="$root/config" \
     XDG_DATA_HOME="$root/data" XDG_CACHE_HOME="$root/cache" XDG_RUNTIME_DIR="$root/runtime" \
     SEAMRUN_INSTANCE_DIR="$root/instance" QT_QPA_PLATFORM=xcb QT_QUICK_BACKEND=software \
     build/bin/screenshot_driver "$out" "$language" <"$root/to-driver" >"$root/from-driver" 2>"$root/driver.log" &
@@ -64,7 +56,7 @@ count=0
 while read -r word name window <&4; do
     case "$word" in
     shot)
-        if DISPLAY=":$display" import -window "$window" "$out/$name.png" 2>>"$root/import.log"; then
+        if DISPLAY="$xvfb_display" import -window "$window" "$out/$name.png" 2>>"$root/import.log"; then
             echo next >&3
         else
             # The X server could not hand out the window: let the program

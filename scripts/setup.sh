@@ -13,7 +13,7 @@ libhidapi-dev libssl-dev openssl
 clang libclang-rt-14-dev
 fonts-noto-cjk fonts-dejavu-core
 xvfb xauth imagemagick procps bc
-dpkg-dev desktop-file-utils appstream
+dpkg-dev desktop-file-utils appstream file
 "
 
 missing=""

@@ -6,11 +6,8 @@
 #   check_install.sh BUILD_DIR SOURCE_DIR PROBE_LIBRARY C_COMPILER VERSION
 set -u
 build=$1 src=$2 probe=$3 cc=$4 version=$5
-failures=0
-check() { # description, then a command that must succeed
-    what=$1; shift
-    if "$@"; then echo "PASS: $what"; else echo "FAIL: $what"; failures=$((failures + 1)); fi
-}
+. "$(dirname "$0")/../lib/check.sh"
+. "$(dirname "$0")/../../scripts/xvfb.sh"
 d=$(mktemp -d) || exit 1
 xvfb_pid=""
 trap '[ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null; rm -rf "$d"' EXIT
@@ -98,15 +95,7 @@ check "udev rule" cmp -s "$src/packaging/70-orrinkm.rules" "$p/lib/udev/rules.d/
 
 # --- the installed program, through its launcher, on a virtual screen large
 # enough for the main window; the probe reports what start-up found.
-: >"$d/display"
-Xvfb -displayfd 5 -screen 0 1600x1000x24 -nolisten tcp 5>"$d/display" 2>"$d/xvfb.log" &
-xvfb_pid=$!
-n=0
-while [ ! -s "$d/display" ] && [ $n -lt 300 ] && kill -0 "$xvfb_pid" 2>/dev/null; do
-    sleep 0.1
-    n=$((n + 1))
-done
-if [ ! -s "$d/display" ]; then
+if ! start_xvfb "$d"; then
     cat "$d/xvfb.log"
     echo "FAIL: Xvfb did not start"
     exit 1
@@ -117,7 +106,7 @@ printf '[General]\nlanguage=4\n' >"$XDG_CONFIG_HOME/Vesko/Seamrun Switching Conf
     cd "$d" || exit 1
     # A preloaded library comes before the sanitizer runtime in a sanitizer build.
     ASAN_OPTIONS="${ASAN_OPTIONS:-}:verify_asan_link_order=0" LD_PRELOAD="$probe" \
-        DISPLAY=":$(head -n 1 "$d/display")" QT_QPA_PLATFORM=xcb \
+        DISPLAY="$xvfb_display" QT_QPA_PLATFORM=xcb \
         "$p/bin/seamrun-config" >"$d/probe.out" 2>"$d/program.log"
 )
 status=$?
@@ -139,5 +128,4 @@ if [ "$failures" -ne 0 ]; then
     echo "--- program"; tail -n 30 "$d/program.log"
 fi
 
-echo "$failures failed"
-[ "$failures" -eq 0 ]
+finish
