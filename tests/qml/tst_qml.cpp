@@ -1,6 +1,7 @@
 // Qt Quick Test runner: publishes the program's native objects into every
 // test engine, exactly as start-up does for the program.
 #include "startup.h"
+#include "../lib/sleepcopy.h"
 
 #include <QApplication>
 #include <QDir>
@@ -8,7 +9,6 @@
 #include <QProcess>
 #include <QQmlContext>
 #include <QQmlEngine>
-#include <QStandardPaths>
 #include <QtQuickTest>
 
 #include <memory>
@@ -58,12 +58,9 @@ public slots:
     bool startCompanion()
     {
         stopCompanion();
-        const QString sleep = QStandardPaths::findExecutable(QStringLiteral("sleep"));
-        const QString copy = QDir::temp().filePath(QStringLiteral("OrrinKM Extended"));
-        QFile::remove(copy);
-        if (sleep.isEmpty() || !QFile::copy(sleep, copy))
+        const QString copy = copyOfSleep(QDir::temp().filePath(QStringLiteral("OrrinKM Extended")));
+        if (copy.isEmpty())
             return false;
-        QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         m_companion.reset(new QProcess);
         m_companion->start(copy, {QStringLiteral("300")});
         return m_companion->waitForStarted(10000);

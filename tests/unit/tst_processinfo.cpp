@@ -1,4 +1,5 @@
 #include "ProcessInfo.h"
+#include "../lib/sleepcopy.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -151,13 +152,7 @@ void tst_ProcessInfo::hangingListingEndsAtTheLimit()
 
 QString tst_ProcessInfo::copyOfSleep(const QString &name)
 {
-    const QString path = m_bin.filePath(name);
-    if (!QFileInfo::exists(path)) {
-        if (!QFile::copy(QStandardPaths::findExecutable(QStringLiteral("sleep")), path))
-            return QString();
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-    return path;
+    return ::copyOfSleep(m_bin.filePath(name));
 }
 
 QProcess *tst_ProcessInfo::startProcess(const QString &program, const QStringList &args)

@@ -7,6 +7,7 @@
 // library, as the window saves them.
 #include "CipherExports.h"
 #include "layoutrules.h"
+#include "../lib/sleepcopy.h"
 #include "switchemulator.h"
 
 #include <QDir>
@@ -15,7 +16,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -506,11 +506,8 @@ private slots:
     // the switch is opened.
     void applyWhileTheDriverRuns()
     {
-        const QString sleep = QStandardPaths::findExecutable(QStringLiteral("sleep"));
-        QVERIFY(!sleep.isEmpty());
-        const QString companion = m_dir.filePath(QStringLiteral("OrrinKM Extended"));
-        QVERIFY(QFile::copy(sleep, companion));
-        QVERIFY(QFile::setPermissions(companion, QFile::ReadOwner | QFile::ExeOwner));
+        const QString companion = copyOfSleep(m_dir.filePath(QStringLiteral("OrrinKM Extended")));
+        QVERIFY(!companion.isEmpty());
         QProcess driver;
         driver.start(companion, {QStringLiteral("120")});
         QVERIFY(driver.waitForStarted());
