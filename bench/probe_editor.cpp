@@ -3,6 +3,7 @@
 // frame, then repeats each editing action 100 times and prints the median
 // (call plus the frame it causes), undo and redo of a step, and the peak
 // resident memory at the end.
+#include "firstframe.h"
 #include "startup.h"
 
 #include <QCoreApplication>
@@ -18,7 +19,6 @@
 #include <cstdio>
 #include <functional>
 #include <vector>
-#include <sys/resource.h>
 
 namespace {
 
@@ -48,9 +48,7 @@ QVariant call(QObject *object, const char *function, const QVariantList &args = 
     }
     if (!ok) {
         std::fprintf(stderr, "cannot call %s\n", function);
-        rusage usage{};
-        getrusage(RUSAGE_SELF, &usage);
-        std::printf("peak_rss_kb %ld\n", usage.ru_maxrss);
+        std::printf("peak_rss_kb %ld\n", firstframe::peakRssKb());
         std::fflush(stdout);
         std::_Exit(3);
     }
@@ -71,15 +69,9 @@ double timed(QQuickWindow *window, const std::function<void()> &action)
     return timer.nsecsElapsed() / 1e6;
 }
 
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
-}
-
 void report(const char *name, const std::vector<double> &times)
 {
-    std::printf("action_ms %s %.3f\n", name, median(times));
+    std::printf("action_ms %s %.3f\n", name, firstframe::median(times));
 }
 
 int cell(int row, int col)
@@ -103,11 +95,7 @@ void run(QQmlApplicationEngine &engine)
     // Build: the editor is made, filled with the template and drawn.
     const double open = timed(window, [&] { call(root, "loadModel", {QStringLiteral("18-03")}); });
     std::printf("open_ms %.3f\n", open);
-    {
-        rusage usage{};
-        getrusage(RUSAGE_SELF, &usage);
-        std::printf("open_peak_rss_kb %ld\n", usage.ru_maxrss);
-    }
+    std::printf("open_peak_rss_kb %ld\n", firstframe::peakRssKb());
     std::fflush(stdout);
     QObject *editor = root->findChild<QObject *>(QStringLiteral("setQml"))->property("item").value<QObject *>();
 
@@ -171,9 +159,7 @@ void run(QQmlApplicationEngine &engine)
     report("undo", undo);
     report("redo", redo);
 
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    std::printf("peak_rss_kb %ld\n", usage.ru_maxrss);
+    std::printf("peak_rss_kb %ld\n", firstframe::peakRssKb());
     std::fflush(stdout);
     std::_Exit(0);
 }

@@ -7,6 +7,7 @@
 // switch saw; and, as the baseline, the same exchanges sent straight from C++
 // through the device object (open, port status, version, sendAllCommand).
 // Exits 1 when the switch did not see k+5 exchanges or the target is missed.
+#include "firstframe.h"
 #include "orrindata.h"
 #include "startup.h"
 
@@ -38,13 +39,6 @@ int switchRequests()
         if (log.readLine().contains("\"event\":\"request\""))
             ++n;
     return n;
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
 QObject *loaded(QObject *loader)
@@ -145,12 +139,12 @@ int main(int argc, char *argv[])
         floor.push_back(baselineRun(own));
     }
 
-    const double f = median(flow);
-    const double b = median(floor);
+    const double f = firstframe::median(flow);
+    const double b = firstframe::median(floor);
     std::printf("template %s: %d monitors, %d runs, medians\n", kTemplate, kMonitors, runs);
     std::printf("exchanges      %d (expected k+5 = %d)\n", exchanges, kMonitors + 5);
-    std::printf("on next         %7.2f ms   driver check and open\n", median(onNext));
-    std::printf("after the wait  %7.2f ms   queries, upload, message\n", median(afterTheWait));
+    std::printf("on next         %7.2f ms   driver check and open\n", firstframe::median(onNext));
+    std::printf("after the wait  %7.2f ms   queries, upload, message\n", firstframe::median(afterTheWait));
     std::printf("beyond the wait %7.2f ms   (target < 50 ms: %s)\n", f, f < 50 ? "met" : "missed");
     std::printf("baseline        %7.2f ms   device object alone, same exchanges\n", b);
     std::printf("ratio           %7.2f\n", b > 0 ? f / b : 0.0);
