@@ -45,3 +45,13 @@ function folderUrl(url) {
     var cut = text.lastIndexOf("/")
     return cut >= 0 ? text.substring(0, cut) : text
 }
+
+// Opens a file dialog listing `folder`. This Qt's file dialog only comes into
+// being when it is first opened and ignores a folder it was given before
+// that; a folder given once it is open takes effect. It is given both ways,
+// so the dialog starts there on every platform and at every opening.
+function openIn(dialog, folder) {
+    dialog.folder = folder
+    dialog.open()
+    dialog.folder = folder
+}

@@ -457,10 +457,9 @@ Window {
                         var start = main.filePath.toString()
                         // Start in the folder of the file being edited; the file
                         // itself is not a folder.
-                        open_file_Dialog.folder = start !== ""
-                                ? FilePath.folderUrl(start)
-                                : encrypt.get_userdocument_path()
-                        open_file_Dialog.open()
+                        FilePath.openIn(open_file_Dialog, start !== ""
+                                        ? FilePath.folderUrl(start)
+                                        : encrypt.get_userdocument_path())
                     }
                 }
                 Item { width: 1; height: 20 }

@@ -240,8 +240,7 @@ Item {
 
     function openLoadDialog() {
         load_file_Dialog.active = true
-        load_file_Dialog.item.folder = dialogFolder()
-        load_file_Dialog.item.open()
+        FilePath.openIn(load_file_Dialog.item, dialogFolder())
     }
 
     // Saving needs a layout that passes the checks. "Save to local" (mode 1)
@@ -274,8 +273,7 @@ Item {
 
     function select_file() {
         save_file_Dialog.active = true
-        save_file_Dialog.item.folder = dialogFolder()
-        save_file_Dialog.item.open()
+        FilePath.openIn(save_file_Dialog.item, dialogFolder())
     }
 
     // ------------------------------------------------------- Save to device
