@@ -191,10 +191,11 @@ Window {
                           dofunc: main.quitAp, cancelfunc: null, closefunc: null,
                           showicon: 0, icon: 0 })
         } else {
+            // Quitting here can lose the layout: Enter stays.
             showConfirm({ msg: qsTr("Do you want to save the change? If yes, please save the configuration before leaving."),
                           dobtn: qsTr("Quit"), cancelbtn: qsTr("OK"),
                           dofunc: main.quitAp, cancelfunc: null, closefunc: null,
-                          showicon: 0, icon: 0 })
+                          showicon: 0, icon: 0, defaultbtn: "cancel" })
         }
     }
 

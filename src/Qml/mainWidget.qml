@@ -171,6 +171,9 @@ Item {
     }
 
     // ------------------------------------------------------- file commands
+    //
+    // Each question before unsaved monitors are dropped has the button that
+    // keeps them as its default: Enter never discards the layout.
 
     function hasUnsavedMonitors() {
         return main.is_saved === 0 && curmonitornum > 0
@@ -183,7 +186,7 @@ Item {
                 msg: qsTr("Do you want to save the change? If yes, please save the configuration before leaving."),
                 dobtn: qsTr("Home Page"), cancelbtn: qsTr("OK"),
                 dofunc: main.goHome, cancelfunc: null, closefunc: null,
-                showicon: 0, icon: 0
+                showicon: 0, icon: 0, defaultbtn: "cancel"
             })
         } else {
             hiddenPortlistDialog()
@@ -198,7 +201,7 @@ Item {
                 msg: qsTr("Are you sure you want to create a new list without saving?"),
                 dobtn: qsTr("Create"), cancelbtn: qsTr("Cancel"),
                 dofunc: newP, cancelfunc: null, closefunc: null,
-                showicon: 0, icon: 0
+                showicon: 0, icon: 0, defaultbtn: "cancel"
             })
         } else {
             newP()
@@ -226,7 +229,7 @@ Item {
                 msg: qsTr("Are you sure you want to load a file without saving?"),
                 dobtn: qsTr("Load"), cancelbtn: qsTr("Cancel"),
                 dofunc: openLoadDialog, cancelfunc: null, closefunc: null,
-                showicon: 0, icon: 0
+                showicon: 0, icon: 0, defaultbtn: "cancel"
             })
         } else {
             openLoadDialog()
@@ -871,8 +874,9 @@ Item {
         })
     }
 
-    // `byKeyboard`: the question takes the focus, and gives it back to the
-    // grid's cursor when it closes.
+    // `byKeyboard`: the question takes the focus, on "Cancel" so that Enter
+    // keeps the monitor, and gives it back to the grid's cursor when it
+    // closes.
     function showDelDialog(index, x, y, byKeyboard) {
         hiddenPortlistDialog()
         closeMenuBar()
@@ -889,7 +893,7 @@ Item {
         del_dialog.active = true
         del_dialog.visible = true
         if (byKeyboard)
-            del_dialog.item.focusOk()
+            del_dialog.item.focusCancel()
     }
 
     function delMonitor(index) {
@@ -1805,8 +1809,8 @@ Item {
                     // By keyboard: Tab between the buttons, Escape cancels, and
                     // the grid's cursor takes the focus back afterwards.
                     readonly property bool focusTrap: true
-                    function focusOk() {
-                        del_ok.forceActiveFocus()
+                    function focusCancel() {
+                        del_cancel.forceActiveFocus()
                     }
                     Accessible.role: Accessible.AlertMessage
                     Accessible.name: qsTr("Delete this setting.")
