@@ -1265,7 +1265,23 @@ Item {
 
     // ------------------------------------------------------------ saving
 
+    // Every save goes through here. A name without an extension gets ".km",
+    // so that Open lists the file: this Qt's save dialog hands back the name
+    // as typed. The dialog only asked about replacing the name as typed, so
+    // a file that already has the name with ".km" is replaced only when the
+    // user says so (Enter keeps it).
     function saveTolocal(path) {
+        var named = FilePath.withSuffix(path, "km")
+        if (named !== String(path) && io.exists(named)) {
+            main.showConfirm({
+                msg: qsTr("%1 already exists. Do you want to replace it?").arg(FilePath.fileName(named)),
+                dobtn: qsTr("Replace"), cancelbtn: qsTr("Cancel"),
+                dofunc: function () { mainlist.saveTolocal(named) }, cancelfunc: null, closefunc: null,
+                showicon: 1, icon: 0, defaultbtn: "cancel"
+            })
+            return
+        }
+        path = named
         io.source = encrypt.get_userappdata_path()
         io.text = Layout.layoutText(mouseSettings(), placedMonitors())
         io.write()
@@ -1407,7 +1423,7 @@ Item {
         sourceComponent: FileDialog {
             title: qsTr("Input the file name")
             nameFilters: [qsTr("List Files (*.km)")]
-            // "office" is saved as "office.km", so Open lists it.
+            // This Qt's widget dialog ignores it; saveTolocal adds ".km" itself.
             defaultSuffix: "km"
             selectExisting: false
             selectMultiple: false

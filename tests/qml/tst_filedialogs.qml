@@ -3,7 +3,7 @@ import QtTest 1.12
 
 // The file dialogs as the user meets them, read from the dialog the screens
 // really put up (fileDialogs): the folder Open, Load File and Save as start
-// in.
+// in, and the file a typed name is saved to.
 EditorCase {
     name: "FileDialogs"
     when: windowShown
@@ -101,5 +101,80 @@ EditorCase {
         waitForFileDialog()
         compare(localOf(fileDialogs.shownFolder()), localOf(expected))
         fileDialogs.reject()
+    }
+
+    // The name a layout is saved under: ".km" is added to a name without an
+    // extension, by the save dialog and by "Save" over a file named without
+    // one; the title bar and the recent list name the file written.
+    function test_savedName_data() {
+        return [
+            { tag: "typed without extension", typed: "desk1", saved: "desk1.km" },
+            { tag: "typed with .km", typed: "desk2.km", saved: "desk2.km" },
+            { tag: "typed with a blank", typed: "my desk", saved: "my desk.km" },
+            { tag: "typed with another extension", typed: "desk.v2", saved: "desk.v2" },
+            { tag: "typed with a dot at the start only", typed: ".desk", saved: ".desk.km" },
+            { tag: "Save over a file without extension, in a folder with a dot",
+              current: "other desks.v1/desk3", saved: "other desks.v1/desk3.km" }
+        ]
+    }
+
+    function test_savedName(data) {
+        start()
+        fileIn(otherFolder, "another desk.km")
+        openLayout([[1, 1, 1, "01"]])
+        if (data.current) {
+            window.filePath = documentsUrl(data.current)
+            editor.saveFileDialog(1)
+            clickItem(findChild(dialogItem(), "cancelButton"))       // "Save"
+        } else {
+            editor.doMenuEvent(3)
+            waitForFileDialog()
+            verify(fileDialogs.goTo(encrypt.get_userdocument_path()))
+            verify(fileDialogs.accept(data.typed))
+        }
+        var saved = localOf(documentsUrl(data.saved))
+        tryVerify(function () { return alertText() !== "" })
+        compare(alertText().replace(/\/+/g, "/"), "Saved successfully. \r\n" + saved)
+        compare(localOf(window.filePath), saved)
+        compare(findChild(editor, "file_name_text").text, saved.substring(saved.lastIndexOf("/") + 1))
+        compare(JSON.parse(regedit.readRegedit("file-recent")).filelist[0].path, window.filePath.toString())
+        compare(JSON.parse(readLayoutFile(window.filePath.toString()))[0].monitorlist.length, 1)
+        compare(io.exists(documentsUrl(data.typed || data.current)), data.saved === (data.typed || data.current))
+    }
+
+    // The save dialog checked the name as typed, not the one with ".km": a
+    // file of that name is only replaced when the user says so, and Enter
+    // keeps it.
+    function test_replaceAsked() {
+        start()
+        var url = documentsUrl("desk9.km")
+        writeLayoutFile(url, "kept")
+        openLayout([[1, 1, 1, "01"]])
+        window.is_saved = 0
+        var asks = function () {
+            editor.doMenuEvent(3)
+            waitForFileDialog()
+            verify(fileDialogs.goTo(encrypt.get_userdocument_path()))
+            verify(fileDialogs.accept("desk9"))
+            // What the window manager does when a dialog window closes.
+            window.requestActivate()
+            var question = dialogItem()
+            compare(findChild(question, "message").text, "desk9.km already exists. Do you want to replace it?")
+            compare(findChild(question, "doButton").text, "Replace")
+            compare(findChild(question, "cancelButton").text, "Cancel")
+            tryCompare(window, "activeFocusItem", findChild(question, "cancelButton"))
+        }
+        asks()
+        keyClick(Qt.Key_Return)
+        compare(child("dialog_Qml").visible, false)
+        compare(readLayoutFile(url), "kept")
+        compare([window.filePath.toString(), window.is_saved], ["", 0])
+
+        asks()
+        keyClick(Qt.Key_Tab)
+        keyClick(Qt.Key_Return)
+        compare(alertText().replace(/\/+/g, "/"), "Saved successfully. \r\n" + localOf(url))
+        compare(JSON.parse(readLayoutFile(url))[0].monitorlist.length, 1)
+        compare([localOf(window.filePath), window.is_saved], [localOf(url), 1])
     }
 }
