@@ -202,6 +202,10 @@ Window {
     // A hidden item keeps the keyboard unless it is given elsewhere: after a
     // pop-up or a page change the page in front takes it back.
     function focusPage() {
+        // The editor's connection dialog is modal: while it is open, the
+        // keyboard goes back to it, never to the page behind it.
+        if (setQml.visible && setQml.item && setQml.item.focusUploadDialog())
+            return
         if (pageFocus && pageFocus.visible && pageFocus.enabled) {
             pageFocus.forceActiveFocus()
         } else if (setQml.visible && setQml.item) {
@@ -273,7 +277,10 @@ Window {
     color: Theme.panel
 
     onActiveFocusItemChanged: {
-        if (activeFocusItem && activeFocusItem !== contentItem && !inOverlay(activeFocusItem))
+        // The page loader holds the keyboard only for a moment, when the
+        // control inside that had it goes; it is no control to go back to.
+        if (activeFocusItem && activeFocusItem !== contentItem && activeFocusItem !== setQml
+                && !inOverlay(activeFocusItem))
             pageFocus = activeFocusItem
     }
     onOverlayShownChanged: {

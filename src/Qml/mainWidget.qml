@@ -302,6 +302,15 @@ Item {
         upload_Qml.visible = false
     }
 
+    // While the connection dialog is open the keyboard belongs to it; false
+    // when it is not open.
+    function focusUploadDialog() {
+        if (!upload_Qml.visible || !upload_Qml.item)
+            return false
+        upload_Qml.item.focusDialog()
+        return true
+    }
+
     function showUploadAlert(msg, icon, title) {
         main.showAlert({ msg: msg, showicon: 1, icon: icon, okfunc: null, closefunc: null,
                          title: title !== undefined ? title : "" })
@@ -2119,13 +2128,31 @@ Item {
         }
     }
 
-    // The connection dialog of "Save to device", over the whole editor.
+    // The connection dialog of "Save to device", over the whole editor. It
+    // is modal: while it is open it has the keyboard, also when an alert
+    // over it closes (see focusUploadDialog). Hidden by its close button it
+    // stays loaded until the next "Save to device"; meanwhile it is disabled,
+    // so neither keys nor presses reach its buttons, and the keyboard goes
+    // back to the page.
     Loader {
         id: upload_Qml
         objectName: "upload_Qml"
         anchors.fill: parent
         z: 20
         visible: false
+        enabled: false
+        // In this order: enabled before the dialog takes the keyboard, and
+        // the page has it back before the dialog is disabled.
+        onVisibleChanged: {
+            if (visible) {
+                enabled = true
+                mainlist.focusUploadDialog()
+            } else {
+                if (!main.overlayShown)
+                    main.focusPage()
+                enabled = false
+            }
+        }
     }
 
     Loader {
