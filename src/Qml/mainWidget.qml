@@ -91,6 +91,15 @@ Item {
         grid_cursor.forceActiveFocus()
     }
 
+    // While the connection dialog is open the keyboard belongs to it; false
+    // when it is not open.
+    function focusUploadDialog() {
+        if (!upload_Qml.visible || !upload_Qml.item)
+            return false
+        upload_Qml.item.focusDialog()
+        return true
+    }
+
     // The grid scrolls so that the area (x, y, w, h) of the unscaled grid
     // is in view.
     function showGridArea(x, y, w, h) {
@@ -300,15 +309,6 @@ Item {
     function closeUpload() {
         upload_Qml.source = ""
         upload_Qml.visible = false
-    }
-
-    // While the connection dialog is open the keyboard belongs to it; false
-    // when it is not open.
-    function focusUploadDialog() {
-        if (!upload_Qml.visible || !upload_Qml.item)
-            return false
-        upload_Qml.item.focusDialog()
-        return true
     }
 
     function showUploadAlert(msg, icon, title) {

@@ -37,6 +37,13 @@ Item {
         return false
     }
 
+    // Closes the switch and hides the dialog. A wait already running still
+    // ends in mainlist.checkDeviceNum, whose queries then fail.
+    function closePage() {
+        orrin.close()
+        upload_item.parent.visible = false
+    }
+
     // The next button, by press or by key. Only a dialog that is open and
     // still shows the button goes on: once the switch is open the keyboard
     // leaves the hidden button for the dialog itself, where Escape still
@@ -54,13 +61,6 @@ Item {
     // while it waits.
     function focusDialog() {
         panel.focusFirst()
-    }
-
-    // Closes the switch and hides the dialog. A wait already running still
-    // ends in mainlist.checkDeviceNum, whose queries then fail.
-    function closePage() {
-        orrin.close()
-        upload_item.parent.visible = false
     }
 
     anchors.fill: parent
