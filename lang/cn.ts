@@ -504,6 +504,14 @@
         <source>Redo</source>
         <translation>重做</translation>
     </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 已存在。要替换它吗？</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>替换</translation>
+    </message>
 </context>
 <context>
     <name>menu</name>

@@ -504,6 +504,14 @@
         <source>Redo</source>
         <translation>Redo</translation>
     </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 already exists. Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Replace</translation>
+    </message>
 </context>
 <context>
     <name>menu</name>

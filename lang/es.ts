@@ -504,6 +504,14 @@
         <source>Redo</source>
         <translation>Rehacer</translation>
     </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 ya existe. ¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
 </context>
 <context>
     <name>menu</name>

@@ -504,6 +504,14 @@
         <source>Redo</source>
         <translation>やり直し</translation>
     </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 は既に存在します。置き換えますか？</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>置き換え</translation>
+    </message>
 </context>
 <context>
     <name>menu</name>

@@ -504,6 +504,14 @@
         <source>Redo</source>
         <translation>다시 실행</translation>
     </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1이(가) 이미 있습니다. 바꾸시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>바꾸기</translation>
+    </message>
 </context>
 <context>
     <name>menu</name>

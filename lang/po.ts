@@ -504,6 +504,14 @@
         <source>Redo</source>
         <translation>Refazer</translation>
     </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 já existe. Deseja substituí-lo?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Substituir</translation>
+    </message>
 </context>
 <context>
     <name>menu</name>

@@ -504,6 +504,14 @@
         <source>Redo</source>
         <translation>Повторить</translation>
     </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>Файл %1 уже существует. Заменить его?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Заменить</translation>
+    </message>
 </context>
 <context>
     <name>menu</name>

@@ -196,6 +196,12 @@ TABLE = {
     "Save successfully.": ("儲存成功。", "保存成功。", "保存しました。", "Erfolgreich gespeichert.",
                            "Сохранено.", "저장했습니다.", "Enregistrement réussi.", "Guardado correctamente.",
                            "Salvo com sucesso."),
+    "%1 already exists. Do you want to replace it?": (
+        "%1 已存在。要取代它嗎？", "%1 已存在。要替换它吗？", "%1 は既に存在します。置き換えますか？",
+        "%1 ist bereits vorhanden. Möchten Sie die Datei ersetzen?", "Файл %1 уже существует. Заменить его?",
+        "%1이(가) 이미 있습니다. 바꾸시겠습니까?", "%1 existe déjà. Voulez-vous le remplacer ?",
+        "%1 ya existe. ¿Desea reemplazarlo?", "%1 já existe. Deseja substituí-lo?"),
+    "Replace": ("取代", "替换", "置き換え", "Ersetzen", "Заменить", "바꾸기", "Remplacer", "Reemplazar", "Substituir"),
     "Failed to save data.": ("資料儲存失敗。", "数据保存失败。", "データの保存に失敗しました。",
                              "Die Daten konnten nicht gespeichert werden.", "Не удалось сохранить данные.",
                              "데이터를 저장하지 못했습니다.", "Échec de l'enregistrement des données.",

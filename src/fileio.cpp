@@ -88,3 +88,11 @@ void fileIo::write()
         qCWarning(lcFiles).noquote() << QStringLiteral("Cannot write: ") + path;
     }
 }
+
+bool fileIo::exists(const QUrl &url) const
+{
+    if (!url.isLocalFile())
+        return false;
+    const QFileInfo info(url.toLocalFile());
+    return info.exists() || info.isSymLink();
+}

@@ -20,6 +20,10 @@ public:
 
     Q_INVOKABLE void read();
     Q_INVOKABLE void write();
+    // Whether something (a file, a folder, a link even if dangling) is at the
+    // local file `url`: a save asks before it replaces a file that the file
+    // dialog did not ask about.
+    Q_INVOKABLE bool exists(const QUrl &url) const;
 
 signals:
     void sourceChanged(const QUrl &source);

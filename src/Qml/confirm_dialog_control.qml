@@ -3,7 +3,11 @@ import "."
 
 // Question with two buttons. Shows main.comfirm_dialog_info and follows it
 // while shown: {msg, dobtn, cancelbtn, dofunc, cancelfunc, closefunc,
-// showicon, icon}. Callers put the affirmative action on either button.
+// showicon, icon, defaultbtn}. Callers put the affirmative action on either
+// button. The default button has the keyboard when the question opens, so
+// Enter and Space press it: the left one, or the right one when defaultbtn
+// is "cancel". A question whose other answer loses work makes the button
+// that keeps it the default; the other one then takes a click or a Tab.
 Item {
     id: confirm
 
@@ -35,6 +39,7 @@ Item {
         // Grows by what the message needs beyond its 110 px.
         height: 190 + message.height - 110
         anchors.centerIn: parent
+        defaultButton: confirm.info.defaultbtn === "cancel" ? cancelButton : doButton
         onCloseClicked: confirm.finish(confirm.info.closefunc)
 
         Image {
@@ -78,6 +83,7 @@ Item {
         }
 
         DialogButton {
+            id: doButton
             objectName: "doButton"
             x: 25
             anchors.bottom: parent.bottom
@@ -88,6 +94,7 @@ Item {
         }
 
         DialogButton {
+            id: cancelButton
             objectName: "cancelButton"
             anchors.right: parent.right
             anchors.rightMargin: 25

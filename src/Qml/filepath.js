@@ -45,3 +45,27 @@ function folderUrl(url) {
     var cut = text.lastIndexOf("/")
     return cut >= 0 ? text.substring(0, cut) : text
 }
+
+// A file URL whose name has no extension gets ".`suffix`": "office" becomes
+// "office.km" and "office." too; "office.km" and "office.v2" stay. A dot
+// that only starts a name (".office") is no extension.
+function withSuffix(url, suffix) {
+    var text = String(url)
+    var name = text.substring(text.lastIndexOf("/") + 1)
+    if (name === "")
+        return text
+    var dot = name.lastIndexOf(".")
+    if (dot > 0 && dot < name.length - 1)
+        return text
+    return text + (dot > 0 ? "" : ".") + suffix
+}
+
+// Opens a file dialog listing `folder`. This Qt's file dialog only comes into
+// being when it is first opened and ignores a folder it was given before
+// that; a folder given once it is open takes effect. It is given both ways,
+// so the dialog starts there on every platform and at every opening.
+function openIn(dialog, folder) {
+    dialog.folder = folder
+    dialog.open()
+    dialog.folder = folder
+}

@@ -191,16 +191,21 @@ Window {
                           dofunc: main.quitAp, cancelfunc: null, closefunc: null,
                           showicon: 0, icon: 0 })
         } else {
+            // Quitting here can lose the layout: Enter stays.
             showConfirm({ msg: qsTr("Do you want to save the change? If yes, please save the configuration before leaving."),
                           dobtn: qsTr("Quit"), cancelbtn: qsTr("OK"),
                           dofunc: main.quitAp, cancelfunc: null, closefunc: null,
-                          showicon: 0, icon: 0 })
+                          showicon: 0, icon: 0, defaultbtn: "cancel" })
         }
     }
 
     // A hidden item keeps the keyboard unless it is given elsewhere: after a
     // pop-up or a page change the page in front takes it back.
     function focusPage() {
+        // The editor's connection dialog is modal: while it is open, the
+        // keyboard goes back to it, never to the page behind it.
+        if (setQml.visible && setQml.item && setQml.item.focusUploadDialog())
+            return
         if (pageFocus && pageFocus.visible && pageFocus.enabled) {
             pageFocus.forceActiveFocus()
         } else if (setQml.visible && setQml.item) {
@@ -272,7 +277,10 @@ Window {
     color: Theme.panel
 
     onActiveFocusItemChanged: {
-        if (activeFocusItem && activeFocusItem !== contentItem && !inOverlay(activeFocusItem))
+        // The page loader holds the keyboard only for a moment, when the
+        // control inside that had it goes; it is no control to go back to.
+        if (activeFocusItem && activeFocusItem !== contentItem && activeFocusItem !== setQml
+                && !inOverlay(activeFocusItem))
             pageFocus = activeFocusItem
     }
     onOverlayShownChanged: {
@@ -457,10 +465,9 @@ Window {
                         var start = main.filePath.toString()
                         // Start in the folder of the file being edited; the file
                         // itself is not a folder.
-                        open_file_Dialog.folder = start !== ""
-                                ? FilePath.folderUrl(start)
-                                : encrypt.get_userdocument_path()
-                        open_file_Dialog.open()
+                        FilePath.openIn(open_file_Dialog, start !== ""
+                                        ? FilePath.folderUrl(start)
+                                        : encrypt.get_userdocument_path())
                     }
                 }
                 Item { width: 1; height: 20 }

@@ -92,6 +92,15 @@ Item {
         grid_cursor.forceActiveFocus()
     }
 
+    // While the connection dialog is open the keyboard belongs to it; false
+    // when it is not open.
+    function focusUploadDialog() {
+        if (!upload_Qml.visible || !upload_Qml.item)
+            return false
+        upload_Qml.item.focusDialog()
+        return true
+    }
+
     // The grid scrolls so that the area (x, y, w, h) of the unscaled grid
     // is in view.
     function showGridArea(x, y, w, h) {
@@ -172,6 +181,9 @@ Item {
     }
 
     // ------------------------------------------------------- file commands
+    //
+    // Each question before unsaved monitors are dropped has the button that
+    // keeps them as its default: Enter never discards the layout.
 
     function hasUnsavedMonitors() {
         return main.is_saved === 0 && curmonitornum > 0
@@ -184,7 +196,7 @@ Item {
                 msg: qsTr("Do you want to save the change? If yes, please save the configuration before leaving."),
                 dobtn: qsTr("Home Page"), cancelbtn: qsTr("OK"),
                 dofunc: main.goHome, cancelfunc: null, closefunc: null,
-                showicon: 0, icon: 0
+                showicon: 0, icon: 0, defaultbtn: "cancel"
             })
         } else {
             hiddenPortlistDialog()
@@ -199,7 +211,7 @@ Item {
                 msg: qsTr("Are you sure you want to create a new list without saving?"),
                 dobtn: qsTr("Create"), cancelbtn: qsTr("Cancel"),
                 dofunc: newP, cancelfunc: null, closefunc: null,
-                showicon: 0, icon: 0
+                showicon: 0, icon: 0, defaultbtn: "cancel"
             })
         } else {
             newP()
@@ -227,7 +239,7 @@ Item {
                 msg: qsTr("Are you sure you want to load a file without saving?"),
                 dobtn: qsTr("Load"), cancelbtn: qsTr("Cancel"),
                 dofunc: openLoadDialog, cancelfunc: null, closefunc: null,
-                showicon: 0, icon: 0
+                showicon: 0, icon: 0, defaultbtn: "cancel"
             })
         } else {
             openLoadDialog()
@@ -241,8 +253,7 @@ Item {
 
     function openLoadDialog() {
         load_file_Dialog.active = true
-        load_file_Dialog.item.folder = dialogFolder()
-        load_file_Dialog.item.open()
+        FilePath.openIn(load_file_Dialog.item, dialogFolder())
     }
 
     // Saving needs a layout that passes the checks. "Save to local" (mode 1)
@@ -275,8 +286,7 @@ Item {
 
     function select_file() {
         save_file_Dialog.active = true
-        save_file_Dialog.item.folder = dialogFolder()
-        save_file_Dialog.item.open()
+        FilePath.openIn(save_file_Dialog.item, dialogFolder())
     }
 
     // ------------------------------------------------------- Save to device
@@ -882,8 +892,9 @@ Item {
         })
     }
 
-    // `byKeyboard`: the question takes the focus, and gives it back to the
-    // grid's cursor when it closes.
+    // `byKeyboard`: the question takes the focus, on "Cancel" so that Enter
+    // keeps the monitor, and gives it back to the grid's cursor when it
+    // closes.
     function showDelDialog(index, x, y, byKeyboard) {
         hiddenPortlistDialog()
         closeMenuBar()
@@ -900,7 +911,7 @@ Item {
         del_dialog.active = true
         del_dialog.visible = true
         if (byKeyboard)
-            del_dialog.item.focusOk()
+            del_dialog.item.focusCancel()
     }
 
     function delMonitor(index) {
@@ -1272,7 +1283,23 @@ Item {
 
     // ------------------------------------------------------------ saving
 
+    // Every save goes through here. A name without an extension gets ".km",
+    // so that Open lists the file: this Qt's save dialog hands back the name
+    // as typed. The dialog only asked about replacing the name as typed, so
+    // a file that already has the name with ".km" is replaced only when the
+    // user says so (Enter keeps it).
     function saveTolocal(path) {
+        var named = FilePath.withSuffix(path, "km")
+        if (named !== String(path) && io.exists(named)) {
+            main.showConfirm({
+                msg: qsTr("%1 already exists. Do you want to replace it?").arg(FilePath.fileName(named)),
+                dobtn: qsTr("Replace"), cancelbtn: qsTr("Cancel"),
+                dofunc: function () { mainlist.saveTolocal(named) }, cancelfunc: null, closefunc: null,
+                showicon: 1, icon: 0, defaultbtn: "cancel"
+            })
+            return
+        }
+        path = named
         io.source = encrypt.get_userappdata_path()
         io.text = Layout.layoutText(mouseSettings(), placedMonitors())
         io.write()
@@ -1414,7 +1441,7 @@ Item {
         sourceComponent: FileDialog {
             title: qsTr("Input the file name")
             nameFilters: [qsTr("List Files (*.km)")]
-            // "office" is saved as "office.km", so Open lists it.
+            // This Qt's widget dialog ignores it; saveTolocal adds ".km" itself.
             defaultSuffix: "km"
             selectExisting: false
             selectMultiple: false
@@ -1816,8 +1843,8 @@ Item {
                     // By keyboard: Tab between the buttons, Escape cancels, and
                     // the grid's cursor takes the focus back afterwards.
                     readonly property bool focusTrap: true
-                    function focusOk() {
-                        del_ok.forceActiveFocus()
+                    function focusCancel() {
+                        del_cancel.forceActiveFocus()
                     }
                     Accessible.role: Accessible.AlertMessage
                     Accessible.name: qsTr("Delete this setting.")
@@ -2110,13 +2137,31 @@ Item {
         }
     }
 
-    // The connection dialog of "Save to device", over the whole editor.
+    // The connection dialog of "Save to device", over the whole editor. It
+    // is modal: while it is open it has the keyboard, also when an alert
+    // over it closes (see focusUploadDialog). Hidden by its close button it
+    // stays loaded until the next "Save to device"; meanwhile it is disabled,
+    // so neither keys nor presses reach its buttons, and the keyboard goes
+    // back to the page.
     Loader {
         id: upload_Qml
         objectName: "upload_Qml"
         anchors.fill: parent
         z: 20
         visible: false
+        enabled: false
+        // In this order: enabled before the dialog takes the keyboard, and
+        // the page has it back before the dialog is disabled.
+        onVisibleChanged: {
+            if (visible) {
+                enabled = true
+                mainlist.focusUploadDialog()
+            } else {
+                if (!main.overlayShown)
+                    main.focusPage()
+                enabled = false
+            }
+        }
     }
 
     Loader {

@@ -44,6 +44,25 @@ Item {
         upload_item.parent.visible = false
     }
 
+    // The next button, by press or by key. Only a dialog that is open and
+    // still shows the button goes on: once the switch is open the keyboard
+    // leaves the hidden button for the dialog itself, where Escape still
+    // closes it and nothing else starts the wait again.
+    function pressNext() {
+        if (!upload_item.visible || !upload_item.enabled || !ok_btn.visible)
+            return false
+        var opened = connectDevice()
+        if (opened)
+            panel.forceActiveFocus()
+        return opened
+    }
+
+    // The keyboard into the dialog: the next button, or the dialog itself
+    // while it waits.
+    function focusDialog() {
+        panel.focusFirst()
+    }
+
     anchors.fill: parent
 
     // Modal: nothing behind the dialog takes a press.
@@ -153,14 +172,14 @@ Item {
                     anchors.fill: parent
                     hoverEnabled: true
                     cursorShape: Qt.PointingHandCursor
-                    onPressed: upload_item.connectDevice()
+                    onPressed: upload_item.pressNext()
                 }
 
                 FocusRing {
                     takesFocus: true
                     radius: 16
                     name: qsTr("Next")
-                    onActivated: upload_item.connectDevice()
+                    onActivated: upload_item.pressNext()
                 }
             }
         }

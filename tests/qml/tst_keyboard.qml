@@ -36,8 +36,9 @@ EditorCase {
 
     // ------------------------------------------------------------ dialogs
 
-    // Enter presses the default (first) button, Escape does what the close
-    // image does, in every kind of dialog.
+    // Enter presses the default button (the first, unless a question names
+    // the other), Escape does what the close image does, in every kind of
+    // dialog.
     function test_dialogKeys_data() {
         var alert = function (calls) {
             window.showAlert({ msg: "m", showicon: 0, icon: 0, title: "",
@@ -46,6 +47,13 @@ EditorCase {
         }
         var confirm = function (calls) {
             window.showConfirm({ msg: "q", dobtn: "Do", cancelbtn: "Other", showicon: 0, icon: 0,
+                                 dofunc: function () { calls.push("do") },
+                                 cancelfunc: function () { calls.push("cancel") },
+                                 closefunc: function () { calls.push("close") } })
+        }
+        var keepingConfirm = function (calls) {
+            window.showConfirm({ msg: "q", dobtn: "Drop", cancelbtn: "Keep", showicon: 0, icon: 0,
+                                 defaultbtn: "cancel",
                                  dofunc: function () { calls.push("do") },
                                  cancelfunc: function () { calls.push("cancel") },
                                  closefunc: function () { calls.push("close") } })
@@ -74,6 +82,8 @@ EditorCase {
             { tag: "confirm, Escape", open: confirm, key: Qt.Key_Escape, calls: ["close"] },
             { tag: "confirm, Tab then Enter", open: confirm, key: [Qt.Key_Tab, Qt.Key_Return], calls: ["cancel"] },
             { tag: "confirm, Tab Tab then Space", open: confirm, key: [Qt.Key_Tab, Qt.Key_Tab, Qt.Key_Space], calls: ["do"] },
+            { tag: "confirm keeping work, Enter", open: keepingConfirm, key: Qt.Key_Return, calls: ["cancel"] },
+            { tag: "confirm keeping work, Tab then Enter", open: keepingConfirm, key: [Qt.Key_Tab, Qt.Key_Return], calls: ["do"] },
             { tag: "error page, Enter", open: errorPage, key: Qt.Key_Return, calls: ["ok"], loader: "error_Qml" },
             { tag: "error page, Escape", open: errorPage, key: Qt.Key_Escape, calls: [], loader: "error_Qml" },
             { tag: "selection notice, Enter", open: screen("selectDialog.qml"), key: Qt.Key_Return, calls: [] },
@@ -93,6 +103,68 @@ EditorCase {
         compare(loader.visible, false)
         compare(calls, data.calls)
         verify(!inside(focused(), loader), "the closed dialog gave the keyboard back")
+    }
+
+    // Every question that can cost the layout on screen has the button that
+    // keeps it under the keyboard: Enter or Space keeps the work; the other
+    // button takes a Tab first. Texts and button order stay as they are.
+    function test_enterKeepsWork_data() {
+        var editorQuit = "Do you want to save the change? If yes, please save the configuration before leaving."
+        return [
+            { tag: "quit from the editor", keys: [[Qt.Key_Q, Qt.ControlModifier]], msg: editorQuit,
+              buttons: ["Quit", "OK"], lost: function () { return !window.visible } },
+            { tag: "home page", ask: function () { keyCase.editor.goHomePage() }, msg: editorQuit,
+              buttons: ["Home Page", "OK"], lost: function () { return window.ismain === 1 } },
+            { tag: "new layout", keys: [[Qt.Key_N, Qt.ControlModifier]],
+              msg: "Are you sure you want to create a new list without saving?",
+              buttons: ["Create", "Cancel"], lost: function () { return keyCase.editor.curmonitornum === 0 } },
+            { tag: "load a file", keys: [[Qt.Key_O, Qt.ControlModifier]],
+              msg: "Are you sure you want to load a file without saving?", buttons: ["Load", "Cancel"],
+              lost: function () {
+                  var shown = fileDialogs.shownFolder() !== ""
+                  fileDialogs.reject()
+                  return shown
+              } }
+        ]
+    }
+
+    function test_enterKeepsWork(data) {
+        start()
+        openLayout([[1, 1, 1, "01"], [1, 2, 1, "02"]])
+        window.is_saved = 0
+        var ask = function () {
+            cursor().forceActiveFocus()
+            if (data.ask)
+                data.ask()
+            else
+                keys(data.keys)
+            var question = dialogItem()
+            compare(findChild(question, "message").text, data.msg)
+            compare([findChild(question, "doButton").text, findChild(question, "cancelButton").text], data.buttons)
+            compare(focused(), findChild(question, "cancelButton"), "the button that keeps the layout")
+        }
+        var kept = function () {
+            compare(child("dialog_Qml").visible, false)
+            verify(!data.lost(), "the layout was kept")
+            compare(layoutSummary(), ["1,1:1/01", "1,2:1/02"])
+            compare(window.is_saved, 0)
+            compare(focused(), cursor(), "the page has the keyboard back")
+        }
+        ask()
+        keyClick(Qt.Key_Return)
+        kept()
+        ask()
+        keyClick(Qt.Key_Space)
+        kept()
+        ask()
+        keyClick(Qt.Key_Enter)
+        kept()
+
+        ask()
+        keyClick(Qt.Key_Tab)
+        compare(focused(), findChild(dialogItem(), "doButton"))
+        keyClick(Qt.Key_Return)
+        verify(data.lost(), "a deliberate choice still does it")
     }
 
     // Settings dialogs: Enter keeps the choice, Escape drops it.
@@ -259,8 +331,9 @@ EditorCase {
         compare(focused(), cursor(), "the keyboard is back on the grid")
     }
 
-    // Delete asks the delete question; Escape keeps the monitor, Enter on
-    // its OK deletes it, and the grid has the keyboard again either way.
+    // Delete asks the delete question with "Cancel" under the keyboard:
+    // Escape and Enter keep the monitor, Tab to its OK and Enter deletes it,
+    // and the grid has the keyboard again either way.
     function test_deleteQuestion() {
         start()
         openLayout([[1, 1, 1, "01"], [1, 2, 1, "02"]])
@@ -268,14 +341,18 @@ EditorCase {
         cursor().forceActiveFocus()
         keyClick(Qt.Key_Delete)
         verify(question.visible)
-        compare(focused(), findChild(question, "okButton"))
-        keyClick(Qt.Key_Tab)
         compare(focused(), findChild(question, "cancelButton"))
+        keyClick(Qt.Key_Tab)
+        compare(focused(), findChild(question, "okButton"))
         keyClick(Qt.Key_Escape)
         verify(!question.visible)
         compare(layoutSummary(), ["1,1:1/01", "1,2:1/02"])
         compare(focused(), cursor())
         keys([Qt.Key_Delete, Qt.Key_Return])
+        verify(!question.visible)
+        compare(layoutSummary(), ["1,1:1/01", "1,2:1/02"])
+        compare(focused(), cursor())
+        keys([Qt.Key_Delete, Qt.Key_Tab, Qt.Key_Return])
         compare(layoutSummary(), ["1,2:1/01"])
         compare(focused(), cursor())
         keyClick(Qt.Key_Delete)

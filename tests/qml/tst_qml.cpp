@@ -6,6 +6,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QProcess>
 #include <QQmlContext>
 #include <QQmlEngine>
@@ -80,6 +83,71 @@ private:
     std::unique_ptr<QProcess> m_companion;
 };
 
+// Tests only, published as "fileDialogs": the file dialog the screens have
+// put up, read and answered as the user would. Under the offscreen platform
+// QtQuick.Dialogs shows a QFileDialog; what matters to the user is where that
+// dialog really stands and what name it hands back, not what the QML object's
+// properties were set to.
+class FileDialogs : public QObject
+{
+    Q_OBJECT
+public slots:
+    // The folder the shown dialog lists, as a file URL; empty when no file
+    // dialog is shown.
+    QString shownFolder() const
+    {
+        QFileDialog *dialog = shown();
+        return dialog ? QUrl::fromLocalFile(dialog->directory().absolutePath()).toString() : QString();
+    }
+
+    // Types `name` into the shown dialog's file name field and accepts it,
+    // as Enter there does. False when no dialog is shown, and when a save
+    // dialog is given the name of a file that exists: it would ask about it
+    // in a window of its own.
+    bool accept(const QString &name)
+    {
+        QFileDialog *dialog = shown();
+        if (!dialog)
+            return false;
+        if (dialog->acceptMode() == QFileDialog::AcceptSave
+            && QFileInfo::exists(dialog->directory().filePath(name)))
+            return false;
+        auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        if (!field)
+            return false;
+        field->setText(name);
+        return QMetaObject::invokeMethod(dialog, "accept");
+    }
+
+    // Leaves the file dialog open somewhere else, as a user who browsed away.
+    bool goTo(const QString &folder)
+    {
+        QFileDialog *dialog = shown();
+        if (!dialog)
+            return false;
+        dialog->setDirectoryUrl(QUrl(folder));
+        return true;
+    }
+
+    void reject()
+    {
+        if (QFileDialog *dialog = shown())
+            dialog->reject();
+    }
+
+private:
+    static QFileDialog *shown()
+    {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        for (QWidget *window : windows) {
+            auto *dialog = qobject_cast<QFileDialog *>(window);
+            if (dialog && dialog->isVisible())
+                return dialog;
+        }
+        return nullptr;
+    }
+};
+
 class Setup : public QObject
 {
     Q_OBJECT
@@ -92,10 +160,12 @@ public slots:
         engine->rootContext()->setContextProperty(QStringLiteral("switchLogPath"),
                                                   qEnvironmentVariable("SEAMRUN_EMU_LOG"));
         engine->rootContext()->setContextProperty(QStringLiteral("switchSetup"), &m_switch);
+        engine->rootContext()->setContextProperty(QStringLiteral("fileDialogs"), &m_fileDialogs);
     }
 
 private:
     SwitchSetup m_switch;
+    FileDialogs m_fileDialogs;
     std::unique_ptr<startup::NativeObjects> m_objects;
 };
 

@@ -192,14 +192,21 @@ MainWindowCase {
     // same records as a desk of port 2 alone), and then removes the others.
     function test_oneSwitchAsksFirst_data() {
         var sent = [[2, 1, 1, 1, 1920, 1080, 1, 1], [2, 2, 1, 2, 1920, 1080, 0, 0]]
+        var ops = ["list-open", "port-record", "port-record", "mouse-record", "list-close"]
         return [
-            {tag: "continue", desk: mixedPorts, button: "cancelButton",
-             ops: ["list-open", "port-record", "port-record", "mouse-record", "list-close"],
+            {tag: "continue", desk: mixedPorts, button: "cancelButton", ops: ops,
              placed: 2, alert: "Saved to device successfully.", records: sent, port2: [17, 18]},
             {tag: "cancel", desk: mixedPorts, button: "doButton", ops: [], placed: 4, alert: "", port2: [17, 18]},
-            {tag: "continue, secondary ports first", desk: secondaryFirst, button: "cancelButton",
-             ops: ["list-open", "port-record", "port-record", "mouse-record", "list-close"],
-             placed: 2, alert: "Saved to device successfully.", records: sent, port2: [19, 20]}
+            {tag: "continue, secondary ports first", desk: secondaryFirst, button: "cancelButton", ops: ops,
+             placed: 2, alert: "Saved to device successfully.", records: sent, port2: [19, 20]},
+            // "Continue" removes monitors from the layout: Enter and Space
+            // cancel, it takes a Tab first.
+            {tag: "Enter cancels", desk: mixedPorts, keys: [Qt.Key_Return], ops: [], placed: 4, alert: "",
+             port2: [17, 18]},
+            {tag: "Space cancels", desk: mixedPorts, keys: [Qt.Key_Space], ops: [], placed: 4, alert: "",
+             port2: [17, 18]},
+            {tag: "Tab, then Enter continues", desk: mixedPorts, keys: [Qt.Key_Tab, Qt.Key_Return], ops: ops,
+             placed: 2, alert: "Saved to device successfully.", records: sent, port2: [17, 18]}
         ]
     }
 
@@ -216,7 +223,13 @@ MainWindowCase {
         compare(child("upload_Qml").status, 0 /* Loader.Null */)
         compare(requestOps(switchEvents()), ["port-status", "version"])
 
-        clickItem(findChild(question, data.button))
+        if (data.keys) {
+            compare(window.activeFocusItem, findChild(question, "doButton"), "\"Cancel\" has the keyboard")
+            for (var k = 0; k < data.keys.length; ++k)
+                keyClick(data.keys[k])
+        } else {
+            clickItem(findChild(question, data.button))
+        }
         if (data.alert !== "")
             compareAlert(data.alert, 1)
         else
@@ -438,6 +451,106 @@ MainWindowCase {
         compareAlert("Failed to upload data.", 0)
         compare(switchEvents("request").length, 0)
         compare(placedCount(), 3)
+    }
+
+    function inside(item, ancestor) {
+        for (var p = item; p; p = p.parent)
+            if (p === ancestor)
+                return true
+        return false
+    }
+
+    // Closed, the dialog is out of reach: the keyboard is back on the page,
+    // so the keys that would have pressed its next button open nothing and
+    // send nothing. Closed during the wait, the wait ends in queries to a
+    // closed switch: a failure, never an upload.
+    function test_closedDialogIsInert_data() {
+        return [
+            {tag: "Escape, then Space", close: "escape", key: Qt.Key_Space},
+            {tag: "Escape, then Enter", close: "escape", key: Qt.Key_Return},
+            {tag: "close image, then Space", close: "image", key: Qt.Key_Space},
+            {tag: "close image, then keypad Enter", close: "image", key: Qt.Key_Enter},
+            {tag: "Escape during the wait, then Space", close: "escape", key: Qt.Key_Space, waiting: true},
+            {tag: "close image during the wait, then Enter", close: "image", key: Qt.Key_Return, waiting: true}
+        ]
+    }
+
+    function test_closedDialogIsInert(data) {
+        openEditorWith(onePort)
+        var grid = findChild(editor, "grid_cursor")
+        grid.forceActiveFocus()
+        var upload = openUploadDialog()
+        verify(inside(window.activeFocusItem, upload), "the dialog has the keyboard")
+        if (data.waiting) {
+            // Long enough to close the dialog first on any machine; the wait
+            // is cut short below.
+            upload.timer.interval = 600000
+            keyClick(Qt.Key_Space)
+            compare(upload.timer.running, true)
+            compare(switchEvents("open").length, 1)
+            // The next button is gone while the dialog waits; so is the
+            // keyboard from it.
+            keyClick(Qt.Key_Space)
+            keyClick(Qt.Key_Return)
+            compare(switchEvents("open").length, 0)
+        }
+        if (data.close === "escape")
+            keyClick(Qt.Key_Escape)
+        else
+            clickItem(findChild(upload, "close_btn"))
+        compare(child("upload_Qml").visible, false)
+        compare(window.activeFocusItem, grid, "the page has the keyboard back")
+
+        keyClick(data.key)
+        verify(!inside(window.activeFocusItem, child("upload_Qml")))
+        compare(switchEvents("open").length, 0)
+        if (data.waiting) {
+            compare(upload.timer.running, true)
+            upload.timer.interval = 10
+            upload.timer.restart()
+            compareAlert("Failed to upload data.", 0)
+            compare(switchEvents("request").length, 0)
+        } else {
+            wait(100)
+            compare(upload.timer.running, false)
+            compare(child("dialog_Qml").visible, false)
+        }
+    }
+
+    // An alert over the dialog hands the keyboard back to the dialog, not to
+    // the grid behind it: neither keys nor presses edit the layout while the
+    // dialog is open. Once it is closed, the grid takes both again.
+    function test_dialogStaysModal() {
+        verify(switchSetup.startCompanion())
+        openEditorWith([
+            {row: "1", col: "1", width: "1920", height: "1080", portnum: "1", monitornum: "01"},
+            {row: "1", col: "2", width: "1920", height: "1080", portnum: "1", monitornum: "02"}])
+        var grid = findChild(editor, "grid_cursor")
+        grid.forceActiveFocus()
+        var upload = openUploadDialog()
+        keyClick(Qt.Key_Space)
+        compareAlertKeepsDialog("The extended desktop driver app is running. Please close it and upload again.")
+        keyClick(Qt.Key_Return)
+        compare(child("dialog_Qml").visible, false)
+        verify(inside(window.activeFocusItem, upload), "the keyboard is back in the dialog")
+
+        var keysOfTheGrid = [Qt.Key_4, Qt.Key_Delete, Qt.Key_P, Qt.Key_Right]
+        for (var i = 0; i < keysOfTheGrid.length; ++i)
+            keyClick(keysOfTheGrid[i])
+        keyClick(Qt.Key_Z, Qt.ControlModifier)
+        mouseClick(findChild(editor, "cell" + 17), 70, 70)
+        compare(editor.gridModel.get(0).portnum, 1)
+        compare(placedCount(), 2)
+        compare(findChild(editor, "del_dialog").visible, false)
+        compare(child("upload_Qml").visible, true)
+        verify(inside(window.activeFocusItem, upload))
+
+        keyClick(Qt.Key_Escape)
+        compare(child("upload_Qml").visible, false)
+        compare(window.activeFocusItem, grid)
+        keyClick(Qt.Key_4)
+        compare(editor.gridModel.get(0).portnum, 4)
+        compare(switchEvents("open").length, 0)
     }
 
     // No switch: the dialog says so and stays; once it is plugged in, next

@@ -1,5 +1,6 @@
 #include "fileio.h"
 
+#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -21,6 +22,8 @@ private slots:
     void roundTrip();
     void emptySourceIsNoOp();
     void failedWriteLeavesNoFile();
+    void exists_data();
+    void exists();
 
 private:
     QUrl urlOf(const QString &name) const { return QUrl::fromLocalFile(m_dir->filePath(name)); }
@@ -166,6 +169,29 @@ void tst_FileIo::failedWriteLeavesNoFile()
     signal(SIGXFSZ, oldHandler);
 
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+void tst_FileIo::exists_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("found");
+    QTest::newRow("file") << "desk.km" << true;
+    QTest::newRow("folder") << "folder" << true;
+    QTest::newRow("dangling link") << "dangling.km" << true;
+    QTest::newRow("nothing") << "desk" << false;
+    QTest::newRow("inside a file") << "desk.km/inside.km" << false;
+}
+
+void tst_FileIo::exists()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, found);
+    put(m_dir->filePath("desk.km"), "x");
+    QVERIFY(QDir(m_dir->path()).mkdir("folder"));
+    QVERIFY(QFile::link(m_dir->filePath("gone.km"), m_dir->filePath("dangling.km")));
+    fileIo io;
+    QCOMPARE(io.exists(urlOf(name)), found);
+    QCOMPARE(io.exists(QUrl(QStringLiteral("https://example.org/desk.km"))), false);
 }
 
 QTEST_GUILESS_MAIN(tst_FileIo)
