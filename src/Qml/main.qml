@@ -100,6 +100,15 @@ Window {
         gotoEditLayoutUI()
     }
 
+    // Where the Open and Save dialogs start: the folder of the layout being
+    // edited, or the layout folder among the documents when it has no file
+    // or its folder is gone (a dialog on a missing folder shows nothing).
+    function fileDialogFolder() {
+        var current = main.filePath.toString()
+        var folder = current !== "" ? FilePath.folderUrl(current) : ""
+        return folder !== "" && io.exists(folder) ? folder : encrypt.get_userdocument_path()
+    }
+
     function gotoEditLayoutUI() {
         if (setQml.source.toString() === "")
             setQml.source = "mainWidget.qml"
@@ -461,14 +470,7 @@ Window {
                     objectName: "open_button"
                     width: 100
                     text: qsTr("Open")
-                    onClicked: {
-                        var start = main.filePath.toString()
-                        // Start in the folder of the file being edited; the file
-                        // itself is not a folder.
-                        FilePath.openIn(open_file_Dialog, start !== ""
-                                        ? FilePath.folderUrl(start)
-                                        : encrypt.get_userdocument_path())
-                    }
+                    onClicked: FilePath.openIn(open_file_Dialog, main.fileDialogFolder())
                 }
                 Item { width: 1; height: 20 }
                 Text {

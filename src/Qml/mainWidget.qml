@@ -246,14 +246,9 @@ Item {
         }
     }
 
-    function dialogFolder() {
-        var current = main.filePath.toString()
-        return current !== "" ? FilePath.folderUrl(current) : encrypt.get_userdocument_path()
-    }
-
     function openLoadDialog() {
         load_file_Dialog.active = true
-        FilePath.openIn(load_file_Dialog.item, dialogFolder())
+        FilePath.openIn(load_file_Dialog.item, main.fileDialogFolder())
     }
 
     // Saving needs a layout that passes the checks. "Save to local" (mode 1)
@@ -286,7 +281,7 @@ Item {
 
     function select_file() {
         save_file_Dialog.active = true
-        FilePath.openIn(save_file_Dialog.item, dialogFolder())
+        FilePath.openIn(save_file_Dialog.item, main.fileDialogFolder())
     }
 
     // ------------------------------------------------------- Save to device

@@ -76,13 +76,18 @@ EditorCase {
             { tag: "Load File, no file", route: "load", current: false },
             { tag: "Load File, a file elsewhere", route: "load", current: true },
             { tag: "Save as, no file", route: "save", current: false },
-            { tag: "Save as, a file elsewhere", route: "save", current: true }
+            { tag: "Save as, a file elsewhere", route: "save", current: true },
+            // A layout whose folder was removed since: the documents again.
+            { tag: "Open, the file's folder is gone", route: "open", current: true, gone: true },
+            { tag: "Save as, the file's folder is gone", route: "save", current: true, gone: true }
         ]
     }
 
     function test_startFolder(data) {
         var current = data.current ? fileIn(otherFolder, "a desk.km") : ""
-        var expected = data.current ? otherFolder : encrypt.get_userdocument_path()
+        if (data.gone)
+            current = documentsUrl("removed folder") + "/a desk.km"
+        var expected = data.current && !data.gone ? otherFolder : encrypt.get_userdocument_path()
         start()
         fileIn(decoyFolder, "another desk.km")
         chooseOnceIn(decoyFolder, data.route)
