@@ -256,7 +256,8 @@ int Protect(const char *in, const char *out)
 {
     int status = 0;
     Path16 source;
-    if (!ArgPath(in, source, status) || !CheckInput(in, status)) // the scratch goes beside the target
+    // Only read: the scratch goes beside the target.
+    if (!ArgPath(in, source, status) || !CheckInput(in, status))
         return status;
     std::string target;
     if (!OutputPath(out, target))
