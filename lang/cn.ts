@@ -325,6 +325,22 @@
         <source>Select Template</source>
         <translation>选择模板</translation>
     </message>
+    <message>
+        <source>The file no longer exists. It has been removed from the recent files.</source>
+        <translation>文件已不存在，已从最近打开的文件中移除。</translation>
+    </message>
+    <message>
+        <source>Enter opens the chosen file, Delete removes it from the list.</source>
+        <translation>Enter 打开所选文件，Delete 将其从列表中移除。</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>未找到</translation>
+    </message>
+    <message>
+        <source>Remove from the list</source>
+        <translation>从列表中移除</translation>
+    </message>
 </context>
 <context>
     <name>mainWidget</name>

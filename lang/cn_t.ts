@@ -325,6 +325,22 @@
         <source>Select Template</source>
         <translation>選擇範本</translation>
     </message>
+    <message>
+        <source>The file no longer exists. It has been removed from the recent files.</source>
+        <translation>檔案已不存在，已從最近開啟的檔案中移除。</translation>
+    </message>
+    <message>
+        <source>Enter opens the chosen file, Delete removes it from the list.</source>
+        <translation>Enter 開啟選取的檔案，Delete 將其從清單中移除。</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>找不到</translation>
+    </message>
+    <message>
+        <source>Remove from the list</source>
+        <translation>從清單中移除</translation>
+    </message>
 </context>
 <context>
     <name>mainWidget</name>

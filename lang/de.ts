@@ -325,6 +325,22 @@
         <source>Select Template</source>
         <translation>Vorlage auswählen</translation>
     </message>
+    <message>
+        <source>The file no longer exists. It has been removed from the recent files.</source>
+        <translation>Die Datei existiert nicht mehr. Sie wurde aus den zuletzt verwendeten Dateien entfernt.</translation>
+    </message>
+    <message>
+        <source>Enter opens the chosen file, Delete removes it from the list.</source>
+        <translation>Eingabe öffnet die gewählte Datei, Entf entfernt sie aus der Liste.</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Remove from the list</source>
+        <translation>Aus der Liste entfernen</translation>
+    </message>
 </context>
 <context>
     <name>mainWidget</name>

@@ -325,6 +325,22 @@
         <source>Select Template</source>
         <translation>Select Template</translation>
     </message>
+    <message>
+        <source>The file no longer exists. It has been removed from the recent files.</source>
+        <translation>The file no longer exists. It has been removed from the recent files.</translation>
+    </message>
+    <message>
+        <source>Enter opens the chosen file, Delete removes it from the list.</source>
+        <translation>Enter opens the chosen file, Delete removes it from the list.</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>not found</translation>
+    </message>
+    <message>
+        <source>Remove from the list</source>
+        <translation>Remove from the list</translation>
+    </message>
 </context>
 <context>
     <name>mainWidget</name>

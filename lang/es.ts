@@ -325,6 +325,22 @@
         <source>Select Template</source>
         <translation>Seleccionar plantilla</translation>
     </message>
+    <message>
+        <source>The file no longer exists. It has been removed from the recent files.</source>
+        <translation>El archivo ya no existe. Se ha quitado de los archivos recientes.</translation>
+    </message>
+    <message>
+        <source>Enter opens the chosen file, Delete removes it from the list.</source>
+        <translation>Intro abre el archivo elegido; Supr lo quita de la lista.</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>no encontrado</translation>
+    </message>
+    <message>
+        <source>Remove from the list</source>
+        <translation>Quitar de la lista</translation>
+    </message>
 </context>
 <context>
     <name>mainWidget</name>

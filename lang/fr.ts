@@ -325,6 +325,22 @@
         <source>Select Template</source>
         <translation>Choisir un modèle</translation>
     </message>
+    <message>
+        <source>The file no longer exists. It has been removed from the recent files.</source>
+        <translation>Le fichier n&apos;existe plus. Il a été retiré des fichiers récents.</translation>
+    </message>
+    <message>
+        <source>Enter opens the chosen file, Delete removes it from the list.</source>
+        <translation>Entrée ouvre le fichier choisi, Suppr le retire de la liste.</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>introuvable</translation>
+    </message>
+    <message>
+        <source>Remove from the list</source>
+        <translation>Retirer de la liste</translation>
+    </message>
 </context>
 <context>
     <name>mainWidget</name>

@@ -325,6 +325,22 @@
         <source>Select Template</source>
         <translation>テンプレートの選択</translation>
     </message>
+    <message>
+        <source>The file no longer exists. It has been removed from the recent files.</source>
+        <translation>ファイルはもう存在しません。最近使ったファイルから削除しました。</translation>
+    </message>
+    <message>
+        <source>Enter opens the chosen file, Delete removes it from the list.</source>
+        <translation>Enter で選択したファイルを開き、Delete で一覧から削除します。</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>見つかりません</translation>
+    </message>
+    <message>
+        <source>Remove from the list</source>
+        <translation>一覧から削除</translation>
+    </message>
 </context>
 <context>
     <name>mainWidget</name>

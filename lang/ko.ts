@@ -325,6 +325,22 @@
         <source>Select Template</source>
         <translation>템플릿 선택</translation>
     </message>
+    <message>
+        <source>The file no longer exists. It has been removed from the recent files.</source>
+        <translation>파일이 더 이상 존재하지 않습니다. 최근 파일 목록에서 제거했습니다.</translation>
+    </message>
+    <message>
+        <source>Enter opens the chosen file, Delete removes it from the list.</source>
+        <translation>Enter 키는 선택한 파일을 열고 Delete 키는 목록에서 제거합니다.</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>찾을 수 없음</translation>
+    </message>
+    <message>
+        <source>Remove from the list</source>
+        <translation>목록에서 제거</translation>
+    </message>
 </context>
 <context>
     <name>mainWidget</name>

@@ -325,6 +325,22 @@
         <source>Select Template</source>
         <translation>Selecionar modelo</translation>
     </message>
+    <message>
+        <source>The file no longer exists. It has been removed from the recent files.</source>
+        <translation>O arquivo não existe mais. Ele foi removido dos arquivos recentes.</translation>
+    </message>
+    <message>
+        <source>Enter opens the chosen file, Delete removes it from the list.</source>
+        <translation>Enter abre o arquivo escolhido; Delete o remove da lista.</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>não encontrado</translation>
+    </message>
+    <message>
+        <source>Remove from the list</source>
+        <translation>Remover da lista</translation>
+    </message>
 </context>
 <context>
     <name>mainWidget</name>

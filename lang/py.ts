@@ -325,6 +325,22 @@
         <source>Select Template</source>
         <translation>Выбор шаблона</translation>
     </message>
+    <message>
+        <source>The file no longer exists. It has been removed from the recent files.</source>
+        <translation>Файл больше не существует. Он удалён из списка недавних файлов.</translation>
+    </message>
+    <message>
+        <source>Enter opens the chosen file, Delete removes it from the list.</source>
+        <translation>Enter открывает выбранный файл, Delete удаляет его из списка.</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>не найден</translation>
+    </message>
+    <message>
+        <source>Remove from the list</source>
+        <translation>Удалить из списка</translation>
+    </message>
 </context>
 <context>
     <name>mainWidget</name>

@@ -6,8 +6,12 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
+#include <QPointer>
 #include <QTextStream>
+#include <QTimer>
 #include <QWindow>
+
+#include <memory>
 
 #ifndef Q_OS_WIN
 #  include <cerrno>
@@ -22,6 +26,20 @@ const int kWriteTimeoutMs = 30000;
 const int kReadTimeoutMs = 1000;
 // Nobody holds the start lock for longer than one probe and one listen.
 const int kStartLockTimeoutMs = 10000;
+// A hand-over is one word (a file name); more than this is not one.
+const qint64 kMaxMessageBytes = 64 * 1024;
+
+// Whether `bytes` already holds a whole first word: one that white space
+// ends. Until then more of it may still be on its way.
+bool holdsWholeWord(const QByteArray &bytes)
+{
+    int i = 0;
+    while (i < bytes.size() && QChar::isSpace(uchar(bytes.at(i))))
+        ++i;
+    while (i < bytes.size() && !QChar::isSpace(uchar(bytes.at(i))))
+        ++i;
+    return i < bytes.size();
+}
 }
 
 QSingleApplication::QSingleApplication(int &argc, char **argv)
@@ -132,18 +150,61 @@ QString QSingleApplication::prepareInstanceFolder(const QString &folder)
 }
 #endif
 
+// Every connection is read as its bytes arrive, never by waiting on it: the
+// window's thread runs this, and a client that connects and sends nothing
+// would hold the window (and every hand-over behind it) for as long as it
+// waits. A hand-over ends when the second instance closes the connection, or
+// as soon as its word is complete; a connection that has sent nothing within
+// the time limit is dropped without a word, one that sent part of a word is
+// taken as it stands.
 void QSingleApplication::newLocalConnection()
 {
-    QLocalSocket *socket = m_localServer ? m_localServer->nextPendingConnection() : nullptr;
-    if (!socket)
+    if (!m_localServer)
         return;
-    socket->waitForReadyRead(kReadTimeoutMs);
-    QTextStream stream(socket);
-    QString word;
-    stream >> word;
-    qCDebug(lcShell).noquote() << QStringLiteral("The value is: %1").arg(word);
-    delete socket;
-    raiseWindows();
+    while (QLocalSocket *socket = m_localServer->nextPendingConnection()) {
+        auto *timer = new QTimer(socket);
+        timer->setSingleShot(true);
+        const QPointer<QLocalSocket> guard(socket);
+        const auto handled = std::make_shared<bool>(false);
+        // Runs once per connection, whichever comes first.
+        auto finish = [this, guard, timer, handled](bool timedOut) {
+            QLocalSocket *s = guard.data();
+            if (!s || *handled)
+                return;
+            *handled = true;
+            timer->stop();
+            const QByteArray bytes = s->read(kMaxMessageBytes);
+            s->disconnect(this);
+            s->abort();
+            s->deleteLater();
+            if (timedOut && bytes.trimmed().isEmpty()) {
+                qCDebug(lcShell) << "Dropped a local connection that sent nothing.";
+                return;
+            }
+            // Plain text in the local 8-bit encoding, as the second instance
+            // writes it; the first word is the message.
+            QString text = QString::fromLocal8Bit(bytes);
+            QTextStream stream(&text, QIODevice::ReadOnly);
+            QString word;
+            stream >> word;
+            qCDebug(lcShell).noquote() << QStringLiteral("The value is: %1").arg(word);
+            raiseWindows();
+        };
+        const auto arrived = [guard, finish] {
+            if (guard && (holdsWholeWord(guard->peek(kMaxMessageBytes))
+                          || guard->bytesAvailable() >= kMaxMessageBytes))
+                finish(false);
+        };
+        connect(socket, &QLocalSocket::readyRead, this, arrived);
+        connect(socket, &QLocalSocket::disconnected, this, [finish] { finish(false); });
+        connect(timer, &QTimer::timeout, this, [finish] { finish(true); });
+        timer->start(kReadTimeoutMs);
+        // What arrived (or ended) before the signals were connected.
+        if (socket->state() != QLocalSocket::ConnectedState)
+            finish(false);
+        else
+            arrived();
+    }
 }
 
 void QSingleApplication::raiseWindows()

@@ -1,6 +1,7 @@
 #include "fileEncrypt.h"
 #include "nativepath.h"
 #include "logcategories.h"
+#include "ordinaryfile.h"
 
 #include "AppDataFolder.h"
 #include "CipherExports.h"
@@ -108,8 +109,16 @@ bool fileEncrypt::encrypt_file(const QString &distFilePath)
     }
     // The library writes the new file beside the target and moves it over the
     // old one in one step, so a failed save leaves the previous file as it was.
+    // It replaces only an ordinary file: a named pipe or a device node under
+    // the name stays as it is, and the save fails.
     if (!Encrypt_File(nativeWide(dist).c_str())) {
-        qCDebug(lcFiles) << (QFileInfo(dist).isDir() ? "rename failed" : "encrypt file failed");
+        QString what;
+        if (QFileInfo(dist).isDir())
+            qCDebug(lcFiles) << "rename failed";
+        else if (!files::mayWriteFile(QFile::encodeName(dist), &what))
+            qCDebug(lcFiles).noquote() << QStringLiteral("not an ordinary file: ") + what;
+        else
+            qCDebug(lcFiles) << "encrypt file failed";
         return false;
     }
     return true;

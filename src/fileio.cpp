@@ -1,5 +1,6 @@
 #include "fileio.h"
 #include "logcategories.h"
+#include "ordinaryfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -46,14 +47,20 @@ void fileIo::read()
     if (m_source.isEmpty())
         return;
     const QString path = preparedLocalPath(m_source);
-    QFile file(path);
-    if (!file.exists()) {
+    // Only an ordinary file, and no more than it held when it was looked at:
+    // a named pipe in its place would hold the window, a device never end.
+    QByteArray bytes;
+    const files::ReadResult result = files::readOrdinaryFile(QFile::encodeName(path), -1, &bytes);
+    if (result.failure == files::ReadFailure::Missing) {
         qCWarning(lcFiles).noquote() << QStringLiteral("Does not exits: ") + path;
         return;
     }
-    if (!file.open(QIODevice::ReadOnly))
+    if (result.failure != files::ReadFailure::None) {
+        qCWarning(lcFiles).noquote() << QStringLiteral("Cannot read: ") + path + QStringLiteral(" (")
+                                            + result.detail + QLatin1Char(')');
         return;
-    QTextStream stream(&file);
+    }
+    QTextStream stream(&bytes, QIODevice::ReadOnly);
     stream.setCodec("UTF-8");
     // Every read reports its text, even an unchanged one: the screens parse
     // whatever the last read gave them.
@@ -71,6 +78,14 @@ void fileIo::write()
     // earlier layout under the new name and report success. So a failed write
     // leaves no file at all.
     const QString path = preparedLocalPath(m_source);
+    // A named pipe or a device under that name is neither written to nor
+    // replaced, nor removed: the save that follows finds no layout and fails.
+    QString what;
+    if (!files::mayWriteFile(QFile::encodeName(path), &what)) {
+        qCWarning(lcFiles).noquote() << QStringLiteral("Cannot write: ") + path + QStringLiteral(" (")
+                                            + what + QLatin1Char(')');
+        return;
+    }
     QSaveFile file(path);
     bool written = file.open(QIODevice::WriteOnly);
     if (written) {

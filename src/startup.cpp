@@ -8,6 +8,7 @@
 #include "langswitch.h"
 #include "layoutrules.h"
 #include "orrindata.h"
+#include "recentfiles.h"
 #include "regedit.h"
 #include "switchstatus.h"
 
@@ -42,6 +43,7 @@ void registerTypes()
                                      QStringLiteral("DeskUpload only names the outcomes of an upload"));
     qmlRegisterType<SwitchStatus>("Qt.Quick.OrrinData", 1, 0, "SwitchStatus");
     qmlRegisterSingletonType<LayoutRules>("Seamrun.Layout", 1, 0, "Layout", &LayoutRules::create);
+    qmlRegisterSingletonType<RecentFiles>("Seamrun.Files", 1, 0, "RecentFiles", &RecentFiles::create);
     registered = true;
 }
 

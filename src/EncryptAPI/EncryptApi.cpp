@@ -186,14 +186,14 @@ bool AllocBuffer(std::vector<uint8_t> &buffer, std::size_t size)
 
 // Copies the rest of from into to, at most limit bytes; false on a read or
 // write error. Ends early at the end of the source.
-bool CopyStream(FILE *from, FILE *to, uint64_t limit, std::vector<uint8_t> &buffer,
+bool CopyStream(File &from, FILE *to, uint64_t limit, std::vector<uint8_t> &buffer,
                 uint64_t *copied = nullptr)
 {
     uint64_t done = 0;
     while (done < limit) {
         const std::size_t want = static_cast<std::size_t>(
             limit - done < buffer.size() ? limit - done : buffer.size());
-        const std::size_t n = std::fread(buffer.data(), 1, want, from);
+        const std::size_t n = from.read(buffer.data(), want);
         if (n == 0)
             break;
         if (std::fwrite(buffer.data(), 1, n, to) != n)
@@ -202,7 +202,7 @@ bool CopyStream(FILE *from, FILE *to, uint64_t limit, std::vector<uint8_t> &buff
     }
     if (copied)
         *copied = done;
-    return !std::ferror(from);
+    return !from.readFailed();
 }
 
 // Copies one file to another path through a fresh file, made with the given
@@ -219,7 +219,7 @@ bool CopyFileTo(const PathStr &from, const PathStr &to, bool durable, int permis
                          : !out.open(to, "wb"))
         return false;
     RemoveOnExit cleanup(to);
-    if (!CopyStream(in.get(), out.get(), UINT64_MAX, buffer))
+    if (!CopyStream(in, out.get(), UINT64_MAX, buffer))
         return false;
     if (durable && !out.sync())
         return false;
@@ -245,6 +245,9 @@ int EncryptFileImpl(CryptFileBlock *block)
     // have the scratch file overwrite it.
     if (SameFile(scratch, source) || SameFile(scratch, target))
         return 1;
+    // Nothing is made for a target that could not take the result.
+    if (!MayWriteFile(target))
+        return 1;
 
     uint8_t keyBlock[kKeyBlockSize];
     if (RAND_bytes(keyBlock, static_cast<int>(kKeyBlockSize)) != 1)
@@ -267,7 +270,7 @@ int EncryptFileImpl(CryptFileBlock *block)
 
     uint64_t total = 0;
     for (;;) {
-        const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), in.get());
+        const std::size_t n = in.read(buffer.data(), buffer.size());
         if (n == 0)
             break;
         total += n;
@@ -279,7 +282,7 @@ int EncryptFileImpl(CryptFileBlock *block)
         if (n < buffer.size())
             break; // a short read is the end of the file
     }
-    if (std::ferror(in.get()))
+    if (in.readFailed())
         return 1;
     uint64_t bodyLength = 0;
     if (total > 0) {
@@ -311,7 +314,7 @@ int EncryptFileImpl(CryptFileBlock *block)
     if (!scratchFile.open(scratch, "rb"))
         return 1;
     uint64_t copied = 0;
-    if (!CopyStream(scratchFile.get(), out.get(), bodyLength, buffer, &copied)
+    if (!CopyStream(scratchFile, out.get(), bodyLength, buffer, &copied)
         || copied != bodyLength)
         return 1;
     scratchFile.close();
@@ -355,7 +358,7 @@ int DecryptFileImpl(CryptFileBlock *block)
 
     uint8_t header[kHeaderSize];
     if (headerLength > 0
-        && std::fread(header, 1, headerLength, in.get()) != headerLength)
+        && in.read(header, headerLength) != headerLength)
         return 2;
 
     uint64_t keyOffset = headerLength;
@@ -389,14 +392,14 @@ int DecryptFileImpl(CryptFileBlock *block)
     }
 
     uint8_t keyBlock[kKeyBlockSize];
-    if (std::fread(keyBlock, 1, kKeyBlockSize, in.get()) != kKeyBlockSize)
+    if (in.read(keyBlock, kKeyBlockSize) != kKeyBlockSize)
         return 2; // cut short: not a protected file, or a damaged one
     const FileKey fileKey = DeriveFileKey(keyBlock);
 
     if (version == 4 && !in.seek(static_cast<int64_t>(bodyOffset)))
         return 2;
     uint64_t copied = 0;
-    if (!CopyStream(in.get(), scratchFile.get(), bodyLength, buffer, &copied) || !scratchFile.close())
+    if (!CopyStream(in, scratchFile.get(), bodyLength, buffer, &copied) || !scratchFile.close())
         return 1;
     in.close();
     // The header gives the body's length: a shorter body was cut off, and
@@ -415,7 +418,7 @@ int DecryptFileImpl(CryptFileBlock *block)
     if (size >= 2) {
         char trailer[2];
         if (!scratchFile.seek(static_cast<int64_t>(size - 2))
-            || std::fread(trailer, 1, 2, scratchFile.get()) != 2 || !scratchFile.seek(0))
+            || scratchFile.read(trailer, 2) != 2 || !scratchFile.seek(0))
             return 1;
         padding = LeadingDecimal(trailer);
     }
@@ -434,7 +437,7 @@ int DecryptFileImpl(CryptFileBlock *block)
     while (done < cipherLength) {
         const std::size_t want = static_cast<std::size_t>(
             cipherLength - done < buffer.size() ? cipherLength - done : buffer.size());
-        const std::size_t n = std::fread(buffer.data(), 1, want, scratchFile.get());
+        const std::size_t n = scratchFile.read(buffer.data(), want);
         if (n == 0)
             break;
         const std::size_t padded = RoundUp16(n);
@@ -536,7 +539,8 @@ bool EncryptLayoutFile(const KmPathChar *distFilePath)
         // would come back readable by everyone after a save.
         static const KmPathChar kStaging[] = {u'.', u's', u'a', u'v', u'i', u'n', u'g', 0};
         const PathStr staging = dist + kStaging;
-        ok = CopyFileTo(protectedTemp, staging, true, FilePermissions(dist))
+        // A name that leads to a pipe or a device is not replaced by a layout.
+        ok = MayWriteFile(dist) && CopyFileTo(protectedTemp, staging, true, FilePermissions(dist))
             && ReplaceFile(staging, dist);
         if (!ok)
             RemoveFile(staging);
@@ -711,7 +715,7 @@ int CheckAcpFileVer(const KmPathChar *path)
     if (!f.open(p, "rb"))
         return 1;
     uint8_t head[55];
-    if (std::fread(head, 1, sizeof head, f.get()) != sizeof head)
+    if (f.read(head, sizeof head) != sizeof head)
         return 1;
     if (std::memcmp(head, kMagic, 4) != 0)
         return 2;
@@ -860,7 +864,7 @@ int EncryptGetKey(const KmPathChar *path, void *buffer, int length)
     if (!PathFromField(path, p) || !f.open(p, "rb"))
         return 1;
     std::memset(buffer, 0, static_cast<std::size_t>(length));
-    const std::size_t n = std::fread(buffer, 1, static_cast<std::size_t>(length), f.get());
+    const std::size_t n = f.read(buffer, static_cast<std::size_t>(length));
     return n == static_cast<std::size_t>(length) ? 0 : 1;
 }
 
@@ -875,8 +879,7 @@ void *CSEncryptGetKey(const KmPathChar *path, int length)
     void *buffer = std::calloc(static_cast<std::size_t>(length), 1);
     if (!buffer)
         return nullptr;
-    if (std::fread(buffer, 1, static_cast<std::size_t>(length), f.get())
-        != static_cast<std::size_t>(length)) {
+    if (f.read(buffer, static_cast<std::size_t>(length)) != static_cast<std::size_t>(length)) {
         std::free(buffer);
         return nullptr;
     }
@@ -938,7 +941,7 @@ int AsymEncryptByFile(AsymFileBlock *block)
     int last = 0;
     uint8_t piece[16];
     std::size_t n;
-    while ((n = std::fread(piece, 1, sizeof piece, plain.get())) > 0) {
+    while ((n = plain.read(piece, sizeof piece)) > 0) {
         last = RsaTransform(key.get(), block->encryptMode, true, piece, n, output.data());
         if (last < 0)
             return -1;
@@ -946,7 +949,7 @@ int AsymEncryptByFile(AsymFileBlock *block)
             != static_cast<std::size_t>(last))
             return -1;
     }
-    if (std::ferror(plain.get()) || !encrypted.close())
+    if (plain.readFailed() || !encrypted.close())
         return -1;
     return last;
 }
@@ -979,7 +982,7 @@ int AsymDecryptByFile(AsymFileBlock *block)
     if (!plain.open(plainPath, "wb"))
         return 1;
     std::size_t n;
-    while ((n = std::fread(piece.data(), 1, piece.size(), encrypted.get())) > 0) {
+    while ((n = encrypted.read(piece.data(), piece.size())) > 0) {
         const int produced =
             RsaTransform(key.get(), block->decryptMode, false, piece.data(), n, output.data());
         if (produced < 0)
@@ -988,7 +991,7 @@ int AsymDecryptByFile(AsymFileBlock *block)
             != static_cast<std::size_t>(produced))
             return 1;
     }
-    if (std::ferror(encrypted.get()) || !plain.close())
+    if (encrypted.readFailed() || !plain.close())
         return 1;
     return 0;
 }
@@ -1012,7 +1015,7 @@ int IdentifyCodeByFile(DigestFileBlock *block)
         File in;
         if (!PathFromField(block->source, source) || !in.open(source, "rb"))
             return 1;
-        if (!Sha256File(in.get(), block->digest))
+        if (!Sha256File(in, block->digest))
             return 1;
         block->digestLength = 32;
     }

@@ -1,6 +1,7 @@
 #include "FilePath.h"
 
 #include "AppDataFolder.h"
+#include "OrdinaryFile.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -194,7 +195,27 @@ void File::release()
         std::fclose(m_fp);
         m_fp = nullptr;
     }
+    m_limit = -1;
+    m_pos = 0;
 }
+
+#if !defined(_WIN32)
+// Takes over a descriptor of an ordinary file; `limit` is its size for a
+// reader, -1 for a writer.
+bool File::adopt(int fd, const char *mode, int64_t limit)
+{
+    if (fd < 0)
+        return false;
+    m_fp = fdopen(fd, mode);
+    if (!m_fp) {
+        ::close(fd);
+        return false;
+    }
+    m_limit = limit;
+    m_pos = 0;
+    return true;
+}
+#endif
 
 bool File::open(const PathStr &path, const char *mode)
 {
@@ -202,28 +223,32 @@ bool File::open(const PathStr &path, const char *mode)
     Native native;
     if (!ToNative(path, native))
         return false;
+    const bool reading = mode[0] == 'r';
 #if defined(_WIN32)
     const std::wstring wmode(mode, mode + std::strlen(mode));
     m_fp = _wfopen(native.c_str(), wmode.c_str());
-#else
-    m_fp = std::fopen(native.c_str(), mode);
-#endif
     if (!m_fp)
         return false;
-    // A folder opens for reading on some systems; it is never a file to us.
-#if defined(_WIN32)
+    // A folder opens for reading on some systems, and a device name ("NUL",
+    // "CON") opens anywhere; neither is a file to us.
     struct _stat64 st;
-    const bool isDir = _fstat64(_fileno(m_fp), &st) == 0 && (st.st_mode & _S_IFDIR);
-#else
-    struct stat st;
-    const bool isDir = fstat(fileno(m_fp), &st) == 0 && S_ISDIR(st.st_mode);
-#endif
-    if (isDir) {
+    if (_fstat64(_fileno(m_fp), &st) != 0 || !(st.st_mode & _S_IFREG)) {
         std::fclose(m_fp);
         m_fp = nullptr;
         return false;
     }
+    m_limit = reading ? static_cast<int64_t>(st.st_size) : -1;
+    m_pos = 0;
     return true;
+#else
+    FileKind kind;
+    if (reading) {
+        int64_t size = 0;
+        const int fd = OpenOrdinaryForReading(native.c_str(), kind, size);
+        return adopt(fd, "rb", size);
+    }
+    return adopt(OpenOrdinaryForWriting(native.c_str(), 0666, kind), "wb", -1);
+#endif
 }
 
 bool File::createPrivate(const PathStr &path)
@@ -242,17 +267,34 @@ bool File::createWithPermissions(const PathStr &path, unsigned permissions)
     if (!ToNative(path, native))
         return false;
     permissions &= 0777;
-    const int fd = ::open(native.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, permissions);
+    FileKind kind;
+    const int fd = OpenOrdinaryForWriting(native.c_str(), permissions, kind);
     if (fd < 0)
         return false;
     // An existing file keeps its mode through O_CREAT, and a new one has the
     // umask taken off: set the bits exactly.
-    if (fchmod(fd, permissions) != 0 || !(m_fp = fdopen(fd, "wb"))) {
+    if (fchmod(fd, permissions) != 0) {
         ::close(fd);
         return false;
     }
-    return true;
+    return adopt(fd, "wb", -1);
 #endif
+}
+
+std::size_t File::read(void *buffer, std::size_t n)
+{
+    if (!m_fp || m_limit < 0 || m_pos >= m_limit)
+        return 0;
+    if (static_cast<uint64_t>(n) > static_cast<uint64_t>(m_limit - m_pos))
+        n = static_cast<std::size_t>(m_limit - m_pos);
+    const std::size_t got = std::fread(buffer, 1, n, m_fp);
+    m_pos += static_cast<int64_t>(got);
+    return got;
+}
+
+bool File::readFailed() const
+{
+    return !m_fp || std::ferror(m_fp);
 }
 
 bool File::close()
@@ -262,6 +304,8 @@ bool File::close()
     const bool ok = !std::ferror(m_fp);
     const bool closed = std::fclose(m_fp) == 0;
     m_fp = nullptr;
+    m_limit = -1;
+    m_pos = 0;
     return ok && closed;
 }
 
@@ -297,10 +341,13 @@ bool File::seek(int64_t offset)
     if (!m_fp || offset < 0)
         return false;
 #if defined(_WIN32)
-    return _fseeki64(m_fp, offset, SEEK_SET) == 0;
+    const bool ok = _fseeki64(m_fp, offset, SEEK_SET) == 0;
 #else
-    return fseeko(m_fp, static_cast<off_t>(offset), SEEK_SET) == 0;
+    const bool ok = fseeko(m_fp, static_cast<off_t>(offset), SEEK_SET) == 0;
 #endif
+    if (ok)
+        m_pos = offset;
+    return ok;
 }
 
 bool RemoveFile(const PathStr &path)
@@ -374,10 +421,20 @@ bool MakePath(const PathStr &dir)
     return IsDirectory(dir);
 }
 
+bool MayWriteFile(const PathStr &path)
+{
+#if defined(_WIN32)
+    return !IsDirectory(path);
+#else
+    Native native;
+    return ToNative(path, native) && MayWriteTo(KindOfPath(native.c_str()));
+#endif
+}
+
 bool ReplaceFile(const PathStr &from, const PathStr &to)
 {
     Native a, b;
-    if (!ToNative(from, a) || !ToNative(to, b))
+    if (!ToNative(from, a) || !ToNative(to, b) || !MayWriteFile(to))
         return false;
 #if defined(_WIN32)
     return MoveFileExW(a.c_str(), b.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
@@ -438,12 +495,12 @@ bool ReadSmallFile(const PathStr &path, std::string &out, std::size_t max)
     out.clear();
     char buf[4096];
     std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f.get())) > 0) {
+    while ((n = f.read(buf, sizeof buf)) > 0) {
         if (out.size() + n > max)
             return false;
         out.append(buf, n);
     }
-    return !std::ferror(f.get());
+    return !f.readFailed();
 }
 
 } // namespace km

@@ -34,7 +34,9 @@ bool ScratchPath(const PathStr &path, PathStr &out);
 bool Utf16ToUtf8(const PathStr &in, std::string &out);
 bool Utf8ToUtf16(const std::string &in, PathStr &out);
 
-// An open file, closed when it goes out of scope.
+// An open file, closed when it goes out of scope. Only ordinary files are
+// opened (OrdinaryFile.h): a name that leads to a pipe, a device or a folder
+// fails to open, for reading and for writing alike.
 class File
 {
 public:
@@ -50,8 +52,14 @@ public:
     // Creates or truncates a file for writing with exactly these permission
     // bits, set before anything is written. Windows: open(path, "wb").
     bool createWithPermissions(const PathStr &path, unsigned permissions);
+    // For writing; reads go through read().
     FILE *get() const { return m_fp; }
     bool isOpen() const { return m_fp != nullptr; }
+    // Reads up to n bytes, never past the size the file had when it was
+    // opened: a file that grows while it is read still ends. 0 at the end
+    // and on an error (see readFailed()).
+    std::size_t read(void *buffer, std::size_t n);
+    bool readFailed() const;
     // Flushes and closes; false when anything written did not reach the file.
     bool close();
     // Flushes to the disk.
@@ -62,7 +70,12 @@ public:
 
 private:
     void release();
+    bool adopt(int fd, const char *mode, int64_t limit);
     FILE *m_fp = nullptr;
+    // Bytes a reader may still take from the current position; -1 for files
+    // opened for writing.
+    int64_t m_limit = -1;
+    int64_t m_pos = 0;
 };
 
 bool RemoveFile(const PathStr &path);
@@ -70,8 +83,12 @@ bool FileExists(const PathStr &path);
 bool IsDirectory(const PathStr &path);
 // Creates a folder with all missing parents.
 bool MakePath(const PathStr &dir);
-// Moves from over to in one step, replacing an existing file.
+// Moves from over to in one step, replacing an existing file; false when
+// `to` is there but is not an ordinary file (a pipe, a device, a folder).
 bool ReplaceFile(const PathStr &from, const PathStr &to);
+// Whether a file may be written under this name: nothing there, or an
+// ordinary file (through its symbolic links).
+bool MayWriteFile(const PathStr &path);
 // The permission bits (0777) of an existing file; -1 for anything else, and
 // always on Windows.
 int FilePermissions(const PathStr &path);

@@ -1,5 +1,7 @@
 #include "ShaAlgo.h"
 
+#include "FilePath.h"
+
 #include <openssl/evp.h>
 
 #include <memory>
@@ -33,18 +35,18 @@ bool Sha256(const void *data, std::size_t length, uint8_t digest[32])
     return Finish(ctx.get(), digest);
 }
 
-bool Sha256File(FILE *fp, uint8_t digest[32])
+bool Sha256File(File &file, uint8_t digest[32])
 {
     MdCtx ctx(EVP_MD_CTX_new());
-    if (!fp || !ctx || EVP_DigestInit_ex(ctx.get(), EVP_sha256(), nullptr) != 1)
+    if (!file.isOpen() || !ctx || EVP_DigestInit_ex(ctx.get(), EVP_sha256(), nullptr) != 1)
         return false;
     std::vector<unsigned char> piece(16384);
     std::size_t n;
-    while ((n = std::fread(piece.data(), 1, piece.size(), fp)) > 0) {
+    while ((n = file.read(piece.data(), piece.size())) > 0) {
         if (EVP_DigestUpdate(ctx.get(), piece.data(), n) != 1)
             return false;
     }
-    if (std::ferror(fp))
+    if (file.readFailed())
         return false;
     return Finish(ctx.get(), digest);
 }

@@ -23,6 +23,8 @@ QtObject {
     readonly property color disabledFill: "#E6E6E6"
     // Secondary texts and disabled marks.
     readonly property color muted: "#9B9B9B"
+    // The mark of a recent file that is no longer there.
+    readonly property color missingFile: "#C62828"
     // Tool tip.
     readonly property color tipBackground: "#FFFFE1"
     readonly property color tipText: "#333333"

@@ -6,6 +6,7 @@ import Qt.Quick.OrrinData 1.0
 import "filepath.js" as FilePath
 import "templates.js" as Templates
 import Seamrun.Layout 1.0
+import Seamrun.Files 1.0
 import "."
 
 // The main window: title bar, home page (recent files, templates, language),
@@ -91,8 +92,14 @@ Window {
             result = Layout.parseLayout(io.text)
         }
         if (result === null) {
-            showAlert({ msg: qsTr("The file is invalid."), showicon: 1, icon: 0,
-                        okfunc: null, closefunc: null, title: "" })
+            // A recent file that is gone leaves the list as it is found out,
+            // rather than stay there to be tried again.
+            var gone = !RecentFiles.exists(String(path)) && RecentFiles.remove(String(path))
+            if (gone)
+                loadFilelist()
+            showAlert({ msg: gone ? qsTr("The file no longer exists. It has been removed from the recent files.")
+                                  : qsTr("The file is invalid."),
+                        showicon: 1, icon: 0, okfunc: null, closefunc: null, title: "" })
             return
         }
         main.filePath = path
@@ -125,30 +132,27 @@ Window {
         loadFilelist()
     }
 
-    // Recent files, most recent first. The row keeps the stored URL text as it
-    // is, so that opening it again gives the editor the same text the list
-    // holds and the list is not filled with decoded duplicates.
+    // Recent files, most recent first, at most ten (RecentFiles skips what a
+    // hand-edited list holds that is no file). The row keeps the stored URL
+    // text as it is, so that opening it again gives the editor the same text
+    // the list holds and the list is not filled with decoded duplicates.
     function loadFilelist() {
-        try {
-            var parsed = JSON.parse(regedit.readRegedit("file-recent"))
-            file_list_model.clear()
-            if (parsed !== "") {
-                var list = parsed.filelist
-                for (var i = 0; i < list.length; ++i) {
-                    var stored = String(list[i].path)
-                    var decoded = decodeURIComponent(stored)
-                    file_list_model.append({
-                        file: decoded.substring(decoded.lastIndexOf("/") + 1),
-                        show: false,
-                        path: stored
-                    })
-                }
-            }
-        } catch (e) {
-            file_list_model.clear()
-            regedit.setRegedit("file-recent", "")
-        }
+        var entries = RecentFiles.entries()
+        file_list_model.clear()
+        for (var i = 0; i < entries.length; ++i)
+            file_list_model.append({ file: entries[i].file, show: false, path: entries[i].path,
+                                     missing: entries[i].missing })
         recent_list.currentIndex = -1
+    }
+
+    // Takes a file off the recent list on the user's request; the row below
+    // becomes the current one, so that the next one can go the same way.
+    function removeRecentFile(index) {
+        if (index < 0 || index >= file_list_model.count)
+            return
+        RecentFiles.remove(file_list_model.get(index).path)
+        loadFilelist()
+        recent_list.choose(Math.min(index, file_list_model.count - 1))
     }
 
     // The home page's template pages, from the same table that builds the
@@ -502,6 +506,7 @@ Window {
                         activeFocusOnTab: true
                         Accessible.role: Accessible.List
                         Accessible.name: qsTr("Open recent file")
+                        Accessible.description: qsTr("Enter opens the chosen file, Delete removes it from the list.")
                         function choose(i) {
                             if (i < 0 || i >= count)
                                 return
@@ -513,6 +518,7 @@ Window {
                         Keys.onDownPressed: choose(currentIndex + 1)
                         Keys.onReturnPressed: if (currentIndex >= 0) main.loadFile(file_list_model.get(currentIndex).path)
                         Keys.onEnterPressed: if (currentIndex >= 0) main.loadFile(file_list_model.get(currentIndex).path)
+                        Keys.onDeletePressed: main.removeRecentFile(currentIndex)
 
                         delegate: Item {
                             id: row
@@ -521,14 +527,35 @@ Window {
 
                             Text {
                                 x: 4
-                                width: parent.width - 28
+                                // Clear of the marker, or of the row's controls.
+                                width: (missing_marker.visible ? missing_marker.x - 4
+                                        : parent.width - (row.ListView.isCurrentItem ? 44 : 28)) - x
                                 height: parent.height
                                 verticalAlignment: Text.AlignVCenter
                                 text: model.file
                                 elide: Text.ElideMiddle
-                                color: row.ListView.isCurrentItem ? Theme.white : Theme.brand
+                                color: row.ListView.isCurrentItem ? Theme.white
+                                                                  : model.missing ? Theme.muted : Theme.brand
                                 font.family: Theme.fontFamily
                                 font.pixelSize: Theme.listSize
+                            }
+
+                            // A file that is no longer there says so.
+                            Text {
+                                id: missing_marker
+                                objectName: "missingMarker"
+                                anchors.right: parent.right
+                                anchors.rightMargin: row.ListView.isCurrentItem ? 44 : 4
+                                height: parent.height
+                                width: Math.min(implicitWidth, parent.width / 2)
+                                visible: model.missing
+                                verticalAlignment: Text.AlignVCenter
+                                text: qsTr("not found")
+                                elide: Text.ElideRight
+                                color: row.ListView.isCurrentItem ? Theme.white : Theme.missingFile
+                                font.family: Theme.fontFamily
+                                font.pixelSize: Theme.smallSize
+                                font.italic: true
                             }
 
                             MouseArea {
@@ -539,6 +566,30 @@ Window {
                                     recent_list.currentIndex = index
                                 }
                                 onDoubleClicked: main.loadFile(model.path)
+                            }
+
+                            // Takes the file off the list (the Delete key does the same).
+                            Text {
+                                objectName: "removeButton"
+                                x: parent.width - 40
+                                width: 16
+                                height: parent.height
+                                visible: model.show
+                                text: "\u00D7"
+                                horizontalAlignment: Text.AlignHCenter
+                                verticalAlignment: Text.AlignVCenter
+                                color: Theme.white
+                                font.family: Theme.fontFamily
+                                font.pixelSize: Theme.titleSize
+                                font.bold: true
+                                Accessible.role: Accessible.Button
+                                Accessible.name: qsTr("Remove from the list")
+
+                                MouseArea {
+                                    anchors.fill: parent
+                                    cursorShape: Qt.PointingHandCursor
+                                    onPressed: main.removeRecentFile(index)
+                                }
                             }
 
                             Image {

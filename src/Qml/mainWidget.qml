@@ -4,6 +4,7 @@ import "."
 import "filepath.js" as FilePath
 import Seamrun.Layout 1.0
 import Qt.Quick.OrrinData 1.0
+import Seamrun.Files 1.0
 
 // The layout editor page: top row (logo, home, "File" and "Settings" menus),
 // the file-name bar with its path tip, the 16 x 16 grid of cells and the side
@@ -452,32 +453,7 @@ Item {
 
     // The recent-file list: `path` first, no path twice, at most ten.
     function updateFilelist(path) {
-        var list = null
-        try {
-            var parsed = JSON.parse(regedit.readRegedit("file-recent"))
-            if (parsed !== null && typeof parsed === "object" && Array.isArray(parsed.filelist))
-                list = parsed.filelist
-        } catch (e) {
-            list = null
-        }
-        if (list === null) {
-            list = []
-        } else {
-            var found = -1
-            for (var i = 0; i < list.length; ++i) {
-                if (list[i] !== null && typeof list[i] === "object" && list[i].path === path) {
-                    found = i
-                    break
-                }
-            }
-            if (found >= 0)
-                list.splice(found, 1)
-            // A hand-edited list may hold more than ten; it shrinks to ten.
-            while (list.length >= 10)
-                list.pop()
-        }
-        list.unshift({ path: path })
-        regedit.setRegedit("file-recent", JSON.stringify({ filelist: list }))
+        RecentFiles.add(path)
     }
 
     // -------------------------------------------------------- the layout

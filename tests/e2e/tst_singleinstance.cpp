@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QtTest>
@@ -33,6 +34,7 @@ private slots:
     void simultaneousStartsHaveOneFirst();
     void lowResolutionNoticeEndsWithMainWindow();
     void secondStartRaisesTheWindow();
+    void silentClientsDoNotDelayHandOver();
     void foundWhateverTheRuntimeFolder_data();
     void foundWhateverTheRuntimeFolder();
     void secondStartShowsNoticeInStoredLanguage();
@@ -368,6 +370,52 @@ void tst_SingleInstance::secondStartRaisesTheWindow()
             seen << line;
         return seen.contains(QStringLiteral("state: normal"));
     }, 20000), qPrintable(seen.join(QLatin1String(" | "))));
+    first.write("quit\n");
+    QVERIFY(first.waitForFinished(20000));
+}
+
+// Local clients that connect and send nothing must not hold the window's
+// thread, nor the hand-overs that come after them. Twenty of them connect,
+// then a hand-over as a second start makes it (its word, then the close).
+// The first instance takes the hand-over while the twenty are still there:
+// its log names it before anything about them, and drops each of them later
+// without taking it for a hand-over.
+void tst_SingleInstance::silentClientsDoNotDelayHandOver()
+{
+    const int kSilent = 20;
+    const QString kHandedOver = QStringLiteral("The value is: handed-over");
+    const QString kDropped = QStringLiteral("Dropped a local connection that sent nothing.");
+    m_running.push_back(start(QStringLiteral(SEAMRUN_DRIVER), {}, "wait-stdin"));
+    QProcess &first = *m_running.back();
+    QCOMPARE(rootLine(first), kFirstInstance);
+    QVERIFY(waitForSocket());
+
+    std::vector<std::unique_ptr<QLocalSocket>> silent;
+    for (int i = 0; i < kSilent; ++i) {
+        silent.emplace_back(new QLocalSocket);
+        silent.back()->connectToServer(m_socket);
+        QVERIFY(silent.back()->waitForConnected(5000));
+    }
+    QLocalSocket handOver;
+    handOver.connectToServer(m_socket);
+    QVERIFY(handOver.waitForConnected(5000));
+    handOver.write("handed-over");
+    QVERIFY(handOver.waitForBytesWritten(5000));
+    handOver.disconnectFromServer();
+
+    QString log;
+    const auto collect = [&] {
+        first.waitForReadyRead(100);
+        log += QString::fromLocal8Bit(first.readAllStandardError());
+    };
+    QVERIFY2(QTest::qWaitFor([&] { collect(); return log.contains(kHandedOver); }, 60000), qPrintable(log));
+    const QString before = log.left(log.indexOf(kHandedOver));
+    QVERIFY2(!before.contains(QStringLiteral("The value is:")) && !before.contains(kDropped),
+             qPrintable(QStringLiteral("the silent clients came first:\n") + before));
+
+    QVERIFY2(QTest::qWaitFor([&] { collect(); return log.count(kDropped) == kSilent; }, 30000), qPrintable(log));
+    QCOMPARE(log.count(QStringLiteral("The value is:")), 1);
+    QCOMPARE(first.state(), QProcess::Running);
     first.write("quit\n");
     QVERIFY(first.waitForFinished(20000));
 }

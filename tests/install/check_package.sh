@@ -59,7 +59,7 @@ for module in $imports; do
     QtQuick.Layouts) pkg=qml-module-qtquick-layouts ;;
     Qt.labs.settings) pkg=qml-module-qt-labs-settings ;;
     Qt.labs.folderlistmodel) pkg=qml-module-qt-labs-folderlistmodel ;;
-    Qt.Quick.OrrinData|Seamrun.Layout) continue ;; # the program's own types
+    Qt.Quick.OrrinData|Seamrun.Layout|Seamrun.Files) continue ;; # the program's own types
     *) pkg="(no Debian package known for QML module $module)" ;;
     esac
     check "QML module $module: depends on $pkg" needs "$pkg"

@@ -118,6 +118,18 @@ MainWindowCase {
     }
 
     function test_recentFiles_data() {
+        var mixed = JSON.stringify({ filelist: [
+            null, { path: "file:///a/one.km" }, { path: "file:///a/%E6%A1.km" }, "file:///a/x.km",
+            { path: 7 }, {}, { path: "file:///a/two.km" }, { path: "file:///a/%zz.km" },
+            { path: "file:///a/one.km" }, { path: "" }, { path: "file:///a/three.km" }
+        ] })
+        var manyNames = [], manyPaths = [], manyEntries = []
+        for (var n = 0; n < 10000; ++n) {
+            manyNames.push("desk " + n + ".km")
+            manyPaths.push("file:///a/desk%20" + n + ".km")
+            manyEntries.push({ path: manyPaths[n] })
+        }
+        var many = JSON.stringify({ filelist: manyEntries })
         var two = JSON.stringify({ filelist: [
             { path: "file:///home/me/My%20Desk/left%20and%20right.km" },
             { path: "file:///home/me/%E6%A1%8C%E9%9D%A2.km" }
@@ -129,8 +141,16 @@ MainWindowCase {
             { tag: "empty list", stored: "{\"filelist\":[]}", kept: "{\"filelist\":[]}", files: [], paths: [] },
             { tag: "not JSON", stored: "{\"filelist\":[{\"path\":", kept: "", files: [], paths: [] },
             { tag: "no list", stored: "{}", kept: "", files: [], paths: [] },
-            { tag: "bad escape", stored: "{\"filelist\":[{\"path\":\"file:///a%E6.km\"}]}", kept: "", files: [], paths: [] },
-            { tag: "absent", stored: "", kept: "", files: [], paths: [] }
+            { tag: "absent", stored: "", kept: "", files: [], paths: [] },
+            // A hand-edited list: what is no file is skipped, the rest is
+            // shown and nothing is wiped from the settings.
+            { tag: "bad escape", stored: "{\"filelist\":[{\"path\":\"file:///a%E6.km\"}]}",
+              kept: "{\"filelist\":[{\"path\":\"file:///a%E6.km\"}]}", files: [], paths: [] },
+            { tag: "bad entries among good ones", stored: mixed, kept: mixed,
+              files: ["one.km", "two.km", "three.km"],
+              paths: ["file:///a/one.km", "file:///a/two.km", "file:///a/three.km"] },
+            { tag: "ten thousand entries", stored: many, kept: many,
+              files: manyNames.slice(0, 10), paths: manyPaths.slice(0, 10) }
         ]
     }
 
@@ -142,8 +162,109 @@ MainWindowCase {
             compare(list.model.get(i).file, data.files[i])
             compare(list.model.get(i).path, data.paths[i])
             compare(list.model.get(i).show, false)
+            compare(list.model.get(i).missing, true) // none of these files exists
         }
         compare(regedit.readRegedit("file-recent"), data.kept)
+    }
+
+    // A file of this name in the documents folder, as a URL.
+    function existingFile(name) {
+        var url = encrypt.get_userdocument_path() + encodeURIComponent(name)
+        io.source = url
+        io.text = "not a layout"
+        io.write()
+        return url
+    }
+
+    function storedPaths() {
+        var list = JSON.parse(regedit.readRegedit("file-recent")).filelist
+        var paths = []
+        for (var i = 0; i < list.length; ++i)
+            paths.push(list[i].path)
+        return paths
+    }
+
+    function rowOf(list, index) {
+        list.currentIndex = index
+        return list.currentItem
+    }
+
+    // A recent file that is no longer there says so on its row; one that is
+    // there does not.
+    function test_recentFileNotFound() {
+        var here = existingFile("here.km")
+        var gone = "file:///nowhere/gone.km"
+        openMain({ "file-recent": JSON.stringify({ filelist: [{ path: gone }, { path: here }] }) })
+        var list = child("recent_list")
+        compare(list.count, 2)
+        compare(list.model.get(0).missing, true)
+        compare(list.model.get(1).missing, false)
+        var marker = findChild(rowOf(list, 0), "missingMarker")
+        verify(marker.visible)
+        compare(marker.text, "not found")
+        verify(!findChild(rowOf(list, 1), "missingMarker").visible)
+    }
+
+    // The user takes a file off the list: with the Delete key on the chosen
+    // row, or with the row's remove control. The row after it is chosen next.
+    function test_removeRecentFile_data() {
+        return [ { tag: "Delete key", key: true }, { tag: "remove control", key: false } ]
+    }
+
+    function test_removeRecentFile(data) {
+        var paths = ["file:///a/one.km", "file:///a/two.km", "file:///a/three.km"]
+        openMain({ "file-recent": JSON.stringify({ filelist: [{ path: paths[0] }, { path: paths[1] },
+                                                              { path: paths[2] }] }) })
+        dismissStartNotice()
+        var list = child("recent_list")
+        mouseClick(list, 50, 30) // the second row
+        compare(list.currentIndex, 1)
+        if (data.key) {
+            list.forceActiveFocus()
+            keyClick(Qt.Key_Delete)
+        } else {
+            var remove = findChild(list.currentItem, "removeButton")
+            verify(remove.visible)
+            compare(remove.Accessible.name, "Remove from the list")
+            mouseClick(remove, remove.width / 2, remove.height / 2)
+        }
+        compare(storedPaths(), [paths[0], paths[2]])
+        compare(list.count, 2)
+        compare(list.model.get(1).path, paths[2])
+        compare(list.currentIndex, 1)
+        compare(list.model.get(1).show, true)
+        // Again: the last row goes, the one before it is chosen.
+        if (data.key)
+            keyClick(Qt.Key_Delete)
+        else
+            clickItem(findChild(list.currentItem, "removeButton"))
+        compare(storedPaths(), [paths[0]])
+        compare(list.currentIndex, 0)
+    }
+
+    // Opening a recent file that is gone says so and takes it off the list;
+    // a file that is there but no layout stays listed.
+    function test_openRecentFileThatIsGone_data() {
+        return [
+            { tag: "gone", row: 0, msg: "The file no longer exists. It has been removed from the recent files.",
+              left: [1] },
+            { tag: "there, but no layout", row: 1, msg: "The file is invalid.", left: [0, 1] }
+        ]
+    }
+
+    function test_openRecentFileThatIsGone(data) {
+        var paths = ["file:///nowhere/gone.km", existingFile("no layout.km")]
+        openMain({ "file-recent": JSON.stringify({ filelist: [{ path: paths[0] }, { path: paths[1] }] }) })
+        dismissStartNotice()
+        var list = child("recent_list")
+        mouseDoubleClickSequence(list, 50, 10 + 20 * data.row)
+        compare(findChild(dialogItem(), "message").text, data.msg)
+        var left = []
+        for (var i = 0; i < data.left.length; ++i)
+            left.push(paths[data.left[i]])
+        compare(storedPaths(), left)
+        compare(list.count, left.length)
+        verify(!child("setQml").visible)
     }
 
     function test_recentFileSelection() {

@@ -100,6 +100,38 @@ ln -s loop2.km "$d/links/loop.km"
 check "links that go round in circles are refused" sh -c '! "$1" protect "$2" "$3" 2>/dev/null' - "$k" "$d/other.txt" "$d/links/loop.km"
 check "and stay as they were" test "$(readlink "$d/links/loop.km") $(readlink "$d/links/loop2.km")" = "loop2.km loop.km"
 
+# Only ordinary files are read, and only an ordinary file (or a new name) is
+# written: a named pipe would hold the tool for ever, a device would be read
+# without end or replaced by a plain file. Each refusal exits 1 at once with
+# the reason and writes nothing. Devices are reached only through links in
+# the test's folder, and only /dev/null and /dev/zero; time and file-size
+# limits keep a regression from hanging the test or filling the disk.
+mkdir "$d/special" "$d/special-err"
+mkfifo "$d/special/pipe"
+ln -s /dev/null "$d/special/null"
+ln -s /dev/zero "$d/special/zero"
+mkdir "$d/special/folder"
+refused() { # refused DESCRIPTION KMCRYPT-ARGUMENTS...
+    what=$1; shift
+    check "$what" sh -c 'ulimit -f 2048; timeout 20 "$@" >/dev/null 2>"$0"; test $? -eq 1 && grep -q "not an ordinary file" "$0"' \
+        "$d/special-err/err" "$k" "$@"
+}
+for input in pipe null zero folder; do
+    refused "version of a $input is refused" version "$d/special/$input"
+    refused "cat of a $input is refused" cat "$d/special/$input"
+    refused "protect from a $input is refused" protect "$d/special/$input" "$d/special/out.km"
+    refused "unprotect from a $input is refused" unprotect "$d/special/$input" "$d/special/out.txt"
+done
+for output in pipe null folder; do
+    refused "protect into a $output is refused" protect "$d/plain.txt" "$d/special/$output"
+    refused "unprotect into a $output is refused" unprotect "$d/my desk.km" "$d/special/$output"
+done
+check "the named pipe is still a named pipe" test -p "$d/special/pipe"
+check "the links still lead to the devices" test "$(readlink "$d/special/null") $(readlink "$d/special/zero")" = "/dev/null /dev/zero"
+check "/dev/null is still a character device" test -c /dev/null
+check "the folder is still an empty folder" test -d "$d/special/folder" -a -z "$(ls -A "$d/special/folder")"
+check "nothing was written beside them" test "$(ls -A "$d/special" | tr '\n' ' ')" = "folder null pipe zero "
+
 # An input in a folder the tool may not write to. As root nothing is read-only,
 # so the tool then runs as "nobody" on a folder of root's; otherwise the folder
 # is made read-only.

@@ -4,6 +4,7 @@
 #include "CipherExports.h"
 #include "ScrambleKey.h"
 #include "crc32.h"
+#include "../lib/pipewatch.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -14,6 +15,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <cstring>
@@ -127,6 +134,8 @@ private slots:
     void layoutSaveAndLoad();
     void layoutSaveFailuresKeepOldFile();
     void layoutLoadIgnoresStaleTemporaryFile();
+    void onlyOrdinaryFiles_data();
+    void onlyOrdinaryFiles();
 
 private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
@@ -1027,6 +1036,102 @@ void tst_EncryptApi::layoutLoadIgnoresStaleTemporaryFile()
     QCOMPARE(Protect(staleSource, stale), 0);
     QVERIFY(!Decrypt_File(U16(path(QStringLiteral("missing.km"))).c_str()));
     QVERIFY(!QFile::exists(appData() + QStringLiteral("/km.temp")));
+}
+
+// Every function that reads or writes a file by name reads only an ordinary
+// file and writes only an ordinary file or a new name. A named pipe would
+// hold the caller until something comes to its other end, /dev/zero would
+// never end, and a layout saved over a device node would put a plain file in
+// its place. Devices are reached through links only, and /dev/null is only
+// ever given as a name to write to: it must come through as it was.
+void tst_EncryptApi::onlyOrdinaryFiles_data()
+{
+    QTest::addColumn<QString>("call");
+    QTest::addColumn<QString>("special"); // "pipe", or the device a link leads to
+    QTest::addColumn<bool>("output");     // given as the name to write
+    const struct { const char *call; bool output; } calls[] = {
+        {"CheckAcpFileVer", false}, {"DecryptByFilePath", false}, {"EncryptByFilePath", false},
+        {"Decrypt_File", false}, {"IdentifyCodeByFile", false}, {"EncryptGetKey", false},
+        {"EncryptByFilePath", true}, {"DecryptByFilePath", true}, {"Encrypt_File", true},
+    };
+    for (const auto &c : calls) {
+        const QStringList specials = c.output ? QStringList{"pipe", "/dev/null"} : QStringList{"pipe", "/dev/zero"};
+        for (const QString &special : specials)
+            QTest::addRow("%s %s %s", c.call, c.output ? "into" : "from", qPrintable(special))
+                << QString::fromLatin1(c.call) << special << c.output;
+    }
+}
+
+void tst_EncryptApi::onlyOrdinaryFiles()
+{
+    QFETCH(QString, call);
+    QFETCH(QString, special);
+    QFETCH(bool, output);
+
+    const QString name = path(QStringLiteral("special"));
+    ::unlink(QFile::encodeName(name).constData()); // init() leaves pipes and links alone
+    if (special == QLatin1String("pipe"))
+        QCOMPARE(::mkfifo(QFile::encodeName(name).constData(), 0600), 0);
+    else
+        QVERIFY(QFile::link(special, name));
+    const QString plain = path(QStringLiteral("plain.txt"));
+    QVERIFY(WriteAll(plain, "[{\"monitorlist\":[]}]"));
+    const QString good = protect("[{\"monitorlist\":[]}]", QStringLiteral("good"));
+    const QString out = path(QStringLiteral("out"));
+    QVERIFY(QDir().mkpath(appData()));
+    QVERIFY(WriteAll(appData() + QStringLiteral("/km.temp"), "layout"));
+
+    const std::map<QString, std::function<bool()>> refused = {
+        {"CheckAcpFileVer", [&] { return CheckAcpFileVer(U16(name).c_str()) == 1; }},
+        {"DecryptByFilePath", [&] { return output ? Unprotect(good, name) != 0 : Unprotect(name, out) != 0; }},
+        {"EncryptByFilePath", [&] { return output ? Protect(plain, name) != 0 : Protect(name, out) != 0; }},
+        {"Decrypt_File", [&] { return !Decrypt_File(U16(name).c_str()); }},
+        {"Encrypt_File", [&] { return !Encrypt_File(U16(name).c_str()); }},
+        {"IdentifyCodeByFile", [&] {
+             DigestFileBlock block{};
+             return SetPath(block.source, name) && SetPath(block.output, out) && IdentifyCodeByFile(&block) != 0;
+         }},
+        {"EncryptGetKey", [&] {
+             char key[16];
+             return EncryptGetKey(U16(name).c_str(), key, sizeof key) != 0;
+         }},
+    };
+
+    // Should a device be read without end after all, the test fails at a
+    // file-size limit instead of filling the disk.
+    rlimit before{};
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &before), 0);
+    rlimit limited = before;
+    limited.rlim_cur = 64 << 20;
+    QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    bool wasRefused = false;
+    bool pipeOpened = false;
+    {
+        std::unique_ptr<PipeWatch> watch;
+        if (special == QLatin1String("pipe"))
+            watch.reset(new PipeWatch(QFile::encodeName(name), output ? PipeWatch::CodeWrites : PipeWatch::CodeReads));
+        wasRefused = refused.at(call)();
+        pipeOpened = watch && watch->opened();
+    }
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QVERIFY2(!pipeOpened, "the named pipe was opened");
+    QVERIFY(wasRefused);
+    const QFileInfo info(name);
+    if (special == QLatin1String("pipe")) {
+        struct stat st;
+        QVERIFY(::lstat(QFile::encodeName(name).constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+    } else {
+        QCOMPARE(info.symLinkTarget(), special);
+        struct stat st;
+        QVERIFY(::lstat(QFile::encodeName(special).constData(), &st) == 0 && S_ISCHR(st.st_mode));
+    }
+    // Nothing written in its place or beside it.
+    QVERIFY(!QFileInfo::exists(out));
+    QCOMPARE(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+             (QStringList{"good.km", "good.txt", "plain.txt", "special"}));
 }
 
 QTEST_GUILESS_MAIN(tst_EncryptApi)

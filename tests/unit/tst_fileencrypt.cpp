@@ -4,6 +4,7 @@
 #include "fileio.h"
 
 #include "AppDataFolder.h"
+#include "../lib/pipewatch.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -11,6 +12,7 @@
 #include <QtTest>
 
 #include <climits>
+#include <memory>
 #include <csignal>
 #include <pwd.h>
 #include <sys/resource.h>
@@ -49,6 +51,8 @@ private slots:
     void libraryAndProgramAgree_data();
     void libraryAndProgramAgree();
     void noUsableFolderFailsSaveAndLoad();
+    void onlyOrdinaryFiles_data();
+    void onlyOrdinaryFiles();
 
 private:
     bool save(const QString &text, const QString &target);
@@ -616,6 +620,58 @@ void tst_FileEncrypt::noUsableFolderFailsSaveAndLoad()
     QVERIFY(WIFEXITED(status));
     QCOMPARE(WEXITSTATUS(status), 0);
     QCOMPARE(QDir(work).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+}
+
+// A layout is saved only over an ordinary file or under a new name, and
+// opened only from an ordinary file: a named pipe or a device under the name
+// stays as it was, and nothing else appears beside it. Devices are reached
+// through links only.
+void tst_FileEncrypt::onlyOrdinaryFiles_data()
+{
+    QTest::addColumn<QString>("special"); // "pipe", or the device a link leads to
+    QTest::addColumn<bool>("saving");
+    QTest::newRow("save over a named pipe") << "pipe" << true;
+    QTest::newRow("save through a link to /dev/null") << "/dev/null" << true;
+    QTest::newRow("open a named pipe") << "pipe" << false;
+    QTest::newRow("open through a link to /dev/zero") << "/dev/zero" << false;
+}
+
+void tst_FileEncrypt::onlyOrdinaryFiles()
+{
+    QFETCH(QString, special);
+    QFETCH(bool, saving);
+    const QString name = m_dir->filePath(QStringLiteral("desk.km"));
+    const QByteArray native = QFile::encodeName(name);
+    if (special == QLatin1String("pipe"))
+        QCOMPARE(::mkfifo(native.constData(), 0600), 0);
+    else
+        QVERIFY(QFile::link(special, name));
+
+    bool done = true;
+    bool opened = false;
+    {
+        std::unique_ptr<PipeWatch> watch;
+        if (special == QLatin1String("pipe"))
+            watch.reset(new PipeWatch(native, saving ? PipeWatch::CodeWrites : PipeWatch::CodeReads));
+        if (saving)
+            done = save(QStringLiteral("[{\"monitorlist\":[]}]"), name);
+        else
+            load(name, &done);
+        opened = watch && watch->opened();
+    }
+    QVERIFY2(!opened, "the named pipe was opened");
+    QVERIFY(!done);
+    struct stat st;
+    QCOMPARE(::lstat(native.constData(), &st), 0);
+    if (special == QLatin1String("pipe")) {
+        QVERIFY(S_ISFIFO(st.st_mode));
+    } else {
+        QCOMPARE(linkText(name), special);
+        QVERIFY(::lstat(QFile::encodeName(special).constData(), &st) == 0 && S_ISCHR(st.st_mode));
+    }
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("desk.km")});
+    QCOMPARE(leftovers(), QStringList());
 }
 
 QTEST_GUILESS_MAIN(tst_FileEncrypt)

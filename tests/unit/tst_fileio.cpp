@@ -1,4 +1,5 @@
 #include "fileio.h"
+#include "../lib/pipewatch.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -6,7 +7,9 @@
 #include <QtTest>
 
 #include <csignal>
+#include <memory>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 class tst_FileIo : public QObject
 {
@@ -24,6 +27,8 @@ private slots:
     void failedWriteLeavesNoFile();
     void exists_data();
     void exists();
+    void onlyOrdinaryFiles_data();
+    void onlyOrdinaryFiles();
 
 private:
     QUrl urlOf(const QString &name) const { return QUrl::fromLocalFile(m_dir->filePath(name)); }
@@ -192,6 +197,64 @@ void tst_FileIo::exists()
     fileIo io;
     QCOMPARE(io.exists(urlOf(name)), found);
     QCOMPARE(io.exists(QUrl(QStringLiteral("https://example.org/desk.km"))), false);
+}
+
+// Only an ordinary file is read or written. A named pipe in the file's place
+// would hold the window until something comes to its other end, a device
+// would be read without end or replaced. Whatever is there stays as it was,
+// and a read keeps the previous text. Devices through links only.
+void tst_FileIo::onlyOrdinaryFiles_data()
+{
+    QTest::addColumn<QString>("special"); // "pipe", or the device a link leads to
+    QTest::addColumn<bool>("write");
+    QTest::newRow("read a named pipe") << "pipe" << false;
+    // (/dev/null: read without a bound, /dev/zero would never end)
+    QTest::newRow("read through a link to /dev/null") << "/dev/null" << false;
+    QTest::newRow("write a named pipe") << "pipe" << true;
+    QTest::newRow("write through a link to /dev/null") << "/dev/null" << true;
+}
+
+void tst_FileIo::onlyOrdinaryFiles()
+{
+    QFETCH(QString, special);
+    QFETCH(bool, write);
+    const QString name = m_dir->filePath(QStringLiteral("km.temp"));
+    const QByteArray native = QFile::encodeName(name);
+    if (special == QLatin1String("pipe"))
+        QCOMPARE(::mkfifo(native.constData(), 0600), 0);
+    else
+        QVERIFY(QFile::link(special, name));
+
+    fileIo io;
+    io.setSource(QUrl::fromLocalFile(name));
+    io.setText(QStringLiteral("previous"));
+    QSignalSpy changed(&io, &fileIo::textChanged);
+    bool opened = false;
+    {
+        std::unique_ptr<PipeWatch> watch;
+        if (special == QLatin1String("pipe"))
+            watch.reset(new PipeWatch(native, write ? PipeWatch::CodeWrites : PipeWatch::CodeReads));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(write ? "^Cannot write: " : "^Cannot read: "));
+        if (write)
+            io.write();
+        else
+            io.read();
+        opened = watch && watch->opened();
+    }
+    QVERIFY2(!opened, "the named pipe was opened");
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(io.text(), QStringLiteral("previous"));
+    struct stat st;
+    QCOMPARE(::lstat(native.constData(), &st), 0);
+    if (special == QLatin1String("pipe")) {
+        QVERIFY(S_ISFIFO(st.st_mode));
+    } else {
+        QVERIFY(S_ISLNK(st.st_mode));
+        QCOMPARE(QFileInfo(name).symLinkTarget(), special);
+        QVERIFY(::lstat(QFile::encodeName(special).constData(), &st) == 0 && S_ISCHR(st.st_mode));
+    }
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{QStringLiteral("km.temp")});
 }
 
 QTEST_GUILESS_MAIN(tst_FileIo)

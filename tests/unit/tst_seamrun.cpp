@@ -19,6 +19,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 const char kMouse[] = "{acceleration_flag:1, mouse_speed:2, mouse_position:3, switching_focus:1,"
@@ -252,7 +255,17 @@ private slots:
         QTest::newRow("too short to be protected") << QStringLiteral(SEAMRUN_SOURCE_DIR "/.gitignore") << 2 << ""
                                                    << "too short to be a protected layout file";
         QTest::newRow("no such file") << m_dir.filePath(QStringLiteral("missing.km")) << 2 << "" << "no such file";
-        QTest::newRow("a folder") << m_dir.path() << 2 << "" << "not a file";
+        QTest::newRow("a folder") << m_dir.path() << 2 << "" << "not an ordinary file (a folder)";
+        // Read, a named pipe would hold the tool until something writes to
+        // it, and a device such as /dev/zero never ends.
+        const QString pipe = m_dir.filePath(QStringLiteral("pipe.km"));
+        if (::mkfifo(QFile::encodeName(pipe).constData(), 0600) != 0)
+            qFatal("cannot make a named pipe");
+        QTest::newRow("a named pipe") << pipe << 2 << "" << "not an ordinary file (a named pipe)";
+        const QString device = m_dir.filePath(QStringLiteral("device.km"));
+        if (!QFile::link(QStringLiteral("/dev/zero"), device))
+            qFatal("cannot make a link");
+        QTest::newRow("a link to a device") << device << 2 << "" << "not an ordinary file (a character device)";
     }
 
     void check()
@@ -292,6 +305,73 @@ private slots:
         QVERIFY(exit == 0 || received().ops.isEmpty());
         // Nothing is left in the temporary folder.
         QCOMPARE(QDir(m_tmp).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+    }
+
+    // A name that is not text in the locale's encoding is a file all the
+    // same: it is opened by its bytes and shown with them as "\xFF".
+    void nameThatIsNotText_data()
+    {
+        QTest::addColumn<QByteArray>("name");    // its bytes
+        QTest::addColumn<QByteArray>("escaped"); // the same for printf(1)
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("bytes that are no UTF-8") << QByteArray("bad\xff\xfe.km") << QByteArray("bad\\377\\376.km")
+                                                 << QStringLiteral("bad\\xFF\\xFE.km");
+        QTest::newRow("text, then a stray byte") << QByteArray("\xe6\xa1\x8c \xe9.km")
+                                                 << QByteArray("\\346\\241\\214 \\351.km")
+                                                 << QStringLiteral("\u684C \\xE9.km");
+        QTest::newRow("a cut sequence") << QByteArray("caf\xc3.km") << QByteArray("caf\\303.km")
+                                        << QStringLiteral("caf\\xC3.km");
+    }
+
+    void nameThatIsNotText()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QByteArray, escaped);
+        QFETCH(QString, shown);
+        const QString file = layoutFile(kOnePort);
+        QVERIFY(!file.isEmpty());
+        const QByteArray folder = QFile::encodeName(m_dir.path());
+        QCOMPARE(::rename(QFile::encodeName(file).constData(), (folder + '/' + name).constData()), 0);
+
+        // The name reaches the tool as bytes: printf(1) makes them, as a
+        // shell would pass them on.
+        const auto run = [&](const QString &command, bool json) {
+            QProcess process;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("TMPDIR"), m_tmp);
+            env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+            process.setProcessEnvironment(env);
+            process.setWorkingDirectory(m_dir.path());
+            process.start(QStringLiteral("/bin/sh"),
+                          {QStringLiteral("-c"), QStringLiteral("exec \"$0\" $1 \"$2\" \"$(printf \"$3\")\""),
+                           QStringLiteral(SEAMRUN_TOOL), json ? QStringLiteral("--json") : QString(), command,
+                           QString::fromLatin1(escaped)});
+            Run r;
+            if (process.waitForFinished(60000)) {
+                r.exit = process.exitCode();
+                r.out = QString::fromUtf8(process.readAllStandardOutput());
+                r.err = QString::fromUtf8(process.readAllStandardError());
+            }
+            return r;
+        };
+        const Run check = run(QStringLiteral("check"), false);
+        QCOMPARE(check.err, QString());
+        QCOMPARE(check.out, shown + QStringLiteral(": passes (3 monitors on 1 port)\n"));
+        QCOMPARE(check.exit, 0);
+        const Run show = run(QStringLiteral("show"), false);
+        QCOMPARE(show.exit, 0);
+        QVERIFY2(show.out.startsWith(shown + QStringLiteral(": 3 monitors on 1 port")), qPrintable(show.out));
+        const Run apply = run(QStringLiteral("apply"), false);
+        QCOMPARE(apply.exit, 0);
+        QVERIFY(apply.out.contains(QStringLiteral("Save to device successfully.")));
+        const Run json = run(QStringLiteral("check"), true);
+        QCOMPARE(json.exit, 0);
+        QCOMPARE(parseJson(json.out).value(QStringLiteral("file")).toString(), shown);
+        // A name that does not exist is still told apart, with its bytes shown.
+        QCOMPARE(::unlink((folder + '/' + name).constData()), 0);
+        const Run missing = run(QStringLiteral("check"), false);
+        QCOMPARE(missing.exit, 2);
+        QCOMPARE(missing.err, QStringLiteral("seamrun: ") + shown + QStringLiteral(": no such file\n"));
     }
 
     void checkNamesThePortsInJson()

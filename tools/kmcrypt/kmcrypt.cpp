@@ -3,6 +3,7 @@
 
 #include "CipherExports.h"
 #include "FollowLinks.h"
+#include "OrdinaryFile.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -30,6 +31,8 @@ const char kUsage[] =
     "(the work happens in a temporary folder inside it). Nothing but OUT is written;\n"
     "an OUT that is a symbolic link writes the file it leads to, and a file that is\n"
     "replaced keeps its permissions.\n"
+    "IN and FILE must be ordinary files, and OUT an ordinary file or a new name:\n"
+    "named pipes, devices and folders are refused (exit status 1, nothing written).\n"
     "Exit status: 0 on success, 1 when the operation failed, 2 for a usage error.\n";
 
 using Path16 = std::basic_string<KmPathChar>;
@@ -134,6 +137,46 @@ int CannotWrite(const char *out)
     return Fail(std::string("cannot write ") + out + ": " + std::strerror(errno));
 }
 
+int NotOrdinary(const char *name, km::FileKind kind)
+{
+    return Fail(std::string(name) + ": not an ordinary file (" + km::KindName(kind) + ")");
+}
+
+// An input is read only when it is an ordinary file: a named pipe would hold
+// the tool until something writes to it, and a device such as /dev/zero
+// would be read until the disk is full.
+bool CheckInput(const char *in, int &status)
+{
+    const std::string absolute = Absolute(in);
+    km::FileKind kind = km::FileKind::Unknown;
+    int64_t size = 0;
+    const int fd = absolute.empty() ? -1 : km::OpenOrdinaryForReading(absolute.c_str(), kind, size);
+    if (fd >= 0) {
+        ::close(fd);
+        return true;
+    }
+    if (kind == km::FileKind::Missing || kind == km::FileKind::Ordinary || kind == km::FileKind::Unknown) {
+        if (absolute.empty() && !*in)
+            errno = ENOENT;
+        status = Fail(std::string("cannot read ") + in + ": " + std::strerror(errno));
+    } else {
+        status = NotOrdinary(in, kind);
+    }
+    return false;
+}
+
+// The output replaces an ordinary file or takes a new name; renaming the
+// finished file over a device node or a pipe would put a plain file in its
+// place. `target`: the output with its links followed.
+bool CheckOutput(const char *out, const std::string &target, int &status)
+{
+    const km::FileKind kind = km::KindOfPath(target.c_str());
+    if (km::MayWriteTo(kind))
+        return true;
+    status = kind == km::FileKind::Unknown ? CannotWrite(out) : NotOrdinary(out, kind);
+    return false;
+}
+
 // A private folder for everything the library makes on the way: it puts its
 // ".tmp" scratch file beside the file it works on, so it only ever works on
 // names in here, and the output is complete before it takes its place. The
@@ -197,6 +240,9 @@ bool LinkInput(const WorkFolder &work, const char *in, Path16 &source, int &stat
 // stays private; nobody else reaches the work folder in the meantime.
 int Finish(const std::string &done, const std::string &target, const char *out)
 {
+    int status = 0;
+    if (!CheckOutput(out, target, status)) // once more: it may have changed meanwhile
+        return status;
     struct stat st;
     if (stat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)
         && chmod(done.c_str(), st.st_mode & 0777) != 0)
@@ -210,11 +256,14 @@ int Protect(const char *in, const char *out)
 {
     int status = 0;
     Path16 source;
-    if (!ArgPath(in, source, status)) // only read: the scratch goes beside the target
+    // Only read: the scratch goes beside the target.
+    if (!ArgPath(in, source, status) || !CheckInput(in, status))
         return status;
     std::string target;
     if (!OutputPath(out, target))
         return CannotWrite(out);
+    if (!CheckOutput(out, target, status))
+        return status;
     // Beside the output, so the finished file can be renamed into place.
     const std::string outFolder = FolderOf(target);
     WorkFolder work;
@@ -245,14 +294,18 @@ int UnprotectTo(const char *in, const Path16 &source, const Path16 &target)
 
 int Unprotect(const char *in, const char *out)
 {
+    int status = 0;
+    if (!CheckInput(in, status))
+        return status;
     std::string output;
     if (!OutputPath(out, output))
         return CannotWrite(out);
+    if (!CheckOutput(out, output, status))
+        return status;
     const std::string outFolder = FolderOf(output);
     WorkFolder work;
     if (!work.create(outFolder))
         return CannotCreateWorkFolder(outFolder);
-    int status = 0;
     Path16 source, target;
     const std::string done = work.file("out.txt");
     if (!LinkInput(work, in, source, status) || !ArgPath(done.c_str(), target, status))
@@ -265,7 +318,7 @@ int Version(const char *file)
 {
     int status = 0;
     Path16 path;
-    if (!ArgPath(file, path, status))
+    if (!ArgPath(file, path, status) || !CheckInput(file, status))
         return status;
     const int version = CheckAcpFileVer(path.c_str());
     if (VersionError(version))
@@ -276,12 +329,14 @@ int Version(const char *file)
 
 int Cat(const char *file)
 {
+    int status = 0;
+    if (!CheckInput(file, status))
+        return status;
     const char *tmp = std::getenv("TMPDIR");
     const std::string folder = tmp && *tmp ? tmp : "/tmp";
     WorkFolder work;
     if (!work.create(folder))
         return CannotCreateWorkFolder(folder);
-    int status = 0;
     Path16 source, target;
     const std::string done = work.file("out.txt");
     if (!LinkInput(work, file, source, status) || !ArgPath(done.c_str(), target, status))

@@ -17,6 +17,7 @@
 //
 // LANGUAGE is a catalogue name ("en", "cn_t", "de", ...); the program starts in
 // that language as if the user had chosen it before.
+#include "fileEncrypt.h"
 #include "langswitch.h"
 #include "startup.h"
 
@@ -318,14 +319,24 @@ void walk(QQmlApplicationEngine &engine)
     shot(window, "start-notice");
     hideDialog(root);
 
-    // A few recent files, one of them picked, as after some use.
+    // A few recent files, one of them picked, as after some use; the last
+    // one has gone meanwhile, and says so.
     QObject *store = engine.rootContext()->contextProperty(QStringLiteral("regedit")).value<QObject *>();
     if (!store)
         fail(QStringLiteral("no settings object"));
-    const QString recent = QStringLiteral(
-        "{\"filelist\":[{\"path\":\"file:///home/user/Documents/OrrinKM/Office%20desk.km\"},"
-        "{\"path\":\"file:///home/user/Documents/OrrinKM/Trading%20floor%20-%20six%20screens.km\"},"
-        "{\"path\":\"file:///home/user/Documents/OrrinKM/Studio.km\"}]}");
+    const QString folder = fileEncrypt::layoutFolder();
+    QDir().mkpath(folder);
+    QStringList entries;
+    for (const char *name : {"Office desk.km", "Trading floor - six screens.km", "Studio.km"}) {
+        const QString file = folder + QLatin1String(name);
+        if (QLatin1String(name) != QLatin1String("Studio.km")) {
+            QFile made(file);
+            if (!made.open(QIODevice::WriteOnly))
+                fail(QStringLiteral("cannot make %1").arg(file));
+        }
+        entries << QStringLiteral("{\"path\":\"%1\"}").arg(QString::fromUtf8(QUrl::fromLocalFile(file).toEncoded()));
+    }
+    const QString recent = QStringLiteral("{\"filelist\":[%1]}").arg(entries.join(QLatin1Char(',')));
     QMetaObject::invokeMethod(store, "setRegedit", Q_ARG(QString, QStringLiteral("file-recent")),
                               Q_ARG(QVariant, recent));
     // The tutorial gets a picture of its own; the editor's pictures go without.

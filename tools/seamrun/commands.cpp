@@ -1,5 +1,6 @@
 #include "commands.h"
 
+#include "argpath.h"
 #include "ProcessInfo.h"
 #include "layoutfile.h"
 #include "toolrules.h"
@@ -31,9 +32,10 @@ const char kOneSwitchLowOnly[] = "Only one OrrinKM is connected. Please set port
 const char kUploadFailed[] = "Failed to upload data.";
 const char kUploaded[] = "Save to device successfully.";
 
+// File names whose bytes are not text show those bytes as "\xFF".
 void print(FILE *stream, const QString &text)
 {
-    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fputs(printableText(text).toLocal8Bit().constData(), stream);
     std::fputc('\n', stream);
     std::fflush(stream);
 }
@@ -46,7 +48,7 @@ QString usbId()
 // Loads FILE as the editor would, or says why not (status 2).
 bool loadLayout(Output &out, ToolRules &rules, const QString &file, Layout *layout)
 {
-    out.result().insert(QStringLiteral("file"), file);
+    out.result().insert(QStringLiteral("file"), printableText(file));
     QByteArray text;
     QString reason;
     if (!readLayoutFile(file, &text, &reason)) {
@@ -203,14 +205,14 @@ void Output::line(const QString &text)
 
 void Output::step(const QString &name, const QString &text)
 {
-    m_steps.append(QJsonObject{{QStringLiteral("step"), name}, {QStringLiteral("result"), text}});
+    m_steps.append(QJsonObject{{QStringLiteral("step"), name}, {QStringLiteral("result"), printableText(text)}});
     line(name + QStringLiteral(": ") + text);
 }
 
 void Output::error(const QString &text)
 {
     print(stderr, QStringLiteral("seamrun: ") + text);
-    m_result.insert(QStringLiteral("error"), text);
+    m_result.insert(QStringLiteral("error"), printableText(text));
 }
 
 int Output::finish(int status)

@@ -1,30 +1,40 @@
 #include "layoutfile.h"
 
+#include "argpath.h"
 #include "CipherExports.h"
 #include "fileEncrypt.h"
 #include "nativepath.h"
+#include "ordinaryfile.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <string>
 
 bool readLayoutFile(const QString &path, QByteArray *text, QString *reason)
 {
-    const QFileInfo info(path);
-    if (!info.exists()) {
+    // Opened by the very bytes of its name, whatever the locale makes of
+    // them; only an ordinary file, and never more than a layout can be (the
+    // window refuses the same files). A named pipe or a device is refused
+    // before it is read.
+    QByteArray bytes;
+    const files::ReadResult read =
+        files::readOrdinaryFile(nativePath(path), fileEncrypt::kMaxProtectedFileSize, &bytes);
+    switch (read.failure) {
+    case files::ReadFailure::None:
+        break;
+    case files::ReadFailure::Missing:
         *reason = QStringLiteral("no such file");
         return false;
-    }
-    if (!info.isFile()) {
-        *reason = QStringLiteral("not a file");
+    case files::ReadFailure::NotOrdinary:
+        *reason = QStringLiteral("not an ordinary file (") + read.detail + QLatin1Char(')');
         return false;
-    }
-    // The window refuses the same files: nothing near a layout is this big.
-    if (info.size() > fileEncrypt::kMaxProtectedFileSize) {
+    case files::ReadFailure::TooLarge:
         *reason = QStringLiteral("too large to be a layout file");
+        return false;
+    case files::ReadFailure::Unreadable:
+        *reason = QStringLiteral("cannot be read: ") + read.detail;
         return false;
     }
 
@@ -37,22 +47,8 @@ bool readLayoutFile(const QString &path, QByteArray *text, QString *reason)
     }
     const QString copy = work.filePath(QStringLiteral("layout.km"));
     const QString plain = work.filePath(QStringLiteral("layout.txt"));
-    // Read whole (it is small, see above) and written once: lighter than a
-    // general file copy (a temporary file, a rename, the permissions).
-    QFile source(path);
-    if (!source.open(QIODevice::ReadOnly)) {
-        *reason = QStringLiteral("cannot be read: ") + source.errorString();
-        return false;
-    }
-    const QByteArray bytes = source.read(fileEncrypt::kMaxProtectedFileSize + 1);
-    if (source.error() != QFileDevice::NoError) {
-        *reason = QStringLiteral("cannot be read: ") + source.errorString();
-        return false;
-    }
-    if (bytes.size() > fileEncrypt::kMaxProtectedFileSize) {
-        *reason = QStringLiteral("too large to be a layout file");
-        return false;
-    }
+    // Written once from what was read (it is small, see above): lighter than
+    // a general file copy (a temporary file, a rename, the permissions).
     QFile target(copy);
     if (!target.open(QIODevice::WriteOnly | QIODevice::NewOnly) || target.write(bytes) != bytes.size()
         || !target.flush()) {

@@ -1,6 +1,7 @@
 // seamrun: the layout editor's checks, a text view of a layout file, and the
 // "Save to device" upload, from a terminal and for scripts.
 
+#include "argpath.h"
 #include "commands.h"
 #include "toolrules.h"
 
@@ -53,7 +54,7 @@ const char kUsage[] =
 
 int usageError(const QString &message)
 {
-    std::fprintf(stderr, "seamrun: %s\n\n%s", message.toLocal8Bit().constData(), kUsage);
+    std::fprintf(stderr, "seamrun: %s\n\n%s", printableText(message).toLocal8Bit().constData(), kUsage);
     return ExitUsage;
 }
 
@@ -75,9 +76,10 @@ int main(int argc, char **argv)
     // nothing else of that object, so only the commands that talk to the
     // switch make one (making it adds to the time of every check).
     std::setlocale(LC_CTYPE, "");
+    // File names keep their bytes even when they are not text (argpath.h).
     QStringList args;
     for (int i = 1; i < argc; ++i)
-        args.append(QString::fromLocal8Bit(argv[i]));
+        args.append(argumentText(QByteArray(argv[i])));
 
     bool json = false;
     bool primaryOnly = false;
