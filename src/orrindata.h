@@ -24,6 +24,10 @@ class OrrinData : public QObject
     // whose transfers all went through. For the screens and tools that want
     // to show the reason beside their own message.
     Q_PROPERTY(QString lastError READ lastError)
+    // Read after a failed `open`: true when the switch is attached but this
+    // user may not open it, so the screens can name that remedy (the udev
+    // rule) instead of "plug it in".
+    Q_PROPERTY(bool accessDenied READ accessDenied)
 public:
     static const int kHeartBeatIntervalMs = 10000;
 
@@ -32,6 +36,7 @@ public:
     QString version() const { return m_fwVersion; }
     QVariantMap portStatus() const { return m_portStatus; }
     QString lastError() const { return m_command.lastError(); }
+    bool accessDenied() const { return m_command.accessDenied(); }
 
 public slots:
     bool open(ushort VID, ushort PID);

@@ -47,6 +47,8 @@ public:
     // The transport's reason for the last failed transfer (empty after a
     // success); a refusal by the switch is a status, not a transfer failure.
     QString lastError() const { return m_transport.lastError(); }
+    // The last open found the switch but may not open it (HidCommand).
+    bool accessDenied() const { return m_transport.accessDenied(); }
 
     // What the replies leave behind; the device object reads and resets them.
     QString m_version;
