@@ -790,8 +790,12 @@ QVariantMap LayoutRules::mouseFromLayout(const QVariantList &layout) const
     mouse.insert(QStringLiteral("mouse_speed"),
                  std::isnan(speed) ? double(defaultSpeed) : std::min(10.0, std::max(0.0, roundHalfUp(speed))));
 
+    // The switch takes the position as one byte: a value beyond it would
+    // arrive as another place (261 as 5, "middle") while the dialog shows
+    // "lower right". Such a value becomes lower right for good.
     const double position = wholeNumber(member(record, QStringLiteral("position")));
-    mouse.insert(QStringLiteral("mouse_position"), std::isnan(position) ? double(defaultPosition) : position);
+    mouse.insert(QStringLiteral("mouse_position"),
+                 inRange(position, 0, 255) ? position : double(defaultPosition));
 
     const double focus = numberOrNaN(member(record, QStringLiteral("switching_focus")));
     mouse.insert(QStringLiteral("switching_focus"), std::isnan(focus) ? defaultFocus : (focus == 1 ? 1 : 0));
@@ -864,8 +868,6 @@ int LayoutRules::chainFromVersion(const QVariant &versionText) const
 QVariantMap LayoutRules::uploadDecision(const QVariantList &monitors, const QVariant &chain) const
 {
     const double c = number(chain);
-    if (c != 1 && c != 2)
-        return {{QStringLiteral("action"), QStringLiteral("fail")}, {QStringLiteral("ports"), 0}};
     bool low = false;
     bool high = false;
     for (const QVariant &m : monitors) {
@@ -873,6 +875,13 @@ QVariantMap LayoutRules::uploadDecision(const QVariantList &monitors, const QVar
             high = true;
         else
             low = true;
+    }
+    if (c != 1 && c != 2) {
+        // Ports 1-4 are the primary switch's whatever the chain: only a
+        // monitor behind them needs to know whether a second switch is there.
+        if (high)
+            return {{QStringLiteral("action"), QStringLiteral("fail")}, {QStringLiteral("ports"), 0}};
+        return {{QStringLiteral("action"), QStringLiteral("upload")}, {QStringLiteral("ports"), int(kDevicePorts)}};
     }
     QString action = QStringLiteral("upload");
     if (c == 1 && high)

@@ -103,9 +103,11 @@ public:
     // acceleration and focus are on/off (acceleration counts as on when not
     // 0, the focus only when 1), speed 0..10, duration one of its codes 0..3
     // (anything else is "3 seconds", 1), keep-awake 0..2. A position outside
-    // 1..5 is kept as it is: the position dialog shows it as "lower right"
-    // and keeps the stored value unless the user chooses another. A missing
-    // or non-numeric value gives the blank layout's value.
+    // 1..5 that fits in the byte the switch takes (0..255) is kept as it is:
+    // the position dialog shows it as "lower right" and keeps the stored
+    // value unless the user chooses another. A position beyond that byte, or
+    // a missing or non-numeric value, gives the blank layout's value (4,
+    // lower right). Every value that leaves here reaches the switch unchanged.
     Q_INVOKABLE QVariantMap mouseFromLayout(const QVariantList &layout) const;
 
     // ----------------------------------------------------------- resolutions
@@ -130,8 +132,10 @@ public:
     // switches: "upload" all monitors on ports up to `ports`; with one switch
     // and monitors on both switches' ports "confirm" (ask, then upload ports
     // 1-4 only); with one switch and only secondary ports "high-only"
-    // (refuse). An invalid chain gives "fail": uploading with 0 ports would
-    // send no monitor and remove every one of them from the layout.
+    // (refuse). An unknown chain (0) matters only to monitors above port 4:
+    // then "fail", since guessing would send the wrong switch's records or
+    // remove monitors from the layout; a layout on ports 1-4 alone is
+    // uploaded to those ports whatever the version text says.
     Q_INVOKABLE QVariantMap uploadDecision(const QVariantList &monitors, const QVariant &chain) const;
     // Ascending order of numbers, for sort().
     Q_INVOKABLE double sortNumber(const QVariant &a, const QVariant &b) const;

@@ -26,19 +26,6 @@ void registerMapList()
     QMetaType::registerConverter<QVariantList, QList<QVariantMap>>(toMapList);
 }
 
-unsigned char low8(int value)
-{
-    return static_cast<unsigned char>(value & 0xFF);
-}
-
-// Focus switch in bit 7, duration in bits 0-6. Shifted as unsigned: a
-// negative or huge value from a script must not be undefined behaviour.
-int focusDuration(int focusEnabled, int duration)
-{
-    return static_cast<int>((static_cast<unsigned int>(focusEnabled) << 7)
-                            | static_cast<unsigned int>(duration));
-}
-
 } // namespace
 
 OrrinData::OrrinData(QObject *parent)
@@ -75,21 +62,26 @@ bool OrrinData::sendOneListOfPortNum(int portNum, int monitorNum, int xCoordinat
                                      int xResolutionL, int xResolutionH, int yResolutionL,
                                      int yResolutionH, int main_xCoord, int main_yCoord)
 {
-    const unsigned char payload[GeneralCommand::kPortRecordSize] = {
-        low8(portNum), low8(monitorNum), low8(xCoordinate), low8(yCoordinate),
-        low8(xResolutionL), low8(xResolutionH), low8(yResolutionL), low8(yResolutionH),
-        low8(main_xCoord), low8(main_yCoord)};
-    return m_command.sendOneListOfPortNum(payload, GeneralCommand::kPortRecordSize);
+    const DeskUpload::Payload payload = DeskUpload::portPayload(
+        {portNum, monitorNum, xCoordinate, yCoordinate, xResolutionL, xResolutionH, yResolutionL, yResolutionH,
+         main_xCoord, main_yCoord});
+    return m_command.sendOneListOfPortNum(payload.data(), GeneralCommand::kPortRecordSize);
 }
 
 bool OrrinData::sendOneListOfMouseData(int serialNum, int mode, int level, int position,
                                        int Focus_enabled, int duration, int awake)
 {
-    const int focus = focusDuration(Focus_enabled, duration);
-    qCDebug(lcDevice) << focus;
-    const unsigned char payload[GeneralCommand::kMouseRecordSize] = {
-        low8(serialNum), low8(mode), low8(level), low8(position), low8(focus), low8(awake)};
-    return m_command.sendOneListOfMouseData(payload, GeneralCommand::kMouseRecordSize);
+    qCDebug(lcDevice) << DeskUpload::focusDuration(Focus_enabled, duration);
+    DeskUpload::Mouse mouse;
+    mouse.serialNum = serialNum;
+    mouse.acceleration = mode;
+    mouse.speed = level;
+    mouse.position = position;
+    mouse.focus = Focus_enabled;
+    mouse.duration = duration;
+    mouse.awake = awake;
+    const DeskUpload::MousePayload payload = DeskUpload::mousePayload(mouse);
+    return m_command.sendOneListOfMouseData(payload.data(), GeneralCommand::kMouseRecordSize);
 }
 
 bool OrrinData::sendListAmountClose()
@@ -117,51 +109,89 @@ bool OrrinData::close()
     return m_command.closeDevice();
 }
 
+// The whole transaction of a "Save to device" with records the caller has
+// worked out, announced as the caller says (the switch accepts the list when
+// that is the records plus the mouse record). The upload is the window's own
+// (DeskUpload): refused records are retried, and the list is always closed
+// once open; true only when the switch took everything.
 bool OrrinData::sendAllCommand(int cmd_Num, QList<QVariantMap> m_info, QVariantMap mouse_info)
 {
     qCDebug(lcDevice).nospace() << "sendAllCommand() " << cmd_Num;
-    if (m_command.sendListAmountOpen(cmd_Num) != 0)
-        return false;
-    qCDebug(lcDevice) << "sendAllCommand() finish";
-    qCDebug(lcDevice) << m_info.size();
 
+    QVector<DeskUpload::Record> records;
+    records.reserve(m_info.size());
     for (const QVariantMap &monitor : qAsConst(m_info)) {
-        const int serialNum = monitor.value(QStringLiteral("serialNum")).toInt();
-        const int portNum = monitor.value(QStringLiteral("portNum")).toInt();
-        const int x = monitor.value(QStringLiteral("x")).toInt();
-        const int y = monitor.value(QStringLiteral("y")).toInt();
-        const int w_l = monitor.value(QStringLiteral("w_l")).toInt();
-        const int w_h = monitor.value(QStringLiteral("w_h")).toInt();
-        const int h_l = monitor.value(QStringLiteral("h_l")).toInt();
-        const int h_h = monitor.value(QStringLiteral("h_h")).toInt();
-        qCDebug(lcDevice).nospace() << "serialNum= " << serialNum;
-        qCDebug(lcDevice).nospace() << "portNum= " << portNum;
-        qCDebug(lcDevice).nospace() << "xCoordinate= " << x;
-        qCDebug(lcDevice).nospace() << "yCoordinate= " << y;
-        qCDebug(lcDevice).nospace() << "w_l= " << w_l;
-        qCDebug(lcDevice).nospace() << "w_h= " << w_h;
-        qCDebug(lcDevice).nospace() << "h_l= " << h_l;
-        qCDebug(lcDevice).nospace() << "h_h= " << h_h;
+        const auto value = [&monitor](const char *key) { return monitor.value(QLatin1String(key)).toInt(); };
+        const int x = value("x");
+        const int y = value("y");
+        DeskUpload::Record record;
         // The main coordinates repeat x and y.
-        if (!sendOneListOfPortNum(serialNum, portNum, x, y, w_l, w_h, h_l, h_h, x, y))
-            return false;
+        record.args = {value("serialNum"), value("portNum"), x, y, value("w_l"), value("w_h"),
+                       value("h_l"), value("h_h"), x, y};
+        records.append(record);
     }
 
-    const int s_Num = mouse_info.value(QStringLiteral("mouse_info")).toInt();
-    const int acceleration = mouse_info.value(QStringLiteral("acceleration")).toInt();
-    const int speed = mouse_info.value(QStringLiteral("speed")).toInt();
-    const int position = mouse_info.value(QStringLiteral("position")).toInt();
-    const int focus = mouse_info.value(QStringLiteral("focus")).toInt();
-    const int duration = mouse_info.value(QStringLiteral("duration")).toInt();
-    const int awake = mouse_info.value(QStringLiteral("awake")).toInt();
-    qCDebug(lcDevice).nospace() << "s_Num= " << s_Num;
-    qCDebug(lcDevice).nospace() << "acceleration= " << acceleration;
-    qCDebug(lcDevice).nospace() << "speed= " << speed;
-    qCDebug(lcDevice).nospace() << "position= " << position;
-    if (!sendOneListOfMouseData(s_Num, acceleration, speed, position, focus, duration, awake))
-        return false;
+    DeskUpload::Mouse mouse;
+    const auto mouseValue = [&mouse_info](const char *key) { return mouse_info.value(QLatin1String(key)).toInt(); };
+    // The record number comes from "mouse_info", not "serialNum".
+    mouse.serialNum = mouseValue("mouse_info");
+    mouse.acceleration = mouseValue("acceleration");
+    mouse.speed = mouseValue("speed");
+    mouse.position = mouseValue("position");
+    mouse.focus = mouseValue("focus");
+    mouse.duration = mouseValue("duration");
+    mouse.awake = mouseValue("awake");
 
-    return m_command.sendListAmountClose();
+    DeskUpload upload(m_command);
+    upload.setStepObserver([&](const DeskUpload::Step &step) {
+        switch (step.exchange) {
+        case DeskUpload::ListOpen:
+            if (step.accepted()) {
+                qCDebug(lcDevice) << "sendAllCommand() finish";
+                qCDebug(lcDevice) << m_info.size();
+            }
+            break;
+        case DeskUpload::PortRecord:
+            if (step.attempt == 1) {
+                const DeskUpload::PortArgs &a = records.at(step.record).args;
+                qCDebug(lcDevice).nospace() << "serialNum= " << a[0];
+                qCDebug(lcDevice).nospace() << "portNum= " << a[1];
+                qCDebug(lcDevice).nospace() << "xCoordinate= " << a[2];
+                qCDebug(lcDevice).nospace() << "yCoordinate= " << a[3];
+                qCDebug(lcDevice).nospace() << "w_l= " << a[4];
+                qCDebug(lcDevice).nospace() << "w_h= " << a[5];
+                qCDebug(lcDevice).nospace() << "h_l= " << a[6];
+                qCDebug(lcDevice).nospace() << "h_h= " << a[7];
+            }
+            break;
+        case DeskUpload::MouseRecord:
+            qCDebug(lcDevice).nospace() << "s_Num= " << mouse.serialNum;
+            qCDebug(lcDevice).nospace() << "acceleration= " << mouse.acceleration;
+            qCDebug(lcDevice).nospace() << "speed= " << mouse.speed;
+            qCDebug(lcDevice).nospace() << "position= " << mouse.position;
+            qCDebug(lcDevice) << DeskUpload::focusDuration(mouse.focus, mouse.duration);
+            break;
+        case DeskUpload::ListClose:
+            break;
+        }
+    });
+    return upload.upload(cmd_Num, records, mouse).uploaded();
+}
+
+DeskUpload::Result OrrinData::upload(const DeskUpload::Plan &desk, const DeskUpload::Mouse &mouse,
+                                     const DeskUpload::StepObserver &observer)
+{
+    DeskUpload upload(m_command);
+    upload.setStepObserver(observer);
+    return upload.upload(desk, mouse);
+}
+
+QVariantMap OrrinData::uploadDesk(const QVariantList &monitors, int ports, const QVariantMap &mouse)
+{
+    const DeskUpload::Result result =
+        upload(DeskUpload::plan(monitors, ports), DeskUpload::mouseFromSettings(mouse));
+    qCDebug(lcDevice).nospace() << "uploadDesk() " << DeskUpload::outcomeName(result.outcome);
+    return DeskUpload::toVariantMap(result, monitors);
 }
 
 bool OrrinData::getPortStatus()

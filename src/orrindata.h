@@ -2,6 +2,7 @@
 #define ORRINDATA_H
 
 #include "HIDCommand/generalcommand.h"
+#include "desk/deskupload.h"
 
 #include <QList>
 #include <QObject>
@@ -37,6 +38,20 @@ public:
     QVariantMap portStatus() const { return m_portStatus; }
     QString lastError() const { return m_command.lastError(); }
     bool accessDenied() const { return m_command.accessDenied(); }
+
+    // "Save to device" of a planned desk (DeskUpload::plan: the monitors on
+    // the ports the chain has) and the mouse record, in one transaction. The
+    // observer sees every exchange as it happens. For C++ callers; the
+    // screens call uploadDesk.
+    DeskUpload::Result upload(const DeskUpload::Plan &desk, const DeskUpload::Mouse &mouse,
+                              const DeskUpload::StepObserver &observer = {});
+
+    // The same for the screens, for the monitors on ports up to `ports`
+    // (grid order, as the layout rules read them): `mouse` holds the editor's six mouse values
+    // (acceleration_flag, mouse_speed, mouse_position, switching_focus,
+    // duration_time, keep_awake); the result is DeskUpload::toVariantMap's,
+    // its `outcome` one of DeskUpload's outcomes (DeskUpload.Uploaded, ...).
+    Q_INVOKABLE QVariantMap uploadDesk(const QVariantList &monitors, int ports, const QVariantMap &mouse);
 
 public slots:
     bool open(ushort VID, ushort PID);

@@ -37,6 +37,9 @@ void registerTypes()
     if (registered)
         return;
     qmlRegisterType<OrrinData>("Qt.Quick.OrrinData", 1, 0, "OrrinData");
+    // The outcomes of orrin.uploadDesk, by name (DeskUpload.Uploaded, ...).
+    qmlRegisterUncreatableMetaObject(DeskUpload::staticMetaObject, "Qt.Quick.OrrinData", 1, 0, "DeskUpload",
+                                     QStringLiteral("DeskUpload only names the outcomes of an upload"));
     qmlRegisterType<SwitchStatus>("Qt.Quick.OrrinData", 1, 0, "SwitchStatus");
     qmlRegisterSingletonType<LayoutRules>("Seamrun.Layout", 1, 0, "Layout", &LayoutRules::create);
     registered = true;

@@ -26,8 +26,8 @@ const int kMinScreenHeight = 900;
 // instance, the low-resolution notice for a small screen, else the main window.
 QString chooseRootScreen(bool anotherInstanceRunning, const QSize &primaryScreen);
 
-// Registers "OrrinData" (and "SwitchStatus", whether the switch is attached)
-// in "Qt.Quick.OrrinData" 1.0 and the layout rules as the singleton "Layout"
+// Registers "OrrinData" (and "SwitchStatus", whether the switch is attached,
+// and "DeskUpload", the outcomes of an upload) in "Qt.Quick.OrrinData" 1.0 and the layout rules as the singleton "Layout"
 // in "Seamrun.Layout" 1.0; harmless to call again.
 void registerTypes();
 

@@ -44,9 +44,17 @@ public:
     static void computeChecksum(unsigned char *data, int length);
 
     int listCount() const { return m_listCount; }
-    // The transport's reason for the last failed transfer (empty after a
-    // success); a refusal by the switch is a status, not a transfer failure.
-    QString lastError() const { return m_transport.lastError(); }
+    // Why the last exchange failed: the transport's reason, or a reply too
+    // short to hold what the command reads. Empty after a success; a refusal
+    // by the switch is a status, not a failure of the exchange.
+    QString lastError() const { return m_error.isEmpty() ? m_transport.lastError() : m_error; }
+    // Keeps `reason` as lastError() until the next exchange or open: a
+    // transaction whose later exchanges went through still says why an
+    // earlier one failed.
+    void keepError(const QString &reason) { m_error = reason; }
+    // The status byte of the last exchange's reply; -1 when that exchange
+    // failed. Tells a refusal from a failure where a command answers a bool.
+    int lastStatus() const { return m_lastStatus; }
     // The last open found the switch but may not open it (HidCommand).
     bool accessDenied() const { return m_transport.accessDenied(); }
 
@@ -58,11 +66,17 @@ public:
     unsigned char mouseposition;
 
 private:
+    // `needed`: the reply bytes (id included) the command reads; fewer make
+    // the exchange fail. Every reply needs at least its status byte.
     int exchange(Code code, const unsigned char *payload, int payloadLen, int requestLen,
-                 unsigned char *reply, int replyLen);
+                 unsigned char *reply, int replyLen, int needed = 2);
+    int transfer(Code code, const unsigned char *payload, int payloadLen, int requestLen,
+                 unsigned char *reply, int replyLen, int needed);
 
     HidCommand m_transport;
     int m_listCount;
+    int m_lastStatus;
+    QString m_error;
 };
 
 #endif // GENERALCOMMAND_H

@@ -6,6 +6,7 @@
 
 HidCommand::HidCommand()
     : handle(nullptr)
+    , m_replyLength(-1)
 {
 }
 
@@ -95,6 +96,7 @@ bool HidCommand::sendRequest(const unsigned char *data, int length)
 bool HidCommand::getReply(unsigned char data[], int length)
 {
     m_lastError.clear();
+    m_replyLength = -1;
     if (!handle) {
         qCDebug(lcHid) << "please open device first !";
         m_lastError = QStringLiteral("no device open");
@@ -114,6 +116,7 @@ bool HidCommand::getReply(unsigned char data[], int length)
         return false;
     }
     qCDebug(lcHid).nospace() << "hid_get_feature_report() ok, res = " << res;
+    m_replyLength = res;
     return true;
 }
 

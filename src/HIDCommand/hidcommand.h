@@ -25,7 +25,12 @@ public:
     bool sendRequest(const unsigned char *data, int length);
     // Reads the report whose id is in data[0] into data, at most `length`
     // bytes. Bytes the device does not deliver keep what the caller put there.
+    // A report shorter than `length` still counts as read: how many bytes
+    // came is lastReplyLength(), for the caller to judge.
     bool getReply(unsigned char data[], int length);
+    // Bytes the last getReply delivered, report id included; -1 when it
+    // failed (or before any read).
+    int lastReplyLength() const { return m_replyLength; }
     // Always true; harmless on a closed object.
     bool closedevice();
 
@@ -49,6 +54,7 @@ private:
 
     struct hid_device_ *handle;
     QString m_lastError;
+    int m_replyLength;
     bool m_accessDenied = false;
 };
 

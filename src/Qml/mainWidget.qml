@@ -3,6 +3,7 @@ import QtQuick.Dialogs 1.3
 import "."
 import "filepath.js" as FilePath
 import Seamrun.Layout 1.0
+import Qt.Quick.OrrinData 1.0
 
 // The layout editor page: top row (logo, home, "File" and "Settings" menus),
 // the file-name bar with its path tip, the 16 x 16 grid of cells and the side
@@ -282,11 +283,13 @@ Item {
     //
     // saveDeviceDialog checks the layout and shows the connection dialog
     // (uploadKvm.qml). Its next button opens the switch; three seconds later
-    // checkDeviceNum reads where this computer is attached and how many
-    // switches are chained, and saveTodevice sends the list: list-open, one
-    // port record per monitor, the mouse record, list-close. Every end of the
-    // flow unloads the dialog (closeUpload) before its message is shown. The
-    // choices and the coordinate arithmetic are the layout library's.
+    // checkDeviceNum checks the desk as it stands then, reads where this
+    // computer is attached and how many switches are chained, and
+    // saveTodevice hands the desk to the device object's one upload
+    // (orrin.uploadDesk: list-open, one port record per monitor, the mouse
+    // record, list-close). Every end of the flow unloads the dialog
+    // (closeUpload) before its message is shown. The choices and the
+    // coordinate arithmetic are the layout library's.
 
     function saveDeviceDialog() {
         if (!checkDataValid(1) || !checkRule())
@@ -322,8 +325,20 @@ Item {
         return monitors
     }
 
+    // The desk may have been edited since the button was pressed: monitor_list
+    // is built again from the grid and checked as the button checks it. A
+    // desk that fails shows what to fix, and nothing goes to the switch.
+    function uploadDeskValid() {
+        if (checkDataValid(1) && checkRule())
+            return true
+        closeUpload()
+        return false
+    }
+
     // Runs when the dialog's wait ends.
     function checkDeviceNum() {
+        if (!uploadDeskValid())
+            return
         if (orrin.getPortStatus() && Number(orrin.portStatus.apportNum) > 4) {
             closeUpload()
             showUploadAlert(qsTr("To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device."),
@@ -335,22 +350,27 @@ Item {
             uploadFailed()
             return
         }
-        // A version text that names no chain of one or two switches is no
-        // answer to go on with: uploading to "0 ports" would send nothing and
-        // remove every monitor from the layout.
-        var decision = Layout.uploadDecision(uploadMonitors(), Layout.chainFromVersion(orrin.version))
+        uploadForChain(Layout.chainFromVersion(orrin.version), false)
+    }
+
+    // What a chain of `chain` switches lets go out; `confirmed` once the user
+    // chose "Continue". A version text that names no chain stops a desk with
+    // monitors above port 4 (which switch they are on is unknown); a desk on
+    // ports 1-4 goes out whatever the text.
+    function uploadForChain(chain, confirmed) {
+        var decision = Layout.uploadDecision(uploadMonitors(), chain)
         if (decision.action === "fail") {
             closeUpload()
             uploadFailed()
             return
         }
-        if (decision.action === "confirm") {
+        if (decision.action === "confirm" && !confirmed) {
             closeUpload()
             main.showConfirm({
                 msg: qsTr("Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?"),
                 dobtn: qsTr("Cancel"), cancelbtn: qsTr("Continue"),
                 dofunc: null,
-                cancelfunc: function () { mainlist.saveTodevice(decision.ports) },
+                cancelfunc: function () { mainlist.continueUpload(chain) },
                 closefunc: null, showicon: 1, icon: 0
             })
             return
@@ -363,73 +383,62 @@ Item {
         saveTodevice(decision.ports)
     }
 
-    // Sends the monitors on ports up to p_count and removes the others from
-    // the layout. The switch's answer to the list-close decides the outcome.
+    // "Continue": the desk as it stands when the button is pressed.
+    function continueUpload(chain) {
+        if (uploadDeskValid())
+            uploadForChain(chain, true)
+    }
+
+    // Sends the monitors on ports up to p_count and, once the switch took
+    // them, removes the others from the layout. Success is the switch
+    // accepting every record, the mouse record and the list-close.
     function saveTodevice(p_count) {
         if (history.idle)
             return history.record(saveTodevice, arguments)
-        var monitors = uploadMonitors()
-        var count = 0
-        for (var i = 0; i < monitors.length; ++i)
-            if (Number(monitors[i].portnum) <= p_count)
-                ++count
-        var positions = reCalculationPosition()
-        var ret = orrin.sendListAmountOpen(count + 1)
-        if (ret !== 0) {
-            closeUpload()
-            if (ret === 3)
-                showUploadAlert(qsTr("The extended desktop driver ap is running. Please close it and upload again."), 0)
-            else
-                uploadFailed()
-            return
-        }
-        console.log("sendListAmountOpen ok.")
-        for (i = 0; i < monitors.length; ++i) {
-            if (Number(monitors[i].portnum) > p_count) {
-                delMonitor(monitors[i].gridindex)
-                continue
-            }
-            var a = Layout.portRecordArgs(monitors[i], positions[i])
-            // A refused record is sent up to three more times; one that is
-            // still refused ends the walk, and the list is closed as it is.
-            var accepted = false
-            for (var attempt = 0; attempt < 4 && !accepted; ++attempt) {
-                accepted = orrin.sendOneListOfPortNum(a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], a[8], a[9])
-                console.log("sendOneListOfPortNum return:" + accepted)
-            }
-            if (!accepted)
-                break
-        }
-        if (orrin.sendOneListOfMouseData(0, main.acceleration_flag, main.mouse_speed, main.mouse_position,
-                                         main.switching_focus, main.duration_time, main.keep_awake))
-            console.log("sendOneListOfMouseData ok.")
-        else
-            console.log("sendOneListOfMouseData fail.")
-        var closed = orrin.sendListAmountClose()
-        console.log(closed ? "sendListAmountClose ok." : "sendListAmountClose fail.")
+        var result = orrin.uploadDesk(uploadMonitors(), p_count, mouseSettings())
+        logUpload(result.steps)
+        reCalculationPosition(result.records)
         closeUpload()
-        if (closed) {
+        if (result.outcome === DeskUpload.Uploaded) {
+            for (var i = 0; i < result.leftOut.length; ++i)
+                delMonitor(result.leftOut[i])
             showUploadAlert(qsTr("Save to device successfully."), 1)
             main.is_saved = 1
             history.reset()
+        } else if (result.outcome === DeskUpload.DriverRunning) {
+            showUploadAlert(qsTr("The extended desktop driver ap is running. Please close it and upload again."), 0)
         } else {
             uploadFailed()
         }
     }
 
-    // Writes every monitor's upload coordinates into its grid cell and
-    // returns them in monitor_list order.
-    function reCalculationPosition() {
-        var monitors = uploadMonitors()
-        var positions = Layout.recalculatePositions(monitors)
-        for (var i = 0; i < monitors.length; ++i) {
-            var index = monitors[i].gridindex
-            gridModel.setProperty(index, "relative_row", positions[i].relative_row)
-            gridModel.setProperty(index, "relative_col", positions[i].relative_col)
-            gridModel.setProperty(index, "main_relative_row", positions[i].main_relative_row)
-            gridModel.setProperty(index, "main_relative_col", positions[i].main_relative_col)
+    // The console's account of an upload, one line per exchange.
+    function logUpload(steps) {
+        for (var i = 0; i < steps.length; ++i) {
+            var step = steps[i]
+            if (step.exchange === "list-open") {
+                if (step.accepted)
+                    console.log("sendListAmountOpen ok.")
+            } else if (step.exchange === "port-record") {
+                console.log("sendOneListOfPortNum return:" + step.accepted)
+            } else if (step.exchange === "mouse-record") {
+                console.log(step.accepted ? "sendOneListOfMouseData ok." : "sendOneListOfMouseData fail.")
+            } else {
+                console.log(step.accepted ? "sendListAmountClose ok." : "sendListAmountClose fail.")
+            }
         }
-        return positions
+    }
+
+    // Writes the coordinates an upload worked out (those of the monitors it
+    // sends, placed among themselves) into their grid cells.
+    function reCalculationPosition(records) {
+        for (var i = 0; i < records.length; ++i) {
+            var r = records[i]
+            gridModel.setProperty(r.gridindex, "relative_row", r.relative_row)
+            gridModel.setProperty(r.gridindex, "relative_col", r.relative_col)
+            gridModel.setProperty(r.gridindex, "main_relative_row", r.main_relative_row)
+            gridModel.setProperty(r.gridindex, "main_relative_col", r.main_relative_col)
+        }
     }
 
     function sortNumber(a, b) {

@@ -318,6 +318,13 @@ TestCase {
             { tag: "acceleration not 0 is on", record: { acceleration: "5" }, member: "acceleration_flag", value: 1 },
             { tag: "acceleration not a number", record: { acceleration: "on" }, member: "acceleration_flag", value: 0 },
             { tag: "position kept outside 1..5", record: { position: "9" }, member: "mouse_position", value: 9 },
+            { tag: "position kept at the top of its byte", record: { position: 255 }, member: "mouse_position", value: 255 },
+            // Beyond the switch's byte the value would arrive as another place.
+            { tag: "position 256", record: { position: 256 }, member: "mouse_position", value: 4 },
+            { tag: "position 261", record: { position: "261" }, member: "mouse_position", value: 4 },
+            { tag: "position 2^31", record: { position: 2147483648 }, member: "mouse_position", value: 4 },
+            { tag: "position 1e308", record: { position: 1e308 }, member: "mouse_position", value: 4 },
+            { tag: "position -1", record: { position: -1 }, member: "mouse_position", value: 4 },
             { tag: "position in range", record: { position: 1 }, member: "mouse_position", value: 1 },
             { tag: "position not a number", record: { position: "middle" }, member: "mouse_position", value: 4 },
             { tag: "position missing", record: {}, member: "mouse_position", value: 4 },
@@ -420,8 +427,12 @@ TestCase {
             { tag: "one switch, primary only", monitors: low, chain: 1, action: "upload", ports: 4 },
             { tag: "one switch, ports 2 and 6", monitors: mixed, chain: 1, action: "confirm", ports: 4 },
             { tag: "one switch, secondary only", monitors: high, chain: 1, action: "high-only", ports: 4 },
-            { tag: "invalid chain", monitors: mixed, chain: 0, action: "fail", ports: 0 },
-            { tag: "chain of three", monitors: low, chain: 3, action: "fail", ports: 0 }
+            // An unknown chain matters only to monitors behind port 4.
+            { tag: "unknown chain, both units", monitors: mixed, chain: 0, action: "fail", ports: 0 },
+            { tag: "unknown chain, secondary only", monitors: high, chain: 0, action: "fail", ports: 0 },
+            { tag: "unknown chain, primary only", monitors: low, chain: 0, action: "upload", ports: 4 },
+            { tag: "chain of three, primary only", monitors: low, chain: 3, action: "upload", ports: 4 },
+            { tag: "chain of three, both units", monitors: mixed, chain: 3, action: "fail", ports: 0 }
         ]
     }
 

@@ -20,6 +20,13 @@ MainWindowCase {
         {row: "2", col: "4", width: "1280", height: "1024", portnum: "6", monitornum: "01"},
         {row: "2", col: "5", width: "1280", height: "1024", portnum: "6", monitornum: "02"}
     ]
+    // The same ports the other way round: S2 (port 6) at columns 2-3, P2 at 4-5.
+    readonly property var secondaryFirst: [
+        {row: "2", col: "2", width: "1280", height: "1024", portnum: "6", monitornum: "01"},
+        {row: "2", col: "3", width: "1280", height: "1024", portnum: "6", monitornum: "02"},
+        {row: "2", col: "4", width: "1920", height: "1080", portnum: "2", monitornum: "01"},
+        {row: "2", col: "5", width: "1920", height: "1080", portnum: "2", monitornum: "02"}
+    ]
     // Three monitors of port 1 in a row.
     readonly property var onePort: [
         {row: "3", col: "3", width: "1920", height: "1080", portnum: "1", monitornum: "01"},
@@ -75,10 +82,10 @@ MainWindowCase {
         switchSetup.reset()
     }
 
-    function openEditorWith(monitors) {
+    function openEditorWith(monitors, position) {
         window.filePath = ""
-        window.filedata = [{acceleration: "1", speed: "2", position: "3", switching_focus: 1,
-                            duration_time: 5, keep_awake: 1, monitorlist: monitors}]
+        window.filedata = [{acceleration: "1", speed: "2", position: position !== undefined ? position : "3",
+                            switching_focus: 1, duration_time: 5, keep_awake: 1, monitorlist: monitors}]
         window.gotoEditLayoutUI()
         var page = child("setQml")
         tryCompare(page, "status", 1 /* Loader.Ready */)
@@ -181,17 +188,23 @@ MainWindowCase {
     }
 
     // One switch and monitors on both switches' ports: a question first.
+    // "Continue" sends the monitors of port 2 placed among themselves (the
+    // same records as a desk of port 2 alone), and then removes the others.
     function test_oneSwitchAsksFirst_data() {
+        var sent = [[2, 1, 1, 1, 1920, 1080, 1, 1], [2, 2, 1, 2, 1920, 1080, 0, 0]]
         return [
-            {tag: "continue", button: "cancelButton",
+            {tag: "continue", desk: mixedPorts, button: "cancelButton",
              ops: ["list-open", "port-record", "port-record", "mouse-record", "list-close"],
-             placed: 2, alert: "Saved to device successfully."},
-            {tag: "cancel", button: "doButton", ops: [], placed: 4, alert: ""}
+             placed: 2, alert: "Saved to device successfully.", records: sent, port2: [17, 18]},
+            {tag: "cancel", desk: mixedPorts, button: "doButton", ops: [], placed: 4, alert: "", port2: [17, 18]},
+            {tag: "continue, secondary ports first", desk: secondaryFirst, button: "cancelButton",
+             ops: ["list-open", "port-record", "port-record", "mouse-record", "list-close"],
+             placed: 2, alert: "Saved to device successfully.", records: sent, port2: [19, 20]}
         ]
     }
 
     function test_oneSwitchAsksFirst(data) {
-        openEditorWith(mixedPorts)
+        openEditorWith(data.desk)
         pressNext(openUploadDialog())
         var question = waitForAlert()
         compare(child("dialog_Qml").source.toString().endsWith("confirm_dialog_control.qml"), true)
@@ -212,13 +225,16 @@ MainWindowCase {
         compare(requestOps(events), data.ops)
         if (data.ops.length) {
             compare(events.filter(function (e) { return e.op === "list-open" })[0].amount, 3)
-            compare(portRecords(events), [[2, 1, 1, 1, 1920, 1080, 1, 1], [2, 2, 1, 2, 1920, 1080, 0, 0]])
+            compare(portRecords(events), data.records)
+            // The grid keeps what was sent.
+            compare(editor.gridModel.get(data.port2[0]).relative_col, 1)
+            compare(editor.gridModel.get(data.port2[1]).relative_col, 2)
         }
         compare(placedCount(), data.placed)
         compare(editor.curmonitornum, data.placed)
         // The monitors of port 2 are always kept.
-        compare(editor.gridModel.get(17).portnum, 2)
-        compare(editor.gridModel.get(18).portnum, 2)
+        compare(editor.gridModel.get(data.port2[0]).portnum, 2)
+        compare(editor.gridModel.get(data.port2[1]).portnum, 2)
     }
 
     // Every way the flow ends before or instead of a complete upload, with the
@@ -273,7 +289,32 @@ MainWindowCase {
              ops: ["port-status", "version", "list-open", "port-record", "port-record",
                    "port-record", "port-record", "port-record", "mouse-record", "list-close"]},
             {tag: "mouse record refused", env: {REFUSE: "mouse-record:1"}, monitors: onePort,
-             msg: failed, icon: 0, ops: full}
+             msg: failed, icon: 0, ops: full},
+            // A switch that closes a list it got only part of: the desk is
+            // not in the switch, whatever the list-close says.
+            {tag: "record refused four times, list-close accepted",
+             env: {REFUSE_RECORD: "2:4", ACCEPT_SHORT_LIST: "1"}, monitors: onePort, msg: failed, icon: 0,
+             ops: ["port-status", "version", "list-open", "port-record", "port-record",
+                   "port-record", "port-record", "port-record", "mouse-record", "list-close"]},
+            {tag: "mouse record refused, list-close accepted",
+             env: {REFUSE: "mouse-record:1", ACCEPT_SHORT_LIST: "1"}, monitors: onePort,
+             msg: failed, icon: 0, ops: full},
+            // A reply without its status byte answers nothing.
+            {tag: "list-close refused, reply without its status byte",
+             env: {REFUSE: "list-close:1", SHORT: "list-close:1"}, monitors: onePort, msg: failed, icon: 0, ops: full},
+            {tag: "list-open reply without its status byte", env: {SHORT: "list-open:1"}, monitors: onePort,
+             msg: failed, icon: 0, ops: ["port-status", "version", "list-open"]},
+            // Replies shorter than asked for that hold what is read are fine.
+            {tag: "short replies that hold what is read",
+             env: {SHORT: "version:7,port-status:6,list-open:2,port-record:2,mouse-record:2,list-close:2"},
+             monitors: onePort, msg: "Saved to device successfully.", icon: 1, ops: full},
+            // A version text that names no chain matters only to ports above 4.
+            {tag: "version with a two-digit byte, ports P1-P4", env: {VERSION: "1,0,10,1"}, monitors: onePort,
+             msg: "Saved to device successfully.", icon: 1, ops: full},
+            {tag: "chain byte 12, ports P1-P4", env: {CHAIN: "12"}, monitors: onePort,
+             msg: "Saved to device successfully.", icon: 1, ops: full},
+            {tag: "version with a two-digit byte, secondary ports", env: {VERSION: "1,0,10,1"},
+             monitors: mixedPorts, msg: failed, icon: 0, ops: ["port-status", "version"]}
         ]
     }
 
@@ -287,6 +328,67 @@ MainWindowCase {
         compare(requestOps(switchEvents()), data.ops)
         compare(window.is_saved, data.icon === 1 ? 1 : 0)
         compare(placedCount(), data.monitors.length)
+    }
+
+    // The desk is read when the wait ends, not when the button was pressed:
+    // an edit in between goes out as it stands, and a desk that no longer
+    // passes the editor's checks shows what to fix and sends nothing.
+    function test_deskEditedDuringTheWait_data() {
+        return [
+            {tag: "last monitor deleted", remove: 36, records: [[1, 1, 1, 1, 1920, 1080, 1, 1],
+                                                                [1, 2, 1, 2, 1920, 1080, 0, 0]],
+             placed: 2},
+            // The two that remain do not touch.
+            {tag: "middle monitor deleted", remove: 35, errorPage: "edit_page_error2.qml", placed: 2}
+        ]
+    }
+
+    function test_deskEditedDuringTheWait(data) {
+        openEditorWith(onePort)
+        var upload = openUploadDialog()
+        mouseClick(findChild(upload, "ok_btn"), 16, 16)
+        compare(upload.timer.running, true)
+        upload.timer.stop()
+        editor.delMonitor(data.remove)
+        compare(placedCount(), data.placed)
+        switchEvents()
+
+        upload.timer.interval = 10
+        upload.timer.start()
+        if (data.errorPage) {
+            var errors = child("error_Qml")
+            tryCompare(errors, "visible", true)
+            verify(errors.source.toString().endsWith(data.errorPage))
+            tryCompare(child("upload_Qml"), "visible", false)
+            compare(child("upload_Qml").status, 0 /* Loader.Null */)
+            compare(switchEvents("request").length, 0)
+            return
+        }
+        compareAlert("Saved to device successfully.", 1)
+        var events = switchEvents()
+        compare(events.filter(function (e) { return e.op === "list-open" })[0].amount, data.records.length + 1)
+        compare(portRecords(events), data.records)
+        compare(placedCount(), data.placed)
+    }
+
+    // A hand-made file's mouse position beyond one byte: the switch gets the
+    // lower right the dialog shows, never another place.
+    function test_mousePositionBeyondOneByte_data() {
+        return [
+            {tag: "261", position: "261", sent: 4}, {tag: "256", position: 256, sent: 4},
+            {tag: "2^31", position: 2147483648, sent: 4}, {tag: "1e308", position: 1e308, sent: 4},
+            {tag: "middle", position: "5", sent: 5}
+        ]
+    }
+
+    function test_mousePositionBeyondOneByte(data) {
+        openEditorWith(onePort, data.position)
+        compare(window.mouse_position, data.sent)
+        pressNext(openUploadDialog())
+        compareAlert("Saved to device successfully.", 1)
+        var mouse = switchEvents("request").filter(function (e) { return e.op === "mouse-record" })
+        compare(mouse.length, 1)
+        compare(mouse[0].mouse.position, data.sent)
     }
 
     // The dialog as the user meets it, and the wait after a successful open.

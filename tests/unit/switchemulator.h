@@ -39,19 +39,22 @@ public:
     {
         for (const char *name : {"VID", "PID", "VERSION", "CHAIN", "PORT_STATUS", "INIT_FAIL", "ABSENT",
                                  "NO_ACCESS", "FAIL_SEND", "FAIL_READ", "REFUSE", "REFUSE_RECORD", "SHORT",
-                                 "UNPLUG_AFTER"})
+                                 "UNPLUG_AFTER", "ACCEPT_SHORT_LIST"})
             qunsetenv(QByteArray("SEAMRUN_EMU_").append(name).constData());
     }
     static void set(const char *name, const QByteArray &value)
     {
         qputenv(QByteArray("SEAMRUN_EMU_").append(name).constData(), value);
     }
-    // "NAME=value" as a test table holds it; empty does nothing.
-    static void apply(const QByteArray &setting)
+    // "NAME=value" as a test table holds it, or several joined by ';';
+    // empty does nothing.
+    static void apply(const QByteArray &settings)
     {
-        const int eq = setting.indexOf('=');
-        if (eq > 0)
-            set(setting.left(eq).constData(), setting.mid(eq + 1));
+        for (const QByteArray &setting : settings.split(';')) {
+            const int eq = setting.indexOf('=');
+            if (eq > 0)
+                set(setting.left(eq).constData(), setting.mid(eq + 1));
+        }
     }
 
     // Events logged since the last call, optionally only one kind.

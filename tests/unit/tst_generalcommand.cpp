@@ -131,13 +131,23 @@ void tst_GeneralCommand::versionText_data()
     QTest::addColumn<QByteArray>("setting");
     QTest::addColumn<bool>("accepted");
     QTest::addColumn<QString>("afterTwo");
+    QTest::addColumn<QString>("why"); // logged for each query that failed on a short reply
 
-    QTest::newRow("two switches") << QByteArray("CHAIN=2") << true << "1061210612";
-    QTest::newRow("wide bytes, no padding") << QByteArray("VERSION=255,0,10,7") << true << "2550107125501071";
-    QTest::newRow("refused") << QByteArray("REFUSE=version:1") << false << "";
-    // Status and data missing from the reply read as zeros: accepted.
-    QTest::newRow("short reply") << QByteArray("SHORT=version:1") << true << "0000000000";
-    QTest::newRow("read fails") << QByteArray("FAIL_READ=version") << false << "";
+    QTest::newRow("two switches") << QByteArray("CHAIN=2") << true << "1061210612" << "";
+    QTest::newRow("wide bytes, no padding") << QByteArray("VERSION=255,0,10,7") << true << "2550107125501071" << "";
+    QTest::newRow("refused") << QByteArray("REFUSE=version:1") << false << "" << "";
+    // A reply may be shorter than the length read, as long as it holds the
+    // bytes the query reads: status and version bytes 2-6.
+    QTest::newRow("reply ends after byte 6") << QByteArray("SHORT=version:7") << true << "1061110611" << "";
+    // Missing bytes would read as zeros: "accepted", with a version the
+    // switch never gave.
+    QTest::newRow("reply ends after byte 5") << QByteArray("SHORT=version:6") << false << ""
+                                             << "reply too short, bytes read: 6 of 7 needed";
+    QTest::newRow("no status byte") << QByteArray("SHORT=version:1") << false << ""
+                                    << "reply without a status byte, bytes read: 1";
+    QTest::newRow("empty reply") << QByteArray("SHORT=version:0") << false << ""
+                                 << "reply without a status byte, bytes read: 0";
+    QTest::newRow("read fails") << QByteArray("FAIL_READ=version") << false << "" << "";
 }
 
 void tst_GeneralCommand::versionText()
@@ -145,6 +155,7 @@ void tst_GeneralCommand::versionText()
     QFETCH(QByteArray, setting);
     QFETCH(bool, accepted);
     QFETCH(QString, afterTwo);
+    QFETCH(QString, why);
 
     GeneralCommand command;
     QVERIFY(command.openDevice(kSwitchVid, kSwitchPid));
@@ -158,8 +169,10 @@ void tst_GeneralCommand::versionText()
     if (accepted)
         QCOMPARE(lines, (QStringList{"get m_version = " + afterTwo.left(afterTwo.size() / 2),
                                      "get m_version = " + afterTwo}));
-    else
+    else if (why.isEmpty())
         QCOMPARE(lines, QStringList());
+    else
+        QCOMPARE(lines, (QStringList{why, why}));
 }
 
 void tst_GeneralCommand::portStatusKeptAfterFailure()
@@ -180,11 +193,20 @@ void tst_GeneralCommand::portStatusKeptAfterFailure()
         QVERIFY2(!command.getPortStatus(), fault.constData());
         QCOMPARE(bytes(), (QList<int>{5, 2, 3, 1}));
     }
-    // A reply cut after the status byte is accepted with zeros.
+    // A reply cut before byte 5 would read zeros as the status: a failure.
+    for (const QByteArray cut : {"port-status:5", "port-status:2", "port-status:1"}) {
+        SwitchEmulator::reset();
+        SwitchEmulator::set("PORT_STATUS", "7,7,7,7");
+        SwitchEmulator::set("SHORT", cut);
+        QVERIFY2(!command.getPortStatus(), cut.constData());
+        QCOMPARE(bytes(), (QList<int>{5, 2, 3, 1}));
+    }
+    // One that holds bytes 2-5 is all the query needs.
     SwitchEmulator::reset();
-    SwitchEmulator::set("SHORT", "port-status:2");
+    SwitchEmulator::set("PORT_STATUS", "6,1,2,3");
+    SwitchEmulator::set("SHORT", "port-status:6");
     QVERIFY(command.getPortStatus());
-    QCOMPARE(bytes(), (QList<int>{0, 0, 0, 0}));
+    QCOMPARE(bytes(), (QList<int>{6, 1, 2, 3}));
 }
 
 void tst_GeneralCommand::listOpenResult_data()
@@ -199,7 +221,10 @@ void tst_GeneralCommand::listOpenResult_data()
     QTest::newRow("status 255") << QByteArray("REFUSE=list-open:255") << true << 255 << 1;
     QTest::newRow("send fails") << QByteArray("FAIL_SEND=list-open") << true << -1 << 0;
     QTest::newRow("read fails") << QByteArray("FAIL_READ=list-open") << true << -1 << 1;
-    QTest::newRow("short reply") << QByteArray("SHORT=list-open:1") << true << 0 << 1;
+    // The status byte is all a list-open reply needs; without it nothing
+    // was answered.
+    QTest::newRow("status byte only") << QByteArray("SHORT=list-open:2") << true << 0 << 1;
+    QTest::newRow("no status byte") << QByteArray("SHORT=list-open:1") << true << -1 << 1;
     QTest::newRow("unplugged") << QByteArray("UNPLUG_AFTER=0") << true << -1 << 0;
     QTest::newRow("never opened") << QByteArray() << false << -1 << 0;
 }
@@ -242,7 +267,13 @@ void tst_GeneralCommand::commandFailures_data()
         QTest::newRow(name + ", read fails") << int(o.op) << "FAIL_READ=" + name << false;
         QTest::newRow(name + ", unplugged") << int(o.op) << QByteArray("UNPLUG_AFTER=0") << false;
         QTest::newRow(name + ", device absent") << int(o.op) << QByteArray("ABSENT=1") << false;
-        QTest::newRow(name + ", only the id delivered") << int(o.op) << "SHORT=" + name + ":1" << true;
+        // Without its status byte a reply says nothing: zeros there would
+        // read as "accepted".
+        QTest::newRow(name + ", only the id delivered") << int(o.op) << "SHORT=" + name + ":1" << false;
+        QTest::newRow(name + ", nothing delivered") << int(o.op) << "SHORT=" + name + ":0" << false;
+        // The queries read data behind the status; the others need only it.
+        QTest::newRow(name + ", status byte only") << int(o.op) << "SHORT=" + name + ":2"
+                                                   << (o.op != Version && o.op != PortStatus);
     }
 }
 
@@ -267,6 +298,10 @@ void tst_GeneralCommand::commandFailures()
     QCOMPARE(command.m_version.isEmpty(), !(accepted && op == Version));
     const bool counts = accepted && (op == PortRecord || op == MouseRecord);
     QCOMPARE(command.listCount(), countBefore + (counts ? 1 : 0));
+    // A reply cut too short says how short, for whoever shows the reason.
+    if (setting.startsWith("SHORT") && !accepted)
+        QVERIFY2(command.lastError().startsWith(QStringLiteral("the switch's reply held ")),
+                 qPrintable(command.lastError()));
     // A failed send is never followed by a read.
     if (setting.startsWith("FAIL_SEND"))
         QCOMPARE(m_switch->kinds(), QStringList{"request"});

@@ -128,32 +128,33 @@ void tst_HidCommand::exchange_data()
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<QString>("sendReason");
     QTest::addColumn<QString>("readReason");
+    QTest::addColumn<int>("delivered"); // lastReplyLength()
 
     // The caller's buffer is 0xC6 then 0xAA everywhere: what a short read does
     // not deliver stays as the caller left it, and byte 8 is never touched.
     QTest::newRow("accepted") << QByteArray() << true << true
                               << QStringList{"hid_send_feature_report() ok, res = 8",
                                              "hid_get_feature_report() ok, res = 8"}
-                              << QByteArray::fromHex("c6000000000000c6aa") << QString() << QString();
+                              << QByteArray::fromHex("c6000000000000c6aa") << QString() << QString() << 8;
     QTest::newRow("short reply") << QByteArray("SHORT=heartbeat:2") << true << true
                                  << QStringList{"hid_send_feature_report() ok, res = 8",
                                                 "hid_get_feature_report() ok, res = 2"}
-                                 << QByteArray::fromHex("c600aaaaaaaaaaaaaa") << QString() << QString();
+                                 << QByteArray::fromHex("c600aaaaaaaaaaaaaa") << QString() << QString() << 2;
     QTest::newRow("refused") << QByteArray("REFUSE=heartbeat:9") << true << true
                              << QStringList{"hid_send_feature_report() ok, res = 8",
                                             "hid_get_feature_report() ok, res = 8"}
-                             << QByteArray::fromHex("c6090000000000cfaa") << QString() << QString();
+                             << QByteArray::fromHex("c6090000000000cfaa") << QString() << QString() << 8;
     QTest::newRow("send fails") << QByteArray("FAIL_SEND=heartbeat") << false << true
                                 << QStringList{"Unable to send a feature report.",
                                                "hid_get_feature_report() ok, res = 8"}
                                 << QByteArray::fromHex("c6000000000000c6aa")
                                 << "ioctl (SFEATURE): Broken pipe (emulated fault: SEAMRUN_EMU_FAIL_SEND)"
-                                << QString();
+                                << QString() << 8;
     QTest::newRow("read fails") << QByteArray("FAIL_READ=all") << true << false
                                 << QStringList{"hid_send_feature_report() ok, res = 8",
                                                "Unable to get a feature report."}
                                 << QByteArray::fromHex("c6aaaaaaaaaaaaaaaa") << QString()
-                                << "ioctl (GFEATURE): Broken pipe (emulated fault: SEAMRUN_EMU_FAIL_READ)";
+                                << "ioctl (GFEATURE): Broken pipe (emulated fault: SEAMRUN_EMU_FAIL_READ)" << -1;
 }
 
 void tst_HidCommand::exchange()
@@ -165,6 +166,7 @@ void tst_HidCommand::exchange()
     QFETCH(QByteArray, reply);
     QFETCH(QString, sendReason);
     QFETCH(QString, readReason);
+    QFETCH(int, delivered);
 
     HidCommand hid;
     QVERIFY(hid.opendevice(kSwitchVid, kSwitchPid));
@@ -182,6 +184,7 @@ void tst_HidCommand::exchange()
     QCOMPARE(hid.lastError(), sendReason);
     QCOMPARE(hid.getReply(buffer, 8), read);
     QCOMPARE(hid.lastError(), readReason);
+    QCOMPARE(hid.lastReplyLength(), delivered);
     QCOMPARE(capture.texts(), log);
     QCOMPARE(QByteArray(reinterpret_cast<char *>(buffer), 9), reply);
     QVERIFY(hid.closedevice());

@@ -169,10 +169,26 @@ void tst_OrrinData::sendAllCommand_data()
                                           << QStringList{open3};
     QTest::newRow("list-open not sent") << QByteArray("FAIL_SEND=list-open") << 3 << two << kMouse << false
                                         << QStringList{open3};
-    QTest::newRow("second port record refused") << QByteArray("REFUSE_RECORD=2:1") << 3 << two << kMouse
-                                                << false << QStringList{open3, first, second};
+    // The window's upload: a refused record is sent up to three more times,
+    // and once the list is open the mouse record and the list-close go out
+    // whatever happened; only a switch that took everything is success.
+    QTest::newRow("second port record refused once") << QByteArray("REFUSE_RECORD=2:1") << 3 << two << kMouse
+        << true << QStringList{open3, first, second, second, mouse, "45 03 00 00 00 00 00 48"};
+    QTest::newRow("second port record refused four times") << QByteArray("REFUSE_RECORD=2:4") << 3 << two << kMouse
+        << false << QStringList{open3, first, second, second, second, second, mouse, "45 02 00 00 00 00 00 47"};
+    QTest::newRow("first port record refused four times") << QByteArray("REFUSE_RECORD=1:4") << 3 << two << kMouse
+        << false << QStringList{open3, first, first, first, first, mouse, "45 01 00 00 00 00 00 46"};
     QTest::newRow("mouse record refused") << QByteArray("REFUSE=mouse-record:1") << 3 << two << kMouse << false
-                                          << QStringList{open3, first, second, mouse};
+                                          << QStringList{open3, first, second, mouse, "45 02 00 00 00 00 00 47"};
+    // A switch that takes the close of a list it got only part of: still no
+    // success.
+    QTest::newRow("record refused, close accepted") << QByteArray("REFUSE_RECORD=2:4;ACCEPT_SHORT_LIST=1") << 3
+        << two << kMouse << false
+        << QStringList{open3, first, second, second, second, second, mouse, "45 02 00 00 00 00 00 47"};
+    QTest::newRow("mouse record refused, close accepted") << QByteArray("REFUSE=mouse-record:1;ACCEPT_SHORT_LIST=1")
+        << 3 << two << kMouse << false << QStringList{open3, first, second, mouse, "45 02 00 00 00 00 00 47"};
+    QTest::newRow("list-close without status byte") << QByteArray("SHORT=list-close:1") << 3 << two << kMouse
+        << false << QStringList{open3, first, second, mouse, "45 03 00 00 00 00 00 48"};
     QTest::newRow("list-close refused: wrong count announced")
         << QByteArray() << 2 << two << kMouse << false
         << QStringList{"42 02 00 00 00 00 00 44", first, second, mouse, "45 03 00 00 00 00 00 48"};
@@ -288,7 +304,13 @@ void tst_OrrinData::unpluggedDuringUpload()
     // List-open and the first record go through, then the cable is pulled.
     SwitchEmulator::set("UNPLUG_AFTER", "4");
     QVERIFY(!orrin.sendAllCommand(3, {monitor(1, 1, 1, 1, 800, 600), monitor(2, 1, 2, 1, 800, 600)}, kMouse));
-    QCOMPARE(m_switch->take(QStringLiteral("request")).size(), 3);
+    // The second record and its three retries, the mouse record and the
+    // list-close all find no switch.
+    QStringList faults;
+    for (const QJsonObject &request : m_switch->take(QStringLiteral("request")))
+        faults.append(request.value(QStringLiteral("fault")).toString());
+    QCOMPARE(faults, (QStringList{"", "", "unplugged", "unplugged", "unplugged", "unplugged", "unplugged",
+                                  "unplugged"}));
     QVERIFY(!orrin.heartBeat());
     QVERIFY(!orrin.getPortStatus());
     QVERIFY(orrin.close());

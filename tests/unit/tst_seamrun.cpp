@@ -35,6 +35,16 @@ const char kMixedPorts[] =
     " {row:2,col:3,portnum:2,monitornum:'02',width:1920,height:1080},"
     " {row:2,col:4,portnum:6,monitornum:'01',width:1280,height:1024},"
     " {row:2,col:5,portnum:6,monitornum:'02',width:1280,height:1024}]";
+// The same two ports the other way round: S2 at columns 2-3, P2 at 4-5.
+const char kSecondaryFirst[] =
+    "[{row:2,col:2,portnum:6,monitornum:'01',width:1280,height:1024},"
+    " {row:2,col:3,portnum:6,monitornum:'02',width:1280,height:1024},"
+    " {row:2,col:4,portnum:2,monitornum:'01',width:1920,height:1080},"
+    " {row:2,col:5,portnum:2,monitornum:'02',width:1920,height:1080}]";
+// What remains of it on one switch: P2 alone.
+const char kPrimaryPartOnly[] =
+    "[{row:2,col:4,portnum:2,monitornum:'01',width:1920,height:1080},"
+    " {row:2,col:5,portnum:2,monitornum:'02',width:1920,height:1080}]";
 const char kSecondaryOnly[] =
     "[{row:2,col:4,portnum:6,monitornum:'01',width:1280,height:1024},"
     " {row:2,col:5,portnum:6,monitornum:'02',width:1280,height:1024}]";
@@ -364,6 +374,44 @@ private slots:
                  qPrintable(run.out));
     }
 
+    // A mouse position beyond the byte the switch takes: shown and sent as
+    // the editor loads it (lower right), never cut to another place.
+    void mouseOutsideOneByte_data()
+    {
+        QTest::addColumn<QByteArray>("position");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("261") << QByteArray("261") << 4 << "lower right";
+        QTest::newRow("256") << QByteArray("256") << 4 << "lower right";
+        QTest::newRow("2^31") << QByteArray("2147483648") << 4 << "lower right";
+        QTest::newRow("1e308") << QByteArray("1e308") << 4 << "lower right";
+        QTest::newRow("-1") << QByteArray("\"-1\"") << 4 << "lower right";
+        // Inside the byte a value outside the five places stays as stored.
+        QTest::newRow("255") << QByteArray("255") << 255 << "255 (not one of the five places; shown as lower right)";
+    }
+
+    void mouseOutsideOneByte()
+    {
+        QFETCH(QByteArray, position);
+        QFETCH(int, value);
+        QFETCH(QString, words);
+        const QString file = protect(R"([{"acceleration":"1","speed":"2","position":)" + position
+                                     + R"(,"monitorlist":[{"row":"3","col":"3","width":"1920","height":"1080",)"
+                                       R"("portnum":"1","monitornum":"01"}]}])");
+        const Run show = seamrun({QStringLiteral("show"), file});
+        QCOMPARE(show.exit, 0);
+        QVERIFY2(show.out.contains(QStringLiteral("\n  Position:         ") + words + QLatin1Char('\n')),
+                 qPrintable(show.out));
+        const QJsonObject shown = parseJson(seamrun({QStringLiteral("--json"), QStringLiteral("show"), file}).out)
+                                      .value(QStringLiteral("mouse")).toObject();
+        QCOMPARE(shown.value(QStringLiteral("position")).toInt(-1), value);
+
+        const Run apply = seamrun({QStringLiteral("apply"), file});
+        QCOMPARE(apply.exit, 0);
+        const Received got = received();
+        QCOMPARE(got.mouse.value(QStringLiteral("position")).toInt(-1), value);
+    }
+
     // "Save to device" without the window, every outcome, with what the
     // switch received. The records are those the window sends for the same
     // layout.
@@ -441,6 +489,37 @@ private slots:
         QTest::newRow("no access") << kOnePort << QByteArrayList{"NO_ACCESS=1"} << none << 9 << QStringList() << -1
             << "" << "Device connection is not ready, Please try again. The switch is attached, but this user may "
                      "not open it. Install the udev rule 70-orrinkm.rules";
+
+        // Replies shorter than the length read: fine while they hold what is
+        // read (the status, and the queries' data), a failure without it.
+        QTest::newRow("short replies that hold what is read")
+            << kOnePort
+            << QByteArrayList{"SHORT=version:7,port-status:6,list-open:2,port-record:2,mouse-record:2,list-close:2"}
+            << none << 0 << onePortOps << 4 << onePortRecords << uploaded;
+        QTest::newRow("list-close refused, reply without its status byte") << kOnePort
+            << QByteArrayList{"REFUSE=list-close:1", "SHORT=list-close:1"} << none << 8 << onePortOps << 4 << ""
+            << failed;
+        QTest::newRow("list-open reply without its status byte") << kOnePort << QByteArrayList{"SHORT=list-open:1"}
+            << none << 8 << queries + QStringList{"list-open"} << 4 << "" << failed;
+
+        // "Continue" with one switch: the monitors that remain are placed
+        // among themselves, the same bytes as a desk of those alone.
+        QTest::newRow("one switch, --primary-only, secondary ports first") << kSecondaryFirst << QByteArrayList()
+            << primaryOnly << 0
+            << queries + QStringList{"list-open", "port-record", "port-record", "mouse-record", "list-close"}
+            << 3 << "[2,1,1,1,1920,1080,1,1] [2,2,1,2,1920,1080,0,0]" << uploaded;
+        QTest::newRow("the primary part alone") << kPrimaryPartOnly << QByteArrayList() << none << 0
+            << queries + QStringList{"list-open", "port-record", "port-record", "mouse-record", "list-close"}
+            << 3 << "[2,1,1,1,1920,1080,1,1] [2,2,1,2,1920,1080,0,0]" << uploaded;
+
+        // A version text that names no chain only matters to monitors above
+        // port 4.
+        QTest::newRow("version with a two-digit byte, ports P1-P4") << kOnePort
+            << QByteArrayList{"VERSION=1,0,10,1"} << none << 0 << onePortOps << 4 << onePortRecords << uploaded;
+        QTest::newRow("chain byte 12, ports P1-P4") << kOnePort << QByteArrayList{"CHAIN=12"} << none << 0
+            << onePortOps << 4 << onePortRecords << uploaded;
+        QTest::newRow("version with a two-digit byte, secondary ports") << kMixedPorts
+            << QByteArrayList{"VERSION=1,0,10,1"} << primaryOnly << 8 << queries << -1 << "" << failed;
     }
 
     void apply()

@@ -4,6 +4,7 @@
 #include "layoutfile.h"
 #include "toolrules.h"
 #include "orrindata.h"
+#include "desk/deskupload.h"
 
 #include <QJsonDocument>
 #include <QSet>
@@ -19,8 +20,6 @@ namespace {
 const ushort kSwitchVid = 0x1209;
 const ushort kSwitchPid = 0x0001;
 const int kDevicePorts = 4;
-// A refused port record is sent up to this many more times, as the window does.
-const int kRecordRetries = 3;
 
 // The window's own texts for the same outcomes.
 const char kDriverRunning[] = "The extended desktop driver ap is running. Please close it and upload again.";
@@ -419,8 +418,12 @@ int applyCommand(Output &out, ToolRules &rules, const QString &file, bool primar
         out.step(QStringLiteral("version"), version + QStringLiteral(", which names no chain of one or two switches"));
         return fail(ExitUploadFailed, QString::fromLatin1(kUploadFailed));
     }
-    out.step(QStringLiteral("version"), QStringLiteral("%1, %2 switch%3 in the chain").arg(version).arg(chain)
-                                            .arg(chain == 1 ? "" : "es"));
+    if (chain == 0)
+        out.step(QStringLiteral("version"), version + QStringLiteral(", which names no chain of one or two switches; "
+                                                                     "the layout uses ports P1-P4 only"));
+    else
+        out.step(QStringLiteral("version"), QStringLiteral("%1, %2 switch%3 in the chain").arg(version).arg(chain)
+                                                .arg(chain == 1 ? "" : "es"));
     if (plan.action == QLatin1String("high-only"))
         return fail(ExitSecondaryOnly, QString::fromLatin1(kOneSwitchLowOnly));
     if (plan.action == QLatin1String("confirm") && !primaryOnly) {
@@ -431,43 +434,64 @@ int applyCommand(Output &out, ToolRules &rules, const QString &file, bool primar
     }
 
     // What goes out: every monitor on ports up to plan.ports, in grid order,
-    // with coordinates worked out over the whole layout. The others are left
+    // placed among themselves as the window places them. The others are left
     // out of the upload; the file stays as it is.
-    const QList<QVector<int>> records = rules.portRecords(layout);
-    int count = 0;
+    const DeskUpload::Plan desk = DeskUpload::plan(layout.values, plan.ports);
     QStringList leftOut;
-    for (const Monitor &m : layout.monitors) {
-        if (m.port <= plan.ports)
-            ++count;
-        else
-            leftOut.append(label(rules, m));
-    }
+    for (int i : desk.leftOut)
+        leftOut.append(label(rules, layout.monitors.at(i)));
     if (!leftOut.isEmpty())
         out.step(QStringLiteral("left out"), leftOut.join(QStringLiteral(", "))
                                                  + QStringLiteral(" (ports above P4; the file is not changed)"));
 
-    const int opened = orrin.sendListAmountOpen(count + 1);
-    if (opened != 0) {
-        out.step(QStringLiteral("list-open"), opened < 0 ? QStringLiteral("no answer")
-                                                         : QStringLiteral("refused with status %1").arg(opened));
-        return fail(opened == 3 ? ExitDriverRunning : ExitUploadFailed,
-                    QString::fromLatin1(opened == 3 ? kDriverRunning : kUploadFailed));
+    const auto report = [&](const DeskUpload::Step &step) {
+        switch (step.exchange) {
+        case DeskUpload::ListOpen:
+            out.step(QStringLiteral("list-open"),
+                     step.accepted() ? QStringLiteral("accepted, %1 records announced").arg(desk.records.size() + 1)
+                     : step.status < 0 ? QStringLiteral("no answer")
+                                       : QStringLiteral("refused with status %1").arg(step.status));
+            break;
+        case DeskUpload::PortRecord: {
+            // One line per record, once its last attempt is known.
+            if (!step.accepted() && step.attempt <= DeskUpload::kRecordRetries)
+                break;
+            const DeskUpload::PortArgs &a = desk.records.at(step.record).args;
+            const Monitor &m = layout.monitors.at(desk.records.at(step.record).monitor);
+            out.step(QStringLiteral("port record"),
+                     QStringLiteral("%1 at %2,%3 (main %4,%5), %6 x %7: %8")
+                         .arg(label(rules, m)).arg(a[2]).arg(a[3]).arg(a[8]).arg(a[9])
+                         .arg(m.width).arg(m.height)
+                         .arg(step.accepted() ? (step.attempt == 1 ? QStringLiteral("accepted")
+                                                                   : QStringLiteral("accepted at attempt %1").arg(step.attempt))
+                                              : QStringLiteral("refused %1 times, the rest is not sent").arg(step.attempt)));
+            break;
+        }
+        case DeskUpload::MouseRecord:
+            out.step(QStringLiteral("mouse record"), step.accepted() ? QStringLiteral("accepted") : QStringLiteral("refused"));
+            break;
+        case DeskUpload::ListClose:
+            out.step(QStringLiteral("list-close"), step.accepted() ? QStringLiteral("accepted") : QStringLiteral("refused"));
+            break;
+        }
+    };
+    const DeskUpload::Result result = orrin.upload(desk, layout.mouse, report);
+
+    switch (result.outcome) {
+    case DeskUpload::OpenFailed:
+    case DeskUpload::OpenRefused:
+        return fail(ExitUploadFailed, QString::fromLatin1(kUploadFailed));
+    case DeskUpload::DriverRunning:
+        return fail(ExitDriverRunning, QString::fromLatin1(kDriverRunning));
+    default:
+        break;
     }
-    out.step(QStringLiteral("list-open"), QStringLiteral("accepted, %1 records announced").arg(count + 1));
 
     QJsonArray sent;
-    bool complete = true;
-    for (int i = 0; i < layout.monitors.size(); ++i) {
-        const Monitor &m = layout.monitors[i];
-        if (m.port > plan.ports)
+    for (const DeskUpload::Record &record : result.records) {
+        if (record.attempts == 0)
             continue;
-        const QVector<int> &a = records[i];
-        int attempts = 0;
-        bool accepted = false;
-        while (!accepted && attempts <= kRecordRetries) {
-            accepted = orrin.sendOneListOfPortNum(a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], a[8], a[9]);
-            ++attempts;
-        }
+        const DeskUpload::PortArgs &a = record.args;
         sent.append(QJsonObject{{QStringLiteral("portNum"), a[0]},
                                 {QStringLiteral("monitorNum"), a[1]},
                                 {QStringLiteral("x"), a[2]},
@@ -476,34 +500,14 @@ int applyCommand(Output &out, ToolRules &rules, const QString &file, bool primar
                                 {QStringLiteral("height"), a[6] | (a[7] << 8)},
                                 {QStringLiteral("main_x"), a[8]},
                                 {QStringLiteral("main_y"), a[9]},
-                                {QStringLiteral("attempts"), attempts},
-                                {QStringLiteral("accepted"), accepted}});
-        out.step(QStringLiteral("port record"),
-                 QStringLiteral("%1 at %2,%3 (main %4,%5), %6 x %7: %8")
-                     .arg(label(rules, m)).arg(a[2]).arg(a[3]).arg(a[8]).arg(a[9])
-                     .arg(m.width).arg(m.height)
-                     .arg(accepted ? (attempts == 1 ? QStringLiteral("accepted")
-                                                    : QStringLiteral("accepted at attempt %1").arg(attempts))
-                                   : QStringLiteral("refused %1 times, the rest is not sent").arg(attempts)));
-        if (!accepted) {
-            complete = false;
-            break;
-        }
+                                {QStringLiteral("attempts"), record.attempts},
+                                {QStringLiteral("accepted"), record.accepted}});
     }
     r.insert(QStringLiteral("records"), sent);
-
-    const MouseSettings &mouse = layout.mouse;
-    const bool mouseSent = orrin.sendOneListOfMouseData(0, mouse.acceleration, mouse.speed, mouse.position,
-                                                        mouse.focus, mouse.duration, mouse.awake);
-    out.step(QStringLiteral("mouse record"), mouseSent ? QStringLiteral("accepted") : QStringLiteral("refused"));
-    complete = complete && mouseSent;
-
-    const bool closed = orrin.sendListAmountClose();
-    out.step(QStringLiteral("list-close"), closed ? QStringLiteral("accepted") : QStringLiteral("refused"));
-    r.insert(QStringLiteral("complete"), complete);
+    r.insert(QStringLiteral("complete"), result.complete());
     // A record the switch never took leaves the switch without part of the
     // layout, whatever it answers to the list-close.
-    if (!closed || !complete)
+    if (!result.uploaded())
         return fail(ExitUploadFailed, QString::fromLatin1(kUploadFailed));
     r.insert(QStringLiteral("message"), QString::fromLatin1(kUploaded));
     out.line(QString::fromLatin1(kUploaded));

@@ -87,17 +87,3 @@ UploadPlan ToolRules::uploadDecision(const Layout &layout, int chain)
     plan.ports = decision.value(QStringLiteral("ports")).toInt();
     return plan;
 }
-
-QList<QVector<int>> ToolRules::portRecords(const Layout &layout)
-{
-    const QVariantList positions = m_rules.recalculatePositions(layout.values);
-    QList<QVector<int>> records;
-    for (int i = 0; i < layout.values.size() && i < positions.size(); ++i) {
-        const QVariantList args = m_rules.portRecordArgs(layout.values.at(i).toMap(), positions.at(i).toMap());
-        QVector<int> record(10);
-        for (int k = 0; k < 10 && k < args.size(); ++k)
-            record[k] = args.at(k).toInt();
-        records.append(record);
-    }
-    return records;
-}

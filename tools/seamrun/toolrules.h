@@ -7,6 +7,7 @@
 // coordinates - is a call into that class; this one only carries values
 // across into the tool's own types.
 
+#include "desk/deskupload.h"
 #include "layoutrules.h"
 
 #include <QList>
@@ -23,14 +24,9 @@ struct Monitor {
     QString orientation; // "h" or "v"
 };
 
-struct MouseSettings {
-    int acceleration = 0;
-    int speed = 0;
-    int position = 0;
-    int focus = 0;
-    int duration = 0;
-    int awake = 0;
-};
+// The six mouse values as the editor brings them into range when it loads a
+// file: shown by show and sent by apply exactly as they are.
+using MouseSettings = DeskUpload::Mouse;
 
 // A layout as the editor would load it: monitors in grid order.
 struct Layout {
@@ -64,9 +60,6 @@ public:
     QString portName(int port);
     int chainFromVersion(const QString &version);
     UploadPlan uploadDecision(const Layout &layout, int chain);
-    // The ten port record arguments of every monitor, in grid order, with
-    // the coordinates worked out over the whole layout (as the window does).
-    QList<QVector<int>> portRecords(const Layout &layout);
 
 private:
     LayoutRules m_rules;

@@ -50,6 +50,10 @@
 //   SEAMRUN_EMU_REFUSE_RECORD=N:K[:STATUS]  refuse the first K attempts at
 //                                   the Nth port record of a list (status 1)
 //   SEAMRUN_EMU_SHORT=CMD:LEN,...   deliver only LEN bytes of these replies
+//   SEAMRUN_EMU_ACCEPT_SHORT_LIST=1 accept a list-close whose count matches the
+//                                   records accepted even when fewer were
+//                                   announced (a switch that applies what it
+//                                   got; by default such a list is refused)
 //   SEAMRUN_EMU_UNPLUG_AFTER=N      unplug after N packets (requests and
 //                                   replies), counted from the first call
 //                                   that sees this value
@@ -424,7 +428,8 @@ int act(Switch &s, const Command &c, const unsigned char *r, unsigned char *repl
         const int accepted = static_cast<int>(s.ports.size()) + (s.haveMouse ? 1 : 0);
         line.num("accepted", accepted).raw("transaction", transactionJson(s));
         s.listOpen = false;
-        return (r[1] == s.announced && r[1] == (accepted & 0xFF)) ? 0 : kRefused;
+        const bool partOfListWillDo = flag("SEAMRUN_EMU_ACCEPT_SHORT_LIST");
+        return (r[1] == (accepted & 0xFF) && (partOfListWillDo || r[1] == s.announced)) ? 0 : kRefused;
     }
     }
     return kRefused;
