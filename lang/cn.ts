@@ -73,6 +73,10 @@
         <source>2 switches chained</source>
         <translation>2 台切换器级联</translation>
     </message>
+    <message>
+        <source>No access: udev rule missing</source>
+        <translation>无访问权限：缺少 udev 规则</translation>
+    </message>
 </context>
 <context>
     <name>TemplatePage</name>
@@ -668,6 +672,10 @@
     <message>
         <source>Next</source>
         <translation>下一步</translation>
+    </message>
+    <message>
+        <source>This user may not open the switch: install its udev rule (see Troubleshooting in the README), then unplug the switch and plug it in again.</source>
+        <translation>此用户无权打开切换器：请安装其 udev 规则（参见 README 中的“Troubleshooting”），然后拔下切换器并重新插入。</translation>
     </message>
 </context>
 </TS>

@@ -73,6 +73,10 @@
         <source>2 switches chained</source>
         <translation>2 台切換器串接</translation>
     </message>
+    <message>
+        <source>No access: udev rule missing</source>
+        <translation>無存取權限：缺少 udev 規則</translation>
+    </message>
 </context>
 <context>
     <name>TemplatePage</name>
@@ -668,6 +672,10 @@
     <message>
         <source>Next</source>
         <translation>下一步</translation>
+    </message>
+    <message>
+        <source>This user may not open the switch: install its udev rule (see Troubleshooting in the README), then unplug the switch and plug it in again.</source>
+        <translation>此使用者無權開啟切換器：請安裝其 udev 規則（參閱 README 的「Troubleshooting」），然後拔下切換器再重新插入。</translation>
     </message>
 </context>
 </TS>

@@ -73,6 +73,10 @@
         <source>2 switches chained</source>
         <translation>2 Umschalter verkettet</translation>
     </message>
+    <message>
+        <source>No access: udev rule missing</source>
+        <translation>Kein Zugriff: udev-Regel fehlt</translation>
+    </message>
 </context>
 <context>
     <name>TemplatePage</name>
@@ -668,6 +672,10 @@
     <message>
         <source>Next</source>
         <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>This user may not open the switch: install its udev rule (see Troubleshooting in the README), then unplug the switch and plug it in again.</source>
+        <translation>Dieser Benutzer darf den Umschalter nicht öffnen: Installieren Sie seine udev-Regel (siehe „Troubleshooting“ in der README), ziehen Sie dann den Umschalter ab und stecken Sie ihn wieder ein.</translation>
     </message>
 </context>
 </TS>

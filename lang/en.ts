@@ -73,6 +73,10 @@
         <source>2 switches chained</source>
         <translation>2 switches chained</translation>
     </message>
+    <message>
+        <source>No access: udev rule missing</source>
+        <translation>No access: udev rule missing</translation>
+    </message>
 </context>
 <context>
     <name>TemplatePage</name>
@@ -668,6 +672,10 @@
     <message>
         <source>Next</source>
         <translation>Next</translation>
+    </message>
+    <message>
+        <source>This user may not open the switch: install its udev rule (see Troubleshooting in the README), then unplug the switch and plug it in again.</source>
+        <translation>This user may not open the switch: install its udev rule (see Troubleshooting in the README), then unplug the switch and plug it in again.</translation>
     </message>
 </context>
 </TS>

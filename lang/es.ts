@@ -73,6 +73,10 @@
         <source>2 switches chained</source>
         <translation>2 conmutadores encadenados</translation>
     </message>
+    <message>
+        <source>No access: udev rule missing</source>
+        <translation>Sin acceso: falta la regla udev</translation>
+    </message>
 </context>
 <context>
     <name>TemplatePage</name>
@@ -668,6 +672,10 @@
     <message>
         <source>Next</source>
         <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>This user may not open the switch: install its udev rule (see Troubleshooting in the README), then unplug the switch and plug it in again.</source>
+        <translation>Este usuario no puede abrir el conmutador: instale su regla udev (consulte «Troubleshooting» en el README) y después desconecte el conmutador y vuelva a conectarlo.</translation>
     </message>
 </context>
 </TS>

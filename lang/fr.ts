@@ -73,6 +73,10 @@
         <source>2 switches chained</source>
         <translation>2 commutateurs chaînés</translation>
     </message>
+    <message>
+        <source>No access: udev rule missing</source>
+        <translation>Pas d&apos;accès : règle udev absente</translation>
+    </message>
 </context>
 <context>
     <name>TemplatePage</name>
@@ -668,6 +672,10 @@
     <message>
         <source>Next</source>
         <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>This user may not open the switch: install its udev rule (see Troubleshooting in the README), then unplug the switch and plug it in again.</source>
+        <translation>Cet utilisateur ne peut pas ouvrir le commutateur : installez sa règle udev (voir « Troubleshooting » dans le README), puis débranchez le commutateur et rebranchez-le.</translation>
     </message>
 </context>
 </TS>

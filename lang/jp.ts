@@ -73,6 +73,10 @@
         <source>2 switches chained</source>
         <translation>切替器 2 台を連結</translation>
     </message>
+    <message>
+        <source>No access: udev rule missing</source>
+        <translation>アクセス権なし：udev ルールがありません</translation>
+    </message>
 </context>
 <context>
     <name>TemplatePage</name>
@@ -668,6 +672,10 @@
     <message>
         <source>Next</source>
         <translation>次へ</translation>
+    </message>
+    <message>
+        <source>This user may not open the switch: install its udev rule (see Troubleshooting in the README), then unplug the switch and plug it in again.</source>
+        <translation>このユーザーには切替器を開く権限がありません。udev ルールをインストールし（README の「Troubleshooting」を参照）、切替器を抜いてから再び差し込んでください。</translation>
     </message>
 </context>
 </TS>

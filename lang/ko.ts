@@ -73,6 +73,10 @@
         <source>2 switches chained</source>
         <translation>스위치 2대 연결</translation>
     </message>
+    <message>
+        <source>No access: udev rule missing</source>
+        <translation>접근 권한 없음: udev 규칙 없음</translation>
+    </message>
 </context>
 <context>
     <name>TemplatePage</name>
@@ -668,6 +672,10 @@
     <message>
         <source>Next</source>
         <translation>다음</translation>
+    </message>
+    <message>
+        <source>This user may not open the switch: install its udev rule (see Troubleshooting in the README), then unplug the switch and plug it in again.</source>
+        <translation>이 사용자는 스위치를 열 수 없습니다. 스위치의 udev 규칙을 설치한 다음(README의 Troubleshooting 참조) 스위치를 뽑았다가 다시 꽂으십시오.</translation>
     </message>
 </context>
 </TS>

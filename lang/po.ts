@@ -73,6 +73,10 @@
         <source>2 switches chained</source>
         <translation>2 comutadores encadeados</translation>
     </message>
+    <message>
+        <source>No access: udev rule missing</source>
+        <translation>Sem acesso: falta a regra udev</translation>
+    </message>
 </context>
 <context>
     <name>TemplatePage</name>
@@ -668,6 +672,10 @@
     <message>
         <source>Next</source>
         <translation>Avançar</translation>
+    </message>
+    <message>
+        <source>This user may not open the switch: install its udev rule (see Troubleshooting in the README), then unplug the switch and plug it in again.</source>
+        <translation>Este usuário não pode abrir o comutador: instale a regra udev dele (veja “Troubleshooting” no README) e depois desconecte o comutador e conecte-o novamente.</translation>
     </message>
 </context>
 </TS>

@@ -73,6 +73,10 @@
         <source>2 switches chained</source>
         <translation>2 переключателя в цепочке</translation>
     </message>
+    <message>
+        <source>No access: udev rule missing</source>
+        <translation>Нет доступа: нет правила udev</translation>
+    </message>
 </context>
 <context>
     <name>TemplatePage</name>
@@ -668,6 +672,10 @@
     <message>
         <source>Next</source>
         <translation>Далее</translation>
+    </message>
+    <message>
+        <source>This user may not open the switch: install its udev rule (see Troubleshooting in the README), then unplug the switch and plug it in again.</source>
+        <translation>У этого пользователя нет права открывать переключатель: установите его правило udev (см. раздел «Troubleshooting» в README), затем отключите переключатель и подключите его снова.</translation>
     </message>
 </context>
 </TS>

@@ -10,6 +10,7 @@ qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-layouts
 qml-module-qtquick-controls qml-module-qtquick-dialogs qml-module-qt-labs-folderlistmodel
 qml-module-qt-labs-settings qml-module-qttest
 libhidapi-dev libssl-dev openssl
+umockdev libumockdev-dev gir1.2-umockdev-1.0
 clang libclang-rt-14-dev
 fonts-noto-cjk fonts-dejavu-core
 xvfb xauth imagemagick procps bc

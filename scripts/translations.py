@@ -275,6 +275,23 @@ TABLE = {
         "La connexion à l'appareil n'est pas prête. Veuillez réessayer.",
         "La conexión con el dispositivo no está lista. Inténtelo de nuevo.",
         "A conexão com o dispositivo não está pronta. Tente novamente."),
+    "This user may not open the switch: install its udev rule (see Troubleshooting in the README), then unplug the switch and plug it in again.": (
+        "此使用者無權開啟切換器：請安裝其 udev 規則（參閱 README 的「Troubleshooting」），然後拔下切換器再重新插入。",
+        "此用户无权打开切换器：请安装其 udev 规则（参见 README 中的“Troubleshooting”），然后拔下切换器并重新插入。",
+        "このユーザーには切替器を開く権限がありません。udev ルールをインストールし（README の「Troubleshooting」を参照）、"
+        "切替器を抜いてから再び差し込んでください。",
+        "Dieser Benutzer darf den Umschalter nicht öffnen: Installieren Sie seine udev-Regel (siehe „Troubleshooting“ "
+        "in der README), ziehen Sie dann den Umschalter ab und stecken Sie ihn wieder ein.",
+        "У этого пользователя нет права открывать переключатель: установите его правило udev (см. раздел "
+        "«Troubleshooting» в README), затем отключите переключатель и подключите его снова.",
+        "이 사용자는 스위치를 열 수 없습니다. 스위치의 udev 규칙을 설치한 다음(README의 Troubleshooting 참조) "
+        "스위치를 뽑았다가 다시 꽂으십시오.",
+        "Cet utilisateur ne peut pas ouvrir le commutateur : installez sa règle udev (voir «\u00a0Troubleshooting\u00a0» "
+        "dans le README), puis débranchez le commutateur et rebranchez-le.",
+        "Este usuario no puede abrir el conmutador: instale su regla udev (consulte «Troubleshooting» en el README) y "
+        "después desconecte el conmutador y vuelva a conectarlo.",
+        "Este usuário não pode abrir o comutador: instale a regra udev dele (veja “Troubleshooting” no README) e "
+        "depois desconecte o comutador e conecte-o novamente."),
     "The extended desktop driver ap is running. Please close it and upload again.": (
         "延伸桌面驅動程式正在執行。請將其關閉後重新上傳。",
         "扩展桌面驱动程序正在运行。请将其关闭后重新上传。",
@@ -444,6 +461,11 @@ TABLE = {
                   "Conectado"),
     "Not connected": ("未連線", "未连接", "未接続", "Nicht verbunden", "Не подключено", "연결 안 됨",
                       "Non connecté", "No conectado", "Não conectado"),
+    "No access: udev rule missing": ("無存取權限：缺少 udev 規則", "无访问权限：缺少 udev 规则",
+                                     "アクセス権なし：udev ルールがありません", "Kein Zugriff: udev-Regel fehlt",
+                                     "Нет доступа: нет правила udev", "접근 권한 없음: udev 규칙 없음",
+                                     "Pas d'accès : règle udev absente", "Sin acceso: falta la regla udev",
+                                     "Sem acesso: falta a regra udev"),
     "Firmware %1": ("韌體 %1", "固件 %1", "ファームウェア %1", "Firmware %1", "Прошивка %1", "펌웨어 %1",
                     "Micrologiciel %1", "Firmware %1", "Firmware %1"),
     "1 switch": ("1 台切換器", "1 台切换器", "切替器 1 台", "1 Umschalter", "1 переключатель", "스위치 1대",

@@ -25,6 +25,10 @@ class OrrinData : public QObject
     // whose transfers all went through. For the screens and tools that want
     // to show the reason beside their own message.
     Q_PROPERTY(QString lastError READ lastError)
+    // Read after a failed `open`: true when the switch is attached but this
+    // user may not open it, so the screens can name that remedy (the udev
+    // rule) instead of "plug it in".
+    Q_PROPERTY(bool accessDenied READ accessDenied)
 public:
     static const int kHeartBeatIntervalMs = 10000;
 
@@ -33,6 +37,7 @@ public:
     QString version() const { return m_fwVersion; }
     QVariantMap portStatus() const { return m_portStatus; }
     QString lastError() const { return m_command.lastError(); }
+    bool accessDenied() const { return m_command.accessDenied(); }
 
     // "Save to device" of a planned desk (DeskUpload::plan: the monitors on
     // the ports the chain has) and the mouse record, in one transaction. The

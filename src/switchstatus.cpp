@@ -1,8 +1,7 @@
 #include "switchstatus.h"
+#include "HIDCommand/switchaccess.h"
 
 #include <QLoggingCategory>
-
-#include <hidapi.h>
 
 Q_LOGGING_CATEGORY(lcSwitchStatus, "seamrun.switchstatus")
 
@@ -50,21 +49,22 @@ void SwitchStatus::setInterval(int ms)
 bool SwitchStatus::refresh()
 {
     // Ids 0 would ask for every HID device: with no ids there is no switch.
-    bool found = false;
-    if (m_vid > 0 && m_vid <= 0xFFFF && m_pid > 0 && m_pid <= 0xFFFF) {
-        // hid_enumerate initialises hidapi itself when needed; it only reads
-        // the system's device list and opens nothing.
-        hid_device_info *devices = hid_enumerate(static_cast<unsigned short>(m_vid),
-                                                 static_cast<unsigned short>(m_pid));
-        found = devices != nullptr;
-        hid_free_enumeration(devices);
-    }
+    SwitchAccess seen;
+    if (m_vid > 0 && m_vid <= 0xFFFF && m_pid > 0 && m_pid <= 0xFFFF)
+        seen = SwitchAccess::lookUp(static_cast<unsigned short>(m_vid), static_cast<unsigned short>(m_pid));
+    const bool found = seen.state != SwitchAccess::Absent;
+    const bool denied = seen.state == SwitchAccess::NoAccess;
     if (found != m_connected) {
         m_connected = found;
         qCDebug(lcSwitchStatus) << (found ? "switch attached" : "switch not attached");
         if (!found)
             setVersion(QString());
         emit connectedChanged();
+    }
+    if (denied != m_accessDenied) {
+        m_accessDenied = denied;
+        qCDebug(lcSwitchStatus).noquote() << (denied ? "no access to " + seen.path : QStringLiteral("switch accessible"));
+        emit accessDeniedChanged();
     }
     return found;
 }

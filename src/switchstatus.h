@@ -8,7 +8,9 @@
 // Whether the switch is attached, as the screens show it (QML type
 // "SwitchStatus"). It asks hidapi's device list for the switch's vendor and
 // product id every `interval` milliseconds and never opens the device, so it
-// cannot get in the way of an upload's exchanges. `version` holds what an
+// cannot get in the way of an upload's exchanges. `accessDenied` tells a
+// switch that is attached but that this user may not open (on Linux: the
+// udev rule is missing), from its device node's permissions. `version` holds what an
 // upload last read from the switch (the device object's version text) and is
 // forgotten when the switch goes away: another switch may come back.
 class SwitchStatus : public QObject
@@ -17,6 +19,7 @@ class SwitchStatus : public QObject
     Q_PROPERTY(int vid READ vid WRITE setVid NOTIFY idsChanged)
     Q_PROPERTY(int pid READ pid WRITE setPid NOTIFY idsChanged)
     Q_PROPERTY(bool connected READ connected NOTIFY connectedChanged)
+    Q_PROPERTY(bool accessDenied READ accessDenied NOTIFY accessDeniedChanged)
     Q_PROPERTY(QString version READ version WRITE setVersion NOTIFY versionChanged)
     Q_PROPERTY(int interval READ interval WRITE setInterval NOTIFY intervalChanged)
 public:
@@ -29,6 +32,7 @@ public:
     int vid() const { return m_vid; }
     int pid() const { return m_pid; }
     bool connected() const { return m_connected; }
+    bool accessDenied() const { return m_accessDenied; }
     QString version() const { return m_version; }
     int interval() const { return m_timer.interval(); }
 
@@ -43,6 +47,7 @@ public:
 signals:
     void idsChanged();
     void connectedChanged();
+    void accessDeniedChanged();
     void versionChanged();
     void intervalChanged();
 
@@ -51,6 +56,7 @@ private:
     int m_vid = 0;
     int m_pid = 0;
     bool m_connected = false;
+    bool m_accessDenied = false;
     QString m_version;
 };
 

@@ -55,6 +55,8 @@ public:
     // The status byte of the last exchange's reply; -1 when that exchange
     // failed. Tells a refusal from a failure where a command answers a bool.
     int lastStatus() const { return m_lastStatus; }
+    // The last open found the switch but may not open it (HidCommand).
+    bool accessDenied() const { return m_transport.accessDenied(); }
 
     // What the replies leave behind; the device object reads and resets them.
     QString m_version;

@@ -1,5 +1,6 @@
 #include "hidcommand.h"
 #include "logcategories.h"
+#include "switchaccess.h"
 
 #include <hidapi.h>
 
@@ -39,6 +40,7 @@ bool HidCommand::opendevice(unsigned short vid, unsigned short pid)
     // the handle without closing it would leak one device handle per retry.
     release();
     m_lastError.clear();
+    m_accessDenied = false;
 
     if (hid_init() != 0) {
         handle = nullptr;
@@ -50,8 +52,16 @@ bool HidCommand::opendevice(unsigned short vid, unsigned short pid)
     handle = hid_open(vid, pid, nullptr);
     if (!handle) {
         qCDebug(lcHid) << "unable to open device";
-        // hid_exit frees hidapi's global reason: read it first.
+        // hid_exit frees hidapi's global reason, and the look at the device
+        // list below replaces it: read it first.
         keepError(nullptr, "unable to open device");
+        // A switch that is listed but not ours to open needs another remedy
+        // than one that is missing: say which.
+        const SwitchAccess seen = SwitchAccess::lookUp(vid, pid);
+        if (seen.state == SwitchAccess::NoAccess) {
+            m_accessDenied = true;
+            qCDebug(lcHid).noquote() << "no access to" << seen.path;
+        }
         hid_exit();
         return false;
     }

@@ -36,6 +36,11 @@ public:
 
     bool isOpen() const { return handle != nullptr; }
 
+    // Whether the last open failed because the switch is attached but this
+    // user may not open its device node (on Linux: no udev rule). False
+    // after a successful open and when no switch was found at all.
+    bool accessDenied() const { return m_accessDenied; }
+
     // Why the last open, send or read failed, in hidapi's words when it gave
     // any (hid_error), else a short text of our own; empty after a success.
     // A close keeps it, so a caller can close first and show the reason after.
@@ -50,6 +55,7 @@ private:
     struct hid_device_ *handle;
     QString m_lastError;
     int m_replyLength;
+    bool m_accessDenied = false;
 };
 
 #endif // HIDCOMMAND_H

@@ -2,14 +2,17 @@ import QtQuick 2.12
 import "."
 import Seamrun.Layout 1.0
 
-// Whether the switch is attached: "Connected" or "Not connected", and once an
-// upload has read them the firmware version and the number of chained
-// switches. A status bar to screen readers, whose name changes with the
-// status, so the change is announced.
+// Whether the switch is attached: "Connected" or "Not connected". Below it,
+// for a switch that this user may not open (no udev rule) a warning that
+// says so, and otherwise, once an upload has read them, the firmware version
+// and the number of chained switches. A status bar to screen readers, whose
+// name changes with the status, so the change is announced.
 Item {
     id: status
 
     property bool connected: false
+    // Attached, but this user may not open it.
+    property bool accessDenied: false
     // The device object's version text: the four firmware numbers, then the
     // number of switches in the chain.
     property string version: ""
@@ -20,7 +23,13 @@ Item {
 
     readonly property string stateText: connected ? qsTr("Connected") : qsTr("Not connected")
     readonly property string detailText: {
-        if (!connected || version === "")
+        if (!connected)
+            return ""
+        // On the details line, which has the full width: the side panel has
+        // no room for it beside its heading.
+        if (accessDenied)
+            return qsTr("No access: udev rule missing")
+        if (version === "")
             return ""
         // One digit each in the usual case; longer numbers cannot be told
         // apart in the text, so it is shown as it is.
@@ -50,7 +59,7 @@ Item {
             width: 8
             height: 8
             radius: 4
-            color: status.connected ? Theme.positive : Theme.muted
+            color: !status.connected ? Theme.muted : status.accessDenied ? Theme.warning : Theme.positive
         }
         Text {
             objectName: "statusText"

@@ -30,8 +30,10 @@ QtObject {
     readonly property color tipText: "#333333"
     // Links (About).
     readonly property color link: "#35BAEC"
-    // Positive mark (chosen mouse position).
+    // Positive mark (chosen mouse position, a switch ready to use).
     readonly property color positive: "#84C02F"
+    // Something the user has to put right (a switch this user may not open).
+    readonly property color warning: "#F89B0A"
     readonly property color white: "#ffffff"
     // Footer line behind the copyright text.
     readonly property color footerBar: "#000000"

@@ -459,6 +459,7 @@ Window {
                     x: 4
                     width: 236
                     connected: switch_status.connected
+                    accessDenied: switch_status.accessDenied
                     version: switch_status.version
                 }
                 Item { width: 1; height: 20 }

@@ -2026,6 +2026,7 @@ Item {
                     detailsX: -(status_heading.width + 12)
                     detailsWidth: 232
                     connected: switch_status.connected
+                    accessDenied: switch_status.accessDenied
                     version: switch_status.version
                 }
             }

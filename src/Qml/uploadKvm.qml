@@ -34,6 +34,10 @@ Item {
         // The next button stays: the user plugs the switch in and tries again.
         connect_img.source = "../Images/img-check-f.png"
         message_txt.text = qsTr("Device connection is not ready, Please try again.")
+        // Attached, but this user may not open it: the cause and its remedy
+        // instead of the picture of a cable fault, which this is not.
+        access_txt.visible = orrin.accessDenied
+        connect_img.visible = !orrin.accessDenied
         return false
     }
 
@@ -84,7 +88,7 @@ Item {
         height: 195
         anchors.centerIn: parent
         Accessible.role: Accessible.Dialog
-        Accessible.name: message_txt.text
+        Accessible.name: access_txt.visible ? message_txt.text + " " + access_txt.text : message_txt.text
         onEscapePressed: upload_item.closePage()
 
         Rectangle {
@@ -138,6 +142,21 @@ Item {
                 font.pixelSize: Theme.textSize
                 wrapMode: Text.WordWrap
                 elide: Text.ElideRight
+            }
+
+            // Clear of the next button at the lower right.
+            Text {
+                id: access_txt
+                objectName: "access_txt"
+                x: message_txt.x
+                y: message_txt.y + message_txt.contentHeight + 8
+                width: 290
+                visible: false
+                text: qsTr("This user may not open the switch: install its udev rule (see Troubleshooting in the README), then unplug the switch and plug it in again.")
+                color: Theme.brand
+                font.family: Theme.fontFamily
+                font.pixelSize: Theme.smallSize
+                wrapMode: Text.WordWrap
             }
 
             Image {

@@ -38,9 +38,12 @@ MainWindowCase {
 
     function test_attached_data() {
         return [
-            { tag: "attached", setting: ["", ""], state: "Connected" },
-            { tag: "absent", setting: ["ABSENT", "1"], state: "Not connected" },
-            { tag: "other ids", setting: ["PID", "0x0002"], state: "Not connected" }
+            { tag: "attached", setting: ["", ""], state: "Connected", details: "" },
+            { tag: "absent", setting: ["ABSENT", "1"], state: "Not connected", details: "" },
+            { tag: "other ids", setting: ["PID", "0x0002"], state: "Not connected", details: "" },
+            // Attached, but this user may not open it (no udev rule).
+            { tag: "no access", setting: ["NO_ACCESS", "1"], state: "Connected",
+              details: "No access: udev rule missing" }
         ]
     }
 
@@ -48,14 +51,17 @@ MainWindowCase {
         switchSetup.set(data.setting[0], data.setting[1])
         start()
         var home = child("home_switch_status")
-        tryCompare(findChild(home, "statusText"), "text", data.state)
-        compare(shown(home), [data.state, ""])
+        tryVerify(function () { return shown(home).join("|") === data.state + "|" + data.details })
         compare(home.Accessible.role, Accessible.StatusBar)
-        compare(home.Accessible.name, data.state)
+        compare(home.Accessible.name, data.details !== "" ? data.state + ", " + data.details : data.state)
+        // A switch that cannot be used yet is not shown as ready.
+        var dot = findChild(home, "statusDot").color
+        compare(Qt.colorEqual(dot, "#84C02F"), data.state === "Connected" && data.details === "")
         var editor = openEditor()
         var side = findChild(editor, "editor_switch_status")
         verify(side.visible)
-        compare(shown(side), [data.state, ""])
+        compare(shown(side), [data.state, data.details])
+        compare(findChild(side, "statusDetails").truncated, false)
     }
 
     // Version and chain appear once read, and go with the switch; the name

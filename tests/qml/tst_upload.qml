@@ -574,6 +574,44 @@ MainWindowCase {
         compare(switchEvents("request").length, 8)
     }
 
+    // Attached, but this user may not open it: the dialog names the cause and
+    // the remedy instead of picturing a cable fault; with access, next goes on.
+    function test_switchNotOursToOpen() {
+        switchSetup.set("NO_ACCESS", "1")
+        openEditorWith(onePort)
+        var upload = openUploadDialog()
+        pressNext(upload)
+        var message = findChild(upload, "message_txt")
+        var cause = findChild(upload, "access_txt")
+        compare(message.text, "Device connection is not ready. Please try again.")
+        verify(cause.visible)
+        compare(cause.text, "This user may not open the switch: install its udev rule (see Troubleshooting in the "
+                            + "README), then unplug the switch and plug it in again.")
+        compare(findChild(upload, "panel").Accessible.name, message.text + " " + cause.text)
+        compare(findChild(upload, "connect_img").visible, false)
+        // Below the message, inside the panel and clear of the next button.
+        var next = findChild(upload, "ok_btn")
+        verify(cause.y >= message.y + message.contentHeight)
+        verify(cause.x + cause.contentWidth <= next.x)
+        verify(cause.y + cause.contentHeight <= findChild(upload, "content_rec").height)
+        compare(findChild(upload, "ok_btn").visible, true)
+        compare(upload.timer.running, false)
+        compare(switchEvents("request").length, 0)
+
+        // Missing instead: the usual message and picture, without the line.
+        switchSetup.set("NO_ACCESS", "")
+        switchSetup.set("ABSENT", "1")
+        pressNext(upload)
+        compare(message.text, "Device connection is not ready. Please try again.")
+        compare(cause.visible, false)
+        verify(findChild(upload, "connect_img").visible)
+        verify(findChild(upload, "connect_img").source.toString().endsWith("img-check-f.png"))
+
+        switchSetup.set("ABSENT", "")
+        pressNext(upload)
+        compareAlert("Saved to device successfully.", 1)
+    }
+
     // The extended desktop driver running: its message, no switch opened,
     // and the dialog stays as it was.
     function test_driverRunning() {

@@ -38,7 +38,7 @@ public:
     static void reset()
     {
         for (const char *name : {"VID", "PID", "VERSION", "CHAIN", "PORT_STATUS", "INIT_FAIL", "ABSENT",
-                                 "FAIL_SEND", "FAIL_READ", "REFUSE", "REFUSE_RECORD", "SHORT",
+                                 "NO_ACCESS", "FAIL_SEND", "FAIL_READ", "REFUSE", "REFUSE_RECORD", "SHORT",
                                  "UNPLUG_AFTER", "ACCEPT_SHORT_LIST"})
             qunsetenv(QByteArray("SEAMRUN_EMU_").append(name).constData());
     }

@@ -48,23 +48,33 @@ void tst_HidCommand::opening_data()
     QTest::addColumn<QStringList>("log");
     QTest::addColumn<QStringList>("calls"); // what hidapi saw
     QTest::addColumn<QString>("reason");    // hid_error's text, kept
+    QTest::addColumn<bool>("denied");       // attached, but not ours to open
 
     const QString handle = QStringLiteral("hid_open() ok, handle = 0x");
     const QString noDevice = QStringLiteral("No HID devices with requested VID/PID found in the system.");
     QTest::newRow("switch attached") << QByteArray() << kSwitchPid << true
                                      << QStringList{"hid_init() ok.", handle} << QStringList{"init", "open"}
-                                     << QString();
+                                     << QString() << false;
     QTest::newRow("hidapi cannot start")
         << QByteArray("INIT_FAIL=1") << kSwitchPid << false << QStringList{} << QStringList{"init"}
-        << "hid_init: the HID library could not start (emulated fault: SEAMRUN_EMU_INIT_FAIL)";
+        << "hid_init: the HID library could not start (emulated fault: SEAMRUN_EMU_INIT_FAIL)" << false;
     // The reason is read before hid_exit, which frees it.
     QTest::newRow("no switch") << QByteArray("ABSENT=1") << kSwitchPid << false
                                << QStringList{"hid_init() ok.", "unable to open device"}
                                << QStringList{"init", "open", "exit"}
-                               << noDevice + " (emulated fault: SEAMRUN_EMU_ABSENT)";
+                               << noDevice + " (emulated fault: SEAMRUN_EMU_ABSENT)" << false;
     QTest::newRow("other product id") << QByteArray() << ushort(0x0002) << false
                                       << QStringList{"hid_init() ok.", "unable to open device"}
-                                      << QStringList{"init", "open", "exit"} << noDevice;
+                                      << QStringList{"init", "open", "exit"} << noDevice << false;
+    // Listed but not ours to open (no udev rule): told apart from missing,
+    // with hidapi's own reason kept.
+    QTest::newRow("no access") << QByteArray("NO_ACCESS=1") << kSwitchPid << false
+                               << QStringList{"hid_init() ok.", "unable to open device",
+                                              "no access to seamrun-switch-emulator"}
+                               << QStringList{"init", "open", "exit"}
+                               << "Failed to open a device with path 'seamrun-switch-emulator': Permission denied "
+                                  "(emulated fault: SEAMRUN_EMU_NO_ACCESS)"
+                               << true;
 }
 
 void tst_HidCommand::opening()
@@ -75,6 +85,7 @@ void tst_HidCommand::opening()
     QFETCH(QStringList, log);
     QFETCH(QStringList, calls);
     QFETCH(QString, reason);
+    QFETCH(bool, denied);
     SwitchEmulator::apply(setting);
 
     HidCommand hid;
@@ -91,6 +102,7 @@ void tst_HidCommand::opening()
     }
     QCOMPARE(m_switch->kinds(), calls);
     QCOMPARE(hid.lastError(), reason);
+    QCOMPARE(hid.accessDenied(), denied);
 }
 
 void tst_HidCommand::transfersNeedAnOpenDevice()

@@ -22,6 +22,7 @@ private slots:
     void slotBytes();
     void versionProperty();
     void portStatusProperty();
+    void accessDeniedProperty();
     void sendAllCommand_data();
     void sendAllCommand();
     void sendAllCommandLog();
@@ -317,6 +318,26 @@ void tst_OrrinData::unpluggedDuringUpload()
     const QList<QJsonObject> closes = m_switch->take(QStringLiteral("close"));
     QCOMPARE(closes.size(), 1);
     QCOMPARE(closes[0].value("handles").toInt(), 0);
+}
+
+// The screens read "accessDenied" after a failed open to tell a switch that
+// this user may not open from one that is missing; each open sets it anew.
+void tst_OrrinData::accessDeniedProperty()
+{
+    OrrinData orrin;
+    SwitchEmulator::set("NO_ACCESS", "1");
+    QVERIFY(!orrin.open(kSwitchVid, kSwitchPid));
+    QCOMPARE(orrin.property("accessDenied").toBool(), true);
+    SwitchEmulator::reset();
+    QVERIFY(orrin.open(kSwitchVid, kSwitchPid));
+    QCOMPARE(orrin.property("accessDenied").toBool(), false);
+    SwitchEmulator::set("NO_ACCESS", "1");
+    QVERIFY(!orrin.open(kSwitchVid, kSwitchPid));
+    QCOMPARE(orrin.property("accessDenied").toBool(), true);
+    SwitchEmulator::set("ABSENT", "1");
+    QVERIFY(!orrin.open(kSwitchVid, kSwitchPid));
+    QCOMPARE(orrin.property("accessDenied").toBool(), false);
+    QVERIFY(orrin.close());
 }
 
 void tst_OrrinData::failureReason_data()

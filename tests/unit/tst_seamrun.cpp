@@ -566,6 +566,9 @@ private slots:
             << onePortOps << 4 << "" << failed;
         QTest::newRow("no switch") << kOnePort << QByteArrayList{"ABSENT=1"} << none << 4 << QStringList() << -1
             << "" << "Device connection is not ready, Please try again.";
+        QTest::newRow("no access") << kOnePort << QByteArrayList{"NO_ACCESS=1"} << none << 9 << QStringList() << -1
+            << "" << "Device connection is not ready, Please try again. The switch is attached, but this user may "
+                     "not open it. Install the udev rule 70-orrinkm.rules";
 
         // Replies shorter than the length read: fine while they hold what is
         // read (the status, and the queries' data), a failure without it.
@@ -702,26 +705,36 @@ private slots:
                "Switches in the chain:   1\n"
                "This computer's port:    P1 (1)\n"
                "Extended desktop driver: not running\n"
-            << R"({"attached":true,"chain":1,"driverRunning":false,"exit":0,"port":1,"portName":"P1","version":"10611"})";
+            << R"({"access":true,"attached":true,"chain":1,"driverRunning":false,"exit":0,"port":1,"portName":"P1","version":"10611"})";
         QTest::newRow("two switches, computer on S3") << QByteArrayList{"CHAIN=2", "PORT_STATUS=7,0,7,0"} << 0
             << "Switch:                  attached (USB 1209:0001)\n"
                "Firmware version:        10612\n"
                "Switches in the chain:   2\n"
                "This computer's port:    S3 (7)\n"
                "Extended desktop driver: not running\n"
-            << R"({"attached":true,"chain":2,"driverRunning":false,"exit":0,"port":7,"portName":"S3","version":"10612"})";
+            << R"({"access":true,"attached":true,"chain":2,"driverRunning":false,"exit":0,"port":7,"portName":"S3","version":"10612"})";
         QTest::newRow("queries refused") << QByteArrayList{"REFUSE=version:1,port-status:1"} << 8
             << "Switch:                  attached (USB 1209:0001)\n"
                "Firmware version:        unknown (no answer)\n"
                "Switches in the chain:   unknown (no answer)\n"
                "This computer's port:    unknown (no answer)\n"
                "Extended desktop driver: not running\n"
-            << R"({"attached":true,"chain":null,"driverRunning":false,"error":"the switch did not answer every query",)"
+            << R"({"access":true,"attached":true,"chain":null,"driverRunning":false,)"
+               R"("error":"the switch did not answer every query",)"
                R"("exit":8,"port":null,"portName":null,"version":null})";
         QTest::newRow("no switch") << QByteArrayList{"ABSENT=1"} << 4
             << "Switch:                  not attached (USB 1209:0001)\n"
                "Extended desktop driver: not running\n"
             << R"({"attached":false,"driverRunning":false,"error":"no switch 1209:0001 could be opened","exit":4})";
+        // Attached, but this user may not open it: its own status and the remedy.
+        QTest::newRow("no access") << QByteArrayList{"NO_ACCESS=1"} << 9
+            << "Switch:                  attached, no access (USB 1209:0001)\n"
+               "Extended desktop driver: not running\n"
+            << "{\"access\":false,\"attached\":true,\"driverRunning\":false,\"error\":\"switch 1209:0001 "
+               "attached, but this user may not open it (Failed to open a device with path "
+               "'seamrun-switch-emulator': Permission denied (emulated fault: SEAMRUN_EMU_NO_ACCESS)). Install the "
+               "udev rule 70-orrinkm.rules (see Troubleshooting in the README), then unplug and replug the "
+               "switch.\",\"exit\":9}";
     }
 
     void status()

@@ -44,12 +44,15 @@ void tst_SwitchStatus::seen_data()
     QTest::addColumn<QByteArray>("setting");
     QTest::addColumn<int>("vid");
     QTest::addColumn<bool>("connected");
-    QTest::newRow("attached") << QByteArray() << int(kSwitchVid) << true;
-    QTest::newRow("absent") << QByteArray("ABSENT=1") << int(kSwitchVid) << false;
-    QTest::newRow("gone after its packets") << QByteArray("UNPLUG_AFTER=0") << int(kSwitchVid) << false;
-    QTest::newRow("another device's ids") << QByteArray("VID=0x1234") << int(kSwitchVid) << false;
+    QTest::addColumn<bool>("denied");
+    QTest::newRow("attached") << QByteArray() << int(kSwitchVid) << true << false;
+    QTest::newRow("absent") << QByteArray("ABSENT=1") << int(kSwitchVid) << false << false;
+    QTest::newRow("gone after its packets") << QByteArray("UNPLUG_AFTER=0") << int(kSwitchVid) << false << false;
+    QTest::newRow("another device's ids") << QByteArray("VID=0x1234") << int(kSwitchVid) << false << false;
     // Ids 0 would match every device: no ids, no switch.
-    QTest::newRow("no ids") << QByteArray() << 0 << false;
+    QTest::newRow("no ids") << QByteArray() << 0 << false << false;
+    // Attached, but this user may not open its node: still connected.
+    QTest::newRow("no access") << QByteArray("NO_ACCESS=1") << int(kSwitchVid) << true << true;
 }
 
 void tst_SwitchStatus::seen()
@@ -57,16 +60,21 @@ void tst_SwitchStatus::seen()
     QFETCH(QByteArray, setting);
     QFETCH(int, vid);
     QFETCH(bool, connected);
+    QFETCH(bool, denied);
     SwitchEmulator::apply(setting);
     SwitchStatus status;
     status.setVid(vid);
     status.setPid(vid ? kSwitchPid : 0);
     QSignalSpy changes(&status, &SwitchStatus::connectedChanged);
+    QSignalSpy accessChanges(&status, &SwitchStatus::accessDeniedChanged);
     QCOMPARE(status.refresh(), connected);
     QCOMPARE(status.connected(), connected);
+    QCOMPARE(status.accessDenied(), denied);
     QCOMPARE(changes.count(), connected ? 1 : 0);
+    QCOMPARE(accessChanges.count(), denied ? 1 : 0);
     QCOMPARE(status.refresh(), connected);
     QCOMPARE(changes.count(), connected ? 1 : 0);
+    QCOMPARE(accessChanges.count(), denied ? 1 : 0);
     // Looking at the device list opens nothing: the switch saw no event.
     QCOMPARE(m_switch->kinds(), QStringList());
 }
@@ -92,6 +100,15 @@ void tst_SwitchStatus::unpluggedWhileRunning()
     QTRY_VERIFY(status.connected());
     QCOMPARE(changes.count(), 2);
     QCOMPARE(status.version(), QString());
+
+    // The udev rule taken away and given back while it runs: the switch
+    // stays attached, only its access changes.
+    SwitchEmulator::set("NO_ACCESS", "1");
+    QTRY_VERIFY(status.accessDenied());
+    QVERIFY(status.connected());
+    SwitchEmulator::reset();
+    QTRY_VERIFY(!status.accessDenied());
+    QCOMPARE(changes.count(), 2);
     QCOMPARE(m_switch->kinds(), QStringList());
 }
 

@@ -25,6 +25,9 @@ const int kDevicePorts = 4;
 // The window's own texts for the same outcomes.
 const char kDriverRunning[] = "The extended desktop driver ap is running. Please close it and upload again.";
 const char kNotReady[] = "Device connection is not ready, Please try again.";
+// The remedy when the switch is there but not ours to open.
+const char kNoAccessFix[] =
+    "Install the udev rule 70-orrinkm.rules (see Troubleshooting in the README), then unplug and replug the switch.";
 const char kPrimaryDevice[] =
     "To save and apply the layout configuration to OrrinKM, please connect your computer to the "
     "Primary OrrinKM device.";
@@ -181,6 +184,24 @@ public:
 private:
     OrrinData &m_orrin;
 };
+
+// Why the switch could not be opened: the step line, the status and the
+// message. Missing access has its own status and says how to grant it.
+struct OpenFailure {
+    QString step;
+    int status;
+    QString message;
+};
+
+OpenFailure openFailure(const OrrinData &orrin)
+{
+    if (orrin.accessDenied())
+        return {QStringLiteral("switch %1 attached, no access (%2)").arg(usbId(), orrin.lastError()), ExitNoAccess,
+                QString::fromLatin1(kNotReady) + QStringLiteral(" The switch is attached, but this user may not "
+                                                                "open it. ")
+                    + QString::fromLatin1(kNoAccessFix)};
+    return {QStringLiteral("no switch %1 found").arg(usbId()), ExitNoSwitch, QString::fromLatin1(kNotReady)};
+}
 
 // The window waits this long between opening the switch and its first query;
 // the switch is asked nothing sooner from here either.
@@ -366,8 +387,9 @@ int applyCommand(Output &out, ToolRules &rules, const QString &file, bool primar
 
     OrrinData orrin;
     if (!orrin.open(kSwitchVid, kSwitchPid)) {
-        out.step(QStringLiteral("open"), QStringLiteral("no switch %1 found").arg(usbId()));
-        return fail(ExitNoSwitch, QString::fromLatin1(kNotReady));
+        const OpenFailure why = openFailure(orrin);
+        out.step(QStringLiteral("open"), why.step);
+        return fail(why.status, why.message);
     }
     OpenSwitch closeAtEnd(orrin);
     out.step(QStringLiteral("open"), QStringLiteral("switch %1 opened").arg(usbId()));
@@ -505,14 +527,26 @@ int statusCommand(Output &out, ToolRules &rules, int waitMs)
 
     OrrinData orrin;
     if (!orrin.open(kSwitchVid, kSwitchPid)) {
-        r.insert(QStringLiteral("attached"), false);
-        out.line(QStringLiteral("Switch:                  not attached (USB %1)").arg(usbId()));
+        // Attached but not ours to open is told apart from missing: the
+        // remedy is the udev rule, not the cable.
+        const bool denied = orrin.accessDenied();
+        r.insert(QStringLiteral("attached"), denied);
+        if (denied)
+            r.insert(QStringLiteral("access"), false);
+        out.line(QStringLiteral("Switch:                  %1 (USB %2)")
+                     .arg(denied ? QStringLiteral("attached, no access") : QStringLiteral("not attached"), usbId()));
         out.line(QStringLiteral("Extended desktop driver: ") + (driver ? "running" : "not running"));
+        if (denied) {
+            out.error(QStringLiteral("switch %1 attached, but this user may not open it (%2). %3")
+                          .arg(usbId(), orrin.lastError(), QString::fromLatin1(kNoAccessFix)));
+            return out.finish(ExitNoAccess);
+        }
         out.error(QStringLiteral("no switch %1 could be opened").arg(usbId()));
         return out.finish(ExitNoSwitch);
     }
     OpenSwitch closeAtEnd(orrin);
     r.insert(QStringLiteral("attached"), true);
+    r.insert(QStringLiteral("access"), true);
     settle(nullptr, waitMs);
 
     const bool haveStatus = orrin.getPortStatus();

@@ -14,11 +14,12 @@ enum ExitStatus {
     ExitCheckFailed = 1,      // the layout fails one of the editor's checks
     ExitNotLayout = 2,        // no such file, unreadable, or not a layout
     ExitDriverRunning = 3,    // the extended desktop driver is running
-    ExitNoSwitch = 4,         // no switch could be opened
+    ExitNoSwitch = 4,         // no switch could be opened (none attached, or it failed)
     ExitSecondarySwitch = 5,  // this computer is attached to the secondary switch
     ExitNeedsPrimaryOnly = 6, // one switch, monitors on both switches' ports
     ExitSecondaryOnly = 7,    // one switch, monitors on the secondary ports only
     ExitUploadFailed = 8,     // the switch did not answer or refused the upload
+    ExitNoAccess = 9,         // a switch is attached, but this user may not open it
     ExitUsage = 64,
 };
 

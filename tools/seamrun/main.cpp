@@ -49,6 +49,8 @@ const char kUsage[] =
     "  6   one switch, and monitors on both switches' ports: see --primary-only\n"
     "  7   one switch, and monitors on the secondary switch's ports only\n"
     "  8   the switch did not answer or refused the upload (status: a query)\n"
+    "  9   a switch is attached, but this user may not open it: install the\n"
+    "      udev rule 70-orrinkm.rules, then unplug and replug the switch\n"
     "  64  wrong usage\n"
     "Messages that explain a status other than 0 go to standard error.\n";
 

@@ -38,6 +38,10 @@
 //   SEAMRUN_EMU_ABSENT=1            no switch attached: hid_open and the
 //                                   device list find nothing, transfers on
 //                                   open handles fail
+//   SEAMRUN_EMU_NO_ACCESS=1         the switch is attached, but this user may
+//                                   not open it (no udev rule): the device
+//                                   list has it, access(2) on its path and
+//                                   hid_open fail with "Permission denied"
 //   SEAMRUN_EMU_FAIL_SEND=CMD,...|all   sending these requests fails
 //   SEAMRUN_EMU_FAIL_READ=CMD,...|all   reading their replies fails (the
 //                                   switch has acted on the request)
@@ -54,10 +58,16 @@
 //                                   replies), counted from the first call
 //                                   that sees this value
 // The device list is not logged: a program that polls it would fill the log.
+//
+// Besides hidapi, the library answers access(2) for the switch's own path
+// (kDevicePath, which is no file): that is how the program tells a switch it
+// may not open from one that is missing. Every other path goes to the C
+// library.
 
 #include <hidapi.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -68,6 +78,7 @@
 #include <string>
 #include <vector>
 
+#include <dlfcn.h>
 #include <unistd.h>
 
 struct hid_device_ {
@@ -91,6 +102,9 @@ const Command kCommands[] = {
     {0x44, "mouse-record", 10, 10}, {0x45, "list-close", 8, 8}, {0x46, "heartbeat", 8, 8},
     {0x4A, "port-status", 8, 8},
 };
+
+// The path the device list gives for the switch.
+const char kDevicePath[] = "seamrun-switch-emulator";
 
 const int kRefused = 1;
 const int kBadLength = 0xE1;
@@ -503,7 +517,7 @@ struct hid_device_info HID_API_EXPORT *HID_API_CALL hid_enumerate(unsigned short
     auto *info = static_cast<hid_device_info *>(std::calloc(1, sizeof(hid_device_info)));
     if (!info)
         return nullptr;
-    info->path = strdup("seamrun-switch-emulator");
+    info->path = strdup(kDevicePath);
     info->vendor_id = static_cast<unsigned short>(vid);
     info->product_id = static_cast<unsigned short>(pid);
     info->serial_number = wcsdup(L"0001");
@@ -544,6 +558,14 @@ HID_API_EXPORT hid_device *HID_API_CALL hid_open(unsigned short vendor_id, unsig
                               L"(emulated fault: SEAMRUN_EMU_ABSENT)"
                             : L"No HID devices with requested VID/PID found in the system.";
         line.num("handle", 0).num("handles", static_cast<long>(s.handles.size())).write();
+        return nullptr;
+    }
+    if (flag("SEAMRUN_EMU_NO_ACCESS")) {
+        // hidraw's words when open(2) of the node is refused.
+        s.globalError = L"Failed to open a device with path 'seamrun-switch-emulator': Permission denied "
+                        L"(emulated fault: SEAMRUN_EMU_NO_ACCESS)";
+        line.num("handle", 0).num("handles", static_cast<long>(s.handles.size())).text("error", "no access");
+        line.write();
         return nullptr;
     }
     s.globalError = L"Success";
@@ -688,6 +710,26 @@ int HID_API_EXPORT HID_API_CALL hid_get_feature_report(hid_device *dev, unsigned
     decodeReply(*c, s.reply, line);
     line.num("result", n).write();
     return n;
+}
+
+// The switch's node as access(2) sees it: readable and writable unless
+// SEAMRUN_EMU_NO_ACCESS is set. Any other path is the C library's.
+int access(const char *path, int mode) __THROW
+{
+    if (std::strcmp(path, kDevicePath) == 0) {
+        if (flag("SEAMRUN_EMU_NO_ACCESS") && (mode & (R_OK | W_OK))) {
+            errno = EACCES;
+            return -1;
+        }
+        return 0;
+    }
+    using AccessFunction = int (*)(const char *, int);
+    static const AccessFunction next = reinterpret_cast<AccessFunction>(dlsym(RTLD_NEXT, "access"));
+    if (!next) {
+        errno = ENOSYS;
+        return -1;
+    }
+    return next(path, mode);
 }
 
 HID_API_EXPORT const wchar_t *HID_API_CALL hid_error(hid_device *dev)
