@@ -8,6 +8,7 @@
 // maps. Values that come from a layout file or from the screens' script are
 // read once, by the reader in deskfile.h; everything here is already typed.
 
+#include <QMetaType>
 #include <QString>
 #include <QVector>
 
@@ -80,5 +81,10 @@ inline int Monitor::gridIndex() const
 {
     return (row - 1) * Desk::kGridSize + (col - 1);
 }
+
+// In variants, signals and test tables.
+Q_DECLARE_METATYPE(Monitor)
+Q_DECLARE_METATYPE(MouseSettings)
+Q_DECLARE_METATYPE(Desk)
 
 #endif // DESK_H
