@@ -1,21 +1,19 @@
 #ifndef LAYOUTRULES_H
 #define LAYOUTRULES_H
 
-// The layout editor's rules as pure functions over plain values: numbering,
-// the three layout checks, the layout file text (writing and reading), the
-// resolution list texts and the coordinate arithmetic of an upload.
+// The layout editor's rules for the screens: the singleton "Layout" of the
+// module Seamrun.Layout. The rules themselves are the typed functions of
+// src/desk/ (deskrules.h, the file text in deskfile.h); this object is their
+// face towards the script. Each call reads its loosely typed arguments once,
+// through the desk reader (deskreader.h: texts as numbers, as the script
+// reads them), calls the typed rule and hands the result back in the shape
+// the screens have always read. Inputs are never changed; every result is a
+// new value.
 //
-// The editor screen, the upload flow and the command-line tool all call this
-// one class (the screens as the singleton "Layout" of the module
-// Seamrun.Layout), so every rule exists once. It touches no model, item or
-// device and needs nothing of the toolkit beyond Core. Inputs are never
-// changed; every result is a new value.
-//
-// Values are read the way the screens' script reads them: a monitor is a map
-// {gridindex, row, col, portnum, monitornum, width, height} whose members may
-// be numbers or texts ("3"); monitornum is the two-digit text "01".."16"
-// ("01" is the port's main monitor); gridindex = (row - 1) * 16 + (col - 1).
-// A member that is missing reads as "undefined", not as 0.
+// A monitor is a map {gridindex, row, col, portnum, monitornum, width,
+// height} whose members may be numbers or texts ("3"); monitornum is the
+// two-digit text "01".."16" ("01" is the port's main monitor); gridindex =
+// (row - 1) * 16 + (col - 1), read when row and col are missing.
 
 #include <QObject>
 #include <QString>
@@ -30,12 +28,6 @@ class LayoutRules : public QObject
 {
     Q_OBJECT
 public:
-    static const int kGridSize = 16;
-    static const int kMaxMonitors = 16;
-    static const int kDevicePorts = 4;
-    static const int kMaxPort = 8;        // two chained switches of kDevicePorts ports
-    static const int kMaxPixels = 65535;  // width and height travel as two bytes
-
     explicit LayoutRules(QObject *parent = nullptr);
 
     // The singleton's factory for qmlRegisterSingletonType.
@@ -46,6 +38,8 @@ public:
     // "--" for no port, "P1".."P4" on the primary switch, "S1".."S4" on the
     // secondary one.
     Q_INVOKABLE QString portName(const QVariant &port) const;
+    // "01".."16"; a value that is no whole number is written as the script
+    // writes it, after the same "0" below 10.
     Q_INVOKABLE QString twoDigits(const QVariant &n) const;
     // The number a new monitor on `port` gets: one above the monitors already
     // there (numbers within a port are kept contiguous from "01"), or, when a
@@ -85,29 +79,18 @@ public:
     // mouse's first three values and every monitor member as JSON strings.
     Q_INVOKABLE QString layoutText(const QVariantMap &mouse, const QVariantList &monitors) const;
     // The parsed layout of a layout file text, or null when the file is not
-    // acceptable: text that is no JSON, a monitor list entry without
-    // "monitornum", or a monitor list the editor cannot hold (monitors off
-    // the grid or sharing a cell, more than 16, ports beyond 8, numbers
-    // beyond 16 or twice on a port, sizes that do not fit in two bytes). A
-    // list that failed here would be applied half-way and leave the editor
-    // (and later the switch) with a layout it cannot hold. Content that
-    // merely carries nothing (no first element, no "monitorlist", not even a
-    // list) is accepted and gives an empty layout. The layout is a list.
+    // acceptable (DeskReader::acceptable: text that is no JSON, a monitor
+    // list entry without "monitornum", or a monitor list the editor cannot
+    // hold). Content that merely carries nothing is accepted and gives an
+    // empty layout. The layout is a list.
     Q_INVOKABLE QVariant parseLayout(const QString &text) const;
     // The monitors of a parsed layout in grid order, numbers as numbers, the
     // monitor number as two digits and the orientation ("h" when width >=
     // height, else "v") as `orientation`. [] when the layout holds none.
     Q_INVOKABLE QVariantList monitorsFromLayout(const QVariantList &layout) const;
     // The six mouse values of a parsed layout, each brought into its range
-    // once, here, so the settings dialogs show what will be saved and sent:
-    // acceleration and focus are on/off (acceleration counts as on when not
-    // 0, the focus only when 1), speed 0..10, duration one of its codes 0..3
-    // (anything else is "3 seconds", 1), keep-awake 0..2. A position outside
-    // 1..5 that fits in the byte the switch takes (0..255) is kept as it is:
-    // the position dialog shows it as "lower right" and keeps the stored
-    // value unless the user chooses another. A position beyond that byte, or
-    // a missing or non-numeric value, gives the blank layout's value (4,
-    // lower right). Every value that leaves here reaches the switch unchanged.
+    // once, as DeskReader::mouse does: {acceleration_flag, mouse_speed,
+    // mouse_position, switching_focus, duration_time, keep_awake}.
     Q_INVOKABLE QVariantMap mouseFromLayout(const QVariantList &layout) const;
 
     // ----------------------------------------------------------- resolutions
@@ -129,13 +112,11 @@ public:
     // then stop before anything is sent or removed.
     Q_INVOKABLE int chainFromVersion(const QVariant &versionText) const;
     // What an upload does with these monitors on a chain of `chain`
-    // switches: "upload" all monitors on ports up to `ports`; with one switch
-    // and monitors on both switches' ports "confirm" (ask, then upload ports
-    // 1-4 only); with one switch and only secondary ports "high-only"
-    // (refuse). An unknown chain (0) matters only to monitors above port 4:
-    // then "fail", since guessing would send the wrong switch's records or
-    // remove monitors from the layout; a layout on ports 1-4 alone is
-    // uploaded to those ports whatever the version text says.
+    // switches (DeskRules::uploadPlan): {action, ports}, the action as the
+    // words "upload" (all monitors on ports up to `ports`), "confirm" (one
+    // switch, monitors on both switches' ports: ask, then upload ports 1-4
+    // only), "high-only" (one switch, only secondary ports: refuse) or
+    // "fail" (an unknown chain and monitors above port 4).
     Q_INVOKABLE QVariantMap uploadDecision(const QVariantList &monitors, const QVariant &chain) const;
     // Ascending order of numbers, for sort().
     Q_INVOKABLE double sortNumber(const QVariant &a, const QVariant &b) const;
@@ -148,9 +129,6 @@ public:
     Q_INVOKABLE QVariantList recalculatePositions(const QVariantList &monitors) const;
     // The ten arguments of the device object's port record call, in order.
     Q_INVOKABLE QVariantList portRecordArgs(const QVariantMap &monitor, const QVariantMap &rel) const;
-
-    // A monitor list in grid order (stable: equal places keep their order).
-    static QVariantList inGridOrder(const QVariantList &monitors);
 };
 
 #endif // LAYOUTRULES_H

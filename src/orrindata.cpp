@@ -1,4 +1,5 @@
 #include "orrindata.h"
+#include "desk/deskreader.h"
 #include "logcategories.h"
 
 #include <QMetaType>
@@ -72,15 +73,14 @@ bool OrrinData::sendOneListOfMouseData(int serialNum, int mode, int level, int p
                                        int Focus_enabled, int duration, int awake)
 {
     qCDebug(lcDevice) << DeskUpload::focusDuration(Focus_enabled, duration);
-    DeskUpload::Mouse mouse;
-    mouse.serialNum = serialNum;
+    MouseSettings mouse;
     mouse.acceleration = mode;
     mouse.speed = level;
     mouse.position = position;
     mouse.focus = Focus_enabled;
     mouse.duration = duration;
     mouse.awake = awake;
-    const DeskUpload::MousePayload payload = DeskUpload::mousePayload(mouse);
+    const DeskUpload::MousePayload payload = DeskUpload::mousePayload(mouse, serialNum);
     return m_command.sendOneListOfMouseData(payload.data(), GeneralCommand::kMouseRecordSize);
 }
 
@@ -131,10 +131,10 @@ bool OrrinData::sendAllCommand(int cmd_Num, QList<QVariantMap> m_info, QVariantM
         records.append(record);
     }
 
-    DeskUpload::Mouse mouse;
+    MouseSettings mouse;
     const auto mouseValue = [&mouse_info](const char *key) { return mouse_info.value(QLatin1String(key)).toInt(); };
     // The record number comes from "mouse_info", not "serialNum".
-    mouse.serialNum = mouseValue("mouse_info");
+    const int mouseRecordNumber = mouseValue("mouse_info");
     mouse.acceleration = mouseValue("acceleration");
     mouse.speed = mouseValue("speed");
     mouse.position = mouseValue("position");
@@ -165,7 +165,7 @@ bool OrrinData::sendAllCommand(int cmd_Num, QList<QVariantMap> m_info, QVariantM
             }
             break;
         case DeskUpload::MouseRecord:
-            qCDebug(lcDevice).nospace() << "s_Num= " << mouse.serialNum;
+            qCDebug(lcDevice).nospace() << "s_Num= " << mouseRecordNumber;
             qCDebug(lcDevice).nospace() << "acceleration= " << mouse.acceleration;
             qCDebug(lcDevice).nospace() << "speed= " << mouse.speed;
             qCDebug(lcDevice).nospace() << "position= " << mouse.position;
@@ -175,10 +175,10 @@ bool OrrinData::sendAllCommand(int cmd_Num, QList<QVariantMap> m_info, QVariantM
             break;
         }
     });
-    return upload.upload(cmd_Num, records, mouse).uploaded();
+    return upload.upload(cmd_Num, records, mouse, mouseRecordNumber).uploaded();
 }
 
-DeskUpload::Result OrrinData::upload(const DeskUpload::Plan &desk, const DeskUpload::Mouse &mouse,
+DeskUpload::Result OrrinData::upload(const DeskUpload::Plan &desk, const MouseSettings &mouse,
                                      const DeskUpload::StepObserver &observer)
 {
     DeskUpload upload(m_command);
@@ -188,10 +188,11 @@ DeskUpload::Result OrrinData::upload(const DeskUpload::Plan &desk, const DeskUpl
 
 QVariantMap OrrinData::uploadDesk(const QVariantList &monitors, int ports, const QVariantMap &mouse)
 {
-    const DeskUpload::Result result =
-        upload(DeskUpload::plan(monitors, ports), DeskUpload::mouseFromSettings(mouse));
+    // The screens' values, read once.
+    const QVector<Monitor> desk = DeskReader::monitorList(monitors);
+    const DeskUpload::Result result = upload(DeskUpload::plan(desk, ports), DeskReader::mouseSettings(mouse));
     qCDebug(lcDevice).nospace() << "uploadDesk() " << DeskUpload::outcomeName(result.outcome);
-    return DeskUpload::toVariantMap(result, monitors);
+    return DeskUpload::toVariantMap(result, desk);
 }
 
 bool OrrinData::getPortStatus()

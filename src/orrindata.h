@@ -43,7 +43,7 @@ public:
     // the ports the chain has) and the mouse record, in one transaction. The
     // observer sees every exchange as it happens. For C++ callers; the
     // screens call uploadDesk.
-    DeskUpload::Result upload(const DeskUpload::Plan &desk, const DeskUpload::Mouse &mouse,
+    DeskUpload::Result upload(const DeskUpload::Plan &desk, const MouseSettings &mouse,
                               const DeskUpload::StepObserver &observer = {});
 
     // The same for the screens, for the monitors on ports up to `ports`

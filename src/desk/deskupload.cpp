@@ -1,34 +1,15 @@
 #include "desk/deskupload.h"
 
 #include "HIDCommand/generalcommand.h"
-#include "layoutrules.h"
 
 #include <QMetaEnum>
-
-#include <cmath>
+#include <QVariantList>
 
 namespace {
-
-// A number as a script hands it to an int argument (ToInt32): whole part,
-// wrapped into 32 bits; NaN, infinities and what is no number give 0.
-int scriptInt(const QVariant &value)
-{
-    bool ok = false;
-    const double n = value.toDouble(&ok);
-    if (!ok || !std::isfinite(n))
-        return 0;
-    const double m = std::fmod(std::trunc(n), 4294967296.0);
-    return static_cast<int>(static_cast<quint32>(static_cast<qint64>(m < 0 ? m + 4294967296.0 : m)));
-}
 
 unsigned char low8(int value)
 {
     return static_cast<unsigned char>(value & 0xFF);
-}
-
-QVariant member(const QVariant &monitor, const char *key)
-{
-    return monitor.toMap().value(QLatin1String(key));
 }
 
 } // namespace
@@ -46,15 +27,13 @@ DeskUpload::DeskUpload(GeneralCommand &command)
 {
 }
 
-DeskUpload::Plan DeskUpload::plan(const QVariantList &monitors, int ports)
+DeskUpload::Plan DeskUpload::plan(const QVector<Monitor> &monitors, int ports)
 {
     Plan plan;
-    QVariantList sent;
+    QVector<Monitor> sent;
     QVector<int> sentIndex;
     for (int i = 0; i < monitors.size(); ++i) {
-        bool ok = false;
-        const double port = member(monitors.at(i), "portnum").toDouble(&ok);
-        if (ok && port <= ports) {
+        if (monitors.at(i).port <= ports) {
             sent.append(monitors.at(i));
             sentIndex.append(i);
         } else {
@@ -63,25 +42,22 @@ DeskUpload::Plan DeskUpload::plan(const QVariantList &monitors, int ports)
     }
     // Coordinates over the monitors that go out: a monitor left out must not
     // move the others (the desk that remains is the desk the switch gets).
-    const LayoutRules rules;
-    const QVariantList positions = rules.recalculatePositions(sent);
-    for (int k = 0; k < sent.size() && k < positions.size(); ++k) {
-        const QVariantList args = rules.portRecordArgs(sent.at(k).toMap(), positions.at(k).toMap());
+    const QVector<MonitorPosition> positions = DeskRules::positions(sent);
+    for (int k = 0; k < sent.size(); ++k) {
         Record record;
         record.monitor = sentIndex.at(k);
-        for (int b = 0; b < 10 && b < args.size(); ++b)
-            record.args[b] = scriptInt(args.at(b));
+        record.args = DeskRules::portRecordArgs(sent.at(k), positions.at(k));
         plan.records.append(record);
     }
     return plan;
 }
 
-DeskUpload::Result DeskUpload::upload(const QVariantList &monitors, int ports, const Mouse &mouse)
+DeskUpload::Result DeskUpload::upload(const QVector<Monitor> &monitors, int ports, const MouseSettings &mouse)
 {
     return upload(plan(monitors, ports), mouse);
 }
 
-DeskUpload::Result DeskUpload::upload(const Plan &plan, const Mouse &mouse)
+DeskUpload::Result DeskUpload::upload(const Plan &plan, const MouseSettings &mouse)
 {
     Result result = upload(plan.records.size() + 1, plan.records, mouse);
     result.leftOut = plan.leftOut;
@@ -97,7 +73,8 @@ void DeskUpload::report(Result &result, const Step &step)
         m_observer(step);
 }
 
-DeskUpload::Result DeskUpload::upload(int announced, const QVector<Record> &records, const Mouse &mouse)
+DeskUpload::Result DeskUpload::upload(int announced, const QVector<Record> &records, const MouseSettings &mouse,
+                                      int mouseRecordNumber)
 {
     Result result;
     result.announced = announced;
@@ -136,7 +113,7 @@ DeskUpload::Result DeskUpload::upload(int announced, const QVector<Record> &reco
         recordRefused = !record.accepted;
     }
 
-    const MousePayload mouseBytes = mousePayload(mouse);
+    const MousePayload mouseBytes = mousePayload(mouse, mouseRecordNumber);
     Step mouseStep;
     mouseStep.exchange = MouseRecord;
     m_command.sendOneListOfMouseData(mouseBytes.data(), int(mouseBytes.size()));
@@ -183,22 +160,10 @@ int DeskUpload::focusDuration(int focus, int duration)
     return static_cast<int>((static_cast<unsigned int>(focus) << 7) | static_cast<unsigned int>(duration));
 }
 
-DeskUpload::MousePayload DeskUpload::mousePayload(const Mouse &mouse)
+DeskUpload::MousePayload DeskUpload::mousePayload(const MouseSettings &mouse, int recordNumber)
 {
-    return {low8(mouse.serialNum), low8(mouse.acceleration), low8(mouse.speed), low8(mouse.position),
+    return {low8(recordNumber), low8(mouse.acceleration), low8(mouse.speed), low8(mouse.position),
             low8(focusDuration(mouse.focus, mouse.duration)), low8(mouse.awake)};
-}
-
-DeskUpload::Mouse DeskUpload::mouseFromSettings(const QVariantMap &settings)
-{
-    Mouse mouse;
-    mouse.acceleration = scriptInt(settings.value(QStringLiteral("acceleration_flag")));
-    mouse.speed = scriptInt(settings.value(QStringLiteral("mouse_speed")));
-    mouse.position = scriptInt(settings.value(QStringLiteral("mouse_position")));
-    mouse.focus = scriptInt(settings.value(QStringLiteral("switching_focus")));
-    mouse.duration = scriptInt(settings.value(QStringLiteral("duration_time")));
-    mouse.awake = scriptInt(settings.value(QStringLiteral("keep_awake")));
-    return mouse;
 }
 
 QString DeskUpload::outcomeName(Outcome outcome)
@@ -217,11 +182,10 @@ QString DeskUpload::exchangeName(Exchange exchange)
     return QString();
 }
 
-QVariantMap DeskUpload::toVariantMap(const Result &result, const QVariantList &monitors)
+QVariantMap DeskUpload::toVariantMap(const Result &result, const QVector<Monitor> &monitors)
 {
     auto gridIndex = [&monitors](int i) {
-        const QVariant g = member(monitors.value(i), "gridindex");
-        return g.isValid() ? QVariant(scriptInt(g)) : QVariant(i);
+        return i >= 0 && i < monitors.size() ? QVariant(monitors.at(i).gridIndex()) : QVariant();
     };
     QVariantList steps;
     for (const Step &s : result.steps) {

@@ -17,10 +17,12 @@
 // It runs synchronously on the caller's thread, reports every exchange to an
 // observer as it happens, and returns one outcome with the details.
 
+#include "desk/desk.h"
+#include "desk/deskrules.h"
+
 #include <QMetaType>
 #include <QObject>
 #include <QString>
-#include <QVariantList>
 #include <QVariantMap>
 #include <QVector>
 
@@ -53,21 +55,10 @@ public:
     // The list-open status of a switch held by the extended desktop driver.
     static const int kDriverRunningStatus = 3;
 
-    // The mouse record's values, each sent as its low 8 bits (the focus
-    // switch in bit 7 of the fifth byte, the duration below it).
-    struct Mouse {
-        int serialNum = 0;
-        int acceleration = 0;
-        int speed = 0;
-        int position = 0;
-        int focus = 0;
-        int duration = 0;
-        int awake = 0;
-    };
-
-    // The ten port record bytes, in the order the record carries them: port,
-    // monitor number, x, y, width low/high, height low/high, main x, main y.
-    using PortArgs = std::array<int, 10>;
+    // The ten port record values, in the order the record carries them:
+    // port, monitor number, x, y, width low/high, height low/high, main x,
+    // main y; each is sent as its low 8 bits.
+    using PortArgs = PortRecordArgs;
     using Payload = std::array<unsigned char, 10>;
     using MousePayload = std::array<unsigned char, 6>;
 
@@ -119,27 +110,26 @@ public:
 
     void setStepObserver(StepObserver observer) { m_observer = std::move(observer); }
 
-    // `monitors` as the layout rules read them ({gridindex, row, col,
-    // portnum, monitornum, width, height}), in grid order.
-    static Plan plan(const QVariantList &monitors, int ports);
+    // The monitors in the order they go out (the editor sends grid order).
+    static Plan plan(const QVector<Monitor> &monitors, int ports);
 
-    // A desk: plans it and uploads the records plus the mouse record.
-    Result upload(const QVariantList &monitors, int ports, const Mouse &mouse);
-    Result upload(const Plan &plan, const Mouse &mouse);
+    // A desk: plans it and uploads the records plus the mouse record (record
+    // number 0, as the editor sends it).
+    Result upload(const QVector<Monitor> &monitors, int ports, const MouseSettings &mouse);
+    Result upload(const Plan &plan, const MouseSettings &mouse);
     // Records worked out by the caller, announcing `announced` records (the
-    // switch accepts the list when that is the records plus the mouse record).
-    Result upload(int announced, const QVector<Record> &records, const Mouse &mouse);
+    // switch accepts the list when that is the records plus the mouse
+    // record), and the mouse record under the caller's record number.
+    Result upload(int announced, const QVector<Record> &records, const MouseSettings &mouse,
+                  int mouseRecordNumber = 0);
 
-    // The bytes of the two records, as the switch takes them.
+    // The bytes of the two records, as the switch takes them: each value as
+    // its low 8 bits, the focus switch in bit 7 of the mouse record's fifth
+    // byte and the duration below it.
     static Payload portPayload(const PortArgs &args);
-    static MousePayload mousePayload(const Mouse &mouse);
+    static MousePayload mousePayload(const MouseSettings &mouse, int recordNumber = 0);
     // Bit 7 the focus switch, bits 0-6 the duration (before the cut to 8 bits).
     static int focusDuration(int focus, int duration);
-
-    // The mouse values of a settings map as the editor keeps them
-    // (acceleration_flag, mouse_speed, mouse_position, switching_focus,
-    // duration_time, keep_awake); record number 0.
-    static Mouse mouseFromSettings(const QVariantMap &settings);
 
     static QString outcomeName(Outcome outcome);
     static QString exchangeName(Exchange exchange); // "list-open", "port-record", ...
@@ -149,8 +139,8 @@ public:
     // steps: [{exchange, record, attempt, status, accepted}],
     // records: [{gridindex, portnum, monitornum, relative_row, relative_col,
     // main_relative_row, main_relative_col, attempts, accepted}],
-    // leftOut: [gridindex]}. Grid indices come from the monitors given.
-    static QVariantMap toVariantMap(const Result &result, const QVariantList &monitors);
+    // leftOut: [gridindex]}. Grid indices are those of the monitors given.
+    static QVariantMap toVariantMap(const Result &result, const QVector<Monitor> &monitors);
 
 private:
     void report(Result &result, const Step &step);

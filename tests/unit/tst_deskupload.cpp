@@ -27,10 +27,16 @@ private:
 
 namespace {
 
-QVariantMap monitor(int row, int col, int port, const char *number, int width = 1920, int height = 1080)
+Monitor monitor(int row, int col, int port, int number, int width = 1920, int height = 1080)
 {
-    return {{"gridindex", (row - 1) * 16 + (col - 1)}, {"row", row}, {"col", col}, {"portnum", port},
-            {"monitornum", QString::fromLatin1(number)}, {"width", width}, {"height", height}};
+    Monitor m;
+    m.row = row;
+    m.col = col;
+    m.port = port;
+    m.number = number;
+    m.width = width;
+    m.height = height;
+    return m;
 }
 
 // "[port,number,x,y,width,height,main x,main y]" of each planned record.
@@ -47,11 +53,11 @@ QStringList recordTexts(const QVector<DeskUpload::Record> &records)
 }
 
 // Three monitors of port 1 in a row.
-const QVariantList kOnePort = {monitor(3, 3, 1, "01"), monitor(3, 4, 1, "02"), monitor(3, 5, 1, "03")};
+const QVector<Monitor> kOnePort = {monitor(3, 3, 1, 1), monitor(3, 4, 1, 2), monitor(3, 5, 1, 3)};
 
-DeskUpload::Mouse testMouse()
+MouseSettings testMouse()
 {
-    DeskUpload::Mouse mouse;
+    MouseSettings mouse;
     mouse.acceleration = 1;
     mouse.speed = 2;
     mouse.position = 3;
@@ -76,13 +82,13 @@ void tst_DeskUpload::init()
 
 void tst_DeskUpload::plan_data()
 {
-    QTest::addColumn<QVariantList>("monitors");
+    QTest::addColumn<QVector<Monitor>>("monitors");
     QTest::addColumn<int>("ports");
     QTest::addColumn<QStringList>("records");
     QTest::addColumn<QList<int>>("leftOut");
 
-    const QVariantList secondaryFirst = {monitor(2, 2, 6, "01", 1280, 1024), monitor(2, 3, 6, "02", 1280, 1024),
-                                         monitor(2, 4, 2, "01"), monitor(2, 5, 2, "02")};
+    const QVector<Monitor> secondaryFirst = {monitor(2, 2, 6, 1, 1280, 1024), monitor(2, 3, 6, 2, 1280, 1024),
+                                             monitor(2, 4, 2, 1), monitor(2, 5, 2, 2)};
     const QStringList port2Alone = {"[2,1,1,1,1920,1080,1,1]", "[2,2,1,2,1920,1080,0,0]"};
 
     QTest::newRow("one port") << kOnePort << 4
@@ -92,18 +98,18 @@ void tst_DeskUpload::plan_data()
     // The monitors that remain on one switch are placed among themselves:
     // the same records as that desk alone.
     QTest::newRow("secondary ports left out") << secondaryFirst << 4 << port2Alone << QList<int>{0, 1};
-    QTest::newRow("the remaining desk alone") << QVariantList{secondaryFirst[2], secondaryFirst[3]} << 4
+    QTest::newRow("the remaining desk alone") << QVector<Monitor>{secondaryFirst[2], secondaryFirst[3]} << 4
                                               << port2Alone << QList<int>();
     QTest::newRow("two switches send all") << secondaryFirst << 8
                                            << QStringList{"[6,1,1,1,1280,1024,1,1]", "[6,2,1,2,1280,1024,0,0]",
                                                           "[2,1,1,3,1920,1080,1,2]", "[2,2,1,4,1920,1080,0,0]"}
                                            << QList<int>();
-    QTest::newRow("nothing left") << QVariantList{secondaryFirst[0]} << 4 << QStringList() << QList<int>{0};
+    QTest::newRow("nothing left") << QVector<Monitor>{secondaryFirst[0]} << 4 << QStringList() << QList<int>{0};
 }
 
 void tst_DeskUpload::plan()
 {
-    QFETCH(QVariantList, monitors);
+    QFETCH(QVector<Monitor>, monitors);
     QFETCH(int, ports);
     QFETCH(QStringList, records);
     QFETCH(QList<int>, leftOut);
@@ -187,7 +193,7 @@ void tst_DeskUpload::resultForTheScreens()
     GeneralCommand command;
     QVERIFY(command.openDevice(kSwitchVid, kSwitchPid));
     SwitchEmulator::set("REFUSE_RECORD", "1:1");
-    const QVariantList desk = {monitor(2, 2, 6, "01"), monitor(2, 4, 2, "01"), monitor(2, 5, 2, "02")};
+    const QVector<Monitor> desk = {monitor(2, 2, 6, 1), monitor(2, 4, 2, 1), monitor(2, 5, 2, 2)};
     DeskUpload upload(command);
     const QVariantMap result = DeskUpload::toVariantMap(upload.upload(desk, 4, testMouse()), desk);
 

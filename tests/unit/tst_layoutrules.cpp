@@ -1,16 +1,18 @@
 // How the layout rules read what they are given and write numbers. Values
 // reach them loosely typed - texts where a model or a layout file keeps
 // numbers as texts, members that are missing, JSON of any shape - and every
-// caller must get the one reading the editor has always had. The rules
-// themselves (checks, numbering, file text, upload arithmetic) are tested in
-// tests/qml/tst_layout.qml through the screens' own engine.
+// caller must get the one reading the editor has always had. The reading
+// rows are shared with tst_desk, which runs them on the desk reader itself;
+// the rules (checks, numbering, file text, upload arithmetic) are tested in
+// tests/qml/tst_layout.qml through the screens' own engine, and typed in
+// tst_desk.
 #include "layoutrules.h"
+#include "readerrows.h"
 
 #include <QJSEngine>
 #include <QtTest>
 
 #include <cmath>
-#include <limits>
 
 class TstLayoutRules : public QObject
 {
@@ -19,39 +21,11 @@ class TstLayoutRules : public QObject
 private:
     LayoutRules m_rules;
 
-    // A one-monitor layout text whose row is written as `row` (JSON).
-    static QString withRow(const QString &row)
-    {
-        return QStringLiteral("[{\"monitorlist\":[{\"row\":%1,\"col\":\"1\",\"width\":\"1920\","
-                              "\"height\":\"1080\",\"portnum\":\"1\",\"monitornum\":\"01\"}]}]")
-            .arg(row);
-    }
-
 private slots:
     // Number(value): sortNumber(value, 0) is exactly that reading.
     void readsNumbersAsTheScriptDoes_data()
     {
-        const double nan = std::numeric_limits<double>::quiet_NaN();
-        const double inf = std::numeric_limits<double>::infinity();
-        QTest::addColumn<QVariant>("value");
-        QTest::addColumn<double>("expected");
-        QTest::newRow("number") << QVariant(3) << 3.0;
-        QTest::newRow("text") << QVariant(QStringLiteral("3")) << 3.0;
-        QTest::newRow("text with spaces") << QVariant(QStringLiteral(" \t3 \n")) << 3.0;
-        QTest::newRow("decimal text") << QVariant(QStringLiteral(".5e1")) << 5.0;
-        QTest::newRow("hexadecimal text") << QVariant(QStringLiteral("0x10")) << 16.0;
-        QTest::newRow("blank text is 0") << QVariant(QStringLiteral("  ")) << 0.0;
-        QTest::newRow("text with a unit") << QVariant(QStringLiteral("3px")) << nan;
-        QTest::newRow("comma decimal") << QVariant(QStringLiteral("1,5")) << nan;
-        QTest::newRow("signed hexadecimal") << QVariant(QStringLiteral("-0x10")) << nan;
-        QTest::newRow("Infinity") << QVariant(QStringLiteral("-Infinity")) << -inf;
-        QTest::newRow("too large") << QVariant(QStringLiteral("1e999")) << inf;
-        QTest::newRow("null is 0") << QVariant::fromValue(nullptr) << 0.0;
-        QTest::newRow("missing") << QVariant() << nan;
-        QTest::newRow("true") << QVariant(true) << 1.0;
-        QTest::newRow("list of one") << QVariant(QVariantList{QStringLiteral("7")}) << 7.0;
-        QTest::newRow("list of two") << QVariant(QVariantList{1, 2}) << nan;
-        QTest::newRow("object") << QVariant(QVariantMap{{QStringLiteral("a"), 1}}) << nan;
+        ReaderRows::scriptNumbers();
     }
 
     void readsNumbersAsTheScriptDoes()
@@ -69,25 +43,14 @@ private slots:
     // a blank text, null or a boolean is none (Number() would say 0 or 1).
     void fileNumbersMustBeWhole_data()
     {
-        QTest::addColumn<QString>("row");
-        QTest::addColumn<bool>("accepted");
-        QTest::newRow("text") << "\"3\"" << true;
-        QTest::newRow("number") << "3" << true;
-        QTest::newRow("padded text") << "\" 3 \"" << true;
-        QTest::newRow("3.0") << "\"3.0\"" << true;
-        QTest::newRow("3.5") << "\"3.5\"" << false;
-        QTest::newRow("blank text") << "\"\"" << false;
-        QTest::newRow("null") << "null" << false;
-        QTest::newRow("true") << "true" << false;
-        QTest::newRow("list") << "[3]" << false;
-        QTest::newRow("off the grid") << "17" << false;
+        ReaderRows::wholeFileNumbers();
     }
 
     void fileNumbersMustBeWhole()
     {
         QFETCH(QString, row);
         QFETCH(bool, accepted);
-        const QVariant layout = m_rules.parseLayout(withRow(row));
+        const QVariant layout = m_rules.parseLayout(ReaderRows::layoutWithRow(row));
         QCOMPARE(layout.userType() == QMetaType::QVariantList, accepted);
         if (accepted)
             QCOMPARE(m_rules.monitorsFromLayout(layout.toList()).value(0).toMap().value(QStringLiteral("row")).toInt(), 3);
@@ -97,19 +60,7 @@ private slots:
     // list); what is no JSON, or null, or an empty text, is refused.
     void layoutTextsOfAnyShape_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("size"); // -1: refused
-        QTest::newRow("number") << "5" << 0;
-        QTest::newRow("object") << "{\"monitorlist\":[]}" << 0;
-        QTest::newRow("list of a number") << "[5]" << 1;
-        QTest::newRow("empty list") << " [ ] " << 0;
-        QTest::newRow("null") << "null" << -1;
-        QTest::newRow("empty JSON text") << "\"\"" << -1;
-        QTest::newRow("nothing") << "" << -1;
-        QTest::newRow("two values") << "1,2" << -1;
-        QTest::newRow("byte order mark") << QString(QChar(0xFEFF)) + "[]" << -1;
-        QTest::newRow("broken") << "[{\"monitorlist\":[}]" << -1;
-        QTest::newRow("entry without monitornum") << "[{\"monitorlist\":[{\"row\":\"1\"}]}]" << -1;
+        ReaderRows::layoutShapes();
     }
 
     void layoutTextsOfAnyShape()

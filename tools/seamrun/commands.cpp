@@ -49,7 +49,7 @@ QString usbId()
 }
 
 // Loads FILE as the editor would, or says why not (status 2).
-bool loadLayout(Output &out, ToolRules &rules, const QString &file, Layout *layout)
+bool loadLayout(Output &out, ToolRules &rules, const QString &file, Desk *layout)
 {
     out.result().insert(QStringLiteral("file"), printableText(file));
     QByteArray text;
@@ -67,10 +67,10 @@ bool loadLayout(Output &out, ToolRules &rules, const QString &file, Layout *layo
 
 QString label(ToolRules &rules, const Monitor &m)
 {
-    return rules.portName(m.port) + QLatin1Char(' ') + m.number;
+    return rules.portName(m.port) + QLatin1Char(' ') + m.numberText();
 }
 
-QString checkMessage(ToolRules &rules, const Layout &layout, const CheckOutcome &c)
+QString checkMessage(ToolRules &rules, const Desk &layout, const CheckOutcome &c)
 {
     QString text;
     switch (c.kind) {
@@ -116,7 +116,7 @@ QString checkName(CheckOutcome::Kind kind)
     return QString();
 }
 
-int portCount(const Layout &layout)
+int portCount(const Desk &layout)
 {
     QSet<int> ports;
     for (const Monitor &m : layout.monitors)
@@ -124,7 +124,7 @@ int portCount(const Layout &layout)
     return ports.size();
 }
 
-QString monitorsPhrase(const Layout &layout)
+QString monitorsPhrase(const Desk &layout)
 {
     const int n = layout.monitors.size();
     const int p = portCount(layout);
@@ -252,7 +252,7 @@ int Output::finish(int status)
 
 int showCommand(Output &out, ToolRules &rules, const QString &file)
 {
-    Layout layout;
+    Desk layout;
     if (!loadLayout(out, rules, file, &layout))
         return out.finish(ExitNotLayout);
 
@@ -262,10 +262,10 @@ int showCommand(Output &out, ToolRules &rules, const QString &file)
                                     {QStringLiteral("col"), m.col},
                                     {QStringLiteral("port"), m.port},
                                     {QStringLiteral("portName"), rules.portName(m.port)},
-                                    {QStringLiteral("monitor"), m.number},
+                                    {QStringLiteral("monitor"), m.numberText()},
                                     {QStringLiteral("width"), m.width},
                                     {QStringLiteral("height"), m.height},
-                                    {QStringLiteral("orientation"), m.orientation}});
+                                    {QStringLiteral("orientation"), m.orientationText()}});
     }
     out.result().insert(QStringLiteral("monitors"), monitors);
     out.result().insert(QStringLiteral("mouse"), mouseJson(layout.mouse));
@@ -310,8 +310,8 @@ int showCommand(Output &out, ToolRules &rules, const QString &file)
         for (const Monitor &m : layout.monitors) {
             out.line(QStringLiteral("  %1  row %2, column %3  %4 x %5  %6")
                          .arg(label(rules, m)).arg(m.row).arg(m.col).arg(m.width).arg(m.height)
-                         .arg(m.orientation == QLatin1String("v") ? QStringLiteral("vertical")
-                                                                  : QStringLiteral("horizontal")));
+                         .arg(m.orientation == Orientation::Vertical ? QStringLiteral("vertical")
+                                                                     : QStringLiteral("horizontal")));
         }
     }
     const MouseSettings &mouse = layout.mouse;
@@ -328,7 +328,7 @@ int showCommand(Output &out, ToolRules &rules, const QString &file)
 
 int checkCommand(Output &out, ToolRules &rules, const QString &file)
 {
-    Layout layout;
+    Desk layout;
     if (!loadLayout(out, rules, file, &layout))
         return out.finish(ExitNotLayout);
 
@@ -360,7 +360,7 @@ int checkCommand(Output &out, ToolRules &rules, const QString &file)
 
 int applyCommand(Output &out, ToolRules &rules, const QString &file, bool primaryOnly, int waitMs)
 {
-    Layout layout;
+    Desk layout;
     if (!loadLayout(out, rules, file, &layout))
         return out.finish(ExitNotLayout);
     QJsonObject &r = out.result();
@@ -416,7 +416,7 @@ int applyCommand(Output &out, ToolRules &rules, const QString &file, bool primar
     const UploadPlan plan = rules.uploadDecision(layout, chain);
     r.insert(QStringLiteral("version"), version);
     r.insert(QStringLiteral("chain"), chain);
-    if (plan.action == QLatin1String("fail")) {
+    if (plan.action == UploadPlan::Fail) {
         out.step(QStringLiteral("version"), version + QStringLiteral(", which names no chain of one or two switches"));
         return fail(ExitUploadFailed, QString::fromLatin1(kUploadFailed));
     }
@@ -426,9 +426,9 @@ int applyCommand(Output &out, ToolRules &rules, const QString &file, bool primar
     else
         out.step(QStringLiteral("version"), QStringLiteral("%1, %2 switch%3 in the chain").arg(version).arg(chain)
                                                 .arg(chain == 1 ? "" : "es"));
-    if (plan.action == QLatin1String("high-only"))
+    if (plan.action == UploadPlan::HighOnly)
         return fail(ExitSecondaryOnly, QString::fromLatin1(kOneSwitchLowOnly));
-    if (plan.action == QLatin1String("confirm") && !primaryOnly) {
+    if (plan.action == UploadPlan::Confirm && !primaryOnly) {
         return fail(ExitNeedsPrimaryOnly,
                     QStringLiteral("Only one OrrinKM is connected, and the layout has monitors on the secondary "
                                    "switch's ports. Run again with --primary-only to save the monitors of ports "
@@ -438,7 +438,7 @@ int applyCommand(Output &out, ToolRules &rules, const QString &file, bool primar
     // What goes out: every monitor on ports up to plan.ports, in grid order,
     // placed among themselves as the window places them. The others are left
     // out of the upload; the file stays as it is.
-    const DeskUpload::Plan desk = DeskUpload::plan(layout.values, plan.ports);
+    const DeskUpload::Plan desk = DeskUpload::plan(layout.monitors, plan.ports);
     QStringList leftOut;
     for (int i : desk.leftOut)
         leftOut.append(label(rules, layout.monitors.at(i)));
