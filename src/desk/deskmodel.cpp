@@ -1,3 +1,9 @@
+#if defined(__GNUC__) && !defined(__clang__)
+// GCC 12 takes QVector's shared header for the elements when a copy of the
+// monitor list is detached and written: a false -Wstringop-overflow.
+#pragma GCC diagnostic ignored "-Wstringop-overflow"
+#endif
+
 #include "desk/deskmodel.h"
 
 #include "desk/deskfile.h"
@@ -409,7 +415,7 @@ void DeskModel::removeMonitor(int row)
 
 void DeskModel::replaceMonitor(int row, const Monitor &monitor)
 {
-    m_desk.monitors[row] = monitor;
+    m_desk.monitors.replace(row, monitor);
     emit dataChanged(index(row), index(row));
 }
 
@@ -578,11 +584,13 @@ bool DeskModel::swapNumber(int gridIndex, int number)
         return false;
     // The two rows keep their numbers and exchange their cells, so the
     // monitor list holds each number where it held it before.
+    Monitor mine = m_desk.monitors.at(otherRow);
+    mine.number = own.number;
+    Monitor theirs = own;
+    theirs.number = number;
     QVector<Monitor> after = m_desk.monitors;
-    after[row] = m_desk.monitors.at(otherRow);
-    after[row].number = own.number;
-    after[otherRow] = own;
-    after[otherRow].number = number;
+    after.replace(row, mine);
+    after.replace(otherRow, theirs);
 
     EditStep *step = beginStep(tr("Change monitor number"));
     addChanges(step, m_desk.monitors, after);
