@@ -702,8 +702,22 @@ void DeskModel::replaceDesk(const Desk &desk, const Selection &selection)
     applySelection(s);
 }
 
-void DeskModel::load(const Desk &desk)
+void DeskModel::load(const Desk &given)
 {
+    // Every row answers for one cell: a monitor off the grid, on a cell taken
+    // already or beyond the sixteenth would leave rows no cell can reach (the
+    // reader of layout files refuses such files; this guards other callers).
+    Desk desk;
+    desk.mouse = given.mouse;
+    bool taken[Desk::kGridSize * Desk::kGridSize] = {};
+    for (const Monitor &m : given.monitors) {
+        const bool fits = m.row >= 1 && m.row <= Desk::kGridSize && m.col >= 1 && m.col <= Desk::kGridSize
+                          && !taken[m.gridIndex()] && desk.monitors.size() < Desk::kMaxMonitors;
+        if (!fits)
+            continue;
+        taken[m.gridIndex()] = true;
+        desk.monitors.append(m);
+    }
     replaceDesk(desk, desk.monitors.isEmpty() ? Selection()
                                               : Selection{desk.monitors.first().gridIndex(), false,
                                                           desk.monitors.first().port});

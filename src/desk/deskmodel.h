@@ -147,7 +147,8 @@ public:
     // None of these is a step: the history starts afresh.
 
     // The desk as loaded from a file or a template: saved, its first monitor
-    // selected. The monitors must fit the grid (as the reader gives them).
+    // selected. A monitor off the grid, on a cell taken already or beyond
+    // the sixteenth is left out (the reader never gives one).
     void load(const Desk &desk);
     // A parsed layout file text (the screens' main.filedata; an empty text
     // is a blank desk). Returns whether the editor accepts such a file; of

@@ -613,6 +613,21 @@ private slots:
         QCOMPARE(model.selectedRow(), 0);
     }
 
+    // Each row answers for one cell: what no cell can hold stays out.
+    void loadLeavesOutWhatDoesNotFit()
+    {
+        DeskModel model;
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QString seventeen;
+        for (int i = 0; i < 17; ++i)
+            seventeen += QStringLiteral("%1,%2,1,%3 ").arg(1 + i / 4).arg(1 + i % 4).arg(1 + i % 16);
+        model.load(deskOf(QStringLiteral("1,1,1,1 0,3,1,2 1,1,2,1 17,1,2,1 2,2,2,1")));
+        QCOMPARE(summary(model.desk()), (QStringList{"1,1:1/01", "2,2:2/01"}));
+        model.load(deskOf(seventeen));
+        QCOMPARE(model.count(), 16);
+        QVERIFY(model.isSaved());
+    }
+
     // A blank text is a blank desk; a file the editor refuses still loads
     // what came before its first bad monitor, as the editor applied it.
     void loadLayout()
