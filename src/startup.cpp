@@ -3,6 +3,7 @@
 #include "QSingleApplication.h"
 #include "ProcessInfo.h"
 #include "copyright.h"
+#include "desk/deskmodel.h"
 #include "fileEncrypt.h"
 #include "fileio.h"
 #include "langswitch.h"
@@ -18,6 +19,7 @@
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QScreen>
+#include <QUndoStack>
 #include <QUrl>
 #include <QtQml>
 
@@ -43,6 +45,10 @@ void registerTypes()
                                      QStringLiteral("DeskUpload only names the outcomes of an upload"));
     qmlRegisterType<SwitchStatus>("Qt.Quick.OrrinData", 1, 0, "SwitchStatus");
     qmlRegisterSingletonType<LayoutRules>("Seamrun.Layout", 1, 0, "Layout", &LayoutRules::create);
+    // The desk being edited, with its undo stack (reached through the
+    // model's undoStack property, never made from QML).
+    qmlRegisterType<DeskModel>("Seamrun.Layout", 1, 0, "DeskModel");
+    qmlRegisterAnonymousType<QUndoStack>("Seamrun.Layout", 1);
     qmlRegisterSingletonType<RecentFiles>("Seamrun.Files", 1, 0, "RecentFiles", &RecentFiles::create);
     registered = true;
 }

@@ -17,6 +17,7 @@ private slots:
     void storedLanguage_data();
     void storedLanguage();
     void publishesEveryNameBeforeAnyScreen();
+    void screensReachTheDeskModel();
     void appliesStoredLanguage_data();
     void appliesStoredLanguage();
 };
@@ -107,6 +108,25 @@ void tst_Startup::publishesEveryNameBeforeAnyScreen()
     const QStringList types = probe->property("names").toStringList();
     QCOMPARE(types, QStringList({"object", "object", "object", "object", "object", "string", "object", "object"}));
     QVERIFY(probe->property("device").value<QObject *>());
+}
+
+// The desk model is a type the screens can make, and its undo stack's
+// state is readable from them (canUndo for the buttons).
+void tst_Startup::screensReachTheDeskModel()
+{
+    QQmlEngine engine;
+    startup::NativeObjects objects(&engine);
+    QQmlComponent component(&engine);
+    component.setData("import QtQuick 2.12\nimport Seamrun.Layout 1.0\n"
+                      "DeskModel { property var steps: [];"
+                      " Component.onCompleted: {"
+                      "  steps.push(place(2, 3, 1920, 1080, \"h\"), count, undoStack.canUndo, saved, litPort);"
+                      "  steps.push(undo(), count, undoStack.canUndo, undoStack.canRedo, saved) } }",
+                      QUrl());
+    QScopedPointer<QObject> probe(component.create());
+    QVERIFY2(probe, qPrintable(component.errorString()));
+    QCOMPARE(probe->property("steps").toList(),
+             QVariantList({true, 1, true, false, 1, true, 0, false, true, true}));
 }
 
 void tst_Startup::appliesStoredLanguage_data()
