@@ -6,6 +6,7 @@
 #include "desk/deskfile.h"
 #include "desk/deskreader.h"
 #include "desk/deskrules.h"
+#include "deskcells.h"
 #include "readerrows.h"
 
 #include <QFile>
@@ -31,25 +32,6 @@ char *toString(const Monitor &m)
 
 namespace {
 
-// Monitors written "row,col,port,number[,width,height]", separated by
-// spaces; 1920 x 1080 unless given, standing as their size says.
-QVector<Monitor> monitors(const QString &spec)
-{
-    QVector<Monitor> list;
-    for (const QString &item : spec.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QStringList v = item.split(QLatin1Char(','));
-        Monitor m;
-        m.row = v.value(0).toInt();
-        m.col = v.value(1).toInt();
-        m.port = v.value(2).toInt();
-        m.number = v.value(3).toInt();
-        m.width = v.size() > 4 ? v.at(4).toInt() : 1920;
-        m.height = v.size() > 5 ? v.at(5).toInt() : 1080;
-        m.orientation = DeskRules::orientationOf(m.width, m.height);
-        list.append(m);
-    }
-    return list;
-}
 
 QByteArray readSourceFile(const QString &path)
 {
@@ -162,7 +144,7 @@ private slots:
                                     << "[{\"acceleration\":\"0\",\"speed\":\"0\",\"position\":\"4\",\"switching_focus\":0,"
                                        "\"duration_time\":1,\"keep_awake\":0,\"monitorlist\":[]}]";
         QTest::newRow("placing order written in grid order")
-            << monitors("2,3,2,1 1,3,1,1,1080,1920 1,4,1,2,1080,1920 2,4,5,1") << mouse
+            << monitorsOf("2,3,2,1 1,3,1,1,1080,1920 1,4,1,2,1080,1920 2,4,5,1") << mouse
             << "[{\"acceleration\":\"1\",\"speed\":\"7\",\"position\":\"5\",\"switching_focus\":1,\"duration_time\":0,"
                "\"keep_awake\":2,\"monitorlist\":["
                "{\"row\":\"1\",\"col\":\"3\",\"width\":\"1080\",\"height\":\"1920\",\"portnum\":\"1\",\"monitornum\":\"01\"},"
@@ -170,7 +152,7 @@ private slots:
                "{\"row\":\"2\",\"col\":\"3\",\"width\":\"1920\",\"height\":\"1080\",\"portnum\":\"2\",\"monitornum\":\"01\"},"
                "{\"row\":\"2\",\"col\":\"4\",\"width\":\"1920\",\"height\":\"1080\",\"portnum\":\"5\",\"monitornum\":\"01\"}]}]";
         QTest::newRow("two-digit numbers, no port or size yet")
-            << monitors("16,16,8,16,65535,65535 16,15,0,10,0,0") << MouseSettings()
+            << monitorsOf("16,16,8,16,65535,65535 16,15,0,10,0,0") << MouseSettings()
             << "[{\"acceleration\":\"0\",\"speed\":\"0\",\"position\":\"4\",\"switching_focus\":0,"
                "\"duration_time\":1,\"keep_awake\":0,\"monitorlist\":["
                "{\"row\":\"16\",\"col\":\"15\",\"width\":\"0\",\"height\":\"0\",\"portnum\":\"0\",\"monitornum\":\"10\"},"
@@ -205,10 +187,10 @@ private slots:
         for (int i = 0; i < 16; ++i)
             sixteen += QStringLiteral("%1,%2,%3,%4 ").arg(1 + i / 4).arg(1 + i % 4).arg(1 + i / 2).arg(1 + i % 2);
         QTest::newRow("nothing") << QVector<Monitor>() << MouseSettings();
-        QTest::newRow("vertical and horizontal") << monitors("3,9,3,1,2560,1440 3,10,3,2,1440,2560") << edge;
-        QTest::newRow("sixteen on eight ports") << monitors(sixteen) << MouseSettings();
-        QTest::newRow("placing order") << monitors("16,16,8,2 1,1,8,1 9,1,1,1,65535,0") << edge;
-        QTest::newRow("square counts as horizontal") << monitors("5,5,2,1,1920,1920") << MouseSettings();
+        QTest::newRow("vertical and horizontal") << monitorsOf("3,9,3,1,2560,1440 3,10,3,2,1440,2560") << edge;
+        QTest::newRow("sixteen on eight ports") << monitorsOf(sixteen) << MouseSettings();
+        QTest::newRow("placing order") << monitorsOf("16,16,8,2 1,1,8,1 9,1,1,1,65535,0") << edge;
+        QTest::newRow("square counts as horizontal") << monitorsOf("5,5,2,1,1920,1920") << MouseSettings();
     }
 
     void roundTrip()
@@ -415,7 +397,7 @@ private slots:
             QVariantMap{{"row", "2"}, {"col", "4"}, {"width", 1920}, {"height", 1080}, {"portnum", 1}, {"monitornum", "04"}}};
         const QVariant layout = QVariantList{QVariantMap{{"monitorlist", list}}};
         QVERIFY(!DeskReader::acceptable(layout));
-        QCOMPARE(DeskReader::monitors(layout), monitors("1,1,1,2 2,2,1,1"));
+        QCOMPARE(DeskReader::monitors(layout), monitorsOf("1,1,1,2 2,2,1,1"));
     }
 
     // Values as the screens hand them over: numbers or texts, a place by
@@ -524,7 +506,7 @@ private slots:
         QFETCH(int, row);
         QFETCH(int, col);
         QFETCH(QString, errorPort);
-        const CheckOutcome outcome = DeskRules::check(monitors(desk));
+        const CheckOutcome outcome = DeskRules::check(monitorsOf(desk));
         QCOMPARE(outcome.kind, kind);
         QCOMPARE(outcome.row, row);
         QCOMPARE(outcome.col, col);
@@ -559,7 +541,7 @@ private slots:
         QFETCH(QString, desk);
         QFETCH(int, port);
         QFETCH(int, number);
-        QCOMPARE(DeskRules::nextMonitorNumber(monitors(desk), port), number);
+        QCOMPARE(DeskRules::nextMonitorNumber(monitorsOf(desk), port), number);
     }
 
     void renumberAfterRemoval_data()
@@ -582,7 +564,7 @@ private slots:
         QFETCH(QString, changes);
         QStringList got;
         for (const Renumbering &r :
-             DeskRules::renumberAfterRemoval(monitors("1,1,1,1 1,2,1,2 1,3,1,3 1,4,1,4 2,1,2,1 2,2,2,2"), port, number))
+             DeskRules::renumberAfterRemoval(monitorsOf("1,1,1,1 1,2,1,2 1,3,1,3 1,4,1,4 2,1,2,1 2,2,2,2"), port, number))
             got.append(QStringLiteral("%1:%2").arg(r.index).arg(r.number));
         QCOMPARE(got.join(QLatin1Char(' ')), changes);
     }
@@ -609,7 +591,7 @@ private slots:
         QFETCH(QString, desk);
         QFETCH(QString, positions);
         QStringList got;
-        for (const MonitorPosition &p : DeskRules::positions(monitors(desk)))
+        for (const MonitorPosition &p : DeskRules::positions(monitorsOf(desk)))
             got.append(QStringLiteral("%1,%2,%3,%4").arg(p.row).arg(p.col).arg(p.mainRow).arg(p.mainCol));
         QCOMPARE(got.join(QLatin1Char(' ')), positions);
     }
@@ -640,7 +622,7 @@ private slots:
         QFETCH(int, chain);
         QFETCH(UploadPlan::Action, action);
         QFETCH(int, ports);
-        const UploadPlan plan = DeskRules::uploadPlan(monitors(desk), chain);
+        const UploadPlan plan = DeskRules::uploadPlan(monitorsOf(desk), chain);
         QCOMPARE(plan.action, action);
         QCOMPARE(plan.ports, ports);
     }

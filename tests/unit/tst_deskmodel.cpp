@@ -9,6 +9,7 @@
 #include "desk/deskmodel.h"
 #include "desk/deskreader.h"
 #include "desk/deskrules.h"
+#include "deskcells.h"
 
 #include <QAbstractItemModelTester>
 #include <QFile>
@@ -32,24 +33,10 @@ char *toString(const Desk &desk)
 
 namespace {
 
-// Monitors written "row,col,port,number[,width,height]", separated by
-// spaces, in placing order; 1920 x 1080 unless given, standing as their size
-// says.
-Desk deskOf(const QString &spec)
+Desk deskOf(const QString &cells)
 {
     Desk desk;
-    for (const QString &item : spec.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QStringList v = item.split(QLatin1Char(','));
-        Monitor m;
-        m.row = v.value(0).toInt();
-        m.col = v.value(1).toInt();
-        m.port = v.value(2).toInt();
-        m.number = v.value(3).toInt();
-        m.width = v.size() > 4 ? v.at(4).toInt() : 1920;
-        m.height = v.size() > 5 ? v.at(5).toInt() : 1080;
-        m.orientation = DeskRules::orientationOf(m.width, m.height);
-        desk.monitors.append(m);
-    }
+    desk.monitors = monitorsOf(cells);
     return desk;
 }
 
