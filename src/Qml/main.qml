@@ -548,7 +548,9 @@ Window {
                                 anchors.right: parent.right
                                 anchors.rightMargin: row.ListView.isCurrentItem ? 44 : 4
                                 height: parent.height
-                                width: Math.min(implicitWidth, parent.width / 2)
+                                // Whole in every language; the name before it keeps
+                                // room enough to be told apart.
+                                width: Math.min(implicitWidth, parent.width - anchors.rightMargin - 64)
                                 visible: model.missing
                                 verticalAlignment: Text.AlignVCenter
                                 text: qsTr("not found")
