@@ -32,6 +32,9 @@ export QT_QPA_PLATFORM=offscreen
 export QT_QUICK_BACKEND=software
 export QML_DISK_CACHE_PATH="$root/cache/qml"
 export SEAMRUN_TEST_ROOT="$root"
+# The fonts the package depends on and no others, whatever the machine has
+# installed: what the screen tests measure must not change with them.
+export FONTCONFIG_FILE="${SEAMRUN_TEST_FONTS:-$(cd "$(dirname "$0")" && pwd)/fonts/package.conf}"
 # Where the emulated switch (when preloaded) writes its log.
 export SEAMRUN_EMU_LOG="${SEAMRUN_EMU_LOG:-$root/switch.jsonl}"
 unset DISPLAY WAYLAND_DISPLAY SESSION_MANAGER
