@@ -40,6 +40,10 @@ Rectangle {
             color: Theme.white
             font.family: Theme.fontFamily
             font.pixelSize: Theme.captionSize
+            // A screen reader names the dialog by it; an empty bar says nothing.
+            Accessible.role: Accessible.Heading
+            Accessible.name: text
+            Accessible.ignored: text === ""
         }
 
         MouseArea {
