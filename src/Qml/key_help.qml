@@ -11,9 +11,10 @@ Item {
     // Key texts of the File commands come from the window, so that the help
     // says what the menus say.
     readonly property var shortcuts: main.shortcutText
-    // [{ heading, rows: [{ keys, action }] }]
-    readonly property var groups: [
-        { heading: qsTr("On the grid"), rows: [
+    // [{ heading, rows: [{ keys, action }] }]; the grid's keys fill the
+    // left column, the others the right one.
+    readonly property var groups: numbered([
+        { heading: qsTr("On the grid"), column: 0, rows: [
             { keys: qsTr("Arrow keys"), action: qsTr("Move the cursor over the grid.") },
             { keys: qsTr("Enter, Space"), action: qsTr("Press the cell: place a monitor there, or select the monitor on it.") },
             { keys: qsTr("Delete"), action: qsTr("Ask to delete the monitor under the cursor.") },
@@ -27,41 +28,50 @@ Item {
             { keys: "Ctrl+Y, Ctrl+Shift+Z", action: qsTr("Redo the change undone last.") },
             { keys: "?", action: qsTr("Show this list of keys.") }
         ] },
-        { heading: qsTr("Everywhere"), rows: [
+        { heading: qsTr("Everywhere"), column: 1, rows: [
             { keys: qsTr("Tab, Shift+Tab"), action: qsTr("Move between the grid, the side panel and the top bar; in a dialog, between its controls.") },
             { keys: qsTr("Escape"), action: qsTr("Close an open list or dialog; from the resolution list, go back to the grid.") },
             { keys: "F1", action: qsTr("Show this list of keys.") }
         ] },
-        { heading: qsTr("Files"), rows: [
+        { heading: qsTr("Files"), column: 1, rows: [
             { keys: shortcuts.newLayout, action: qsTr("Start a new layout.") },
             { keys: shortcuts.open, action: qsTr("Open a layout file.") },
             { keys: shortcuts.save, action: qsTr("Save the layout to a file (in the editor).") },
             { keys: shortcuts.saveAs, action: qsTr("Save the layout under a new name (in the editor).") },
             { keys: shortcuts.quit, action: qsTr("Quit the program.") }
         ] }
-    ]
-    // The row the keyboard is on, counted over all groups.
-    property int current: 0
+    ])
     readonly property int rowCount: {
         var n = 0
         for (var g = 0; g < groups.length; ++g)
             n += groups[g].rows.length
         return n
     }
+    // The row the keyboard is on, counted over all groups.
+    property int current: 0
+    // Row items by their number, as they are made.
+    property var rowItems: []
 
     function close() {
         help.parent.visible = false
     }
 
-    // The row item `index`, counted over all groups.
-    function rowItem(index) {
-        for (var g = 0; g < group_repeater.count; ++g) {
-            var rows = group_repeater.itemAt(g).rows
-            if (index < rows.count)
-                return rows.itemAt(index)
-            index -= rows.count
+    // Each group learns the number of its first row, counted over all groups.
+    function numbered(list) {
+        var n = 0
+        for (var g = 0; g < list.length; ++g) {
+            list[g].first = n
+            n += list[g].rows.length
         }
-        return null
+        return list
+    }
+
+    function groupsOfColumn(column) {
+        return groups.filter(function (g) { return g.column === column })
+    }
+
+    function rowItem(index) {
+        return rowItems[index] || null
     }
 
     function goTo(index) {
@@ -80,6 +90,92 @@ Item {
             sheet.contentY = top + item.height - sheet.height
     }
 
+    // One group: its heading, then a row per key.
+    Component {
+        id: group_delegate
+
+        Column {
+            id: group
+            readonly property var entry: modelData
+            width: parent.width
+
+            SidePanelHeading {
+                width: parent.width
+                bottomPadding: 2
+                text: group.entry.heading
+                wrapMode: Text.WordWrap
+                Accessible.role: Accessible.Heading
+                Accessible.name: text
+            }
+
+            Repeater {
+                model: group.entry.rows
+
+                Item {
+                    id: row
+                    readonly property int number: group.entry.first + index
+                    objectName: "keyRow" + number
+                    width: parent.width
+                    height: Math.max(key_text.height, action_text.height) + 4
+
+                    Accessible.role: Accessible.ListItem
+                    // "Delete: Ask to delete ..." - the key first, as the row shows it.
+                    Accessible.name: modelData.keys + ": " + modelData.action
+                    Accessible.focusable: true
+                    Accessible.focused: activeFocus
+                    Accessible.selected: number === help.current
+
+                    Component.onCompleted: help.rowItems[number] = row
+
+                    Rectangle {
+                        objectName: "keyRowFrame"
+                        anchors.fill: parent
+                        anchors.leftMargin: -4
+                        anchors.rightMargin: -4
+                        visible: row.activeFocus
+                        color: Theme.transparent
+                        border.color: Theme.focusRing
+                        border.width: 2
+                    }
+
+                    Text {
+                        id: key_text
+                        objectName: "keys"
+                        x: 0
+                        y: 2
+                        width: 150
+                        text: modelData.keys
+                        color: Theme.brand
+                        font.family: Theme.fontFamily
+                        font.pixelSize: Theme.textSize
+                        font.bold: true
+                        wrapMode: Text.WordWrap
+                        Accessible.ignored: true
+                    }
+
+                    Text {
+                        id: action_text
+                        objectName: "action"
+                        x: key_text.width + 12
+                        y: 2
+                        width: parent.width - x
+                        text: modelData.action
+                        color: Theme.brand
+                        font.family: Theme.fontFamily
+                        font.pixelSize: Theme.textSize
+                        wrapMode: Text.WordWrap
+                        Accessible.ignored: true
+                    }
+
+                    MouseArea {
+                        anchors.fill: parent
+                        onPressed: help.goTo(row.number)
+                    }
+                }
+            }
+        }
+    }
+
     anchors.fill: parent
 
     MouseArea {
@@ -94,10 +190,12 @@ Item {
         id: panel
         objectName: "panel"
         z: 5
-        width: 620
+        // Two columns: short enough for the window in every language, the
+        // taller CJK lines included.
+        width: 1060
         // As tall as the list wants, at most the window's height less a margin;
         // beyond that the list scrolls.
-        height: Math.min(25 + 15 + list.implicitHeight + 15 + 30 + 15, help.height - 40)
+        height: Math.min(25 + 15 + list.implicitHeight + 15 + 30 + 15, help.height - 60)
         anchors.centerIn: parent
         title: qsTr("Keyboard")
         onCloseClicked: help.close()
@@ -113,6 +211,8 @@ Item {
             contentHeight: list.implicitHeight
             clip: true
             boundsBehavior: Flickable.StopAtBounds
+            // The wheel scrolls the list, never the page behind it.
+            interactive: contentHeight > height
 
             FocusScope {
                 id: list
@@ -120,7 +220,7 @@ Item {
                 x: 25
                 width: sheet.width - 50
                 height: implicitHeight
-                implicitHeight: groups_column.implicitHeight
+                implicitHeight: columns.implicitHeight
 
                 Accessible.role: Accessible.List
                 Accessible.name: panel.title
@@ -140,105 +240,36 @@ Item {
                     opacity: 0
                 }
 
-                Column {
-                    id: groups_column
+                Row {
+                    id: columns
                     width: parent.width
-                    spacing: 10
+                    spacing: 30
 
                     Repeater {
-                        id: group_repeater
-                        model: help.groups
+                        model: 2
 
                         Column {
-                            readonly property alias rows: row_repeater
-                            // Rows of the groups above this one.
-                            readonly property int first: {
-                                var n = 0
-                                for (var g = 0; g < index; ++g)
-                                    n += help.groups[g].rows.length
-                                return n
-                            }
-                            width: parent.width
-                            spacing: 2
-
-                            SidePanelHeading {
-                                objectName: "keyGroup" + index
-                                width: parent.width
-                                bottomPadding: 2
-                                text: modelData.heading
-                                wrapMode: Text.WordWrap
-                                Accessible.role: Accessible.Heading
-                                Accessible.name: text
-                            }
+                            readonly property int column: index
+                            width: (columns.width - columns.spacing) / 2
+                            spacing: 8
 
                             Repeater {
-                                id: row_repeater
-                                model: modelData.rows
-
-                                Item {
-                                    id: row
-                                    readonly property int number: parent.first + index
-                                    objectName: "keyRow" + number
-                                    width: parent.width
-                                    height: Math.max(key_text.height, action_text.height) + 6
-
-                                    Accessible.role: Accessible.ListItem
-                                    // "Delete: Ask to delete ..." - the key first, as the row shows it.
-                                    Accessible.name: modelData.keys + ": " + modelData.action
-                                    Accessible.focusable: true
-                                    Accessible.focused: activeFocus
-                                    Accessible.selected: number === help.current
-
-                                    Rectangle {
-                                        objectName: "keyRowFrame"
-                                        anchors.fill: parent
-                                        anchors.leftMargin: -4
-                                        anchors.rightMargin: -4
-                                        visible: row.activeFocus
-                                        color: Theme.transparent
-                                        border.color: Theme.focusRing
-                                        border.width: 2
-                                    }
-
-                                    Text {
-                                        id: key_text
-                                        objectName: "keys"
-                                        x: 0
-                                        y: 3
-                                        width: 170
-                                        text: modelData.keys
-                                        color: Theme.brand
-                                        font.family: Theme.fontFamily
-                                        font.pixelSize: Theme.textSize
-                                        font.bold: true
-                                        wrapMode: Text.WordWrap
-                                        Accessible.ignored: true
-                                    }
-
-                                    Text {
-                                        id: action_text
-                                        objectName: "action"
-                                        x: key_text.width + 16
-                                        y: 3
-                                        width: parent.width - x
-                                        text: modelData.action
-                                        color: Theme.brand
-                                        font.family: Theme.fontFamily
-                                        font.pixelSize: Theme.textSize
-                                        wrapMode: Text.WordWrap
-                                        Accessible.ignored: true
-                                    }
-
-                                    MouseArea {
-                                        anchors.fill: parent
-                                        onPressed: help.goTo(row.number)
-                                    }
-                                }
+                                model: help.groupsOfColumn(parent.column)
+                                delegate: group_delegate
                             }
                         }
                     }
                 }
             }
+        }
+
+        GridScrollBar {
+            objectName: "sheetBar"
+            x: panel.width - 16
+            y: sheet.y
+            height: sheet.height
+            flickable: sheet
+            vertical: true
         }
 
         DialogButton {

@@ -181,7 +181,8 @@ EditorCase {
                 verify(texts[t].contentWidth <= texts[t].width + 0.5,
                        texts[t].text + " is " + texts[t].contentWidth + " wide, not " + texts[t].width)
                 verify(texts[t].y + texts[t].height <= all[i].height, texts[t].text + " runs out of its row")
-                verify(texts[t].x + texts[t].width <= panel.width - 25 + 0.5, texts[t].text + " runs out of the panel")
+                verify(texts[t].mapToItem(panel, 0, 0).x + texts[t].width <= panel.width - 25 + 0.5,
+                       texts[t].text + " runs out of the panel")
             }
         }
         var last = all[all.length - 1]
