@@ -164,13 +164,13 @@ EditorCase {
     }
 
     function test_wholeInEveryLanguage(data) {
-        start()
+        // The window is made in the language, as the program starts in it.
         lang.changeLang(data.index)
+        start({ "language": String(data.index) })
         openBlank()
         keyClick(Qt.Key_F1)
         var help = shownHelp()
         var panel = findChild(help, "panel")
-        waitForRendering(window.contentItem)
         var topLeft = panel.mapToItem(window.contentItem, 0, 0)
         verify(topLeft.y >= 0 && topLeft.y + panel.height <= window.height, "the panel is inside the window")
         var sheet = findChild(help, "sheet")
