@@ -35,6 +35,7 @@ Rectangle {
 
         Text {
             id: titleText
+            objectName: "title"
             x: 10
             anchors.verticalCenter: parent.verticalCenter
             color: Theme.white

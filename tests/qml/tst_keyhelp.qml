@@ -113,6 +113,9 @@ EditorCase {
         var panel = findChild(help, "panel")
         compare(panel.Accessible.role, Accessible.Dialog)
         compare(panel.Accessible.name, "Keyboard")
+        var title = findChild(panel, "title")
+        compare(title.Accessible.role, Accessible.Heading)
+        compare(title.Accessible.name, "Keyboard")
         var list = findChild(help, "keyList")
         compare(list.Accessible.role, Accessible.List)
 
