@@ -90,92 +90,6 @@ Item {
             sheet.contentY = top + item.height - sheet.height
     }
 
-    // One group: its heading, then a row per key.
-    Component {
-        id: group_delegate
-
-        Column {
-            id: group
-            readonly property var entry: modelData
-            width: parent.width
-
-            SidePanelHeading {
-                width: parent.width
-                bottomPadding: 2
-                text: group.entry.heading
-                wrapMode: Text.WordWrap
-                Accessible.role: Accessible.Heading
-                Accessible.name: text
-            }
-
-            Repeater {
-                model: group.entry.rows
-
-                Item {
-                    id: row
-                    readonly property int number: group.entry.first + index
-                    objectName: "keyRow" + number
-                    width: parent.width
-                    height: Math.max(key_text.height, action_text.height) + 4
-
-                    Accessible.role: Accessible.ListItem
-                    // "Delete: Ask to delete ..." - the key first, as the row shows it.
-                    Accessible.name: modelData.keys + ": " + modelData.action
-                    Accessible.focusable: true
-                    Accessible.focused: activeFocus
-                    Accessible.selected: number === help.current
-
-                    Component.onCompleted: help.rowItems[number] = row
-
-                    Rectangle {
-                        objectName: "keyRowFrame"
-                        anchors.fill: parent
-                        anchors.leftMargin: -4
-                        anchors.rightMargin: -4
-                        visible: row.activeFocus
-                        color: Theme.transparent
-                        border.color: Theme.focusRing
-                        border.width: 2
-                    }
-
-                    Text {
-                        id: key_text
-                        objectName: "keys"
-                        x: 0
-                        y: 2
-                        width: 150
-                        text: modelData.keys
-                        color: Theme.brand
-                        font.family: Theme.fontFamily
-                        font.pixelSize: Theme.textSize
-                        font.bold: true
-                        wrapMode: Text.WordWrap
-                        Accessible.ignored: true
-                    }
-
-                    Text {
-                        id: action_text
-                        objectName: "action"
-                        x: key_text.width + 12
-                        y: 2
-                        width: parent.width - x
-                        text: modelData.action
-                        color: Theme.brand
-                        font.family: Theme.fontFamily
-                        font.pixelSize: Theme.textSize
-                        wrapMode: Text.WordWrap
-                        Accessible.ignored: true
-                    }
-
-                    MouseArea {
-                        anchors.fill: parent
-                        onPressed: help.goTo(row.number)
-                    }
-                }
-            }
-        }
-    }
-
     anchors.fill: parent
 
     MouseArea {
@@ -281,6 +195,92 @@ Item {
             anchors.bottomMargin: 15
             text: qsTr("OK")
             onClicked: help.close()
+        }
+    }
+
+    // One group: its heading, then a row per key.
+    Component {
+        id: group_delegate
+
+        Column {
+            id: group
+            readonly property var entry: modelData
+            width: parent.width
+
+            SidePanelHeading {
+                width: parent.width
+                bottomPadding: 2
+                text: group.entry.heading
+                wrapMode: Text.WordWrap
+                Accessible.role: Accessible.Heading
+                Accessible.name: text
+            }
+
+            Repeater {
+                model: group.entry.rows
+
+                Item {
+                    id: row
+                    readonly property int number: group.entry.first + index
+                    objectName: "keyRow" + number
+                    width: parent.width
+                    height: Math.max(key_text.height, action_text.height) + 4
+
+                    Accessible.role: Accessible.ListItem
+                    // "Delete: Ask to delete ..." - the key first, as the row shows it.
+                    Accessible.name: modelData.keys + ": " + modelData.action
+                    Accessible.focusable: true
+                    Accessible.focused: activeFocus
+                    Accessible.selected: number === help.current
+
+                    Component.onCompleted: help.rowItems[number] = row
+
+                    Rectangle {
+                        objectName: "keyRowFrame"
+                        anchors.fill: parent
+                        anchors.leftMargin: -4
+                        anchors.rightMargin: -4
+                        visible: row.activeFocus
+                        color: Theme.transparent
+                        border.color: Theme.focusRing
+                        border.width: 2
+                    }
+
+                    Text {
+                        id: key_text
+                        objectName: "keys"
+                        x: 0
+                        y: 2
+                        width: 150
+                        text: modelData.keys
+                        color: Theme.brand
+                        font.family: Theme.fontFamily
+                        font.pixelSize: Theme.textSize
+                        font.bold: true
+                        wrapMode: Text.WordWrap
+                        Accessible.ignored: true
+                    }
+
+                    Text {
+                        id: action_text
+                        objectName: "action"
+                        x: key_text.width + 12
+                        y: 2
+                        width: parent.width - x
+                        text: modelData.action
+                        color: Theme.brand
+                        font.family: Theme.fontFamily
+                        font.pixelSize: Theme.textSize
+                        wrapMode: Text.WordWrap
+                        Accessible.ignored: true
+                    }
+
+                    MouseArea {
+                        anchors.fill: parent
+                        onPressed: help.goTo(row.number)
+                    }
+                }
+            }
         }
     }
 }
