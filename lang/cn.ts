@@ -260,6 +260,133 @@
     </message>
 </context>
 <context>
+    <name>key_help</name>
+    <message>
+        <source>On the grid</source>
+        <translation>网格上</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>方向键</translation>
+    </message>
+    <message>
+        <source>Move the cursor over the grid.</source>
+        <translation>在网格上移动光标。</translation>
+    </message>
+    <message>
+        <source>Enter, Space</source>
+        <translation>Enter、空格键</translation>
+    </message>
+    <message>
+        <source>Press the cell: place a monitor there, or select the monitor on it.</source>
+        <translation>按下单元格：在此放置显示器，或选中其上的显示器。</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete 键</translation>
+    </message>
+    <message>
+        <source>Ask to delete the monitor under the cursor.</source>
+        <translation>询问是否删除光标下的显示器。</translation>
+    </message>
+    <message>
+        <source>Set the port of the monitor under the cursor.</source>
+        <translation>设置光标下显示器的端口。</translation>
+    </message>
+    <message>
+        <source>Open the port list of the monitor under the cursor.</source>
+        <translation>打开光标下显示器的端口列表。</translation>
+    </message>
+    <message>
+        <source>Open the number list of the monitor under the cursor, when its port has more than one monitor.</source>
+        <translation>打开光标下显示器的编号列表（当其端口有多台显示器时）。</translation>
+    </message>
+    <message>
+        <source>Up, Down, Enter</source>
+        <translation>上、下、Enter</translation>
+    </message>
+    <message>
+        <source>In an open list: choose an entry and take it.</source>
+        <translation>在打开的列表中：选择条目并确认。</translation>
+    </message>
+    <message>
+        <source>Go to the resolution list.</source>
+        <translation>转到分辨率列表。</translation>
+    </message>
+    <message>
+        <source>Ctrl+arrow keys</source>
+        <translation>Ctrl+方向键</translation>
+    </message>
+    <message>
+        <source>Move the monitor under the cursor to the next cell.</source>
+        <translation>将光标下的显示器移到相邻的单元格。</translation>
+    </message>
+    <message>
+        <source>Undo the last change.</source>
+        <translation>撤销上一次更改。</translation>
+    </message>
+    <message>
+        <source>Redo the change undone last.</source>
+        <translation>重做上一次撤销的更改。</translation>
+    </message>
+    <message>
+        <source>Show this list of keys.</source>
+        <translation>显示此按键列表。</translation>
+    </message>
+    <message>
+        <source>Everywhere</source>
+        <translation>任何界面</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab、Shift+Tab</translation>
+    </message>
+    <message>
+        <source>Move between the grid, the side panel and the top bar; in a dialog, between its controls.</source>
+        <translation>在网格、侧边面板和顶部栏之间移动；在对话框中，在其控件之间移动。</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Close an open list or dialog; from the resolution list, go back to the grid.</source>
+        <translation>关闭打开的列表或对话框；从分辨率列表返回网格。</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Start a new layout.</source>
+        <translation>新建布局。</translation>
+    </message>
+    <message>
+        <source>Open a layout file.</source>
+        <translation>打开布局文件。</translation>
+    </message>
+    <message>
+        <source>Save the layout to a file (in the editor).</source>
+        <translation>将布局保存到文件（在编辑器中）。</translation>
+    </message>
+    <message>
+        <source>Save the layout under a new name (in the editor).</source>
+        <translation>以新名称保存布局（在编辑器中）。</translation>
+    </message>
+    <message>
+        <source>Quit the program.</source>
+        <translation>退出程序。</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>键盘</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>

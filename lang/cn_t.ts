@@ -260,6 +260,133 @@
     </message>
 </context>
 <context>
+    <name>key_help</name>
+    <message>
+        <source>On the grid</source>
+        <translation>格線上</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>方向鍵</translation>
+    </message>
+    <message>
+        <source>Move the cursor over the grid.</source>
+        <translation>在格線上移動游標。</translation>
+    </message>
+    <message>
+        <source>Enter, Space</source>
+        <translation>Enter、空白鍵</translation>
+    </message>
+    <message>
+        <source>Press the cell: place a monitor there, or select the monitor on it.</source>
+        <translation>按下儲存格：在此放置顯示器，或選取其上的顯示器。</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete 鍵</translation>
+    </message>
+    <message>
+        <source>Ask to delete the monitor under the cursor.</source>
+        <translation>詢問是否刪除游標下的顯示器。</translation>
+    </message>
+    <message>
+        <source>Set the port of the monitor under the cursor.</source>
+        <translation>設定游標下顯示器的連接埠。</translation>
+    </message>
+    <message>
+        <source>Open the port list of the monitor under the cursor.</source>
+        <translation>開啟游標下顯示器的連接埠清單。</translation>
+    </message>
+    <message>
+        <source>Open the number list of the monitor under the cursor, when its port has more than one monitor.</source>
+        <translation>開啟游標下顯示器的編號清單（當其連接埠有多台顯示器時）。</translation>
+    </message>
+    <message>
+        <source>Up, Down, Enter</source>
+        <translation>上、下、Enter</translation>
+    </message>
+    <message>
+        <source>In an open list: choose an entry and take it.</source>
+        <translation>在開啟的清單中：選擇項目並套用。</translation>
+    </message>
+    <message>
+        <source>Go to the resolution list.</source>
+        <translation>前往解析度清單。</translation>
+    </message>
+    <message>
+        <source>Ctrl+arrow keys</source>
+        <translation>Ctrl+方向鍵</translation>
+    </message>
+    <message>
+        <source>Move the monitor under the cursor to the next cell.</source>
+        <translation>將游標下的顯示器移到相鄰的儲存格。</translation>
+    </message>
+    <message>
+        <source>Undo the last change.</source>
+        <translation>復原上一個變更。</translation>
+    </message>
+    <message>
+        <source>Redo the change undone last.</source>
+        <translation>重做上一個復原的變更。</translation>
+    </message>
+    <message>
+        <source>Show this list of keys.</source>
+        <translation>顯示此按鍵清單。</translation>
+    </message>
+    <message>
+        <source>Everywhere</source>
+        <translation>任何畫面</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab、Shift+Tab</translation>
+    </message>
+    <message>
+        <source>Move between the grid, the side panel and the top bar; in a dialog, between its controls.</source>
+        <translation>在格線、側邊面板與頂端列之間移動；在對話方塊中，於其控制項之間移動。</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Close an open list or dialog; from the resolution list, go back to the grid.</source>
+        <translation>關閉開啟的清單或對話方塊；從解析度清單返回格線。</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>檔案</translation>
+    </message>
+    <message>
+        <source>Start a new layout.</source>
+        <translation>建立新佈局。</translation>
+    </message>
+    <message>
+        <source>Open a layout file.</source>
+        <translation>開啟佈局檔案。</translation>
+    </message>
+    <message>
+        <source>Save the layout to a file (in the editor).</source>
+        <translation>將佈局儲存到檔案（在編輯器中）。</translation>
+    </message>
+    <message>
+        <source>Save the layout under a new name (in the editor).</source>
+        <translation>以新名稱儲存佈局（在編輯器中）。</translation>
+    </message>
+    <message>
+        <source>Quit the program.</source>
+        <translation>結束程式。</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>鍵盤</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>

@@ -260,6 +260,133 @@
     </message>
 </context>
 <context>
+    <name>key_help</name>
+    <message>
+        <source>On the grid</source>
+        <translation>Im Raster</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Pfeiltasten</translation>
+    </message>
+    <message>
+        <source>Move the cursor over the grid.</source>
+        <translation>Bewegt den Cursor über das Raster.</translation>
+    </message>
+    <message>
+        <source>Enter, Space</source>
+        <translation>Eingabe, Leertaste</translation>
+    </message>
+    <message>
+        <source>Press the cell: place a monitor there, or select the monitor on it.</source>
+        <translation>Drückt die Zelle: setzt dort einen Monitor oder wählt den Monitor darauf aus.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Entf</translation>
+    </message>
+    <message>
+        <source>Ask to delete the monitor under the cursor.</source>
+        <translation>Fragt, ob der Monitor unter dem Cursor gelöscht werden soll.</translation>
+    </message>
+    <message>
+        <source>Set the port of the monitor under the cursor.</source>
+        <translation>Setzt den Port des Monitors unter dem Cursor.</translation>
+    </message>
+    <message>
+        <source>Open the port list of the monitor under the cursor.</source>
+        <translation>Öffnet die Portliste des Monitors unter dem Cursor.</translation>
+    </message>
+    <message>
+        <source>Open the number list of the monitor under the cursor, when its port has more than one monitor.</source>
+        <translation>Öffnet die Nummernliste des Monitors unter dem Cursor, wenn sein Port mehr als einen Monitor hat.</translation>
+    </message>
+    <message>
+        <source>Up, Down, Enter</source>
+        <translation>Pfeil hoch, Pfeil runter, Eingabe</translation>
+    </message>
+    <message>
+        <source>In an open list: choose an entry and take it.</source>
+        <translation>In einer offenen Liste: einen Eintrag wählen und übernehmen.</translation>
+    </message>
+    <message>
+        <source>Go to the resolution list.</source>
+        <translation>Springt zur Auflösungsliste.</translation>
+    </message>
+    <message>
+        <source>Ctrl+arrow keys</source>
+        <translation>Ctrl+Pfeiltasten</translation>
+    </message>
+    <message>
+        <source>Move the monitor under the cursor to the next cell.</source>
+        <translation>Verschiebt den Monitor unter dem Cursor in die nächste Zelle.</translation>
+    </message>
+    <message>
+        <source>Undo the last change.</source>
+        <translation>Macht die letzte Änderung rückgängig.</translation>
+    </message>
+    <message>
+        <source>Redo the change undone last.</source>
+        <translation>Stellt die zuletzt rückgängig gemachte Änderung wieder her.</translation>
+    </message>
+    <message>
+        <source>Show this list of keys.</source>
+        <translation>Zeigt diese Tastenliste.</translation>
+    </message>
+    <message>
+        <source>Everywhere</source>
+        <translation>Überall</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab, Shift+Tab</translation>
+    </message>
+    <message>
+        <source>Move between the grid, the side panel and the top bar; in a dialog, between its controls.</source>
+        <translation>Wechselt zwischen Raster, Seitenleiste und oberer Leiste; in einem Dialog zwischen seinen Bedienelementen.</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Close an open list or dialog; from the resolution list, go back to the grid.</source>
+        <translation>Schließt eine offene Liste oder einen Dialog; aus der Auflösungsliste zurück zum Raster.</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>Start a new layout.</source>
+        <translation>Beginnt ein neues Layout.</translation>
+    </message>
+    <message>
+        <source>Open a layout file.</source>
+        <translation>Öffnet eine Layoutdatei.</translation>
+    </message>
+    <message>
+        <source>Save the layout to a file (in the editor).</source>
+        <translation>Speichert das Layout in einer Datei (im Editor).</translation>
+    </message>
+    <message>
+        <source>Save the layout under a new name (in the editor).</source>
+        <translation>Speichert das Layout unter einem neuen Namen (im Editor).</translation>
+    </message>
+    <message>
+        <source>Quit the program.</source>
+        <translation>Beendet das Programm.</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>

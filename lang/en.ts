@@ -260,6 +260,133 @@
     </message>
 </context>
 <context>
+    <name>key_help</name>
+    <message>
+        <source>On the grid</source>
+        <translation>On the grid</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Arrow keys</translation>
+    </message>
+    <message>
+        <source>Move the cursor over the grid.</source>
+        <translation>Move the cursor over the grid.</translation>
+    </message>
+    <message>
+        <source>Enter, Space</source>
+        <translation>Enter, Space</translation>
+    </message>
+    <message>
+        <source>Press the cell: place a monitor there, or select the monitor on it.</source>
+        <translation>Press the cell: place a monitor there, or select the monitor on it.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Ask to delete the monitor under the cursor.</source>
+        <translation>Ask to delete the monitor under the cursor.</translation>
+    </message>
+    <message>
+        <source>Set the port of the monitor under the cursor.</source>
+        <translation>Set the port of the monitor under the cursor.</translation>
+    </message>
+    <message>
+        <source>Open the port list of the monitor under the cursor.</source>
+        <translation>Open the port list of the monitor under the cursor.</translation>
+    </message>
+    <message>
+        <source>Open the number list of the monitor under the cursor, when its port has more than one monitor.</source>
+        <translation>Open the number list of the monitor under the cursor, when its port has more than one monitor.</translation>
+    </message>
+    <message>
+        <source>Up, Down, Enter</source>
+        <translation>Up, Down, Enter</translation>
+    </message>
+    <message>
+        <source>In an open list: choose an entry and take it.</source>
+        <translation>In an open list: choose an entry and take it.</translation>
+    </message>
+    <message>
+        <source>Go to the resolution list.</source>
+        <translation>Go to the resolution list.</translation>
+    </message>
+    <message>
+        <source>Ctrl+arrow keys</source>
+        <translation>Ctrl+arrow keys</translation>
+    </message>
+    <message>
+        <source>Move the monitor under the cursor to the next cell.</source>
+        <translation>Move the monitor under the cursor to the next cell.</translation>
+    </message>
+    <message>
+        <source>Undo the last change.</source>
+        <translation>Undo the last change.</translation>
+    </message>
+    <message>
+        <source>Redo the change undone last.</source>
+        <translation>Redo the change undone last.</translation>
+    </message>
+    <message>
+        <source>Show this list of keys.</source>
+        <translation>Show this list of keys.</translation>
+    </message>
+    <message>
+        <source>Everywhere</source>
+        <translation>Everywhere</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab, Shift+Tab</translation>
+    </message>
+    <message>
+        <source>Move between the grid, the side panel and the top bar; in a dialog, between its controls.</source>
+        <translation>Move between the grid, the side panel and the top bar; in a dialog, between its controls.</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Escape</translation>
+    </message>
+    <message>
+        <source>Close an open list or dialog; from the resolution list, go back to the grid.</source>
+        <translation>Close an open list or dialog; from the resolution list, go back to the grid.</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Files</translation>
+    </message>
+    <message>
+        <source>Start a new layout.</source>
+        <translation>Start a new layout.</translation>
+    </message>
+    <message>
+        <source>Open a layout file.</source>
+        <translation>Open a layout file.</translation>
+    </message>
+    <message>
+        <source>Save the layout to a file (in the editor).</source>
+        <translation>Save the layout to a file (in the editor).</translation>
+    </message>
+    <message>
+        <source>Save the layout under a new name (in the editor).</source>
+        <translation>Save the layout under a new name (in the editor).</translation>
+    </message>
+    <message>
+        <source>Quit the program.</source>
+        <translation>Quit the program.</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Keyboard</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>

@@ -260,6 +260,133 @@
     </message>
 </context>
 <context>
+    <name>key_help</name>
+    <message>
+        <source>On the grid</source>
+        <translation>En la cuadrícula</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Teclas de flecha</translation>
+    </message>
+    <message>
+        <source>Move the cursor over the grid.</source>
+        <translation>Mueve el cursor por la cuadrícula.</translation>
+    </message>
+    <message>
+        <source>Enter, Space</source>
+        <translation>Intro, Espacio</translation>
+    </message>
+    <message>
+        <source>Press the cell: place a monitor there, or select the monitor on it.</source>
+        <translation>Pulsa la celda: coloca un monitor en ella o selecciona el monitor que hay en ella.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supr</translation>
+    </message>
+    <message>
+        <source>Ask to delete the monitor under the cursor.</source>
+        <translation>Pregunta si se elimina el monitor bajo el cursor.</translation>
+    </message>
+    <message>
+        <source>Set the port of the monitor under the cursor.</source>
+        <translation>Asigna el puerto del monitor bajo el cursor.</translation>
+    </message>
+    <message>
+        <source>Open the port list of the monitor under the cursor.</source>
+        <translation>Abre la lista de puertos del monitor bajo el cursor.</translation>
+    </message>
+    <message>
+        <source>Open the number list of the monitor under the cursor, when its port has more than one monitor.</source>
+        <translation>Abre la lista de números del monitor bajo el cursor, cuando su puerto tiene más de un monitor.</translation>
+    </message>
+    <message>
+        <source>Up, Down, Enter</source>
+        <translation>Arriba, Abajo, Intro</translation>
+    </message>
+    <message>
+        <source>In an open list: choose an entry and take it.</source>
+        <translation>En una lista abierta: elegir una entrada y aceptarla.</translation>
+    </message>
+    <message>
+        <source>Go to the resolution list.</source>
+        <translation>Va a la lista de resoluciones.</translation>
+    </message>
+    <message>
+        <source>Ctrl+arrow keys</source>
+        <translation>Ctrl+teclas de flecha</translation>
+    </message>
+    <message>
+        <source>Move the monitor under the cursor to the next cell.</source>
+        <translation>Mueve el monitor bajo el cursor a la celda contigua.</translation>
+    </message>
+    <message>
+        <source>Undo the last change.</source>
+        <translation>Deshace el último cambio.</translation>
+    </message>
+    <message>
+        <source>Redo the change undone last.</source>
+        <translation>Rehace el último cambio deshecho.</translation>
+    </message>
+    <message>
+        <source>Show this list of keys.</source>
+        <translation>Muestra esta lista de teclas.</translation>
+    </message>
+    <message>
+        <source>Everywhere</source>
+        <translation>En todas partes</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab, Shift+Tab</translation>
+    </message>
+    <message>
+        <source>Move between the grid, the side panel and the top bar; in a dialog, between its controls.</source>
+        <translation>Pasa entre la cuadrícula, el panel lateral y la barra superior; en un diálogo, entre sus controles.</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Close an open list or dialog; from the resolution list, go back to the grid.</source>
+        <translation>Cierra una lista o un diálogo abiertos; desde la lista de resoluciones, vuelve a la cuadrícula.</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Archivos</translation>
+    </message>
+    <message>
+        <source>Start a new layout.</source>
+        <translation>Empieza una disposición nueva.</translation>
+    </message>
+    <message>
+        <source>Open a layout file.</source>
+        <translation>Abre un archivo de disposición.</translation>
+    </message>
+    <message>
+        <source>Save the layout to a file (in the editor).</source>
+        <translation>Guarda la disposición en un archivo (en el editor).</translation>
+    </message>
+    <message>
+        <source>Save the layout under a new name (in the editor).</source>
+        <translation>Guarda la disposición con un nombre nuevo (en el editor).</translation>
+    </message>
+    <message>
+        <source>Quit the program.</source>
+        <translation>Cierra el programa.</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Teclado</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>

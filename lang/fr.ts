@@ -260,6 +260,133 @@
     </message>
 </context>
 <context>
+    <name>key_help</name>
+    <message>
+        <source>On the grid</source>
+        <translation>Sur la grille</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Touches fléchées</translation>
+    </message>
+    <message>
+        <source>Move the cursor over the grid.</source>
+        <translation>Déplace le curseur sur la grille.</translation>
+    </message>
+    <message>
+        <source>Enter, Space</source>
+        <translation>Entrée, Espace</translation>
+    </message>
+    <message>
+        <source>Press the cell: place a monitor there, or select the monitor on it.</source>
+        <translation>Appuie sur la case : y place un moniteur, ou sélectionne le moniteur qui s&apos;y trouve.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Suppr</translation>
+    </message>
+    <message>
+        <source>Ask to delete the monitor under the cursor.</source>
+        <translation>Demande s&apos;il faut supprimer le moniteur sous le curseur.</translation>
+    </message>
+    <message>
+        <source>Set the port of the monitor under the cursor.</source>
+        <translation>Définit le port du moniteur sous le curseur.</translation>
+    </message>
+    <message>
+        <source>Open the port list of the monitor under the cursor.</source>
+        <translation>Ouvre la liste des ports du moniteur sous le curseur.</translation>
+    </message>
+    <message>
+        <source>Open the number list of the monitor under the cursor, when its port has more than one monitor.</source>
+        <translation>Ouvre la liste des numéros du moniteur sous le curseur, quand son port a plusieurs moniteurs.</translation>
+    </message>
+    <message>
+        <source>Up, Down, Enter</source>
+        <translation>Haut, Bas, Entrée</translation>
+    </message>
+    <message>
+        <source>In an open list: choose an entry and take it.</source>
+        <translation>Dans une liste ouverte : choisir une entrée et la valider.</translation>
+    </message>
+    <message>
+        <source>Go to the resolution list.</source>
+        <translation>Va à la liste des résolutions.</translation>
+    </message>
+    <message>
+        <source>Ctrl+arrow keys</source>
+        <translation>Ctrl+touches fléchées</translation>
+    </message>
+    <message>
+        <source>Move the monitor under the cursor to the next cell.</source>
+        <translation>Déplace le moniteur sous le curseur vers la case voisine.</translation>
+    </message>
+    <message>
+        <source>Undo the last change.</source>
+        <translation>Annule la dernière modification.</translation>
+    </message>
+    <message>
+        <source>Redo the change undone last.</source>
+        <translation>Rétablit la dernière modification annulée.</translation>
+    </message>
+    <message>
+        <source>Show this list of keys.</source>
+        <translation>Affiche cette liste de touches.</translation>
+    </message>
+    <message>
+        <source>Everywhere</source>
+        <translation>Partout</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab, Shift+Tab</translation>
+    </message>
+    <message>
+        <source>Move between the grid, the side panel and the top bar; in a dialog, between its controls.</source>
+        <translation>Passe de la grille au panneau latéral et à la barre du haut ; dans une boîte de dialogue, d&apos;un contrôle à l&apos;autre.</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Échap</translation>
+    </message>
+    <message>
+        <source>Close an open list or dialog; from the resolution list, go back to the grid.</source>
+        <translation>Ferme une liste ou une boîte de dialogue ouverte ; depuis la liste des résolutions, revient à la grille.</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Fichiers</translation>
+    </message>
+    <message>
+        <source>Start a new layout.</source>
+        <translation>Commence une nouvelle disposition.</translation>
+    </message>
+    <message>
+        <source>Open a layout file.</source>
+        <translation>Ouvre un fichier de disposition.</translation>
+    </message>
+    <message>
+        <source>Save the layout to a file (in the editor).</source>
+        <translation>Enregistre la disposition dans un fichier (dans l&apos;éditeur).</translation>
+    </message>
+    <message>
+        <source>Save the layout under a new name (in the editor).</source>
+        <translation>Enregistre la disposition sous un nouveau nom (dans l&apos;éditeur).</translation>
+    </message>
+    <message>
+        <source>Quit the program.</source>
+        <translation>Quitte le programme.</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>

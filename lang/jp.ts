@@ -260,6 +260,133 @@
     </message>
 </context>
 <context>
+    <name>key_help</name>
+    <message>
+        <source>On the grid</source>
+        <translation>グリッド上</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>矢印キー</translation>
+    </message>
+    <message>
+        <source>Move the cursor over the grid.</source>
+        <translation>グリッド上でカーソルを移動します。</translation>
+    </message>
+    <message>
+        <source>Enter, Space</source>
+        <translation>Enter、スペース</translation>
+    </message>
+    <message>
+        <source>Press the cell: place a monitor there, or select the monitor on it.</source>
+        <translation>セルを押します：モニターを配置するか、そこにあるモニターを選択します。</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Ask to delete the monitor under the cursor.</source>
+        <translation>カーソル位置のモニターを削除するか確認します。</translation>
+    </message>
+    <message>
+        <source>Set the port of the monitor under the cursor.</source>
+        <translation>カーソル位置のモニターのポートを設定します。</translation>
+    </message>
+    <message>
+        <source>Open the port list of the monitor under the cursor.</source>
+        <translation>カーソル位置のモニターのポート一覧を開きます。</translation>
+    </message>
+    <message>
+        <source>Open the number list of the monitor under the cursor, when its port has more than one monitor.</source>
+        <translation>カーソル位置のモニターの番号一覧を開きます（そのポートに複数のモニターがある場合）。</translation>
+    </message>
+    <message>
+        <source>Up, Down, Enter</source>
+        <translation>↑、↓、Enter</translation>
+    </message>
+    <message>
+        <source>In an open list: choose an entry and take it.</source>
+        <translation>開いている一覧で：項目を選んで確定します。</translation>
+    </message>
+    <message>
+        <source>Go to the resolution list.</source>
+        <translation>解像度一覧へ移動します。</translation>
+    </message>
+    <message>
+        <source>Ctrl+arrow keys</source>
+        <translation>Ctrl+矢印キー</translation>
+    </message>
+    <message>
+        <source>Move the monitor under the cursor to the next cell.</source>
+        <translation>カーソル位置のモニターを隣のセルへ移動します。</translation>
+    </message>
+    <message>
+        <source>Undo the last change.</source>
+        <translation>直前の変更を元に戻します。</translation>
+    </message>
+    <message>
+        <source>Redo the change undone last.</source>
+        <translation>元に戻した変更をやり直します。</translation>
+    </message>
+    <message>
+        <source>Show this list of keys.</source>
+        <translation>このキー一覧を表示します。</translation>
+    </message>
+    <message>
+        <source>Everywhere</source>
+        <translation>どこでも</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab、Shift+Tab</translation>
+    </message>
+    <message>
+        <source>Move between the grid, the side panel and the top bar; in a dialog, between its controls.</source>
+        <translation>グリッド、サイドパネル、上部バーの間を移動します。ダイアログでは、その操作部品の間を移動します。</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Close an open list or dialog; from the resolution list, go back to the grid.</source>
+        <translation>開いている一覧やダイアログを閉じます。解像度一覧からはグリッドに戻ります。</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Start a new layout.</source>
+        <translation>新しいレイアウトを作成します。</translation>
+    </message>
+    <message>
+        <source>Open a layout file.</source>
+        <translation>レイアウトファイルを開きます。</translation>
+    </message>
+    <message>
+        <source>Save the layout to a file (in the editor).</source>
+        <translation>レイアウトをファイルに保存します（エディター内）。</translation>
+    </message>
+    <message>
+        <source>Save the layout under a new name (in the editor).</source>
+        <translation>レイアウトを別名で保存します（エディター内）。</translation>
+    </message>
+    <message>
+        <source>Quit the program.</source>
+        <translation>プログラムを終了します。</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>キーボード</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>

@@ -260,6 +260,133 @@
     </message>
 </context>
 <context>
+    <name>key_help</name>
+    <message>
+        <source>On the grid</source>
+        <translation>그리드에서</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>화살표 키</translation>
+    </message>
+    <message>
+        <source>Move the cursor over the grid.</source>
+        <translation>그리드에서 커서를 이동합니다.</translation>
+    </message>
+    <message>
+        <source>Enter, Space</source>
+        <translation>Enter, 스페이스</translation>
+    </message>
+    <message>
+        <source>Press the cell: place a monitor there, or select the monitor on it.</source>
+        <translation>셀을 누릅니다: 모니터를 배치하거나 그 위의 모니터를 선택합니다.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Ask to delete the monitor under the cursor.</source>
+        <translation>커서 아래 모니터를 삭제할지 묻습니다.</translation>
+    </message>
+    <message>
+        <source>Set the port of the monitor under the cursor.</source>
+        <translation>커서 아래 모니터의 포트를 설정합니다.</translation>
+    </message>
+    <message>
+        <source>Open the port list of the monitor under the cursor.</source>
+        <translation>커서 아래 모니터의 포트 목록을 엽니다.</translation>
+    </message>
+    <message>
+        <source>Open the number list of the monitor under the cursor, when its port has more than one monitor.</source>
+        <translation>커서 아래 모니터의 번호 목록을 엽니다(해당 포트에 모니터가 둘 이상일 때).</translation>
+    </message>
+    <message>
+        <source>Up, Down, Enter</source>
+        <translation>위, 아래, Enter</translation>
+    </message>
+    <message>
+        <source>In an open list: choose an entry and take it.</source>
+        <translation>열린 목록에서: 항목을 선택하고 적용합니다.</translation>
+    </message>
+    <message>
+        <source>Go to the resolution list.</source>
+        <translation>해상도 목록으로 이동합니다.</translation>
+    </message>
+    <message>
+        <source>Ctrl+arrow keys</source>
+        <translation>Ctrl+화살표 키</translation>
+    </message>
+    <message>
+        <source>Move the monitor under the cursor to the next cell.</source>
+        <translation>커서 아래 모니터를 옆 셀로 이동합니다.</translation>
+    </message>
+    <message>
+        <source>Undo the last change.</source>
+        <translation>마지막 변경을 실행 취소합니다.</translation>
+    </message>
+    <message>
+        <source>Redo the change undone last.</source>
+        <translation>마지막으로 취소한 변경을 다시 실행합니다.</translation>
+    </message>
+    <message>
+        <source>Show this list of keys.</source>
+        <translation>이 키 목록을 표시합니다.</translation>
+    </message>
+    <message>
+        <source>Everywhere</source>
+        <translation>어디서나</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab, Shift+Tab</translation>
+    </message>
+    <message>
+        <source>Move between the grid, the side panel and the top bar; in a dialog, between its controls.</source>
+        <translation>그리드, 사이드 패널, 상단 바 사이를 이동합니다. 대화 상자에서는 그 컨트롤 사이를 이동합니다.</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Close an open list or dialog; from the resolution list, go back to the grid.</source>
+        <translation>열린 목록이나 대화 상자를 닫습니다. 해상도 목록에서는 그리드로 돌아갑니다.</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>파일</translation>
+    </message>
+    <message>
+        <source>Start a new layout.</source>
+        <translation>새 레이아웃을 시작합니다.</translation>
+    </message>
+    <message>
+        <source>Open a layout file.</source>
+        <translation>레이아웃 파일을 엽니다.</translation>
+    </message>
+    <message>
+        <source>Save the layout to a file (in the editor).</source>
+        <translation>레이아웃을 파일로 저장합니다(편집기에서).</translation>
+    </message>
+    <message>
+        <source>Save the layout under a new name (in the editor).</source>
+        <translation>레이아웃을 새 이름으로 저장합니다(편집기에서).</translation>
+    </message>
+    <message>
+        <source>Quit the program.</source>
+        <translation>프로그램을 종료합니다.</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>키보드</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>

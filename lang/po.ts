@@ -260,6 +260,133 @@
     </message>
 </context>
 <context>
+    <name>key_help</name>
+    <message>
+        <source>On the grid</source>
+        <translation>Na grade</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Teclas de seta</translation>
+    </message>
+    <message>
+        <source>Move the cursor over the grid.</source>
+        <translation>Move o cursor pela grade.</translation>
+    </message>
+    <message>
+        <source>Enter, Space</source>
+        <translation>Enter, Espaço</translation>
+    </message>
+    <message>
+        <source>Press the cell: place a monitor there, or select the monitor on it.</source>
+        <translation>Pressiona a célula: coloca um monitor nela ou seleciona o monitor que está nela.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Ask to delete the monitor under the cursor.</source>
+        <translation>Pergunta se o monitor sob o cursor deve ser excluído.</translation>
+    </message>
+    <message>
+        <source>Set the port of the monitor under the cursor.</source>
+        <translation>Define a porta do monitor sob o cursor.</translation>
+    </message>
+    <message>
+        <source>Open the port list of the monitor under the cursor.</source>
+        <translation>Abre a lista de portas do monitor sob o cursor.</translation>
+    </message>
+    <message>
+        <source>Open the number list of the monitor under the cursor, when its port has more than one monitor.</source>
+        <translation>Abre a lista de números do monitor sob o cursor, quando sua porta tem mais de um monitor.</translation>
+    </message>
+    <message>
+        <source>Up, Down, Enter</source>
+        <translation>Para cima, Para baixo, Enter</translation>
+    </message>
+    <message>
+        <source>In an open list: choose an entry and take it.</source>
+        <translation>Em uma lista aberta: escolher uma entrada e confirmá-la.</translation>
+    </message>
+    <message>
+        <source>Go to the resolution list.</source>
+        <translation>Vai para a lista de resoluções.</translation>
+    </message>
+    <message>
+        <source>Ctrl+arrow keys</source>
+        <translation>Ctrl+teclas de seta</translation>
+    </message>
+    <message>
+        <source>Move the monitor under the cursor to the next cell.</source>
+        <translation>Move o monitor sob o cursor para a célula vizinha.</translation>
+    </message>
+    <message>
+        <source>Undo the last change.</source>
+        <translation>Desfaz a última alteração.</translation>
+    </message>
+    <message>
+        <source>Redo the change undone last.</source>
+        <translation>Refaz a última alteração desfeita.</translation>
+    </message>
+    <message>
+        <source>Show this list of keys.</source>
+        <translation>Mostra esta lista de teclas.</translation>
+    </message>
+    <message>
+        <source>Everywhere</source>
+        <translation>Em qualquer lugar</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab, Shift+Tab</translation>
+    </message>
+    <message>
+        <source>Move between the grid, the side panel and the top bar; in a dialog, between its controls.</source>
+        <translation>Alterna entre a grade, o painel lateral e a barra superior; em uma caixa de diálogo, entre seus controles.</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Close an open list or dialog; from the resolution list, go back to the grid.</source>
+        <translation>Fecha uma lista ou caixa de diálogo aberta; na lista de resoluções, volta para a grade.</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Arquivos</translation>
+    </message>
+    <message>
+        <source>Start a new layout.</source>
+        <translation>Inicia um novo layout.</translation>
+    </message>
+    <message>
+        <source>Open a layout file.</source>
+        <translation>Abre um arquivo de layout.</translation>
+    </message>
+    <message>
+        <source>Save the layout to a file (in the editor).</source>
+        <translation>Salva o layout em um arquivo (no editor).</translation>
+    </message>
+    <message>
+        <source>Save the layout under a new name (in the editor).</source>
+        <translation>Salva o layout com um novo nome (no editor).</translation>
+    </message>
+    <message>
+        <source>Quit the program.</source>
+        <translation>Fecha o programa.</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Teclado</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>

@@ -260,6 +260,133 @@
     </message>
 </context>
 <context>
+    <name>key_help</name>
+    <message>
+        <source>On the grid</source>
+        <translation>На сетке</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Стрелки</translation>
+    </message>
+    <message>
+        <source>Move the cursor over the grid.</source>
+        <translation>Перемещает курсор по сетке.</translation>
+    </message>
+    <message>
+        <source>Enter, Space</source>
+        <translation>Enter, Пробел</translation>
+    </message>
+    <message>
+        <source>Press the cell: place a monitor there, or select the monitor on it.</source>
+        <translation>Нажимает ячейку: ставит в неё монитор или выбирает стоящий в ней монитор.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Ask to delete the monitor under the cursor.</source>
+        <translation>Спрашивает, удалить ли монитор под курсором.</translation>
+    </message>
+    <message>
+        <source>Set the port of the monitor under the cursor.</source>
+        <translation>Задаёт порт монитора под курсором.</translation>
+    </message>
+    <message>
+        <source>Open the port list of the monitor under the cursor.</source>
+        <translation>Открывает список портов монитора под курсором.</translation>
+    </message>
+    <message>
+        <source>Open the number list of the monitor under the cursor, when its port has more than one monitor.</source>
+        <translation>Открывает список номеров монитора под курсором, если у его порта больше одного монитора.</translation>
+    </message>
+    <message>
+        <source>Up, Down, Enter</source>
+        <translation>Вверх, Вниз, Enter</translation>
+    </message>
+    <message>
+        <source>In an open list: choose an entry and take it.</source>
+        <translation>В открытом списке: выбрать пункт и применить его.</translation>
+    </message>
+    <message>
+        <source>Go to the resolution list.</source>
+        <translation>Переходит к списку разрешений.</translation>
+    </message>
+    <message>
+        <source>Ctrl+arrow keys</source>
+        <translation>Ctrl+стрелки</translation>
+    </message>
+    <message>
+        <source>Move the monitor under the cursor to the next cell.</source>
+        <translation>Перемещает монитор под курсором в соседнюю ячейку.</translation>
+    </message>
+    <message>
+        <source>Undo the last change.</source>
+        <translation>Отменяет последнее изменение.</translation>
+    </message>
+    <message>
+        <source>Redo the change undone last.</source>
+        <translation>Повторяет последнее отменённое изменение.</translation>
+    </message>
+    <message>
+        <source>Show this list of keys.</source>
+        <translation>Показывает этот список клавиш.</translation>
+    </message>
+    <message>
+        <source>Everywhere</source>
+        <translation>Везде</translation>
+    </message>
+    <message>
+        <source>Tab, Shift+Tab</source>
+        <translation>Tab, Shift+Tab</translation>
+    </message>
+    <message>
+        <source>Move between the grid, the side panel and the top bar; in a dialog, between its controls.</source>
+        <translation>Переход между сеткой, боковой панелью и верхней панелью; в диалоге — между его элементами.</translation>
+    </message>
+    <message>
+        <source>Escape</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Close an open list or dialog; from the resolution list, go back to the grid.</source>
+        <translation>Закрывает открытый список или диалог; из списка разрешений возвращает к сетке.</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Файлы</translation>
+    </message>
+    <message>
+        <source>Start a new layout.</source>
+        <translation>Создаёт новую схему.</translation>
+    </message>
+    <message>
+        <source>Open a layout file.</source>
+        <translation>Открывает файл схемы.</translation>
+    </message>
+    <message>
+        <source>Save the layout to a file (in the editor).</source>
+        <translation>Сохраняет схему в файл (в редакторе).</translation>
+    </message>
+    <message>
+        <source>Save the layout under a new name (in the editor).</source>
+        <translation>Сохраняет схему под новым именем (в редакторе).</translation>
+    </message>
+    <message>
+        <source>Quit the program.</source>
+        <translation>Завершает работу программы.</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Клавиатура</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+</context>
+<context>
     <name>main</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>

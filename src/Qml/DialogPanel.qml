@@ -35,11 +35,16 @@ Rectangle {
 
         Text {
             id: titleText
+            objectName: "title"
             x: 10
             anchors.verticalCenter: parent.verticalCenter
             color: Theme.white
             font.family: Theme.fontFamily
             font.pixelSize: Theme.captionSize
+            // A screen reader names the dialog by it; an empty bar says nothing.
+            Accessible.role: Accessible.Heading
+            Accessible.name: text
+            Accessible.ignored: text === ""
         }
 
         MouseArea {

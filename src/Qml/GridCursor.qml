@@ -30,6 +30,8 @@ Item {
     // The cursor cell at (x, y, width, height) of the grid wants to be seen.
     signal cellShown(real x, real y, real width, real height)
     signal resolutionWanted()
+    // "?" asks for the list of keys.
+    signal helpWanted()
 
     function refresh() {
         description = editor ? describe(editor.gridModel.get(index)) : ""
@@ -137,6 +139,8 @@ Item {
                 editor.showMonitorList(index, true)
         } else if (key === Qt.Key_R) {
             gridCursor.resolutionWanted()
+        } else if (key === Qt.Key_Question) {
+            gridCursor.helpWanted()
         } else {
             event.accepted = false
         }

@@ -265,6 +265,31 @@ Window {
         dialog_Qml.visible = true
     }
 
+    // The list of keys (F1 anywhere, "?" on the grid). It never covers
+    // another pop-up: that one's question would be lost under it.
+    function showKeyHelp() {
+        if (main.overlayShown)
+            return
+        dialog_Qml.source = ""
+        dialog_Qml.source = "key_help.qml"
+        dialog_Qml.visible = true
+    }
+
+    // The item named `name` inside `item`, or null.
+    function findItem(item, name) {
+        if (!item)
+            return null
+        if (item.objectName === name)
+            return item
+        var kids = item.children
+        for (var i = 0; i < kids.length; ++i) {
+            var hit = findItem(kids[i], name)
+            if (hit)
+                return hit
+        }
+        return null
+    }
+
     function quitAp() {
         main.close()
     }
@@ -348,6 +373,17 @@ Window {
             main.filedata = ""
             main.gotoEditLayoutUI()
         }
+    }
+
+    Shortcut {
+        sequence: "F1"
+        enabled: !main.overlayShown
+        onActivated: main.showKeyHelp()
+    }
+    // "?" on the editor's grid.
+    Connections {
+        target: setQml.item ? main.findItem(setQml.item, "grid_cursor") : null
+        function onHelpWanted() { main.showKeyHelp() }
     }
 
     ListModel { id: file_list_model }
