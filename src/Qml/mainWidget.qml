@@ -9,10 +9,10 @@ import Seamrun.Files 1.0
 // The layout editor page: top row (logo, home, "File" and "Settings" menus),
 // the file-name bar with its path tip, the 16 x 16 grid of cells and the side
 // panel (zoom, orientation, resolution, port status, save buttons). Created
-// once by the main window, then reset for every layout it is given through
-// main.filedata. The rules (numbering, checks, the file text) live in the
-// native "Layout" object; this page keeps the models and the screen in step
-// with them.
+// once by the main window, then given every layout through main.filedata.
+// The desk lives in one DeskModel (monitors, selection, undo history, saved
+// or not); the page's functions are the names the other screens and the
+// tests call, and each hands its edit to the model.
 Item {
     id: mainlist
 
@@ -29,28 +29,33 @@ Item {
     readonly property int baseScale: 100
     readonly property int maxScale: 150
 
-    // Editor state.
-    property int curmonitornum: 0
-    property int m_index: -1
+    // The desk being edited: its monitors, selection, lit port and undo
+    // history. Every edit below is one call into it.
+    property alias desk: desk_model
+
+    // Editor state. The monitor count, the selected cell and the lit port
+    // are the desk's; the orientation is the side panel's choice.
+    property int curmonitornum: desk_model.count
+    readonly property int m_index: desk_model.selectedIndex
+    readonly property int litPort: desk_model.litPort
     property string s_orientation: "h"
     property string resolutionJson: ""
     property real mouse_x: 0
     property real mouse_y: 0
-    // Scratch lists of the checks (kept for callers that read them).
-    property var monitorGroup: []
-    property var monitorX: []
-    property var monitorY: []
-    property var monitorWidth: []
-    property var monitorHeight: []
+    // The empty cell a press asked to place a monitor on (-1: none); a
+    // setMonitortStatus on any other empty cell only marks it.
+    property int addIndex: -1
+    // Counts the desk's changes, for bindings that ask it questions.
+    property int deskRevision: 0
 
-    // The models, as properties so that the upload flow and tests reach them
-    // through the page: the 256 cells in row order, the placed monitors
-    // {gridindex, portnum, enable, monitornum} in placing order, the monitors
-    // of one port by number, the port choices {port, enable, portname}, the
-    // placed cells {id} in grid order after checkDataValid, and the
-    // resolution choices {resolution, arrange}.
-    property ListModel gridModel: ListModel {}
-    property ListModel allmonModel: ListModel {}
+    // The names the upload flow, the other screens and the tests read: the
+    // 256 cells in row order (a read-only view of the desk), the placed
+    // monitors {gridindex, portnum, enable, monitornum} in placing order (the
+    // desk itself), the monitors of one port by number, the port choices
+    // {port, enable, portname}, the placed cells {id} in grid order after
+    // checkDataValid, and the resolution choices {resolution, arrange}.
+    readonly property GridCells gridModel: GridCells { desk: desk_model }
+    readonly property DeskModel allmonModel: desk_model
     property ListModel curmonModel: ListModel {}
     property ListModel portModel: ListModel {}
     property ListModel monitor_list: ListModel {}
@@ -68,14 +73,11 @@ Item {
     property bool fromTemplate: false
     // Which menu the menu loader holds ("menu.qml" or "mouse_menu.qml").
     property string menuFile: ""
-    // Port whose indicator is lit; 0 for none.
-    property int litPort: 0
     // Zoom value, 1 .. maxScale; the slider and the spin box both follow it.
     property int zoomValue: baseScale
     readonly property real gridScale: 0.597 + 0.403 * zoomValue / 100
-    // Undo and redo of the editing steps (see UndoStack.qml).
-    readonly property bool canUndo: history.canUndo
-    readonly property bool canRedo: history.canRedo
+    readonly property bool canUndo: desk_model.undoStack.canUndo
+    readonly property bool canRedo: desk_model.undoStack.canRedo
 
     // ------------------------------------------------------------ menus
 
@@ -231,7 +233,7 @@ Item {
         }
         fileTitle = ""
         fromTemplate = true
-        history.reset()
+        syncSaved()
     }
 
     function loadFileDialog() {
@@ -323,10 +325,12 @@ Item {
     function uploadMonitors() {
         var monitors = []
         for (var i = 0; i < monitor_list.count; ++i) {
-            var index = monitor_list.get(i).id
-            var cell = gridModel.get(index)
-            monitors.push({ gridindex: index, row: cell.row, col: cell.col, portnum: cell.portnum,
-                            monitornum: cell.monitornum, width: cell.width, height: cell.height })
+            var row = desk_model.rowOf(monitor_list.get(i).id)
+            if (row < 0)
+                continue
+            var m = desk_model.get(row)
+            monitors.push({ gridindex: m.gridIndex, row: m.row, col: m.col, portnum: m.port,
+                            monitornum: m.numberText, width: m.width, height: m.height })
         }
         return monitors
     }
@@ -399,18 +403,20 @@ Item {
     // them, removes the others from the layout. Success is the switch
     // accepting every record, the mouse record and the list-close.
     function saveTodevice(p_count) {
-        if (history.idle)
-            return history.record(saveTodevice, arguments)
         var result = orrin.uploadDesk(uploadMonitors(), p_count, mouseSettings())
         logUpload(result.steps)
         reCalculationPosition(result.records)
         closeUpload()
         if (result.outcome === DeskUpload.Uploaded) {
+            // The monitors the switch did not take leave the desk in one step.
+            desk_model.beginEdit()
             for (var i = 0; i < result.leftOut.length; ++i)
                 delMonitor(result.leftOut[i])
+            desk_model.endEdit()
             showUploadAlert(qsTr("Save to device successfully."), 1)
-            main.is_saved = 1
-            history.reset()
+            desk_model.markSaved()
+            desk_model.clearHistory()
+            syncSaved()
         } else if (result.outcome === DeskUpload.DriverRunning) {
             showUploadAlert(qsTr("The extended desktop driver ap is running. Please close it and upload again."), 0)
         } else {
@@ -424,27 +430,21 @@ Item {
             var step = steps[i]
             if (step.exchange === "list-open") {
                 if (step.accepted)
-                    console.log("sendListAmountOpen ok.")
+                    console.log(EditorLog.category, "sendListAmountOpen ok.")
             } else if (step.exchange === "port-record") {
-                console.log("sendOneListOfPortNum return:" + step.accepted)
+                console.log(EditorLog.category, "sendOneListOfPortNum return:" + step.accepted)
             } else if (step.exchange === "mouse-record") {
-                console.log(step.accepted ? "sendOneListOfMouseData ok." : "sendOneListOfMouseData fail.")
+                console.log(EditorLog.category, step.accepted ? "sendOneListOfMouseData ok." : "sendOneListOfMouseData fail.")
             } else {
-                console.log(step.accepted ? "sendListAmountClose ok." : "sendListAmountClose fail.")
+                console.log(EditorLog.category, step.accepted ? "sendListAmountClose ok." : "sendListAmountClose fail.")
             }
         }
     }
 
-    // Writes the coordinates an upload worked out (those of the monitors it
-    // sends, placed among themselves) into their grid cells.
+    // Keeps the coordinates an upload worked out (those of the monitors it
+    // sends, placed among themselves) with their grid cells.
     function reCalculationPosition(records) {
-        for (var i = 0; i < records.length; ++i) {
-            var r = records[i]
-            gridModel.setProperty(r.gridindex, "relative_row", r.relative_row)
-            gridModel.setProperty(r.gridindex, "relative_col", r.relative_col)
-            gridModel.setProperty(r.gridindex, "main_relative_row", r.main_relative_row)
-            gridModel.setProperty(r.gridindex, "main_relative_col", r.main_relative_col)
-        }
+        gridModel.setPositions(records)
     }
 
     function sortNumber(a, b) {
@@ -462,31 +462,15 @@ Item {
         return Layout.portName(p_num)
     }
 
-    // allmonModel as plain values, for the rules.
-    function monitorEntries() {
-        var entries = []
-        for (var i = 0; i < allmonModel.count; ++i) {
-            var e = allmonModel.get(i)
-            entries.push({ gridindex: e.gridindex, portnum: e.portnum, monitornum: e.monitornum })
-        }
-        return entries
-    }
-
+    // The number ("01") a monitor placed on or moved to `portnum` gets.
     function getnousedmon(portnum) {
-        return Layout.nextMonitorNumber(monitorEntries(), portnum)
+        var n = desk_model.nextNumber(Number(portnum))
+        return (n < 10 ? "0" : "") + n
     }
 
     // Every placed monitor as the rules see it, in grid order.
     function placedMonitors() {
-        var monitors = []
-        for (var i = 0; i < allmonModel.count; ++i) {
-            var index = allmonModel.get(i).gridindex
-            var c = gridModel.get(index)
-            monitors.push({ gridindex: index, row: c.row, col: c.col, portnum: c.portnum,
-                            monitornum: c.monitornum, width: c.width, height: c.height })
-        }
-        monitors.sort(function (a, b) { return a.gridindex - b.gridindex })
-        return monitors
+        return desk_model.placedMonitors()
     }
 
     function mouseSettings() {
@@ -495,186 +479,32 @@ Item {
                  duration_time: main.duration_time, keep_awake: main.keep_awake }
     }
 
-    function allmonIndexOf(gridindex) {
-        for (var i = 0; i < allmonModel.count; ++i)
-            if (allmonModel.get(i).gridindex === gridindex)
-                return i
-        return -1
-    }
-
-    function setPortEnable(port, enable) {
-        if (port >= 0 && port < portModel.count)
-            portModel.setProperty(port, "enable", enable)
+    // main.is_saved says what the desk says: its text, mouse values
+    // included, is the text last saved.
+    function syncSaved() {
+        main.is_saved = desk_model.saved ? 1 : 0
     }
 
     // A port's choice is offered while it holds fewer than 16 monitors.
     function updatePortChoices() {
-        var counts = []
         for (var p = 0; p < portModel.count; ++p)
-            counts.push(0)
-        for (var i = 0; i < allmonModel.count; ++i) {
-            var port = allmonModel.get(i).portnum
-            if (port >= 0 && port < counts.length)
-                counts[port] += 1
-        }
-        for (p = 0; p < portModel.count; ++p)
-            portModel.setProperty(p, "enable", counts[p] < extendedNum)
-    }
-
-    // ----------------------------------------------------------- tiles
-
-    // Every tile made so far, free ones (cell -1) included.
-    property var tiles: []
-    // Tile shown on each grid index (only cells that have one).
-    property var tileAt: ({})
-    // While above 0, cell changes are only noted and the tiles follow at the
-    // end (loading a layout changes a dozen fields of every cell).
-    property int tilesHeld: 0
-    property var heldCells: ({})
-
-    function takeTile(index) {
-        var tile = null
-        for (var i = 0; i < tiles.length; ++i) {
-            if (tiles[i].cell < 0) {
-                tile = tiles[i]
-                break
-            }
-        }
-        if (tile === null) {
-            tile = tile_component.createObject(tile_home)
-            tiles.push(tile)
-        }
-        tile.cell = index
-        tileAt[index] = tile
-        return tile
-    }
-
-    // Brings the tile of cell `index` in line with gridModel: made or freed
-    // as the cell is placed/marked or not, its fields copied.
-    function syncTile(index) {
-        var c = gridModel.get(index)
-        var tile = tileAt[index] || null
-        if (!c.display && !c.showborder) {
-            if (tile !== null) {
-                tile.cell = -1
-                delete tileAt[index]
-            }
-            return
-        }
-        if (tile === null)
-            tile = takeTile(index)
-        tile.placed = c.display
-        tile.selected = c.showborder
-        tile.borderColor = c.bordercolor
-        tile.portName = c.portname
-        tile.monitorNumber = c.monitornum
-        tile.showNumber = c.showmonlist
-        tile.orientation = c.orientation
-        tile.monitorWidth = c.width
-        tile.monitorHeight = c.height
-    }
-
-    function cellsChanged(first, last) {
-        for (var i = first; i <= last; ++i) {
-            if (tilesHeld > 0)
-                heldCells[i] = true
-            else
-                syncTile(i)
-        }
-    }
-
-    // Runs `edit` with the tiles held, so that each cell it touches is
-    // brought up to date once, at the end.
-    function editTiles(edit) {
-        holdTiles()
-        try {
-            return edit()
-        } finally {
-            releaseTiles()
-        }
-    }
-
-    function holdTiles() {
-        tilesHeld += 1
-    }
-
-    function releaseTiles() {
-        tilesHeld -= 1
-        if (tilesHeld > 0)
-            return
-        var cells = heldCells
-        heldCells = {}
-        for (var key in cells)
-            syncTile(Number(key))
-    }
-
-    function dropAllTiles() {
-        for (var i = 0; i < tiles.length; ++i)
-            tiles[i].cell = -1
-        tileAt = {}
-        heldCells = {}
-    }
-
-    function gridCell(r, c) {
-        return {
-            id: (r - 1) * matrix_Column + (c - 1), row: r, col: c, width: 0, height: 0,
-            orientation: s_orientation, portnum: 0, display: false, showborder: false,
-            bgcolor: false, showadd: false, bordercolor: 1, enable: true,
-            relative_row: r, relative_col: c, main_relative_row: 0, main_relative_col: 0,
-            portname: "--", monitornum: "00", showmonlist: true
-        }
+            portModel.setProperty(p, "enable", desk_model.portCount(p) < extendedNum)
     }
 
     function setDefaultData() {
         portModel.clear()
         for (var p = 0; p <= maxPort; ++p)
             portModel.append({ port: String(p), enable: true, portname: getProtName(p) })
-        var cells = []
-        for (var r = 1; r <= matrix_Row; ++r)
-            for (var c = 1; c <= matrix_Column; ++c)
-                cells.push(gridCell(r, c))
-        holdTiles()
-        gridModel.clear()
-        // One insertion for the whole grid: the cells are made in one go.
-        gridModel.append(cells)
-        // Fresh cells are empty: none needs a tile.
-        dropAllTiles()
-        releaseTiles()
         curmonModel.clear()
-        allmonModel.clear()
     }
 
-    // Every cell empty again, the monitor lists emptied and every port on
-    // offer: the state "New" and a reload start from.
+    // No monitors, nothing selected, every port on offer: the state "New"
+    // starts from. The history starts afresh.
     function clearGrid() {
-        holdTiles()
         hiddenPortlistDialog()
         hiddenDelDialog()
-        for (var i = 0; i < allmonModel.count; ++i)
-            clearCell(allmonModel.get(i).gridindex)
-        if (m_index >= 0)
-            clearCell(m_index)
+        desk_model.reset()
         curmonModel.clear()
-        allmonModel.clear()
-        updatePortChoices()
-        curmonitornum = 0
-        m_index = -1
-        setPortColor(0)
-        releaseTiles()
-    }
-
-    function clearCell(index) {
-        var cell = gridModel.get(index)
-        cell.portnum = 0
-        cell.display = false
-        cell.showborder = false
-        cell.bgcolor = false
-        cell.showadd = false
-        cell.bordercolor = 1
-        cell.monitornum = "00"
-        cell.portname = "--"
-        cell.showmonlist = true
-        cell.enable = true
     }
 
     function tutorialWanted() {
@@ -684,12 +514,11 @@ Item {
     // Applies main.filedata: the mouse settings, the monitors, the file-name
     // bar; an empty filedata is a blank layout.
     function initAllUI() {
-        holdTiles()
-        curmonitornum = 0
-        setPortColor(0)
+        hiddenPortlistDialog()
+        hiddenDelDialog()
+        curmonModel.clear()
         s_orientation = "h"
         initResolutionList("h")
-        var first = -1
         if (main.filedata !== "") {
             try {
                 var layout = main.filedata
@@ -700,20 +529,10 @@ Item {
                 main.switching_focus = mouse.switching_focus
                 main.duration_time = mouse.duration_time
                 main.keep_awake = mouse.keep_awake
-                var monitors = Layout.monitorsFromLayout(layout)
-                for (var i = 0; i < monitors.length; ++i) {
-                    var m = monitors[i]
-                    showMonitor(gridModel.get(m.gridindex), m)
-                    curmonitornum += 1
-                    allmonModel.append({ gridindex: m.gridindex, portnum: m.portnum,
-                                         enable: true, monitornum: m.monitornum })
-                    if (first < 0)
-                        first = m.gridindex
-                }
+                desk_model.loadLayout(layout)
             } catch (e) {
-                console.log("error:", e)
+                console.log(EditorLog.category, "error:", e)
             }
-            updatePortChoices()
             var path = main.filePath.toString()
             if (path !== "") {
                 fileTitle = FilePath.fileName(path)
@@ -722,8 +541,9 @@ Item {
                 fileTitle = ""
                 fromTemplate = true
             }
-            if (first >= 0)
-                setMonitortStatus(first, 0, 1)
+            // The desk selects its first monitor; the side panel shows it.
+            if (m_index >= 0)
+                updateResolutionUI(m_index)
         } else {
             fileTitle = ""
             fromTemplate = false
@@ -733,29 +553,11 @@ Item {
             main.switching_focus = 0
             main.duration_time = 1
             main.keep_awake = 0
-            m_index = -1
+            desk_model.loadLayout("")
             resolution_list.currentIndex = 0
         }
         zoomValue = baseScale
-        main.is_saved = 1
-        history.reset()
-        releaseTiles()
-    }
-
-    // A cell shows monitor `m` ({row, col, portnum, monitornum, width, height,
-    // orientation}): loading a layout and undoing a step both fill it so.
-    function showMonitor(cell, m) {
-        cell.row = m.row
-        cell.col = m.col
-        cell.portnum = m.portnum
-        cell.width = m.width
-        cell.height = m.height
-        cell.display = true
-        cell.bgcolor = true
-        cell.portname = getProtName(m.portnum)
-        cell.monitornum = m.monitornum
-        cell.orientation = m.orientation
-        cell.showmonlist = m.portnum !== 0
+        syncSaved()
     }
 
     // The drop-down's entries for orientation `arrange`. A missing or damaged
@@ -763,7 +565,7 @@ Item {
     function initResolutionList(arrange) {
         var entries = Layout.resolutionEntries(resolutionJson, arrange)
         if (entries === null) {
-            console.log("parsing resource failed")
+            console.log(EditorLog.category, "parsing resource failed")
             entries = []
         }
         var rows = [{ resolution: noResolutionText, arrange: arrange }]
@@ -782,85 +584,44 @@ Item {
         }
     }
 
-    function unmark(index) {
-        if (index < 0)
-            return
-        gridModel.setProperty(index, "showborder", false)
-        gridModel.setProperty(index, "showadd", false)
-    }
-
-    // A press on a cell: places a monitor on an empty cell (the press marks
-    // it first), selects a placed one.
+    // A press on a cell: places a monitor on an empty cell, selects a placed
+    // one.
     function pressCell(index, x, y) {
         hiddenPortlistDialog()
         hiddenDelDialog()
         closeMenuBar()
-        var cell = gridModel.get(index)
-        mouse_x = (cell.col - 1) * gridview_cell_w + x
-        mouse_y = (cell.row - 1) * gridview_cell_h + y
-        if (!cell.display && curmonitornum < extendedNum)
-            gridModel.setProperty(index, "showadd", true)
+        mouse_x = (index % matrix_Column) * gridview_cell_w + x
+        mouse_y = Math.floor(index / matrix_Column) * gridview_cell_h + y
+        addIndex = desk_model.rowOf(index) < 0 && curmonitornum < extendedNum ? index : -1
         setMonitortStatus(index, m_index, 1)
+        addIndex = -1
     }
 
+    // Selects cell `index` (framed red with `border_color` 0). An empty cell
+    // is only marked, unless a press asked to place a monitor there: the new
+    // monitor joins the selected monitor's port with the side panel's
+    // resolution and orientation. Nothing is placed while a placed monitor
+    // lacks its port or resolution (checkDataValid asks for it).
     function setMonitortStatus(index, lastindex, border_color) {
-        if (history.idle)
-            return history.record(setMonitortStatus, arguments)
-        return editTiles(function () {
-            var cell = gridModel.get(index)
-            if (!cell.display) {
-                if (curmonitornum >= extendedNum)
-                    return
-                if (curmonitornum > 0 && !checkDataValid(0))
-                    return
-                if (!cell.showadd) {
-                    cell.showborder = true
-                    cell.bordercolor = border_color
-                    cell.width = 0
-                    cell.height = 0
-                    if (lastindex !== -1 && lastindex !== index)
-                        unmark(lastindex)
-                    m_index = index
-                    setPortColor(0)
-                    return
-                }
-                // The new monitor joins the selected monitor's port.
-                var port = 1
-                if (m_index >= 0 && m_index !== index && gridModel.get(m_index).display)
-                    port = gridModel.get(m_index).portnum
-                var number = getnousedmon(port)
-                var size = Layout.parseResolutionText(resolution_list.currentText)
-                cell.display = true
-                cell.bgcolor = true
-                cell.showborder = true
-                cell.showadd = false
-                cell.bordercolor = border_color
-                cell.width = size.width
-                cell.height = size.height
-                cell.orientation = s_orientation
-                cell.portnum = port
-                cell.portname = getProtName(port)
-                cell.showmonlist = port !== 0
-                setPortEnable(port, Number(number) < extendedNum)
-                if (lastindex !== -1 && lastindex !== index)
-                    unmark(lastindex)
-                cell.monitornum = number
-                allmonModel.append({ gridindex: index, portnum: port, enable: true, monitornum: number })
-                reloadmonitordata(index)
-                setPortColor(port)
-                curmonitornum += 1
-                m_index = index
-                main.is_saved = 0
-                return
-            }
-            cell.showborder = true
-            cell.bordercolor = border_color
-            if (lastindex !== -1 && lastindex !== index)
-                unmark(lastindex)
-            setPortColor(cell.portnum)
-            m_index = index
+        if (index < 0 || index >= matrix_Row * matrix_Column)
+            return
+        if (desk_model.rowOf(index) >= 0) {
+            desk_model.select(index, border_color === 0)
             updateResolutionUI(index)
-        })
+            return
+        }
+        if (curmonitornum >= extendedNum)
+            return
+        if (curmonitornum > 0 && !checkDataValid(0))
+            return
+        if (addIndex !== index) {
+            desk_model.select(index, border_color === 0)
+            return
+        }
+        var size = Layout.parseResolutionText(resolution_list.currentText)
+        if (desk_model.place(Math.floor(index / matrix_Column) + 1, index % matrix_Column + 1,
+                             size.width, size.height, s_orientation))
+            reloadmonitordata(index)
     }
 
     // `byKeyboard`: the question takes the focus, on "Cancel" so that Enter
@@ -869,9 +630,8 @@ Item {
     function showDelDialog(index, x, y, byKeyboard) {
         hiddenPortlistDialog()
         closeMenuBar()
-        var cell = gridModel.get(index)
-        var p = grid_layer.mapToItem(grid_area, (cell.col - 1) * gridview_cell_w + x,
-                                     (cell.row - 1) * gridview_cell_h + y)
+        var p = grid_layer.mapToItem(grid_area, (index % matrix_Column) * gridview_cell_w + x,
+                                     Math.floor(index / matrix_Column) * gridview_cell_h + y)
         var px = p.x + 6
         // To the left of the press when it would pass the grid's right edge.
         if (px + del_dialog.width > grid_area.width)
@@ -885,52 +645,27 @@ Item {
             del_dialog.item.focusCancel()
     }
 
+    // The monitor on `index` goes; its port's monitors above it move one
+    // number down.
     function delMonitor(index) {
-        if (history.idle)
-            return history.record(delMonitor, arguments)
-        return editTiles(function () {
-            var cell = gridModel.get(index)
-            if (!cell.display)
-                return
-            var p = cell.portnum
-            var n = cell.monitornum
-            setPortEnable(p, true)
-            cell.display = false
-            cell.showborder = false
-            cell.bgcolor = false
-            cell.portnum = 0
-            cell.portname = "--"
-            cell.monitornum = "00"
-            var own = allmonIndexOf(index)
-            if (own >= 0)
-                allmonModel.remove(own)
-            renumber(p, n)
-            setPortColor(0)
-            m_index = -1
-            curmonitornum -= 1
-            main.is_saved = 0
-        })
+        desk_model.remove(index)
     }
 
-    // The monitors above number `n` of port `p` move one number down, in
-    // allmonModel and on their cells.
-    function renumber(p, n) {
-        var changes = Layout.renumberAfterRemoval(monitorEntries(), p, n)
-        for (var i = 0; i < changes.length; ++i) {
-            var entry = allmonIndexOf(changes[i].gridindex)
-            allmonModel.setProperty(entry, "monitornum", changes[i].monitornum)
-            gridModel.setProperty(changes[i].gridindex, "monitornum", changes[i].monitornum)
-        }
+    // Where a list that opens from a tile's button goes: below the button,
+    // above it in the last two rows.
+    function placeTileList(list, index, left) {
+        var row = Math.floor(index / matrix_Column) + 1
+        list.x = (index % matrix_Column) * gridview_cell_w + left
+        var buttonTop = (row - 1) * gridview_cell_h + 1 + 118
+        list.y = row > matrix_Row - 2 ? buttonTop - list.height : buttonTop + 24
     }
 
     function showPortList(index, byKeyboard) {
         hiddenDelDialog()
         monitor_listview.visible = false
-        var cell = gridModel.get(index)
-        port_list.currentText = cell.portname
-        port_list.x = (cell.col - 1) * gridview_cell_w + 27
-        var buttonTop = (cell.row - 1) * gridview_cell_h + 1 + 118
-        port_list.y = cell.row > matrix_Row - 2 ? buttonTop - port_list.height : buttonTop + 24
+        var row = desk_model.rowOf(index)
+        port_list.currentText = row >= 0 ? desk_model.get(row).portName : "--"
+        placeTileList(port_list, index, 27)
         port_list.visible = true
         if (byKeyboard)
             port_list.openByKeyboard()
@@ -938,94 +673,43 @@ Item {
 
     // The selected monitor moves to port `q` (an entry of the port list).
     function changePort(q) {
-        if (history.idle)
-            return history.record(changePort, arguments)
-        return editTiles(function () {
-            hiddenPortlistDialog()
-            if (m_index < 0 || q < 0 || q >= portModel.count || !portModel.get(q).enable)
-                return
-            var cell = gridModel.get(m_index)
-            if (!cell.display)
-                return
-            var p = cell.portnum
-            var n = cell.monitornum
-            if (q === p)
-                return
-            setPortEnable(p, true)
-            cell.portnum = q
-            cell.portname = getProtName(q)
-            setPortColor(q)
-            main.is_saved = 0
-            cell.showmonlist = q !== 0
-            var number = getnousedmon(q)
-            cell.monitornum = number
-            var own = allmonIndexOf(m_index)
-            allmonModel.setProperty(own, "portnum", q)
-            allmonModel.setProperty(own, "monitornum", number)
-            renumber(p, n)
-            setPortEnable(q, Number(number) < extendedNum)
-        })
+        hiddenPortlistDialog()
+        q = Number(q)
+        if (m_index < 0 || q < 0 || q >= portModel.count || !portModel.get(q).enable)
+            return
+        desk_model.setPort(m_index, q)
     }
 
     function showMonitorList(index, byKeyboard) {
         hiddenDelDialog()
         port_list.visible = false
-        var cell = gridModel.get(index)
+        var row = desk_model.rowOf(index)
         reloadmonitordata(index)
-        monitor_listview.currentText = cell.monitornum
-        monitor_listview.x = (cell.col - 1) * gridview_cell_w + 81
-        var buttonTop = (cell.row - 1) * gridview_cell_h + 1 + 118
-        monitor_listview.y = cell.row > matrix_Row - 2 ? buttonTop - monitor_listview.height
-                                                         : buttonTop + 24
+        monitor_listview.currentText = row >= 0 ? desk_model.get(row).numberText : "00"
+        placeTileList(monitor_listview, index, 81)
         monitor_listview.visible = true
         if (byKeyboard)
             monitor_listview.openByKeyboard()
     }
 
-    // The selected monitor takes number `k` of its port; the monitor that had
-    // it takes the selected monitor's number.
+    // The selected monitor takes number `k` ("03") of its port; the monitor
+    // that had it takes the selected monitor's number.
     function changeMonitorNumber(k) {
-        if (history.idle)
-            return history.record(changeMonitorNumber, arguments)
-        return editTiles(function () {
-            hiddenPortlistDialog()
-            if (m_index < 0)
-                return
-            var cell = gridModel.get(m_index)
-            var mine = cell.monitornum
-            if (!cell.display || k === mine)
-                return
-            var other = -1
-            for (var i = 0; i < allmonModel.count; ++i) {
-                var e = allmonModel.get(i)
-                if (e.portnum === cell.portnum && e.monitornum === k && e.gridindex !== m_index) {
-                    other = i
-                    break
-                }
-            }
-            if (other < 0)
-                return
-            var own = allmonIndexOf(m_index)
-            var otherCell = allmonModel.get(other).gridindex
-            gridModel.setProperty(otherCell, "monitornum", mine)
-            cell.monitornum = k
-            allmonModel.setProperty(own, "gridindex", otherCell)
-            allmonModel.setProperty(other, "gridindex", m_index)
-            main.is_saved = 0
+        hiddenPortlistDialog()
+        if (m_index >= 0 && desk_model.swapNumber(m_index, Number(k)))
             reloadmonitordata(m_index)
-        })
     }
 
+    // curmonModel: the monitors on the port of the monitor on `grid_index`,
+    // by number. Returns how many.
     function reloadmonitordata(grid_index) {
-        var port = gridModel.get(grid_index).portnum
+        var row = desk_model.rowOf(grid_index)
+        var monitors = desk_model.monitorsOnPort(row >= 0 ? desk_model.get(row).port : 0)
         var rows = []
-        for (var i = 0; i < allmonModel.count; ++i) {
-            var e = allmonModel.get(i)
-            if (e.portnum === port)
-                rows.push({ gridindex: e.gridindex, portnum: e.portnum, enable: e.enable,
-                            monitornum: e.monitornum })
+        for (var i = 0; i < monitors.length; ++i) {
+            var m = monitors[i]
+            rows.push({ gridindex: m.gridIndex, portnum: m.port, enable: true, monitornum: m.numberText })
         }
-        rows.sort(function (a, b) { return a.monitornum < b.monitornum ? -1 : (a.monitornum > b.monitornum ? 1 : 0) })
         curmonModel.clear()
         curmonModel.append(rows)
         return rows.length
@@ -1035,14 +719,17 @@ Item {
     // resolution's entry (the first entry when it has none or one the list
     // does not hold).
     function updateResolutionUI(index) {
-        var cell = gridModel.get(index)
-        if (cell.orientation !== s_orientation || resModel.count === 0) {
-            s_orientation = cell.orientation
-            initResolutionList(cell.orientation)
+        var row = desk_model.rowOf(index)
+        if (row < 0)
+            return
+        var m = desk_model.get(row)
+        if (m.orientation !== s_orientation || resModel.count === 0) {
+            s_orientation = m.orientation
+            initResolutionList(m.orientation)
         }
         var entry = 0
-        if (cell.width !== 0) {
-            var text = cell.width + " * " + cell.height
+        if (m.width !== 0) {
+            var text = m.width + " * " + m.height
             for (var i = 1; i < resModel.count; ++i) {
                 if (resModel.get(i).resolution === text) {
                     entry = i
@@ -1056,60 +743,25 @@ Item {
     // The user's choice in the resolution drop-down: the selected monitor
     // takes it, and so does every placed monitor still without one.
     function chooseResolution(entry) {
-        if (history.idle)
-            return history.record(chooseResolution, arguments)
-        return editTiles(function () {
-            resolution_list.currentIndex = entry
-            if (m_index < 0 || !gridModel.get(m_index).display)
-                return
-            var cell = gridModel.get(m_index)
-            if (entry <= 0) {
-                cell.width = 0
-                cell.height = 0
-            } else {
-                var size = Layout.parseResolutionText(resModel.get(entry).resolution)
-                cell.width = size.width
-                cell.height = size.height
-                cell.bordercolor = 1
-                for (var i = 0; i < allmonModel.count; ++i) {
-                    var other = gridModel.get(allmonModel.get(i).gridindex)
-                    if (other.width === 0 || other.height === 0) {
-                        // A monitor standing the other way gets the same
-                        // resolution turned, so what is saved matches it.
-                        var turned = other.orientation !== cell.orientation
-                        other.width = turned ? size.height : size.width
-                        other.height = turned ? size.width : size.height
-                        other.bordercolor = 1
-                    }
-                }
-            }
-            main.is_saved = 0
-        })
+        resolution_list.currentIndex = entry
+        if (m_index < 0)
+            return
+        var size = entry > 0 ? Layout.parseResolutionText(resModel.get(entry).resolution)
+                             : { width: 0, height: 0 }
+        desk_model.setResolution(m_index, size.width, size.height)
     }
 
+    // The side panel's orientation; the selected monitor turns with it and
+    // keeps its resolution, turned.
     function setOrientation(arrange) {
-        if (history.idle)
-            return history.record(setOrientation, arguments)
-        return editTiles(function () {
-            if (arrange === s_orientation)
-                return
-            var entry = resolution_list.currentIndex
-            initResolutionList(arrange)
-            resolution_list.currentIndex = Math.min(Math.max(entry, 0), resModel.count - 1)
-            s_orientation = arrange
-            if (m_index >= 0 && gridModel.get(m_index).display) {
-                var cell = gridModel.get(m_index)
-                var size = Layout.parseResolutionText(resolution_list.currentText)
-                cell.width = size.width
-                cell.height = size.height
-                cell.orientation = arrange
-                main.is_saved = 0
-            }
-        })
-    }
-
-    function setPortColor(port) {
-        litPort = port
+        if (arrange === s_orientation)
+            return
+        var entry = resolution_list.currentIndex
+        initResolutionList(arrange)
+        resolution_list.currentIndex = Math.min(Math.max(entry, 0), resModel.count - 1)
+        s_orientation = arrange
+        if (desk_model.setOrientation(m_index, arrange))
+            updateResolutionUI(m_index)
     }
 
     // Selects the first monitor in grid order on `port`.
@@ -1125,54 +777,52 @@ Item {
 
     // ------------------------------------------- undo, redo and moving
 
+    // After undo or redo the lists and the side panel show the desk as it
+    // is back.
+    function showRestoredDesk() {
+        hiddenPortlistDialog()
+        hiddenDelDialog()
+        if (desk_model.selectedRow >= 0) {
+            reloadmonitordata(m_index)
+            updateResolutionUI(m_index)
+        } else {
+            curmonModel.clear()
+        }
+    }
+
     function undo() {
-        return editTiles(function () { return history.undo() })
+        if (!desk_model.undo())
+            return false
+        showRestoredDesk()
+        return true
     }
 
     function redo() {
-        return editTiles(function () { return history.redo() })
+        if (!desk_model.redo())
+            return false
+        showRestoredDesk()
+        return true
     }
 
     // The monitor on cell `from` moves to the empty cell `to` with its port,
     // number, resolution and orientation, and stays selected. Refused (false)
     // when `from` holds no monitor or `to` is not an empty cell of the grid.
     function moveMonitor(from, to) {
-        if (history.idle)
-            return history.record(moveMonitor, arguments)
-        return editTiles(function () {
-            var cells = matrix_Row * matrix_Column
-            if (from < 0 || from >= cells || to < 0 || to >= cells || from === to)
-                return false
-            var source = gridModel.get(from)
-            var target = gridModel.get(to)
-            if (!source.display || target.display)
-                return false
-            hiddenPortlistDialog()
-            hiddenDelDialog()
-            var m = { row: target.row, col: target.col, portnum: source.portnum, monitornum: source.monitornum,
-                      width: source.width, height: source.height, orientation: source.orientation }
-            var border = source.bordercolor
-            clearCell(from)
-            if (m_index >= 0 && m_index !== to)
-                unmark(m_index)
-            showMonitor(target, m)
-            target.bordercolor = border
-            target.showadd = false
-            target.showborder = true
-            allmonModel.setProperty(allmonIndexOf(from), "gridindex", to)
-            m_index = to
-            setPortColor(m.portnum)
-            reloadmonitordata(to)
-            main.is_saved = 0
-            return true
-        })
+        if (desk_model.rowOf(from) < 0 || to < 0 || to >= matrix_Row * matrix_Column
+                || desk_model.rowOf(to) >= 0)
+            return false
+        hiddenPortlistDialog()
+        hiddenDelDialog()
+        if (!desk_model.move(from, to))
+            return false
+        reloadmonitordata(to)
+        return true
     }
 
     // A monitor dragged from cell `from` and let go at (x, y) of that cell.
     function dropMonitor(from, x, y) {
-        var cell = gridModel.get(from)
-        var col = cell.col - 1 + Math.floor(x / gridview_cell_w)
-        var row = cell.row - 1 + Math.floor(y / gridview_cell_h)
+        var col = from % matrix_Column + Math.floor(x / gridview_cell_w)
+        var row = Math.floor(from / matrix_Column) + Math.floor(y / gridview_cell_h)
         if (col < 0 || row < 0 || col >= matrix_Column || row >= matrix_Row)
             return false
         return moveMonitor(from, row * matrix_Column + col)
@@ -1189,8 +839,7 @@ Item {
             return false
         }
         monitor_list.clear()
-        var monitors = placedMonitors()
-        var missing = Layout.firstIncomplete(monitors)
+        var missing = desk_model.firstIncomplete()
         if (missing !== null) {
             setMonitortStatus(missing.gridindex, m_index, 0)
             main.select_dialog_type = missing.missing
@@ -1199,6 +848,7 @@ Item {
             dialog_Qml.visible = true
             return false
         }
+        var monitors = placedMonitors()
         var rows = []
         for (var i = 0; i < monitors.length; ++i)
             rows.push({ id: monitors[i].gridindex })
@@ -1217,29 +867,29 @@ Item {
     }
 
     function checkPort() {
-        var ports = Layout.isolatedPorts(placedMonitors())
+        var ports = desk_model.isolatedPorts()
         main.errorPort = portListText(ports)
-        console.log(ports.length === 0 ? "port OK" : "port fail")
+        console.log(EditorLog.category, ports.length === 0 ? "port OK" : "port fail")
         if (ports.length > 0)
             showErrorPage("edit_page_error2.qml")
         return ports.length === 0
     }
 
     function checkRec() {
-        var ports = Layout.nonRectangularPorts(placedMonitors())
+        var ports = desk_model.nonRectangularPorts()
         main.errorPort = portListText(ports)
         if (ports.length === 0)
-            console.log("rec OK")
+            console.log(EditorLog.category, "rec OK")
         else
             showErrorPage("edit_page_error1.qml")
         return ports.length === 0
     }
 
     function checkResolution() {
-        var ports = Layout.mixedResolutionPorts(placedMonitors())
+        var ports = desk_model.mixedResolutionPorts()
         main.errorPort = portListText(ports)
         if (ports.length === 0)
-            console.log("resolution OK")
+            console.log(EditorLog.category, "resolution OK")
         else
             showErrorPage("edit_page_error3.qml")
         return ports.length === 0
@@ -1248,7 +898,7 @@ Item {
     function checkRule() {
         main.errorPort = ""
         var passed = (curmonitornum <= 1 || checkPort()) && checkRec() && checkResolution()
-        console.log("errorPort:", main.errorPort)
+        console.log(EditorLog.category, "errorPort:", main.errorPort)
         return passed && main.errorPort === ""
     }
 
@@ -1272,12 +922,12 @@ Item {
         }
         path = named
         io.source = encrypt.get_userappdata_path()
-        io.text = Layout.layoutText(mouseSettings(), placedMonitors())
+        io.text = desk_model.text
         io.write()
         var target = FilePath.localPath(path)
         if (encrypt.encrypt_file(target)) {
-            main.is_saved = 1
-            history.markSaved()
+            desk_model.markSaved()
+            syncSaved()
             main.filePath = path
             fileTitle = FilePath.fileName(path)
             updateFilelist(main.filePath.toString())
@@ -1308,22 +958,15 @@ Item {
             showErrorPage("edit_page_tutorial.qml")
     }
 
-    // Tiles follow every change of a cell, whoever makes it.
-    Connections {
-        target: gridModel
-        function onDataChanged(topLeft, bottomRight) {
-            mainlist.cellsChanged(topLeft.row, bottomRight.row)
-        }
-        function onRowsInserted(parent, first, last) {
-            mainlist.cellsChanged(first, last)
-        }
-        function onRowsRemoved() {
-            mainlist.dropAllTiles()
-            mainlist.cellsChanged(0, gridModel.count - 1)
-        }
-        function onModelReset() {
-            mainlist.dropAllTiles()
-            mainlist.cellsChanged(0, gridModel.count - 1)
+    DeskModel {
+        id: desk_model
+        // The mouse dialogs change main's values, and they are part of the
+        // saved text.
+        mouseSettings: mainlist.mouseSettings()
+        onSavedChanged: mainlist.syncSaved()
+        onDeskChanged: {
+            mainlist.updatePortChoices()
+            mainlist.deskRevision += 1
         }
     }
 
@@ -1332,13 +975,16 @@ Item {
         function onCleanGridData() {
             main.ismain = 0
             closeMenuBar()
-            // A cell emptied and filled again keeps its tile.
-            holdTiles()
-            clearGrid()
             initAllUI()
-            releaseTiles()
             if (tutorialWanted())
                 showErrorPage("edit_page_tutorial.qml")
+        }
+        // Whoever declares the desk saved (a test, a screen that wrote it
+        // elsewhere) makes the desk as it is now the saved one. A 0 needs no
+        // echo: whatever made the desk unsaved changes its text too.
+        function onIs_savedChanged() {
+            if (main.is_saved === 1 && !desk_model.saved)
+                desk_model.markSaved()
         }
         function onHiddenPortDialog() {
             closeMenuBar()
@@ -1352,11 +998,6 @@ Item {
         target: grid_view
         function onContentXChanged() { mainlist.hiddenDelDialog() }
         function onContentYChanged() { mainlist.hiddenDelDialog() }
-    }
-
-    UndoStack {
-        id: history
-        editor: mainlist
     }
 
     // Only while the editor is the page in front and no dialog covers it.
@@ -1661,7 +1302,7 @@ Item {
                             objectName: "addMarker"
                             readonly property int cell: grid_mouse.hoverIndex
                             visible: cell >= 0 && mainlist.curmonitornum < mainlist.extendedNum
-                                     && !gridModel.get(cell).display
+                                     && mainlist.deskRevision >= 0 && desk_model.rowOf(cell) < 0
                             x: (cell % mainlist.matrix_Column) * mainlist.gridview_cell_w + 1
                             y: Math.floor(cell / mainlist.matrix_Column) * mainlist.gridview_cell_h + 1
                             width: mainlist.monitor_w
@@ -1691,26 +1332,15 @@ Item {
                             }
                         }
 
-                        // The tiles, kept and reused: a tile freed by a delete
-                        // or a reload goes to the next cell that needs one, so
-                        // editing makes no objects and at most 17 ever exist
-                        // (16 monitors and one marked cell).
-                        // (Made one by one, not by a repeater: a repeater
-                        // keeps its items stacked as siblings, and these move
-                        // into the cells.)
-                        Item {
-                            id: tile_home
-                        }
-                        Component {
-                            id: tile_component
-
-                            GridCell {
-                                // Grid index shown, -1 while free.
-                                property int cell: -1
-                                parent: cell >= 0 ? grid_cells.itemAt(cell) : tile_home
-                                visible: cell >= 0
+                        // A tile for every placed monitor, in the slot of its
+                        // cell. (An Instantiator, not a Repeater: the tiles
+                        // live in the slots, not as siblings of a repeater.)
+                        Instantiator {
+                            model: desk_model
+                            delegate: GridCell {
+                                parent: grid_cells.count > gridIndex ? grid_cells.itemAt(gridIndex) : null
                                 tileSize: mainlist.monitor_w
-                                cellIndex: cell
+                                alert: desk_model.selectionAlert
 
                                 onCellPressed: mainlist.pressCell(index, x, y)
                                 onDeletePressed: mainlist.showDelDialog(index, x, y)
@@ -1719,10 +1349,25 @@ Item {
                                 onDropped: mainlist.dropMonitor(index, x, y)
                                 // A dragged monitor passes over the other cells.
                                 onDraggingChanged: {
-                                    if (cell >= 0)
-                                        grid_cells.itemAt(cell).z = dragging ? 1 : 0
+                                    if (parent)
+                                        parent.z = dragging ? 1 : 0
                                 }
                             }
+                        }
+
+                        // The marked empty cell: selected, holding no monitor.
+                        Rectangle {
+                            objectName: "markedCell"
+                            readonly property int cell: desk_model.selectedRow < 0 ? desk_model.selectedIndex : -1
+                            parent: cell >= 0 && grid_cells.count > cell ? grid_cells.itemAt(cell) : grid_layer
+                            visible: cell >= 0
+                            x: (mainlist.gridview_cell_w - width) / 2
+                            y: (mainlist.gridview_cell_h - height) / 2
+                            width: mainlist.monitor_w
+                            height: mainlist.monitor_h
+                            color: Theme.cellEmpty
+                            border.width: 4
+                            border.color: desk_model.selectionAlert ? Theme.borderMissing : Theme.borderSelected
                         }
 
                         // Port choices of the selected monitor.
@@ -1752,13 +1397,19 @@ Item {
                         GridCursor {
                             id: grid_cursor
                             objectName: "grid_cursor"
-                            editor: mainlist
+                            desk: desk_model
                             rows: mainlist.matrix_Row
                             columns: mainlist.matrix_Column
                             cellWidth: mainlist.gridview_cell_w
                             cellHeight: mainlist.gridview_cell_h
                             onCellShown: mainlist.showGridArea(x, y, width, height)
                             onResolutionWanted: resolution_list.forceActiveFocus()
+                            onCellPressed: mainlist.pressCell(index, cellWidth / 2, cellHeight / 2)
+                            onDeleteWanted: mainlist.showDelDialog(index, cellWidth - 16, 16, true)
+                            onPortWanted: mainlist.changePort(port)
+                            onPortListWanted: mainlist.showPortList(index, true)
+                            onNumberListWanted: mainlist.showMonitorList(index, true)
+                            onMoveWanted: mainlist.moveMonitor(from, to)
                         }
                     }
                 }
@@ -1859,7 +1510,7 @@ Item {
                             onClicked: {
                                 mainlist.hiddenDelDialog()
                                 var target = mainlist.del_target
-                                if (target >= 0 && gridModel.get(target).display)
+                                if (desk_model.rowOf(target) >= 0)
                                     mainlist.delMonitor(target)
                             }
                         }

@@ -10,6 +10,7 @@
 #include "desk/deskreader.h"
 #include "desk/deskrules.h"
 
+#include <QJSValue>
 #include <QUndoCommand>
 #include <QUndoStack>
 
@@ -197,6 +198,12 @@ QVariant DeskModel::data(const QModelIndex &index, int role) const
     case SelectedRole: return m.gridIndex() == m_selection.index;
     case HasPortRole: return m.port != 0;
     case HasResolutionRole: return m.width != 0 && m.height != 0;
+    case GridIndexAliasRole: return m.gridIndex();
+    case PortAliasRole: return m.port;
+    case EnableRole: return true;
+    case NumberAliasRole: return m.numberText();
+    case MonitorWidthRole: return m.width;
+    case MonitorHeightRole: return m.height;
     }
     return QVariant();
 }
@@ -218,6 +225,12 @@ QHash<int, QByteArray> DeskModel::roleNames() const
         {SelectedRole, "selected"},
         {HasPortRole, "hasPort"},
         {HasResolutionRole, "hasResolution"},
+        {GridIndexAliasRole, "gridindex"},
+        {PortAliasRole, "portnum"},
+        {EnableRole, "enable"},
+        {NumberAliasRole, "monitornum"},
+        {MonitorWidthRole, "monitorWidth"},
+        {MonitorHeightRole, "monitorHeight"},
     };
 }
 
@@ -393,6 +406,58 @@ QVariantList DeskModel::monitorsOnPort(int port) const
     for (int row : rows)
         list.append(get(row));
     return list;
+}
+
+QVariantList DeskModel::placedMonitors() const
+{
+    QVariantList list;
+    for (const Monitor &m : DeskRules::inGridOrder(m_desk.monitors))
+        list.append(QVariantMap{{QStringLiteral("gridindex"), m.gridIndex()},
+                                {QStringLiteral("row"), m.row},
+                                {QStringLiteral("col"), m.col},
+                                {QStringLiteral("portnum"), m.port},
+                                {QStringLiteral("monitornum"), m.numberText()},
+                                {QStringLiteral("width"), m.width},
+                                {QStringLiteral("height"), m.height}});
+    return list;
+}
+
+// -------------------------------------------------------------- checks
+
+namespace {
+
+QVariantList intList(const QVector<int> &values)
+{
+    QVariantList list;
+    for (int v : values)
+        list.append(v);
+    return list;
+}
+
+} // namespace
+
+QVariant DeskModel::firstIncomplete() const
+{
+    const CheckOutcome found = DeskRules::firstIncomplete(m_desk.monitors);
+    if (found.passed())
+        return QVariant::fromValue(nullptr);
+    return QVariantMap{{QStringLiteral("gridindex"), found.gridIndex()},
+                       {QStringLiteral("missing"), found.kind == CheckOutcome::MissingPort ? 0 : 1}};
+}
+
+QVariantList DeskModel::isolatedPorts() const
+{
+    return intList(DeskRules::isolatedPorts(m_desk.monitors));
+}
+
+QVariantList DeskModel::nonRectangularPorts() const
+{
+    return intList(DeskRules::nonRectangularPorts(m_desk.monitors));
+}
+
+QVariantList DeskModel::mixedResolutionPorts() const
+{
+    return intList(DeskRules::mixedResolutionPorts(m_desk.monitors));
 }
 
 // ---------------------------------------------------------------- rows
@@ -724,8 +789,11 @@ void DeskModel::load(const Desk &given)
     markSaved();
 }
 
-bool DeskModel::loadLayout(const QVariant &layout)
+bool DeskModel::loadLayout(const QVariant &given)
 {
+    // From QML a parsed text arrives as a script value; the reader takes
+    // plain lists and maps.
+    const QVariant layout = given.userType() == qMetaTypeId<QJSValue>() ? given.value<QJSValue>().toVariant() : given;
     load(DeskReader::desk(layout));
     // A blank text is a blank desk, not a refused file.
     if (layout.userType() == QMetaType::QString && layout.toString().isEmpty())
