@@ -1,6 +1,7 @@
 import QtQuick 2.12
 import QtQuick.Dialogs 1.3
 import "."
+import "editor"
 import "filepath.js" as FilePath
 import Seamrun.Layout 1.0
 import Qt.Quick.OrrinData 1.0

@@ -1,6 +1,6 @@
 import QtQuick 2.12
 import Seamrun.Layout 1.0
-import "."
+import ".."
 
 // The layout grid by keyboard. A cursor cell, drawn apart from the orange
 // selection border, moves with the arrow keys; every key then asks for what

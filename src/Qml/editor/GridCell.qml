@@ -1,5 +1,5 @@
 import QtQuick 2.12
-import "."
+import ".."
 
 // The tile of one placed monitor, in its cell of the layout grid: picture,
 // resolution, delete button, port button and number button, framed while
@@ -77,7 +77,7 @@ Item {
             y: cell.orientation === "v" ? 12 : 20
             width: cell.orientation === "v" ? 60 : 90
             height: cell.orientation === "v" ? 84 : 66
-            source: cell.orientation === "v" ? "../Images/img-monitor-v.png" : "../Images/img-monitor-h.png"
+            source: cell.orientation === "v" ? "../../Images/img-monitor-v.png" : "../../Images/img-monitor-h.png"
             sourceSize.width: width * 2
             sourceSize.height: height * 2
         }
@@ -99,7 +99,7 @@ Item {
             y: 6
             width: 20
             height: 20
-            source: "../Images/btn-delete.png"
+            source: "../../Images/btn-delete.png"
             MouseArea {
                 anchors.fill: parent
                 anchors.margins: -3
