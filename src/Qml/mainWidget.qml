@@ -46,8 +46,6 @@ Item {
     // The empty cell a press asked to place a monitor on (-1: none); a
     // setMonitortStatus on any other empty cell only marks it.
     property int addIndex: -1
-    // Counts the desk's changes, for bindings that ask it questions.
-    property int deskRevision: 0
 
     // The names the upload flow, the other screens and the tests read: the
     // 256 cells in row order (a read-only view of the desk), the placed
@@ -93,7 +91,7 @@ Item {
 
     // Where the keyboard goes when the editor comes to the front.
     function focusGrid() {
-        grid_cursor.forceActiveFocus()
+        desk_grid.focusCursor()
     }
 
     // While the connection dialog is open the keyboard belongs to it; false
@@ -105,20 +103,8 @@ Item {
         return true
     }
 
-    // The grid scrolls so that the area (x, y, w, h) of the unscaled grid
-    // is in view.
     function showGridArea(x, y, w, h) {
-        var view = grid_view
-        var left = x * gridScale, top = y * gridScale
-        var right = (x + w) * gridScale, bottom = (y + h) * gridScale
-        if (left < view.contentX)
-            view.contentX = left
-        else if (right > view.contentX + view.width)
-            view.contentX = Math.min(right - view.width, Math.max(0, view.contentWidth - view.width))
-        if (top < view.contentY)
-            view.contentY = top
-        else if (bottom > view.contentY + view.height)
-            view.contentY = Math.min(bottom - view.height, Math.max(0, view.contentHeight - view.height))
+        desk_grid.showArea(x, y, w, h)
     }
 
     // One loader holds either menu. A second click on the same button closes
@@ -172,16 +158,11 @@ Item {
     }
 
     function hiddenPortlistDialog() {
-        port_list.visible = false
-        monitor_listview.visible = false
+        desk_grid.hideLists()
     }
 
-    // The monitor whose delete button opened the prompt: "OK" deletes that
-    // one, whatever was selected since.
-    property int del_target: -1
-
     function hiddenDelDialog() {
-        del_dialog.visible = false
+        desk_grid.hideDeletePrompt()
     }
 
     // ------------------------------------------------------- file commands
@@ -625,25 +606,12 @@ Item {
             reloadmonitordata(index)
     }
 
-    // `byKeyboard`: the question takes the focus, on "Cancel" so that Enter
-    // keeps the monitor, and gives it back to the grid's cursor when it
-    // closes.
+    // `byKeyboard`: the question takes the focus and gives it back to the
+    // grid's cursor when it closes.
     function showDelDialog(index, x, y, byKeyboard) {
         hiddenPortlistDialog()
         closeMenuBar()
-        var p = grid_layer.mapToItem(grid_area, (index % matrix_Column) * gridview_cell_w + x,
-                                     Math.floor(index / matrix_Column) * gridview_cell_h + y)
-        var px = p.x + 6
-        // To the left of the press when it would pass the grid's right edge.
-        if (px + del_dialog.width > grid_area.width)
-            px = p.x - 6 - del_dialog.width
-        del_dialog.x = Math.max(0, px)
-        del_dialog.y = Math.max(0, Math.min(p.y, grid_area.height - del_dialog.height))
-        del_target = index
-        del_dialog.active = true
-        del_dialog.visible = true
-        if (byKeyboard)
-            del_dialog.item.focusCancel()
+        desk_grid.showDeletePrompt(index, x, y, byKeyboard)
     }
 
     // The monitor on `index` goes; its port's monitors above it move one
@@ -652,24 +620,10 @@ Item {
         desk_model.remove(index)
     }
 
-    // Where a list that opens from a tile's button goes: below the button,
-    // above it in the last two rows.
-    function placeTileList(list, index, left) {
-        var row = Math.floor(index / matrix_Column) + 1
-        list.x = (index % matrix_Column) * gridview_cell_w + left
-        var buttonTop = (row - 1) * gridview_cell_h + 1 + 118
-        list.y = row > matrix_Row - 2 ? buttonTop - list.height : buttonTop + 24
-    }
-
     function showPortList(index, byKeyboard) {
         hiddenDelDialog()
-        monitor_listview.visible = false
         var row = desk_model.rowOf(index)
-        port_list.currentText = row >= 0 ? desk_model.get(row).portName : "--"
-        placeTileList(port_list, index, 27)
-        port_list.visible = true
-        if (byKeyboard)
-            port_list.openByKeyboard()
+        desk_grid.showPortList(index, row >= 0 ? desk_model.get(row).portName : "--", byKeyboard)
     }
 
     // The selected monitor moves to port `q` (an entry of the port list).
@@ -683,14 +637,9 @@ Item {
 
     function showMonitorList(index, byKeyboard) {
         hiddenDelDialog()
-        port_list.visible = false
         var row = desk_model.rowOf(index)
         reloadmonitordata(index)
-        monitor_listview.currentText = row >= 0 ? desk_model.get(row).numberText : "00"
-        placeTileList(monitor_listview, index, 81)
-        monitor_listview.visible = true
-        if (byKeyboard)
-            monitor_listview.openByKeyboard()
+        desk_grid.showNumberList(index, row >= 0 ? desk_model.get(row).numberText : "00", byKeyboard)
     }
 
     // The selected monitor takes number `k` ("03") of its port; the monitor
@@ -965,10 +914,7 @@ Item {
         // saved text.
         mouseSettings: mainlist.mouseSettings()
         onSavedChanged: mainlist.syncSaved()
-        onDeskChanged: {
-            mainlist.updatePortChoices()
-            mainlist.deskRevision += 1
-        }
+        onDeskChanged: mainlist.updatePortChoices()
     }
 
     Connections {
@@ -992,13 +938,6 @@ Item {
             hiddenPortlistDialog()
             hiddenDelDialog()
         }
-    }
-
-    // Scrolling moves the grid away from an open delete prompt.
-    Connections {
-        target: grid_view
-        function onContentXChanged() { mainlist.hiddenDelDialog() }
-        function onContentYChanged() { mainlist.hiddenDelDialog() }
     }
 
     // Only while the editor is the page in front and no dialog covers it.
@@ -1202,333 +1141,35 @@ Item {
             }
         }
 
-        Rectangle {
-            id: grid_area
+        DeskGrid {
+            id: desk_grid
             objectName: "grid_area"
             x: 0
             y: file_name_bar.height
             width: parent.width
             height: parent.height - file_name_bar.height
-            color: Theme.white
-            clip: true
+            desk: desk_model
+            portChoices: portModel
+            numberChoices: curmonModel
+            rows: mainlist.matrix_Row
+            columns: mainlist.matrix_Column
+            cellWidth: mainlist.gridview_cell_w
+            cellHeight: mainlist.gridview_cell_h
+            tileSize: mainlist.monitor_w
+            maxMonitors: mainlist.extendedNum
+            zoom: mainlist.gridScale
 
-            // The wheel scrolls the grid by three lines of 20 px a notch;
-            // dragging the grid itself does not (a press places or selects).
-            MouseArea {
-                id: grid_wheel
-                anchors.fill: parent
-                acceptedButtons: Qt.NoButton
-                onWheel: {
-                    var step = 60 / 120
-                    if (wheel.angleDelta.y !== 0 && !(wheel.modifiers & Qt.ShiftModifier))
-                        v_bar.scrollTo(grid_view.contentY - wheel.angleDelta.y * step)
-                    else
-                        h_bar.scrollTo(grid_view.contentX - (wheel.angleDelta.x !== 0 ? wheel.angleDelta.x : wheel.angleDelta.y) * step)
-                }
-            }
-
-            Flickable {
-                id: grid_view
-                objectName: "grid_view"
-                // The bars keep 1 px off the area's edges.
-                width: parent.width - (v_bar.visible ? v_bar.width + 1 : 0)
-                height: parent.height - (h_bar.visible ? h_bar.height + 1 : 0)
-                clip: true
-                interactive: false
-                boundsBehavior: Flickable.StopAtBounds
-                contentWidth: grid_canvas.width
-                contentHeight: grid_canvas.height
-
-                // The grid at the current zoom: the cells stay 155 px apart
-                // and are drawn scaled.
-                Item {
-                    id: grid_canvas
-                    width: mainlist.matrix_Column * mainlist.gridview_cell_w * mainlist.gridScale
-                    height: mainlist.matrix_Row * mainlist.gridview_cell_h * mainlist.gridScale
-
-                    Item {
-                        id: grid_layer
-                        objectName: "grid_layer"
-                        width: mainlist.matrix_Column * mainlist.gridview_cell_w
-                        height: mainlist.matrix_Row * mainlist.gridview_cell_h
-                        scale: mainlist.gridScale
-                        transformOrigin: Item.TopLeft
-
-                        // Empty cells are only drawn: white ground, thin lines.
-                        Repeater {
-                            model: mainlist.matrix_Row + 1
-                            Rectangle {
-                                y: index * mainlist.gridview_cell_h - 1
-                                width: grid_layer.width
-                                height: 2
-                                color: Theme.gridLine
-                            }
-                        }
-                        Repeater {
-                            model: mainlist.matrix_Column + 1
-                            Rectangle {
-                                x: index * mainlist.gridview_cell_w - 1
-                                width: 2
-                                height: grid_layer.height
-                                color: Theme.gridLine
-                            }
-                        }
-
-                        // Presses and hover on empty cells; a placed monitor
-                        // takes its own presses.
-                        MouseArea {
-                            id: grid_mouse
-                            objectName: "grid_mouse"
-                            anchors.fill: parent
-                            hoverEnabled: true
-                            readonly property int hoverIndex: containsMouse
-                                ? Math.floor(mouseY / mainlist.gridview_cell_h) * mainlist.matrix_Column
-                                  + Math.floor(mouseX / mainlist.gridview_cell_w)
-                                : -1
-                            onPressed: {
-                                var col = Math.floor(mouse.x / mainlist.gridview_cell_w)
-                                var row = Math.floor(mouse.y / mainlist.gridview_cell_h)
-                                if (col < 0 || row < 0 || col >= mainlist.matrix_Column || row >= mainlist.matrix_Row)
-                                    return
-                                mainlist.pressCell(row * mainlist.matrix_Column + col,
-                                                   mouse.x - col * mainlist.gridview_cell_w,
-                                                   mouse.y - row * mainlist.gridview_cell_h)
-                            }
-                        }
-
-                        // The add marker, on the empty cell under the mouse
-                        // while another monitor may be placed.
-                        Rectangle {
-                            id: add_marker
-                            objectName: "addMarker"
-                            readonly property int cell: grid_mouse.hoverIndex
-                            visible: cell >= 0 && mainlist.curmonitornum < mainlist.extendedNum
-                                     && mainlist.deskRevision >= 0 && desk_model.rowOf(cell) < 0
-                            x: (cell % mainlist.matrix_Column) * mainlist.gridview_cell_w + 1
-                            y: Math.floor(cell / mainlist.matrix_Column) * mainlist.gridview_cell_h + 1
-                            width: mainlist.monitor_w
-                            height: mainlist.monitor_h
-                            color: Theme.addMarker
-                            Image {
-                                anchors.centerIn: parent
-                                width: 96
-                                height: 96
-                                source: "../Images/btn-addamonitor.png"
-                            }
-                        }
-
-                        // One light, named slot per cell, placed by the
-                        // grid; a placed (or marked) cell's slot holds a tile.
-                        Grid {
-                            columns: mainlist.matrix_Column
-                            Repeater {
-                                id: grid_cells
-                                objectName: "grid_cells"
-                                model: mainlist.matrix_Row * mainlist.matrix_Column
-                                Item {
-                                    objectName: "cell" + index
-                                    width: 155
-                                    height: 155
-                                }
-                            }
-                        }
-
-                        // A tile for every placed monitor, in the slot of its
-                        // cell. (An Instantiator, not a Repeater: the tiles
-                        // live in the slots, not as siblings of a repeater.)
-                        Instantiator {
-                            model: desk_model
-                            delegate: GridCell {
-                                parent: grid_cells.count > gridIndex ? grid_cells.itemAt(gridIndex) : null
-                                tileSize: mainlist.monitor_w
-                                alert: desk_model.selectionAlert
-
-                                onCellPressed: mainlist.pressCell(index, x, y)
-                                onDeletePressed: mainlist.showDelDialog(index, x, y)
-                                onPortPressed: mainlist.showPortList(index)
-                                onNumberPressed: mainlist.showMonitorList(index)
-                                onDropped: mainlist.dropMonitor(index, x, y)
-                                // A dragged monitor passes over the other cells.
-                                onDraggingChanged: {
-                                    if (parent)
-                                        parent.z = dragging ? 1 : 0
-                                }
-                            }
-                        }
-
-                        // The marked empty cell: selected, holding no monitor.
-                        Rectangle {
-                            objectName: "markedCell"
-                            readonly property int cell: desk_model.selectedRow < 0 ? desk_model.selectedIndex : -1
-                            parent: cell >= 0 && grid_cells.count > cell ? grid_cells.itemAt(cell) : grid_layer
-                            visible: cell >= 0
-                            x: (mainlist.gridview_cell_w - width) / 2
-                            y: (mainlist.gridview_cell_h - height) / 2
-                            width: mainlist.monitor_w
-                            height: mainlist.monitor_h
-                            color: Theme.cellEmpty
-                            border.width: 4
-                            border.color: desk_model.selectionAlert ? Theme.borderMissing : Theme.borderSelected
-                        }
-
-                        // Port choices of the selected monitor.
-                        PickList {
-                            id: port_list
-                            objectName: "port_list"
-                            width: 64
-                            model: portModel
-                            rowCount: portModel.count
-                            textRole: "portname"
-                            onPicked: mainlist.changePort(row)
-                            onKeyboardClosed: mainlist.focusGrid()
-                        }
-
-                        // Numbers of the selected monitor's port.
-                        PickList {
-                            id: monitor_listview
-                            objectName: "monitor_listview"
-                            width: 48
-                            model: curmonModel
-                            rowCount: curmonModel.count
-                            textRole: "monitornum"
-                            onPicked: mainlist.changeMonitorNumber(curmonModel.get(row).monitornum)
-                            onKeyboardClosed: mainlist.focusGrid()
-                        }
-
-                        GridCursor {
-                            id: grid_cursor
-                            objectName: "grid_cursor"
-                            desk: desk_model
-                            rows: mainlist.matrix_Row
-                            columns: mainlist.matrix_Column
-                            cellWidth: mainlist.gridview_cell_w
-                            cellHeight: mainlist.gridview_cell_h
-                            onCellShown: mainlist.showGridArea(x, y, width, height)
-                            onResolutionWanted: resolution_list.forceActiveFocus()
-                            onCellPressed: mainlist.pressCell(index, cellWidth / 2, cellHeight / 2)
-                            onDeleteWanted: mainlist.showDelDialog(index, cellWidth - 16, 16, true)
-                            onPortWanted: mainlist.changePort(port)
-                            onPortListWanted: mainlist.showPortList(index, true)
-                            onNumberListWanted: mainlist.showMonitorList(index, true)
-                            onMoveWanted: mainlist.moveMonitor(from, to)
-                        }
-                    }
-                }
-            }
-
-            GridScrollBar {
-                id: v_bar
-                objectName: "v_bar"
-                x: grid_view.width
-                y: 1
-                height: grid_view.height - 1
-                flickable: grid_view
-                vertical: true
-            }
-
-            GridScrollBar {
-                id: h_bar
-                objectName: "h_bar"
-                y: grid_view.height
-                width: grid_view.width
-                flickable: grid_view
-                vertical: false
-            }
-
-            Rectangle {
-                x: grid_view.width
-                y: grid_view.height
-                width: 10
-                height: 10
-                visible: v_bar.visible && h_bar.visible
-                color: Theme.panel
-            }
-
-            // Question before a monitor is deleted, next to the press; made
-            // the first time it is shown.
-            Loader {
-                id: del_dialog
-                objectName: "del_dialog"
-                z: 5
-                width: item ? item.neededWidth : 190
-                height: 78
-                visible: false
-                active: false
-
-                sourceComponent: Rectangle {
-                    radius: 5
-                    color: Theme.panel
-                    border.color: Theme.brand
-
-                    // As wide as the question and the two buttons need.
-                    readonly property real neededWidth: Math.max(190, del_message.implicitWidth + 24,
-                                                                 del_ok.labelWidth + del_cancel.labelWidth + 36)
-                    // By keyboard: Tab between the buttons, Escape cancels, and
-                    // the grid's cursor takes the focus back afterwards.
-                    readonly property bool focusTrap: true
-                    function focusCancel() {
-                        del_cancel.forceActiveFocus()
-                    }
-                    Accessible.role: Accessible.AlertMessage
-                    Accessible.name: qsTr("Delete this setting.")
-                    Keys.onTabPressed: (del_ok.activeFocus ? del_cancel : del_ok).forceActiveFocus()
-                    Keys.onBacktabPressed: (del_ok.activeFocus ? del_cancel : del_ok).forceActiveFocus()
-                    Keys.onEscapePressed: mainlist.hiddenDelDialog()
-                    onVisibleChanged: {
-                        if (!visible && (del_ok.activeFocus || del_cancel.activeFocus))
-                            mainlist.focusGrid()
-                    }
-
-                    // The buttons sit inside the hover area, so moving onto them
-                    // does not count as leaving the prompt.
-                    MouseArea {
-                        id: del_hover
-                        anchors.fill: parent
-                        hoverEnabled: true
-                        onExited: mainlist.hiddenDelDialog()
-
-                        Text {
-                            id: del_message
-                            objectName: "message"
-                            x: 12
-                            y: 10
-                            width: parent.width - 24
-                            text: qsTr("Delete this setting.")
-                            color: Theme.brand
-                            font.family: Theme.fontFamily
-                            font.pixelSize: Theme.textSize
-                            elide: Text.ElideRight
-                        }
-
-                        DialogButton {
-                            id: del_ok
-                            objectName: "okButton"
-                            x: 12
-                            y: parent.height - height - 10
-                            width: Math.max(78, labelWidth)
-                            height: 28
-                            text: qsTr("OK")
-                            onClicked: {
-                                mainlist.hiddenDelDialog()
-                                var target = mainlist.del_target
-                                if (desk_model.rowOf(target) >= 0)
-                                    mainlist.delMonitor(target)
-                            }
-                        }
-
-                        DialogButton {
-                            id: del_cancel
-                            objectName: "cancelButton"
-                            x: parent.width - width - 12
-                            y: parent.height - height - 10
-                            width: Math.max(78, labelWidth)
-                            height: 28
-                            text: qsTr("Cancel")
-                            onClicked: mainlist.hiddenDelDialog()
-                        }
-                    }
-                }
-            }
+            onCellPressed: mainlist.pressCell(index, x, y)
+            onDeletePressed: mainlist.showDelDialog(index, x, y, byKeyboard)
+            onPortPressed: mainlist.showPortList(index, byKeyboard)
+            onNumberPressed: mainlist.showMonitorList(index, byKeyboard)
+            onDropped: mainlist.dropMonitor(index, x, y)
+            onMoveWanted: mainlist.moveMonitor(from, to)
+            onPortPicked: mainlist.changePort(row)
+            onNumberPicked: mainlist.changeMonitorNumber(number)
+            onPortWanted: mainlist.changePort(port)
+            onDeleteConfirmed: mainlist.delMonitor(index)
+            onResolutionWanted: resolution_list.forceActiveFocus()
         }
 
         // Folder of the file being edited, while the mouse is over its name.
