@@ -2,6 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en_US">
 <context>
+    <name>DeletePrompt</name>
+    <message>
+        <source>Delete this setting.</source>
+        <translation>删除此显示器？</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>EditorTopBar</name>
+    <message>
+        <source>Home Page</source>
+        <translation>主页</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+</context>
+<context>
     <name>FootControl</name>
     <message>
         <source>Copyright © 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.</source>
@@ -49,6 +79,57 @@
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>SidePanel</name>
+    <message>
+        <source>Ratio</source>
+        <translation>缩放比例</translation>
+    </message>
+    <message>
+        <source>Screen Orientation</source>
+        <translation>显示器方向</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>横向</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>纵向</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>分辨率</translation>
+    </message>
+    <message>
+        <source>Status List</source>
+        <translation>端口状态</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>主切换器</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>副切换器</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Save to local</source>
+        <translation>保存到本地</translation>
+    </message>
+    <message>
+        <source>Save to device</source>
+        <translation>保存到设备</translation>
     </message>
 </context>
 <context>
@@ -457,72 +538,12 @@
         <translation>输入文件名</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>文件</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>设置</translation>
-    </message>
-    <message>
         <source>Template</source>
         <translation>模板</translation>
     </message>
     <message>
         <source>New Object</source>
         <translation>新建布局</translation>
-    </message>
-    <message>
-        <source>Delete this setting.</source>
-        <translation>删除此显示器？</translation>
-    </message>
-    <message>
-        <source>Ratio</source>
-        <translation>缩放比例</translation>
-    </message>
-    <message>
-        <source>Screen Orientation</source>
-        <translation>显示器方向</translation>
-    </message>
-    <message>
-        <source>Horizontal</source>
-        <translation>横向</translation>
-    </message>
-    <message>
-        <source>Vertical</source>
-        <translation>纵向</translation>
-    </message>
-    <message>
-        <source>Resolution</source>
-        <translation>分辨率</translation>
-    </message>
-    <message>
-        <source>Status List</source>
-        <translation>端口状态</translation>
-    </message>
-    <message>
-        <source>Primary</source>
-        <translation>主切换器</translation>
-    </message>
-    <message>
-        <source>Secondary</source>
-        <translation>副切换器</translation>
-    </message>
-    <message>
-        <source>Save to local</source>
-        <translation>保存到本地</translation>
-    </message>
-    <message>
-        <source>Save to device</source>
-        <translation>保存到设备</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>撤销</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>重做</translation>
     </message>
     <message>
         <source>%1 already exists. Do you want to replace it?</source>

@@ -2,6 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="en_US">
 <context>
+    <name>DeletePrompt</name>
+    <message>
+        <source>Delete this setting.</source>
+        <translation>刪除此顯示器？</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>EditorTopBar</name>
+    <message>
+        <source>Home Page</source>
+        <translation>首頁</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>檔案</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+</context>
+<context>
     <name>FootControl</name>
     <message>
         <source>Copyright © 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.</source>
@@ -49,6 +79,57 @@
     <message>
         <source>OK</source>
         <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>SidePanel</name>
+    <message>
+        <source>Ratio</source>
+        <translation>縮放比例</translation>
+    </message>
+    <message>
+        <source>Screen Orientation</source>
+        <translation>顯示器方向</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>橫向</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>直向</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>解析度</translation>
+    </message>
+    <message>
+        <source>Status List</source>
+        <translation>連接埠狀態</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>主切換器</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>副切換器</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Save to local</source>
+        <translation>儲存到本機</translation>
+    </message>
+    <message>
+        <source>Save to device</source>
+        <translation>儲存到裝置</translation>
     </message>
 </context>
 <context>
@@ -457,72 +538,12 @@
         <translation>輸入檔案名稱</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>檔案</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>設定</translation>
-    </message>
-    <message>
         <source>Template</source>
         <translation>範本</translation>
     </message>
     <message>
         <source>New Object</source>
         <translation>新佈局</translation>
-    </message>
-    <message>
-        <source>Delete this setting.</source>
-        <translation>刪除此顯示器？</translation>
-    </message>
-    <message>
-        <source>Ratio</source>
-        <translation>縮放比例</translation>
-    </message>
-    <message>
-        <source>Screen Orientation</source>
-        <translation>顯示器方向</translation>
-    </message>
-    <message>
-        <source>Horizontal</source>
-        <translation>橫向</translation>
-    </message>
-    <message>
-        <source>Vertical</source>
-        <translation>直向</translation>
-    </message>
-    <message>
-        <source>Resolution</source>
-        <translation>解析度</translation>
-    </message>
-    <message>
-        <source>Status List</source>
-        <translation>連接埠狀態</translation>
-    </message>
-    <message>
-        <source>Primary</source>
-        <translation>主切換器</translation>
-    </message>
-    <message>
-        <source>Secondary</source>
-        <translation>副切換器</translation>
-    </message>
-    <message>
-        <source>Save to local</source>
-        <translation>儲存到本機</translation>
-    </message>
-    <message>
-        <source>Save to device</source>
-        <translation>儲存到裝置</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>復原</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>重做</translation>
     </message>
     <message>
         <source>%1 already exists. Do you want to replace it?</source>

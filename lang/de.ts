@@ -2,6 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en_US">
 <context>
+    <name>DeletePrompt</name>
+    <message>
+        <source>Delete this setting.</source>
+        <translation>Diesen Monitor löschen?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>EditorTopBar</name>
+    <message>
+        <source>Home Page</source>
+        <translation>Startseite</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+</context>
+<context>
     <name>FootControl</name>
     <message>
         <source>Copyright © 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.</source>
@@ -49,6 +79,57 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SidePanel</name>
+    <message>
+        <source>Ratio</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Screen Orientation</source>
+        <translation>Ausrichtung</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Querformat</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Hochformat</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Auflösung</translation>
+    </message>
+    <message>
+        <source>Status List</source>
+        <translation>Portstatus</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Primär</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>Sekundär</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Save to local</source>
+        <translation>Lokal speichern</translation>
+    </message>
+    <message>
+        <source>Save to device</source>
+        <translation>Auf Gerät speichern</translation>
     </message>
 </context>
 <context>
@@ -457,72 +538,12 @@
         <translation>Dateinamen eingeben</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Datei</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
         <source>Template</source>
         <translation>Vorlage</translation>
     </message>
     <message>
         <source>New Object</source>
         <translation>Neues Layout</translation>
-    </message>
-    <message>
-        <source>Delete this setting.</source>
-        <translation>Diesen Monitor löschen?</translation>
-    </message>
-    <message>
-        <source>Ratio</source>
-        <translation>Zoom</translation>
-    </message>
-    <message>
-        <source>Screen Orientation</source>
-        <translation>Ausrichtung</translation>
-    </message>
-    <message>
-        <source>Horizontal</source>
-        <translation>Querformat</translation>
-    </message>
-    <message>
-        <source>Vertical</source>
-        <translation>Hochformat</translation>
-    </message>
-    <message>
-        <source>Resolution</source>
-        <translation>Auflösung</translation>
-    </message>
-    <message>
-        <source>Status List</source>
-        <translation>Portstatus</translation>
-    </message>
-    <message>
-        <source>Primary</source>
-        <translation>Primär</translation>
-    </message>
-    <message>
-        <source>Secondary</source>
-        <translation>Sekundär</translation>
-    </message>
-    <message>
-        <source>Save to local</source>
-        <translation>Lokal speichern</translation>
-    </message>
-    <message>
-        <source>Save to device</source>
-        <translation>Auf Gerät speichern</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>Rückgängig</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Wiederholen</translation>
     </message>
     <message>
         <source>%1 already exists. Do you want to replace it?</source>

@@ -2,6 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="en_US">
 <context>
+    <name>DeletePrompt</name>
+    <message>
+        <source>Delete this setting.</source>
+        <translation>Delete this setting.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>EditorTopBar</name>
+    <message>
+        <source>Home Page</source>
+        <translation>Home Page</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+</context>
+<context>
     <name>FootControl</name>
     <message>
         <source>Copyright © 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.</source>
@@ -49,6 +79,57 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SidePanel</name>
+    <message>
+        <source>Ratio</source>
+        <translation>Ratio</translation>
+    </message>
+    <message>
+        <source>Screen Orientation</source>
+        <translation>Screen Orientation</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolution</translation>
+    </message>
+    <message>
+        <source>Status List</source>
+        <translation>Status List</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Primary</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>Secondary</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Save to local</source>
+        <translation>Save to local</translation>
+    </message>
+    <message>
+        <source>Save to device</source>
+        <translation>Save to device</translation>
     </message>
 </context>
 <context>
@@ -457,72 +538,12 @@
         <translation>Input the file name</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>File</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Settings</translation>
-    </message>
-    <message>
         <source>Template</source>
         <translation>Template</translation>
     </message>
     <message>
         <source>New Object</source>
         <translation>New Object</translation>
-    </message>
-    <message>
-        <source>Delete this setting.</source>
-        <translation>Delete this setting.</translation>
-    </message>
-    <message>
-        <source>Ratio</source>
-        <translation>Ratio</translation>
-    </message>
-    <message>
-        <source>Screen Orientation</source>
-        <translation>Screen Orientation</translation>
-    </message>
-    <message>
-        <source>Horizontal</source>
-        <translation>Horizontal</translation>
-    </message>
-    <message>
-        <source>Vertical</source>
-        <translation>Vertical</translation>
-    </message>
-    <message>
-        <source>Resolution</source>
-        <translation>Resolution</translation>
-    </message>
-    <message>
-        <source>Status List</source>
-        <translation>Status List</translation>
-    </message>
-    <message>
-        <source>Primary</source>
-        <translation>Primary</translation>
-    </message>
-    <message>
-        <source>Secondary</source>
-        <translation>Secondary</translation>
-    </message>
-    <message>
-        <source>Save to local</source>
-        <translation>Save to local</translation>
-    </message>
-    <message>
-        <source>Save to device</source>
-        <translation>Save to device</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>Undo</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Redo</translation>
     </message>
     <message>
         <source>%1 already exists. Do you want to replace it?</source>

@@ -2,6 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="en_US">
 <context>
+    <name>DeletePrompt</name>
+    <message>
+        <source>Delete this setting.</source>
+        <translation>¿Eliminar este monitor?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>EditorTopBar</name>
+    <message>
+        <source>Home Page</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+</context>
+<context>
     <name>FootControl</name>
     <message>
         <source>Copyright © 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.</source>
@@ -49,6 +79,57 @@
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>SidePanel</name>
+    <message>
+        <source>Ratio</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Screen Orientation</source>
+        <translation>Orientación</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolución</translation>
+    </message>
+    <message>
+        <source>Status List</source>
+        <translation>Estado de los puertos</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Principal</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>Secundario</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Save to local</source>
+        <translation>Guardar en local</translation>
+    </message>
+    <message>
+        <source>Save to device</source>
+        <translation>Guardar en el dispositivo</translation>
     </message>
 </context>
 <context>
@@ -457,72 +538,12 @@
         <translation>Introducir el nombre del archivo</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Archivo</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Ajustes</translation>
-    </message>
-    <message>
         <source>Template</source>
         <translation>Plantilla</translation>
     </message>
     <message>
         <source>New Object</source>
         <translation>Nueva disposición</translation>
-    </message>
-    <message>
-        <source>Delete this setting.</source>
-        <translation>¿Eliminar este monitor?</translation>
-    </message>
-    <message>
-        <source>Ratio</source>
-        <translation>Zoom</translation>
-    </message>
-    <message>
-        <source>Screen Orientation</source>
-        <translation>Orientación</translation>
-    </message>
-    <message>
-        <source>Horizontal</source>
-        <translation>Horizontal</translation>
-    </message>
-    <message>
-        <source>Vertical</source>
-        <translation>Vertical</translation>
-    </message>
-    <message>
-        <source>Resolution</source>
-        <translation>Resolución</translation>
-    </message>
-    <message>
-        <source>Status List</source>
-        <translation>Estado de los puertos</translation>
-    </message>
-    <message>
-        <source>Primary</source>
-        <translation>Principal</translation>
-    </message>
-    <message>
-        <source>Secondary</source>
-        <translation>Secundario</translation>
-    </message>
-    <message>
-        <source>Save to local</source>
-        <translation>Guardar en local</translation>
-    </message>
-    <message>
-        <source>Save to device</source>
-        <translation>Guardar en el dispositivo</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>Deshacer</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Rehacer</translation>
     </message>
     <message>
         <source>%1 already exists. Do you want to replace it?</source>

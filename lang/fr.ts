@@ -2,6 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en_US">
 <context>
+    <name>DeletePrompt</name>
+    <message>
+        <source>Delete this setting.</source>
+        <translation>Supprimer ce moniteur ?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>EditorTopBar</name>
+    <message>
+        <source>Home Page</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+</context>
+<context>
     <name>FootControl</name>
     <message>
         <source>Copyright © 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.</source>
@@ -49,6 +79,57 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SidePanel</name>
+    <message>
+        <source>Ratio</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Screen Orientation</source>
+        <translation>Orientation</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Paysage</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Portrait</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Résolution</translation>
+    </message>
+    <message>
+        <source>Status List</source>
+        <translation>État des ports</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Principal</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>Secondaire</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Save to local</source>
+        <translation>Enregistrer en local</translation>
+    </message>
+    <message>
+        <source>Save to device</source>
+        <translation>Envoyer à l&apos;appareil</translation>
     </message>
 </context>
 <context>
@@ -457,72 +538,12 @@
         <translation>Saisir le nom du fichier</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Fichier</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Paramètres</translation>
-    </message>
-    <message>
         <source>Template</source>
         <translation>Modèle</translation>
     </message>
     <message>
         <source>New Object</source>
         <translation>Nouvelle disposition</translation>
-    </message>
-    <message>
-        <source>Delete this setting.</source>
-        <translation>Supprimer ce moniteur ?</translation>
-    </message>
-    <message>
-        <source>Ratio</source>
-        <translation>Zoom</translation>
-    </message>
-    <message>
-        <source>Screen Orientation</source>
-        <translation>Orientation</translation>
-    </message>
-    <message>
-        <source>Horizontal</source>
-        <translation>Paysage</translation>
-    </message>
-    <message>
-        <source>Vertical</source>
-        <translation>Portrait</translation>
-    </message>
-    <message>
-        <source>Resolution</source>
-        <translation>Résolution</translation>
-    </message>
-    <message>
-        <source>Status List</source>
-        <translation>État des ports</translation>
-    </message>
-    <message>
-        <source>Primary</source>
-        <translation>Principal</translation>
-    </message>
-    <message>
-        <source>Secondary</source>
-        <translation>Secondaire</translation>
-    </message>
-    <message>
-        <source>Save to local</source>
-        <translation>Enregistrer en local</translation>
-    </message>
-    <message>
-        <source>Save to device</source>
-        <translation>Envoyer à l&apos;appareil</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Rétablir</translation>
     </message>
     <message>
         <source>%1 already exists. Do you want to replace it?</source>

@@ -2,6 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="en_US">
 <context>
+    <name>DeletePrompt</name>
+    <message>
+        <source>Delete this setting.</source>
+        <translation>このモニターを削除しますか？</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>EditorTopBar</name>
+    <message>
+        <source>Home Page</source>
+        <translation>ホーム</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+</context>
+<context>
     <name>FootControl</name>
     <message>
         <source>Copyright © 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.</source>
@@ -49,6 +79,57 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SidePanel</name>
+    <message>
+        <source>Ratio</source>
+        <translation>表示倍率</translation>
+    </message>
+    <message>
+        <source>Screen Orientation</source>
+        <translation>モニターの向き</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>横向き</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>縦向き</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>解像度</translation>
+    </message>
+    <message>
+        <source>Status List</source>
+        <translation>ポートの状態</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>プライマリ</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>セカンダリ</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直し</translation>
+    </message>
+    <message>
+        <source>Save to local</source>
+        <translation>ローカルに保存</translation>
+    </message>
+    <message>
+        <source>Save to device</source>
+        <translation>デバイスに保存</translation>
     </message>
 </context>
 <context>
@@ -457,72 +538,12 @@
         <translation>ファイル名を入力</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>ファイル</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>設定</translation>
-    </message>
-    <message>
         <source>Template</source>
         <translation>テンプレート</translation>
     </message>
     <message>
         <source>New Object</source>
         <translation>新しいレイアウト</translation>
-    </message>
-    <message>
-        <source>Delete this setting.</source>
-        <translation>このモニターを削除しますか？</translation>
-    </message>
-    <message>
-        <source>Ratio</source>
-        <translation>表示倍率</translation>
-    </message>
-    <message>
-        <source>Screen Orientation</source>
-        <translation>モニターの向き</translation>
-    </message>
-    <message>
-        <source>Horizontal</source>
-        <translation>横向き</translation>
-    </message>
-    <message>
-        <source>Vertical</source>
-        <translation>縦向き</translation>
-    </message>
-    <message>
-        <source>Resolution</source>
-        <translation>解像度</translation>
-    </message>
-    <message>
-        <source>Status List</source>
-        <translation>ポートの状態</translation>
-    </message>
-    <message>
-        <source>Primary</source>
-        <translation>プライマリ</translation>
-    </message>
-    <message>
-        <source>Secondary</source>
-        <translation>セカンダリ</translation>
-    </message>
-    <message>
-        <source>Save to local</source>
-        <translation>ローカルに保存</translation>
-    </message>
-    <message>
-        <source>Save to device</source>
-        <translation>デバイスに保存</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>元に戻す</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>やり直し</translation>
     </message>
     <message>
         <source>%1 already exists. Do you want to replace it?</source>

@@ -2,6 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR" sourcelanguage="en_US">
 <context>
+    <name>DeletePrompt</name>
+    <message>
+        <source>Delete this setting.</source>
+        <translation>이 모니터를 삭제하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>EditorTopBar</name>
+    <message>
+        <source>Home Page</source>
+        <translation>홈</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>파일</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>설정</translation>
+    </message>
+</context>
+<context>
     <name>FootControl</name>
     <message>
         <source>Copyright © 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.</source>
@@ -49,6 +79,57 @@
     <message>
         <source>OK</source>
         <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>SidePanel</name>
+    <message>
+        <source>Ratio</source>
+        <translation>배율</translation>
+    </message>
+    <message>
+        <source>Screen Orientation</source>
+        <translation>모니터 방향</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>가로</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>세로</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>해상도</translation>
+    </message>
+    <message>
+        <source>Status List</source>
+        <translation>포트 상태</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>기본</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>보조</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>실행 취소</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>다시 실행</translation>
+    </message>
+    <message>
+        <source>Save to local</source>
+        <translation>로컬에 저장</translation>
+    </message>
+    <message>
+        <source>Save to device</source>
+        <translation>장치에 저장</translation>
     </message>
 </context>
 <context>
@@ -457,72 +538,12 @@
         <translation>파일 이름 입력</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>파일</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>설정</translation>
-    </message>
-    <message>
         <source>Template</source>
         <translation>템플릿</translation>
     </message>
     <message>
         <source>New Object</source>
         <translation>새 레이아웃</translation>
-    </message>
-    <message>
-        <source>Delete this setting.</source>
-        <translation>이 모니터를 삭제하시겠습니까?</translation>
-    </message>
-    <message>
-        <source>Ratio</source>
-        <translation>배율</translation>
-    </message>
-    <message>
-        <source>Screen Orientation</source>
-        <translation>모니터 방향</translation>
-    </message>
-    <message>
-        <source>Horizontal</source>
-        <translation>가로</translation>
-    </message>
-    <message>
-        <source>Vertical</source>
-        <translation>세로</translation>
-    </message>
-    <message>
-        <source>Resolution</source>
-        <translation>해상도</translation>
-    </message>
-    <message>
-        <source>Status List</source>
-        <translation>포트 상태</translation>
-    </message>
-    <message>
-        <source>Primary</source>
-        <translation>기본</translation>
-    </message>
-    <message>
-        <source>Secondary</source>
-        <translation>보조</translation>
-    </message>
-    <message>
-        <source>Save to local</source>
-        <translation>로컬에 저장</translation>
-    </message>
-    <message>
-        <source>Save to device</source>
-        <translation>장치에 저장</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>실행 취소</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>다시 실행</translation>
     </message>
     <message>
         <source>%1 already exists. Do you want to replace it?</source>

@@ -2,6 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU" sourcelanguage="en_US">
 <context>
+    <name>DeletePrompt</name>
+    <message>
+        <source>Delete this setting.</source>
+        <translation>Удалить этот монитор?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>EditorTopBar</name>
+    <message>
+        <source>Home Page</source>
+        <translation>Главная</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+</context>
+<context>
     <name>FootControl</name>
     <message>
         <source>Copyright © 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.</source>
@@ -49,6 +79,57 @@
     <message>
         <source>OK</source>
         <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>SidePanel</name>
+    <message>
+        <source>Ratio</source>
+        <translation>Масштаб</translation>
+    </message>
+    <message>
+        <source>Screen Orientation</source>
+        <translation>Ориентация</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Альбомная</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Книжная</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Разрешение</translation>
+    </message>
+    <message>
+        <source>Status List</source>
+        <translation>Состояние портов</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Основной</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>Дополнительный</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>Save to local</source>
+        <translation>Сохранить локально</translation>
+    </message>
+    <message>
+        <source>Save to device</source>
+        <translation>Сохранить в устройство</translation>
     </message>
 </context>
 <context>
@@ -457,72 +538,12 @@
         <translation>Введите имя файла</translation>
     </message>
     <message>
-        <source>File</source>
-        <translation>Файл</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Настройки</translation>
-    </message>
-    <message>
         <source>Template</source>
         <translation>Шаблон</translation>
     </message>
     <message>
         <source>New Object</source>
         <translation>Новая схема</translation>
-    </message>
-    <message>
-        <source>Delete this setting.</source>
-        <translation>Удалить этот монитор?</translation>
-    </message>
-    <message>
-        <source>Ratio</source>
-        <translation>Масштаб</translation>
-    </message>
-    <message>
-        <source>Screen Orientation</source>
-        <translation>Ориентация</translation>
-    </message>
-    <message>
-        <source>Horizontal</source>
-        <translation>Альбомная</translation>
-    </message>
-    <message>
-        <source>Vertical</source>
-        <translation>Книжная</translation>
-    </message>
-    <message>
-        <source>Resolution</source>
-        <translation>Разрешение</translation>
-    </message>
-    <message>
-        <source>Status List</source>
-        <translation>Состояние портов</translation>
-    </message>
-    <message>
-        <source>Primary</source>
-        <translation>Основной</translation>
-    </message>
-    <message>
-        <source>Secondary</source>
-        <translation>Дополнительный</translation>
-    </message>
-    <message>
-        <source>Save to local</source>
-        <translation>Сохранить локально</translation>
-    </message>
-    <message>
-        <source>Save to device</source>
-        <translation>Сохранить в устройство</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>Отменить</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Повторить</translation>
     </message>
     <message>
         <source>%1 already exists. Do you want to replace it?</source>

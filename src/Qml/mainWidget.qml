@@ -86,7 +86,7 @@ Item {
 
     // The keyboard leaves a menu for the button that opened it.
     function focusMenuButton() {
-        (menuFile === "mouse_menu.qml" ? settings_button : file_button).focusButton()
+        (menuFile === "mouse_menu.qml" ? top_row.settingsButton : top_row.fileButton).focusButton()
     }
 
     // Where the keyboard goes when the editor comes to the front.
@@ -536,7 +536,7 @@ Item {
             main.duration_time = 1
             main.keep_awake = 0
             desk_model.loadLayout("")
-            resolution_list.currentIndex = 0
+            side_panel.resolutionList.currentIndex = 0
         }
         zoomValue = baseScale
         syncSaved()
@@ -600,7 +600,7 @@ Item {
             desk_model.select(index, border_color === 0)
             return
         }
-        var size = Layout.parseResolutionText(resolution_list.currentText)
+        var size = Layout.parseResolutionText(side_panel.resolutionList.currentText)
         if (desk_model.place(Math.floor(index / matrix_Column) + 1, index % matrix_Column + 1,
                              size.width, size.height, s_orientation))
             reloadmonitordata(index)
@@ -687,13 +687,13 @@ Item {
                 }
             }
         }
-        resolution_list.currentIndex = entry
+        side_panel.resolutionList.currentIndex = entry
     }
 
     // The user's choice in the resolution drop-down: the selected monitor
     // takes it, and so does every placed monitor still without one.
     function chooseResolution(entry) {
-        resolution_list.currentIndex = entry
+        side_panel.resolutionList.currentIndex = entry
         if (m_index < 0)
             return
         var size = entry > 0 ? Layout.parseResolutionText(resModel.get(entry).resolution)
@@ -706,9 +706,9 @@ Item {
     function setOrientation(arrange) {
         if (arrange === s_orientation)
             return
-        var entry = resolution_list.currentIndex
+        var entry = side_panel.resolutionList.currentIndex
         initResolutionList(arrange)
-        resolution_list.currentIndex = Math.min(Math.max(entry, 0), resModel.count - 1)
+        side_panel.resolutionList.currentIndex = Math.min(Math.max(entry, 0), resModel.count - 1)
         s_orientation = arrange
         if (desk_model.setOrientation(m_index, arrange))
             updateResolutionUI(m_index)
@@ -891,13 +891,7 @@ Item {
 
     anchors.fill: parent
 
-    // The slider and the spin box set `value` themselves when used, which
-    // ends a binding; both are set from here instead.
-    onZoomValueChanged: {
-        zoom_slider.value = zoomValue
-        zoom_spin.value = zoomValue
-        hiddenDelDialog()
-    }
+    onZoomValueChanged: hiddenDelDialog()
 
     Component.onCompleted: {
         main.ismain = 0
@@ -1013,89 +1007,18 @@ Item {
         }
     }
 
-    // Top row.
-    Rectangle {
+    EditorTopBar {
         id: top_row
         objectName: "top_row"
-        x: 0
-        y: 0
         width: parent.width
         height: 50
-        color: Theme.white
+        shownMenu: menu_bar.visible ? mainlist.menuFile : ""
 
-        Image {
-            id: small_logo
-            objectName: "small_logo"
-            x: 20
-            anchors.verticalCenter: parent.verticalCenter
-            width: 120
-            height: 30
-            source: "../Images/logo-small.png"
-            fillMode: Image.PreserveAspectFit
-            MouseArea {
-                anchors.fill: parent
-                cursorShape: Qt.PointingHandCursor
-                onClicked: main.show_About()
-            }
-        }
-
-        Rectangle {
-            x: small_logo.x + small_logo.width + 20
-            anchors.verticalCenter: parent.verticalCenter
-            width: 1
-            height: 26
-            color: Theme.divider
-        }
-
-        Image {
-            id: home_button
-            objectName: "home_button"
-            x: small_logo.x + small_logo.width + 40
-            anchors.verticalCenter: parent.verticalCenter
-            width: 24
-            height: 24
-            source: home_area.containsMouse ? "../Images/btn-home-h.png" : "../Images/btn-home.png"
-            MouseArea {
-                id: home_area
-                anchors.fill: parent
-                hoverEnabled: true
-                cursorShape: Qt.PointingHandCursor
-                onClicked: mainlist.goHomePage()
-            }
-            FocusRing {
-                takesFocus: true
-                name: qsTr("Home Page")
-                onActivated: mainlist.goHomePage()
-            }
-        }
-
-        MenuButton {
-            id: file_button
-            objectName: "file_button"
-            x: home_button.x + home_button.width + 30
-            text: qsTr("File")
-            active: menu_bar.visible && mainlist.menuFile === "menu.qml"
-            // Wide enough for the keys beside the commands.
-            onClicked: mainlist.toggleMenu(file_button, "menu.qml", 220)
-            onKeyboardClicked: if (menu_bar.visible) menu_bar.item.focusFirst()
-        }
-
-        MenuButton {
-            id: settings_button
-            objectName: "settings_button"
-            x: file_button.x + file_button.width + 10
-            text: qsTr("Settings")
-            active: menu_bar.visible && mainlist.menuFile === "mouse_menu.qml"
-            onClicked: mainlist.toggleMenu(settings_button, "mouse_menu.qml", 220)
-            onKeyboardClicked: if (menu_bar.visible) menu_bar.item.focusFirst()
-        }
-
-        Rectangle {
-            anchors.bottom: parent.bottom
-            width: parent.width
-            height: 1
-            color: Theme.divider
-        }
+        onAboutWanted: main.show_About()
+        onHomeWanted: mainlist.goHomePage()
+        // Wide enough for the keys beside the commands.
+        onMenuWanted: mainlist.toggleMenu(button, file, 220)
+        onMenuKeyboardWanted: if (menu_bar.visible) menu_bar.item.focusFirst()
     }
 
     // File-name bar and the grid area beside the side panel.
@@ -1169,7 +1092,7 @@ Item {
             onNumberPicked: mainlist.changeMonitorNumber(number)
             onPortWanted: mainlist.changePort(port)
             onDeleteConfirmed: mainlist.delMonitor(index)
-            onResolutionWanted: resolution_list.forceActiveFocus()
+            onResolutionWanted: side_panel.resolutionList.forceActiveFocus()
         }
 
         // Folder of the file being edited, while the mouse is over its name.
@@ -1201,204 +1124,48 @@ Item {
         }
     }
 
-    // Side panel.
-    Rectangle {
+    SidePanel {
         id: side_panel
         objectName: "side_panel"
         x: parent.width - width
         y: top_row.height
         width: 280
         height: parent.height - top_row.height
-        color: Theme.panel
+        zoomValue: mainlist.zoomValue
+        maxScale: mainlist.maxScale
+        orientation: mainlist.s_orientation
+        resolutions: resModel
+        litPort: mainlist.litPort
+        secondary: main.phase !== "R0"
+        canUndo: mainlist.canUndo
+        canRedo: mainlist.canRedo
+        switchStatus: switch_status
 
-        MouseArea {
-            anchors.fill: parent
-            onPressed: {
-                mainlist.closeMenuBar()
-                mainlist.hiddenPortlistDialog()
-                mainlist.hiddenDelDialog()
-            }
+        onPressed: {
+            mainlist.closeMenuBar()
+            mainlist.hiddenPortlistDialog()
+            mainlist.hiddenDelDialog()
         }
-
-        Rectangle {
-            width: 1
-            height: parent.height
-            color: Theme.divider
+        onZoomChosen: mainlist.zoomValue = value
+        onOrientationChosen: mainlist.setOrientation(orientation)
+        onResolutionChosen: mainlist.chooseResolution(entry)
+        onGridWanted: mainlist.focusGrid()
+        onPortClicked: mainlist.selectMonitor(port)
+        onUndoClicked: {
+            mainlist.closeMenuBar()
+            mainlist.undo()
         }
-
-        Column {
-            x: 24
-            y: 20
-            width: parent.width - 48
-            spacing: 8
-
-            SidePanelHeading { text: qsTr("Ratio") }
-
-            Row {
-                spacing: 10
-                ZoomSlider {
-                    id: zoom_slider
-                    objectName: "zoom_slider"
-                    width: 150
-                    anchors.verticalCenter: parent.verticalCenter
-                    minimumValue: 1
-                    maximumValue: mainlist.maxScale
-                    stepSize: 1
-                    value: 100
-                    activeFocusOnTab: true
-                    Keys.onLeftPressed: mainlist.zoomValue = Math.max(1, mainlist.zoomValue - 1)
-                    Keys.onRightPressed: mainlist.zoomValue = Math.min(mainlist.maxScale, mainlist.zoomValue + 1)
-                    Accessible.role: Accessible.Slider
-                    Accessible.name: qsTr("Ratio")
-                    FocusRing {}
-                    onValueChanged: {
-                        if (Math.round(value) !== mainlist.zoomValue)
-                            mainlist.zoomValue = Math.round(value)
-                    }
-                }
-                ZoomSpinBox {
-                    id: zoom_spin
-                    objectName: "zoom_spin"
-                    width: 62
-                    minimumValue: 1
-                    maximumValue: mainlist.maxScale
-                    stepSize: 1
-                    value: 100
-                    FocusRing {}
-                    onValueChanged: {
-                        if (value !== mainlist.zoomValue)
-                            mainlist.zoomValue = value
-                    }
-                }
-            }
-
-            Item { width: 1; height: 8 }
-            SidePanelHeading { text: qsTr("Screen Orientation") }
-
-            Row {
-                spacing: 12
-                OrientationButton {
-                    objectName: "horizontal_button"
-                    text: qsTr("Horizontal")
-                    portrait: false
-                    checked: mainlist.s_orientation === "h"
-                    onClicked: mainlist.setOrientation("h")
-                }
-                OrientationButton {
-                    objectName: "vertical_button"
-                    text: qsTr("Vertical")
-                    portrait: true
-                    checked: mainlist.s_orientation === "v"
-                    onClicked: mainlist.setOrientation("v")
-                }
-            }
-
-            Item { width: 1; height: 8 }
-            SidePanelHeading { text: qsTr("Resolution") }
-
-            DropDown {
-                id: resolution_list
-                objectName: "resolution_list"
-                width: 200
-                model: resModel
-                textRole: "resolution"
-                onActivated: mainlist.chooseResolution(index)
-                // From the keyboard, back to the grid's cursor.
-                Keys.onEscapePressed: mainlist.focusGrid()
-            }
-
-            Item { width: 1; height: 8 }
-            // The switch's own status beside the heading of its ports.
-            Row {
-                spacing: 12
-                SidePanelHeading { id: status_heading; text: qsTr("Status List") }
-                SwitchStatusLine {
-                    objectName: "editor_switch_status"
-                    y: (status_heading.height - 15) / 2
-                    width: 232 - status_heading.width - 12
-                    detailsX: -(status_heading.width + 12)
-                    detailsWidth: 232
-                    connected: switch_status.connected
-                    accessDenied: switch_status.accessDenied
-                    version: switch_status.version
-                }
-            }
-
-            PortStrip {
-                objectName: "primary_strip"
-                title: qsTr("Primary")
-                picture: "../Images/img-orrinkm-P-0.png"
-                firstPort: 1
-                litPort: mainlist.litPort
-                onPortClicked: mainlist.selectMonitor(port)
-            }
-
-            PortStrip {
-                objectName: "secondary_strip"
-                visible: main.phase !== "R0"
-                title: qsTr("Secondary")
-                picture: "../Images/img-orrinkm-S-0.png"
-                firstPort: 5
-                litPort: mainlist.litPort
-                onPortClicked: mainlist.selectMonitor(port)
-            }
+        onRedoClicked: {
+            mainlist.closeMenuBar()
+            mainlist.redo()
         }
-
-        Column {
-            anchors.horizontalCenter: parent.horizontalCenter
-            anchors.bottom: parent.bottom
-            anchors.bottomMargin: 30
-            spacing: 10
-
-            Row {
-                spacing: 10
-                DialogButton {
-                    objectName: "undo_button"
-                    width: 95
-                    height: 28
-                    text: qsTr("Undo")
-                    enabled: mainlist.canUndo
-                    opacity: enabled ? 1 : 0.4
-                    onClicked: {
-                        closeMenuBar()
-                        mainlist.undo()
-                    }
-                }
-                DialogButton {
-                    objectName: "redo_button"
-                    width: 95
-                    height: 28
-                    text: qsTr("Redo")
-                    enabled: mainlist.canRedo
-                    opacity: enabled ? 1 : 0.4
-                    onClicked: {
-                        closeMenuBar()
-                        mainlist.redo()
-                    }
-                }
-            }
-
-            DialogButton {
-                objectName: "save_local_button"
-                width: 200
-                height: 36
-                text: qsTr("Save to local")
-                onClicked: {
-                    closeMenuBar()
-                    mainlist.saveFileDialog(1)
-                }
-            }
-
-            DialogButton {
-                objectName: "save_device_button"
-                width: 200
-                height: 36
-                text: qsTr("Save to device")
-                onClicked: {
-                    closeMenuBar()
-                    mainlist.saveDeviceDialog()
-                }
-            }
+        onSaveLocalClicked: {
+            mainlist.closeMenuBar()
+            mainlist.saveFileDialog(1)
+        }
+        onSaveDeviceClicked: {
+            mainlist.closeMenuBar()
+            mainlist.saveDeviceDialog()
         }
     }
 
