@@ -179,6 +179,45 @@
     </message>
 </context>
 <context>
+    <name>UploadFlow</name>
+    <message>
+        <source>Failed to upload data.</source>
+        <translation>数据上传失败。</translation>
+    </message>
+    <message>
+        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
+        <translation>要将布局配置保存并应用到 OrrinKM，请将计算机连接到主 OrrinKM 切换器。</translation>
+    </message>
+    <message>
+        <source>Save failed!</source>
+        <translation>保存失败！</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
+        <translation>仅连接了一台 OrrinKM。将只保存端口 1-4 的显示器布局。是否继续？</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
+        <translation>仅连接了一台 OrrinKM。请将端口设置在 P1 到 P4 之间。</translation>
+    </message>
+    <message>
+        <source>Save to device successfully.</source>
+        <translation>已成功保存到设备。</translation>
+    </message>
+    <message>
+        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
+        <translation>扩展桌面驱动程序正在运行。请将其关闭后重新上传。</translation>
+    </message>
+</context>
+<context>
     <name>about_control</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
@@ -476,38 +515,6 @@
     <message>
         <source>Save</source>
         <translation>保存</translation>
-    </message>
-    <message>
-        <source>Failed to upload data.</source>
-        <translation>数据上传失败。</translation>
-    </message>
-    <message>
-        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
-        <translation>要将布局配置保存并应用到 OrrinKM，请将计算机连接到主 OrrinKM 切换器。</translation>
-    </message>
-    <message>
-        <source>Save failed!</source>
-        <translation>保存失败！</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
-        <translation>仅连接了一台 OrrinKM。将只保存端口 1-4 的显示器布局。是否继续？</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>继续</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
-        <translation>仅连接了一台 OrrinKM。请将端口设置在 P1 到 P4 之间。</translation>
-    </message>
-    <message>
-        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
-        <translation>扩展桌面驱动程序正在运行。请将其关闭后重新上传。</translation>
-    </message>
-    <message>
-        <source>Save to device successfully.</source>
-        <translation>已成功保存到设备。</translation>
     </message>
     <message>
         <source>No data to be saved.</source>

@@ -179,6 +179,45 @@
     </message>
 </context>
 <context>
+    <name>UploadFlow</name>
+    <message>
+        <source>Failed to upload data.</source>
+        <translation>資料上傳失敗。</translation>
+    </message>
+    <message>
+        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
+        <translation>若要將佈局組態儲存並套用到 OrrinKM，請將電腦連接到主 OrrinKM 切換器。</translation>
+    </message>
+    <message>
+        <source>Save failed!</source>
+        <translation>儲存失敗！</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
+        <translation>僅連接了一台 OrrinKM。將只儲存連接埠 1-4 的顯示器佈局。是否繼續？</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>繼續</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
+        <translation>僅連接了一台 OrrinKM。請將連接埠設定在 P1 到 P4 之間。</translation>
+    </message>
+    <message>
+        <source>Save to device successfully.</source>
+        <translation>已成功儲存到裝置。</translation>
+    </message>
+    <message>
+        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
+        <translation>延伸桌面驅動程式正在執行。請將其關閉後重新上傳。</translation>
+    </message>
+</context>
+<context>
     <name>about_control</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
@@ -476,38 +515,6 @@
     <message>
         <source>Save</source>
         <translation>儲存</translation>
-    </message>
-    <message>
-        <source>Failed to upload data.</source>
-        <translation>資料上傳失敗。</translation>
-    </message>
-    <message>
-        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
-        <translation>若要將佈局組態儲存並套用到 OrrinKM，請將電腦連接到主 OrrinKM 切換器。</translation>
-    </message>
-    <message>
-        <source>Save failed!</source>
-        <translation>儲存失敗！</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
-        <translation>僅連接了一台 OrrinKM。將只儲存連接埠 1-4 的顯示器佈局。是否繼續？</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>繼續</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
-        <translation>僅連接了一台 OrrinKM。請將連接埠設定在 P1 到 P4 之間。</translation>
-    </message>
-    <message>
-        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
-        <translation>延伸桌面驅動程式正在執行。請將其關閉後重新上傳。</translation>
-    </message>
-    <message>
-        <source>Save to device successfully.</source>
-        <translation>已成功儲存到裝置。</translation>
     </message>
     <message>
         <source>No data to be saved.</source>

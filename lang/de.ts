@@ -179,6 +179,45 @@
     </message>
 </context>
 <context>
+    <name>UploadFlow</name>
+    <message>
+        <source>Failed to upload data.</source>
+        <translation>Die Daten konnten nicht übertragen werden.</translation>
+    </message>
+    <message>
+        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
+        <translation>Um das Layout im OrrinKM zu speichern und anzuwenden, schließen Sie Ihren Computer an den primären OrrinKM-Umschalter an.</translation>
+    </message>
+    <message>
+        <source>Save failed!</source>
+        <translation>Speichern fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
+        <translation>Es ist nur ein OrrinKM angeschlossen. Nur das Monitorlayout der Ports 1-4 wird gespeichert. Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Fortfahren</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
+        <translation>Es ist nur ein OrrinKM angeschlossen. Bitte verwenden Sie nur die Ports P1 bis P4.</translation>
+    </message>
+    <message>
+        <source>Save to device successfully.</source>
+        <translation>Erfolgreich auf dem Gerät gespeichert.</translation>
+    </message>
+    <message>
+        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
+        <translation>Der Treiber für den erweiterten Desktop wird ausgeführt. Beenden Sie ihn und übertragen Sie erneut.</translation>
+    </message>
+</context>
+<context>
     <name>about_control</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
@@ -476,38 +515,6 @@
     <message>
         <source>Save</source>
         <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>Failed to upload data.</source>
-        <translation>Die Daten konnten nicht übertragen werden.</translation>
-    </message>
-    <message>
-        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
-        <translation>Um das Layout im OrrinKM zu speichern und anzuwenden, schließen Sie Ihren Computer an den primären OrrinKM-Umschalter an.</translation>
-    </message>
-    <message>
-        <source>Save failed!</source>
-        <translation>Speichern fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
-        <translation>Es ist nur ein OrrinKM angeschlossen. Nur das Monitorlayout der Ports 1-4 wird gespeichert. Möchten Sie fortfahren?</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>Fortfahren</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
-        <translation>Es ist nur ein OrrinKM angeschlossen. Bitte verwenden Sie nur die Ports P1 bis P4.</translation>
-    </message>
-    <message>
-        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
-        <translation>Der Treiber für den erweiterten Desktop wird ausgeführt. Beenden Sie ihn und übertragen Sie erneut.</translation>
-    </message>
-    <message>
-        <source>Save to device successfully.</source>
-        <translation>Erfolgreich auf dem Gerät gespeichert.</translation>
     </message>
     <message>
         <source>No data to be saved.</source>

@@ -179,6 +179,45 @@
     </message>
 </context>
 <context>
+    <name>UploadFlow</name>
+    <message>
+        <source>Failed to upload data.</source>
+        <translation>Failed to upload data.</translation>
+    </message>
+    <message>
+        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
+        <translation>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</translation>
+    </message>
+    <message>
+        <source>Save failed!</source>
+        <translation>Save failed!</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
+        <translation>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
+        <translation>Only one OrrinKM is connected. Please set port numbers between P1 and P4.</translation>
+    </message>
+    <message>
+        <source>Save to device successfully.</source>
+        <translation>Saved to device successfully.</translation>
+    </message>
+    <message>
+        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
+        <translation>The extended desktop driver app is running. Please close it and upload again.</translation>
+    </message>
+</context>
+<context>
     <name>about_control</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
@@ -476,38 +515,6 @@
     <message>
         <source>Save</source>
         <translation>Save</translation>
-    </message>
-    <message>
-        <source>Failed to upload data.</source>
-        <translation>Failed to upload data.</translation>
-    </message>
-    <message>
-        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
-        <translation>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</translation>
-    </message>
-    <message>
-        <source>Save failed!</source>
-        <translation>Save failed!</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
-        <translation>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>Continue</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
-        <translation>Only one OrrinKM is connected. Please set port numbers between P1 and P4.</translation>
-    </message>
-    <message>
-        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
-        <translation>The extended desktop driver app is running. Please close it and upload again.</translation>
-    </message>
-    <message>
-        <source>Save to device successfully.</source>
-        <translation>Saved to device successfully.</translation>
     </message>
     <message>
         <source>No data to be saved.</source>

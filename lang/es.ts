@@ -179,6 +179,45 @@
     </message>
 </context>
 <context>
+    <name>UploadFlow</name>
+    <message>
+        <source>Failed to upload data.</source>
+        <translation>No se pudieron enviar los datos.</translation>
+    </message>
+    <message>
+        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
+        <translation>Para guardar y aplicar la disposición en el OrrinKM, conecte el equipo al conmutador OrrinKM principal.</translation>
+    </message>
+    <message>
+        <source>Save failed!</source>
+        <translation>Error al guardar</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
+        <translation>Solo hay un OrrinKM conectado. Solo se guardará la disposición de los monitores de los puertos 1-4. ¿Desea continuar?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
+        <translation>Solo hay un OrrinKM conectado. Use solo los puertos P1 a P4.</translation>
+    </message>
+    <message>
+        <source>Save to device successfully.</source>
+        <translation>Guardado en el dispositivo correctamente.</translation>
+    </message>
+    <message>
+        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
+        <translation>El controlador de escritorio extendido se está ejecutando. Ciérrelo y vuelva a enviar.</translation>
+    </message>
+</context>
+<context>
     <name>about_control</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
@@ -476,38 +515,6 @@
     <message>
         <source>Save</source>
         <translation>Guardar</translation>
-    </message>
-    <message>
-        <source>Failed to upload data.</source>
-        <translation>No se pudieron enviar los datos.</translation>
-    </message>
-    <message>
-        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
-        <translation>Para guardar y aplicar la disposición en el OrrinKM, conecte el equipo al conmutador OrrinKM principal.</translation>
-    </message>
-    <message>
-        <source>Save failed!</source>
-        <translation>Error al guardar</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
-        <translation>Solo hay un OrrinKM conectado. Solo se guardará la disposición de los monitores de los puertos 1-4. ¿Desea continuar?</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>Continuar</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
-        <translation>Solo hay un OrrinKM conectado. Use solo los puertos P1 a P4.</translation>
-    </message>
-    <message>
-        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
-        <translation>El controlador de escritorio extendido se está ejecutando. Ciérrelo y vuelva a enviar.</translation>
-    </message>
-    <message>
-        <source>Save to device successfully.</source>
-        <translation>Guardado en el dispositivo correctamente.</translation>
     </message>
     <message>
         <source>No data to be saved.</source>

@@ -179,6 +179,45 @@
     </message>
 </context>
 <context>
+    <name>UploadFlow</name>
+    <message>
+        <source>Failed to upload data.</source>
+        <translation>Échec de l&apos;envoi des données.</translation>
+    </message>
+    <message>
+        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
+        <translation>Pour enregistrer et appliquer la disposition sur l&apos;OrrinKM, connectez votre ordinateur au commutateur OrrinKM principal.</translation>
+    </message>
+    <message>
+        <source>Save failed!</source>
+        <translation>Échec de l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
+        <translation>Un seul OrrinKM est connecté. Seule la disposition des moniteurs des ports 1-4 sera enregistrée. Voulez-vous continuer ?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuer</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
+        <translation>Un seul OrrinKM est connecté. Utilisez uniquement les ports P1 à P4.</translation>
+    </message>
+    <message>
+        <source>Save to device successfully.</source>
+        <translation>Enregistré sur l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
+        <translation>Le pilote du bureau étendu est en cours d&apos;exécution. Fermez-le et relancez l&apos;envoi.</translation>
+    </message>
+</context>
+<context>
     <name>about_control</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
@@ -476,38 +515,6 @@
     <message>
         <source>Save</source>
         <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>Failed to upload data.</source>
-        <translation>Échec de l&apos;envoi des données.</translation>
-    </message>
-    <message>
-        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
-        <translation>Pour enregistrer et appliquer la disposition sur l&apos;OrrinKM, connectez votre ordinateur au commutateur OrrinKM principal.</translation>
-    </message>
-    <message>
-        <source>Save failed!</source>
-        <translation>Échec de l&apos;enregistrement</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
-        <translation>Un seul OrrinKM est connecté. Seule la disposition des moniteurs des ports 1-4 sera enregistrée. Voulez-vous continuer ?</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>Continuer</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
-        <translation>Un seul OrrinKM est connecté. Utilisez uniquement les ports P1 à P4.</translation>
-    </message>
-    <message>
-        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
-        <translation>Le pilote du bureau étendu est en cours d&apos;exécution. Fermez-le et relancez l&apos;envoi.</translation>
-    </message>
-    <message>
-        <source>Save to device successfully.</source>
-        <translation>Enregistré sur l&apos;appareil.</translation>
     </message>
     <message>
         <source>No data to be saved.</source>

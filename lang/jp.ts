@@ -179,6 +179,45 @@
     </message>
 </context>
 <context>
+    <name>UploadFlow</name>
+    <message>
+        <source>Failed to upload data.</source>
+        <translation>データのアップロードに失敗しました。</translation>
+    </message>
+    <message>
+        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
+        <translation>レイアウト構成を OrrinKM に保存して適用するには、コンピューターをプライマリ OrrinKM 切替器に接続してください。</translation>
+    </message>
+    <message>
+        <source>Save failed!</source>
+        <translation>保存に失敗しました</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
+        <translation>接続されている OrrinKM は 1 台だけです。ポート 1-4 のモニター レイアウトのみ保存します。続行しますか？</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>続行</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
+        <translation>接続されている OrrinKM は 1 台だけです。ポートは P1 から P4 の範囲で設定してください。</translation>
+    </message>
+    <message>
+        <source>Save to device successfully.</source>
+        <translation>デバイスに保存しました。</translation>
+    </message>
+    <message>
+        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
+        <translation>拡張デスクトップ ドライバーが実行中です。終了してから、もう一度アップロードしてください。</translation>
+    </message>
+</context>
+<context>
     <name>about_control</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
@@ -476,38 +515,6 @@
     <message>
         <source>Save</source>
         <translation>保存</translation>
-    </message>
-    <message>
-        <source>Failed to upload data.</source>
-        <translation>データのアップロードに失敗しました。</translation>
-    </message>
-    <message>
-        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
-        <translation>レイアウト構成を OrrinKM に保存して適用するには、コンピューターをプライマリ OrrinKM 切替器に接続してください。</translation>
-    </message>
-    <message>
-        <source>Save failed!</source>
-        <translation>保存に失敗しました</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
-        <translation>接続されている OrrinKM は 1 台だけです。ポート 1-4 のモニター レイアウトのみ保存します。続行しますか？</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>続行</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
-        <translation>接続されている OrrinKM は 1 台だけです。ポートは P1 から P4 の範囲で設定してください。</translation>
-    </message>
-    <message>
-        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
-        <translation>拡張デスクトップ ドライバーが実行中です。終了してから、もう一度アップロードしてください。</translation>
-    </message>
-    <message>
-        <source>Save to device successfully.</source>
-        <translation>デバイスに保存しました。</translation>
     </message>
     <message>
         <source>No data to be saved.</source>

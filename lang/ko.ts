@@ -179,6 +179,45 @@
     </message>
 </context>
 <context>
+    <name>UploadFlow</name>
+    <message>
+        <source>Failed to upload data.</source>
+        <translation>데이터를 업로드하지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
+        <translation>레이아웃 구성을 OrrinKM에 저장하고 적용하려면 컴퓨터를 기본 OrrinKM 스위치에 연결하십시오.</translation>
+    </message>
+    <message>
+        <source>Save failed!</source>
+        <translation>저장 실패</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
+        <translation>OrrinKM이 한 대만 연결되어 있습니다. 포트 1-4의 모니터 레이아웃만 저장됩니다. 계속하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>계속</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
+        <translation>OrrinKM이 한 대만 연결되어 있습니다. 포트를 P1에서 P4 사이로 설정하십시오.</translation>
+    </message>
+    <message>
+        <source>Save to device successfully.</source>
+        <translation>장치에 저장했습니다.</translation>
+    </message>
+    <message>
+        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
+        <translation>확장 데스크톱 드라이버가 실행 중입니다. 종료한 후 다시 업로드하십시오.</translation>
+    </message>
+</context>
+<context>
     <name>about_control</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
@@ -476,38 +515,6 @@
     <message>
         <source>Save</source>
         <translation>저장</translation>
-    </message>
-    <message>
-        <source>Failed to upload data.</source>
-        <translation>데이터를 업로드하지 못했습니다.</translation>
-    </message>
-    <message>
-        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
-        <translation>레이아웃 구성을 OrrinKM에 저장하고 적용하려면 컴퓨터를 기본 OrrinKM 스위치에 연결하십시오.</translation>
-    </message>
-    <message>
-        <source>Save failed!</source>
-        <translation>저장 실패</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
-        <translation>OrrinKM이 한 대만 연결되어 있습니다. 포트 1-4의 모니터 레이아웃만 저장됩니다. 계속하시겠습니까?</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>계속</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
-        <translation>OrrinKM이 한 대만 연결되어 있습니다. 포트를 P1에서 P4 사이로 설정하십시오.</translation>
-    </message>
-    <message>
-        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
-        <translation>확장 데스크톱 드라이버가 실행 중입니다. 종료한 후 다시 업로드하십시오.</translation>
-    </message>
-    <message>
-        <source>Save to device successfully.</source>
-        <translation>장치에 저장했습니다.</translation>
     </message>
     <message>
         <source>No data to be saved.</source>

@@ -179,6 +179,45 @@
     </message>
 </context>
 <context>
+    <name>UploadFlow</name>
+    <message>
+        <source>Failed to upload data.</source>
+        <translation>Falha ao enviar os dados.</translation>
+    </message>
+    <message>
+        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
+        <translation>Para salvar e aplicar o layout no OrrinKM, conecte o computador ao comutador OrrinKM principal.</translation>
+    </message>
+    <message>
+        <source>Save failed!</source>
+        <translation>Falha ao salvar</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
+        <translation>Apenas um OrrinKM está conectado. Somente o layout dos monitores das portas 1-4 será salvo. Deseja continuar?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
+        <translation>Apenas um OrrinKM está conectado. Use apenas as portas P1 a P4.</translation>
+    </message>
+    <message>
+        <source>Save to device successfully.</source>
+        <translation>Salvo no dispositivo com sucesso.</translation>
+    </message>
+    <message>
+        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
+        <translation>O driver de área de trabalho estendida está em execução. Feche-o e envie novamente.</translation>
+    </message>
+</context>
+<context>
     <name>about_control</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
@@ -476,38 +515,6 @@
     <message>
         <source>Save</source>
         <translation>Salvar</translation>
-    </message>
-    <message>
-        <source>Failed to upload data.</source>
-        <translation>Falha ao enviar os dados.</translation>
-    </message>
-    <message>
-        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
-        <translation>Para salvar e aplicar o layout no OrrinKM, conecte o computador ao comutador OrrinKM principal.</translation>
-    </message>
-    <message>
-        <source>Save failed!</source>
-        <translation>Falha ao salvar</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
-        <translation>Apenas um OrrinKM está conectado. Somente o layout dos monitores das portas 1-4 será salvo. Deseja continuar?</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>Continuar</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
-        <translation>Apenas um OrrinKM está conectado. Use apenas as portas P1 a P4.</translation>
-    </message>
-    <message>
-        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
-        <translation>O driver de área de trabalho estendida está em execução. Feche-o e envie novamente.</translation>
-    </message>
-    <message>
-        <source>Save to device successfully.</source>
-        <translation>Salvo no dispositivo com sucesso.</translation>
     </message>
     <message>
         <source>No data to be saved.</source>

@@ -179,6 +179,45 @@
     </message>
 </context>
 <context>
+    <name>UploadFlow</name>
+    <message>
+        <source>Failed to upload data.</source>
+        <translation>Не удалось передать данные.</translation>
+    </message>
+    <message>
+        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
+        <translation>Чтобы сохранить и применить схему в OrrinKM, подключите компьютер к основному переключателю OrrinKM.</translation>
+    </message>
+    <message>
+        <source>Save failed!</source>
+        <translation>Ошибка сохранения</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
+        <translation>Подключён только один OrrinKM. Будет сохранена только схема мониторов портов 1-4. Продолжить?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Продолжить</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
+        <translation>Подключён только один OrrinKM. Используйте только порты с P1 по P4.</translation>
+    </message>
+    <message>
+        <source>Save to device successfully.</source>
+        <translation>Сохранено в устройстве.</translation>
+    </message>
+    <message>
+        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
+        <translation>Запущен драйвер расширенного рабочего стола. Закройте его и повторите передачу.</translation>
+    </message>
+</context>
+<context>
     <name>about_control</name>
     <message>
         <source>Seamrun Switching Configuration Utility</source>
@@ -476,38 +515,6 @@
     <message>
         <source>Save</source>
         <translation>Сохранить</translation>
-    </message>
-    <message>
-        <source>Failed to upload data.</source>
-        <translation>Не удалось передать данные.</translation>
-    </message>
-    <message>
-        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
-        <translation>Чтобы сохранить и применить схему в OrrinKM, подключите компьютер к основному переключателю OrrinKM.</translation>
-    </message>
-    <message>
-        <source>Save failed!</source>
-        <translation>Ошибка сохранения</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
-        <translation>Подключён только один OrrinKM. Будет сохранена только схема мониторов портов 1-4. Продолжить?</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>Продолжить</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
-        <translation>Подключён только один OrrinKM. Используйте только порты с P1 по P4.</translation>
-    </message>
-    <message>
-        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
-        <translation>Запущен драйвер расширенного рабочего стола. Закройте его и повторите передачу.</translation>
-    </message>
-    <message>
-        <source>Save to device successfully.</source>
-        <translation>Сохранено в устройстве.</translation>
     </message>
     <message>
         <source>No data to be saved.</source>

@@ -97,10 +97,7 @@ Item {
     // While the connection dialog is open the keyboard belongs to it; false
     // when it is not open.
     function focusUploadDialog() {
-        if (!upload_Qml.visible || !upload_Qml.item)
-            return false
-        upload_Qml.item.focusDialog()
-        return true
+        return upload_flow.focusDialog()
     }
 
     function showGridArea(x, y, w, h) {
@@ -270,164 +267,17 @@ Item {
     }
 
     // ------------------------------------------------------- Save to device
-    //
-    // saveDeviceDialog checks the layout and shows the connection dialog
-    // (uploadKvm.qml). Its next button opens the switch; three seconds later
-    // checkDeviceNum checks the desk as it stands then, reads where this
-    // computer is attached and how many switches are chained, and
-    // saveTodevice hands the desk to the device object's one upload
-    // (orrin.uploadDesk: list-open, one port record per monitor, the mouse
-    // record, list-close). Every end of the flow unloads the dialog
-    // (closeUpload) before its message is shown. The choices and the
-    // coordinate arithmetic are the layout library's.
+    // The names the connection dialog and the tests call; the flow is
+    // UploadFlow's.
 
-    function saveDeviceDialog() {
-        if (!checkDataValid(1) || !checkRule())
-            return
-        upload_Qml.source = ""
-        upload_Qml.source = "uploadKvm.qml"
-        upload_Qml.visible = true
-    }
-
-    function closeUpload() {
-        upload_Qml.source = ""
-        upload_Qml.visible = false
-    }
-
-    function showUploadAlert(msg, icon, title) {
-        main.showAlert({ msg: msg, showicon: 1, icon: icon, okfunc: null, closefunc: null,
-                         title: title !== undefined ? title : "" })
-    }
-
-    function uploadFailed() {
-        showUploadAlert(qsTr("Failed to upload data."), 0)
-    }
-
-    // The monitors of monitor_list as plain values, in its (grid) order.
-    function uploadMonitors() {
-        var monitors = []
-        for (var i = 0; i < monitor_list.count; ++i) {
-            var row = desk_model.rowOf(monitor_list.get(i).id)
-            if (row < 0)
-                continue
-            var m = desk_model.get(row)
-            monitors.push({ gridindex: m.gridIndex, row: m.row, col: m.col, portnum: m.port,
-                            monitornum: m.numberText, width: m.width, height: m.height })
-        }
-        return monitors
-    }
-
-    // The desk may have been edited since the button was pressed: monitor_list
-    // is built again from the grid and checked as the button checks it. A
-    // desk that fails shows what to fix, and nothing goes to the switch.
-    function uploadDeskValid() {
-        if (checkDataValid(1) && checkRule())
-            return true
-        closeUpload()
-        return false
-    }
-
-    // Runs when the dialog's wait ends.
-    function checkDeviceNum() {
-        if (!uploadDeskValid())
-            return
-        if (orrin.getPortStatus() && Number(orrin.portStatus.apportNum) > 4) {
-            closeUpload()
-            showUploadAlert(qsTr("To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device."),
-                            0, qsTr("Save failed!"))
-            return
-        }
-        if (!orrin.getFWAPProtocolVersion()) {
-            closeUpload()
-            uploadFailed()
-            return
-        }
-        uploadForChain(Layout.chainFromVersion(orrin.version), false)
-    }
-
-    // What a chain of `chain` switches lets go out; `confirmed` once the user
-    // chose "Continue". A version text that names no chain stops a desk with
-    // monitors above port 4 (which switch they are on is unknown); a desk on
-    // ports 1-4 goes out whatever the text.
-    function uploadForChain(chain, confirmed) {
-        var decision = Layout.uploadDecision(uploadMonitors(), chain)
-        if (decision.action === "fail") {
-            closeUpload()
-            uploadFailed()
-            return
-        }
-        if (decision.action === "confirm" && !confirmed) {
-            closeUpload()
-            main.showConfirm({
-                msg: qsTr("Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?"),
-                dobtn: qsTr("Cancel"), cancelbtn: qsTr("Continue"),
-                dofunc: null,
-                cancelfunc: function () { mainlist.continueUpload(chain) },
-                closefunc: null, showicon: 1, icon: 0
-            })
-            return
-        }
-        if (decision.action === "high-only") {
-            closeUpload()
-            showUploadAlert(qsTr("Only one OrrinKM is connected. Please set port number between P1 to P4."), 0)
-            return
-        }
-        saveTodevice(decision.ports)
-    }
-
-    // "Continue": the desk as it stands when the button is pressed.
-    function continueUpload(chain) {
-        if (uploadDeskValid())
-            uploadForChain(chain, true)
-    }
-
-    // Sends the monitors on ports up to p_count and, once the switch took
-    // them, removes the others from the layout. Success is the switch
-    // accepting every record, the mouse record and the list-close.
-    function saveTodevice(p_count) {
-        var result = orrin.uploadDesk(uploadMonitors(), p_count, mouseSettings())
-        logUpload(result.steps)
-        reCalculationPosition(result.records)
-        closeUpload()
-        if (result.outcome === DeskUpload.Uploaded) {
-            // The monitors the switch did not take leave the desk in one step.
-            desk_model.beginEdit()
-            for (var i = 0; i < result.leftOut.length; ++i)
-                delMonitor(result.leftOut[i])
-            desk_model.endEdit()
-            showUploadAlert(qsTr("Save to device successfully."), 1)
-            desk_model.markSaved()
-            desk_model.clearHistory()
-            syncSaved()
-        } else if (result.outcome === DeskUpload.DriverRunning) {
-            showUploadAlert(qsTr("The extended desktop driver ap is running. Please close it and upload again."), 0)
-        } else {
-            uploadFailed()
-        }
-    }
-
-    // The console's account of an upload, one line per exchange.
-    function logUpload(steps) {
-        for (var i = 0; i < steps.length; ++i) {
-            var step = steps[i]
-            if (step.exchange === "list-open") {
-                if (step.accepted)
-                    console.log(EditorLog.category, "sendListAmountOpen ok.")
-            } else if (step.exchange === "port-record") {
-                console.log(EditorLog.category, "sendOneListOfPortNum return:" + step.accepted)
-            } else if (step.exchange === "mouse-record") {
-                console.log(EditorLog.category, step.accepted ? "sendOneListOfMouseData ok." : "sendOneListOfMouseData fail.")
-            } else {
-                console.log(EditorLog.category, step.accepted ? "sendListAmountClose ok." : "sendListAmountClose fail.")
-            }
-        }
-    }
-
-    // Keeps the coordinates an upload worked out (those of the monitors it
-    // sends, placed among themselves) with their grid cells.
-    function reCalculationPosition(records) {
-        gridModel.setPositions(records)
-    }
+    function saveDeviceDialog() { upload_flow.saveDeviceDialog() }
+    function closeUpload() { upload_flow.closeUpload() }
+    function checkDeviceNum() { upload_flow.checkDeviceNum() }
+    function uploadForChain(chain, confirmed) { upload_flow.uploadForChain(chain, confirmed) }
+    function continueUpload(chain) { upload_flow.continueUpload(chain) }
+    function saveTodevice(p_count) { upload_flow.saveTodevice(p_count) }
+    function logUpload(steps) { upload_flow.logUpload(steps) }
+    function reCalculationPosition(records) { upload_flow.reCalculationPosition(records) }
 
     function sortNumber(a, b) {
         return Layout.sortNumber(a, b)
@@ -937,34 +787,34 @@ Item {
     // Only while the editor is the page in front and no dialog covers it.
     Shortcut {
         sequences: [StandardKey.Undo]
-        enabled: mainlist.visible && !dialog_Qml.visible && !error_Qml.visible && !upload_Qml.visible
+        enabled: mainlist.visible && !dialog_Qml.visible && !error_Qml.visible && !upload_flow.dialogShown
         onActivated: mainlist.undo()
     }
     Shortcut {
         sequences: ["Ctrl+Y", "Ctrl+Shift+Z"]
-        enabled: mainlist.visible && !dialog_Qml.visible && !error_Qml.visible && !upload_Qml.visible
+        enabled: mainlist.visible && !dialog_Qml.visible && !error_Qml.visible && !upload_flow.dialogShown
         onActivated: mainlist.redo()
     }
 
     // The File commands by keyboard, under the same condition.
     Shortcut {
         sequence: main.shortcutText.newLayout
-        enabled: mainlist.visible && !dialog_Qml.visible && !error_Qml.visible && !upload_Qml.visible
+        enabled: mainlist.visible && !dialog_Qml.visible && !error_Qml.visible && !upload_flow.dialogShown
         onActivated: { closeMenuBar(); mainlist.doMenuEvent(1) }
     }
     Shortcut {
         sequence: main.shortcutText.open
-        enabled: mainlist.visible && !dialog_Qml.visible && !error_Qml.visible && !upload_Qml.visible
+        enabled: mainlist.visible && !dialog_Qml.visible && !error_Qml.visible && !upload_flow.dialogShown
         onActivated: { closeMenuBar(); mainlist.doMenuEvent(2) }
     }
     Shortcut {
         sequence: main.shortcutText.save
-        enabled: mainlist.visible && !dialog_Qml.visible && !error_Qml.visible && !upload_Qml.visible
+        enabled: mainlist.visible && !dialog_Qml.visible && !error_Qml.visible && !upload_flow.dialogShown
         onActivated: { closeMenuBar(); mainlist.saveFileDialog(1) }
     }
     Shortcut {
         sequence: main.shortcutText.saveAs
-        enabled: mainlist.visible && !dialog_Qml.visible && !error_Qml.visible && !upload_Qml.visible
+        enabled: mainlist.visible && !dialog_Qml.visible && !error_Qml.visible && !upload_flow.dialogShown
         onActivated: { closeMenuBar(); mainlist.doMenuEvent(3) }
     }
 
@@ -1169,31 +1019,13 @@ Item {
         }
     }
 
-    // The connection dialog of "Save to device", over the whole editor. It
-    // is modal: while it is open it has the keyboard, also when an alert
-    // over it closes (see focusUploadDialog). Hidden by its close button it
-    // stays loaded until the next "Save to device"; meanwhile it is disabled,
-    // so neither keys nor presses reach its buttons, and the keyboard goes
-    // back to the page.
-    Loader {
-        id: upload_Qml
-        objectName: "upload_Qml"
+    UploadFlow {
+        id: upload_flow
         anchors.fill: parent
         z: 20
-        visible: false
-        enabled: false
-        // In this order: enabled before the dialog takes the keyboard, and
-        // the page has it back before the dialog is disabled.
-        onVisibleChanged: {
-            if (visible) {
-                enabled = true
-                mainlist.focusUploadDialog()
-            } else {
-                if (!main.overlayShown)
-                    main.focusPage()
-                enabled = false
-            }
-        }
+        editor: mainlist
+        desk: desk_model
+        cells: gridModel
     }
 
     Loader {
