@@ -32,6 +32,81 @@
     </message>
 </context>
 <context>
+    <name>FileCommands</name>
+    <message>
+        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
+        <translation>是否要保存更改？如需保存，请在离开前保存配置。</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>主页</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to create a new list without saving?</source>
+        <translation>确定不保存就新建布局吗？</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to load a file without saving?</source>
+        <translation>确定不保存就加载文件吗？</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>加载</translation>
+    </message>
+    <message>
+        <source>Save Profle</source>
+        <translation>保存配置文件</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>另存为</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 已存在。要替换它吗？</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>替换</translation>
+    </message>
+    <message>
+        <source>Save successfully.</source>
+        <translation>保存成功。</translation>
+    </message>
+    <message>
+        <source>Failed to save data.</source>
+        <translation>数据保存失败。</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>选择文件</translation>
+    </message>
+    <message>
+        <source>List Files (*.km)</source>
+        <translation>布局文件 (*.km)</translation>
+    </message>
+    <message>
+        <source>Input the file name</source>
+        <translation>输入文件名</translation>
+    </message>
+</context>
+<context>
     <name>FootControl</name>
     <message>
         <source>Copyright © 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.</source>
@@ -473,50 +548,6 @@
         <translation>选择分辨率</translation>
     </message>
     <message>
-        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
-        <translation>是否要保存更改？如需保存，请在离开前保存配置。</translation>
-    </message>
-    <message>
-        <source>Home Page</source>
-        <translation>主页</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to create a new list without saving?</source>
-        <translation>确定不保存就新建布局吗？</translation>
-    </message>
-    <message>
-        <source>Create</source>
-        <translation>新建</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to load a file without saving?</source>
-        <translation>确定不保存就加载文件吗？</translation>
-    </message>
-    <message>
-        <source>Load</source>
-        <translation>加载</translation>
-    </message>
-    <message>
-        <source>Save Profle</source>
-        <translation>保存配置文件</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>另存为</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>保存</translation>
-    </message>
-    <message>
         <source>No data to be saved.</source>
         <translation>没有要保存的数据。</translation>
     </message>
@@ -525,40 +556,12 @@
         <translation>没有要上传的数据。</translation>
     </message>
     <message>
-        <source>Save successfully.</source>
-        <translation>保存成功。</translation>
-    </message>
-    <message>
-        <source>Failed to save data.</source>
-        <translation>数据保存失败。</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>选择文件</translation>
-    </message>
-    <message>
-        <source>List Files (*.km)</source>
-        <translation>布局文件 (*.km)</translation>
-    </message>
-    <message>
-        <source>Input the file name</source>
-        <translation>输入文件名</translation>
-    </message>
-    <message>
         <source>Template</source>
         <translation>模板</translation>
     </message>
     <message>
         <source>New Object</source>
         <translation>新建布局</translation>
-    </message>
-    <message>
-        <source>%1 already exists. Do you want to replace it?</source>
-        <translation>%1 已存在。要替换它吗？</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>替换</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,81 @@
     </message>
 </context>
 <context>
+    <name>FileCommands</name>
+    <message>
+        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
+        <translation>是否要儲存變更？如需儲存，請在離開前儲存組態。</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>首頁</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to create a new list without saving?</source>
+        <translation>確定不儲存就建立新佈局嗎？</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>建立</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to load a file without saving?</source>
+        <translation>確定不儲存就載入檔案嗎？</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>載入</translation>
+    </message>
+    <message>
+        <source>Save Profle</source>
+        <translation>儲存設定檔</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>另存新檔</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 已存在。要取代它嗎？</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>取代</translation>
+    </message>
+    <message>
+        <source>Save successfully.</source>
+        <translation>儲存成功。</translation>
+    </message>
+    <message>
+        <source>Failed to save data.</source>
+        <translation>資料儲存失敗。</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>選擇檔案</translation>
+    </message>
+    <message>
+        <source>List Files (*.km)</source>
+        <translation>佈局檔案 (*.km)</translation>
+    </message>
+    <message>
+        <source>Input the file name</source>
+        <translation>輸入檔案名稱</translation>
+    </message>
+</context>
+<context>
     <name>FootControl</name>
     <message>
         <source>Copyright © 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.</source>
@@ -473,50 +548,6 @@
         <translation>選擇解析度</translation>
     </message>
     <message>
-        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
-        <translation>是否要儲存變更？如需儲存，請在離開前儲存組態。</translation>
-    </message>
-    <message>
-        <source>Home Page</source>
-        <translation>首頁</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>確定</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to create a new list without saving?</source>
-        <translation>確定不儲存就建立新佈局嗎？</translation>
-    </message>
-    <message>
-        <source>Create</source>
-        <translation>建立</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to load a file without saving?</source>
-        <translation>確定不儲存就載入檔案嗎？</translation>
-    </message>
-    <message>
-        <source>Load</source>
-        <translation>載入</translation>
-    </message>
-    <message>
-        <source>Save Profle</source>
-        <translation>儲存設定檔</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>另存新檔</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>儲存</translation>
-    </message>
-    <message>
         <source>No data to be saved.</source>
         <translation>沒有要儲存的資料。</translation>
     </message>
@@ -525,40 +556,12 @@
         <translation>沒有要上傳的資料。</translation>
     </message>
     <message>
-        <source>Save successfully.</source>
-        <translation>儲存成功。</translation>
-    </message>
-    <message>
-        <source>Failed to save data.</source>
-        <translation>資料儲存失敗。</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>選擇檔案</translation>
-    </message>
-    <message>
-        <source>List Files (*.km)</source>
-        <translation>佈局檔案 (*.km)</translation>
-    </message>
-    <message>
-        <source>Input the file name</source>
-        <translation>輸入檔案名稱</translation>
-    </message>
-    <message>
         <source>Template</source>
         <translation>範本</translation>
     </message>
     <message>
         <source>New Object</source>
         <translation>新佈局</translation>
-    </message>
-    <message>
-        <source>%1 already exists. Do you want to replace it?</source>
-        <translation>%1 已存在。要取代它嗎？</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>取代</translation>
     </message>
 </context>
 <context>

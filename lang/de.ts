@@ -32,6 +32,81 @@
     </message>
 </context>
 <context>
+    <name>FileCommands</name>
+    <message>
+        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
+        <translation>Möchten Sie die Änderungen speichern? Speichern Sie dann die Konfiguration, bevor Sie die Seite verlassen.</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>Startseite</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to create a new list without saving?</source>
+        <translation>Möchten Sie wirklich ein neues Layout erstellen, ohne zu speichern?</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Erstellen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to load a file without saving?</source>
+        <translation>Möchten Sie wirklich eine Datei laden, ohne zu speichern?</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Save Profle</source>
+        <translation>Profil speichern</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 ist bereits vorhanden. Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Save successfully.</source>
+        <translation>Erfolgreich gespeichert.</translation>
+    </message>
+    <message>
+        <source>Failed to save data.</source>
+        <translation>Die Daten konnten nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>Datei auswählen</translation>
+    </message>
+    <message>
+        <source>List Files (*.km)</source>
+        <translation>Layoutdateien (*.km)</translation>
+    </message>
+    <message>
+        <source>Input the file name</source>
+        <translation>Dateinamen eingeben</translation>
+    </message>
+</context>
+<context>
     <name>FootControl</name>
     <message>
         <source>Copyright © 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.</source>
@@ -473,50 +548,6 @@
         <translation>Auflösung wählen</translation>
     </message>
     <message>
-        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
-        <translation>Möchten Sie die Änderungen speichern? Speichern Sie dann die Konfiguration, bevor Sie die Seite verlassen.</translation>
-    </message>
-    <message>
-        <source>Home Page</source>
-        <translation>Startseite</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to create a new list without saving?</source>
-        <translation>Möchten Sie wirklich ein neues Layout erstellen, ohne zu speichern?</translation>
-    </message>
-    <message>
-        <source>Create</source>
-        <translation>Erstellen</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to load a file without saving?</source>
-        <translation>Möchten Sie wirklich eine Datei laden, ohne zu speichern?</translation>
-    </message>
-    <message>
-        <source>Load</source>
-        <translation>Laden</translation>
-    </message>
-    <message>
-        <source>Save Profle</source>
-        <translation>Profil speichern</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>Speichern unter</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
-    </message>
-    <message>
         <source>No data to be saved.</source>
         <translation>Keine Daten zum Speichern.</translation>
     </message>
@@ -525,40 +556,12 @@
         <translation>Keine Daten zum Übertragen.</translation>
     </message>
     <message>
-        <source>Save successfully.</source>
-        <translation>Erfolgreich gespeichert.</translation>
-    </message>
-    <message>
-        <source>Failed to save data.</source>
-        <translation>Die Daten konnten nicht gespeichert werden.</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>Datei auswählen</translation>
-    </message>
-    <message>
-        <source>List Files (*.km)</source>
-        <translation>Layoutdateien (*.km)</translation>
-    </message>
-    <message>
-        <source>Input the file name</source>
-        <translation>Dateinamen eingeben</translation>
-    </message>
-    <message>
         <source>Template</source>
         <translation>Vorlage</translation>
     </message>
     <message>
         <source>New Object</source>
         <translation>Neues Layout</translation>
-    </message>
-    <message>
-        <source>%1 already exists. Do you want to replace it?</source>
-        <translation>%1 ist bereits vorhanden. Möchten Sie die Datei ersetzen?</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>Ersetzen</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,81 @@
     </message>
 </context>
 <context>
+    <name>FileCommands</name>
+    <message>
+        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
+        <translation>Do you want to save the change? If yes, please save the configuration before leaving.</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>Home Page</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to create a new list without saving?</source>
+        <translation>Are you sure you want to create a new list without saving?</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Create</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to load a file without saving?</source>
+        <translation>Are you sure you want to load a file without saving?</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Save Profle</source>
+        <translation>Save Profile</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 already exists. Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>Save successfully.</source>
+        <translation>Saved successfully.</translation>
+    </message>
+    <message>
+        <source>Failed to save data.</source>
+        <translation>Failed to save data.</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>Select a file</translation>
+    </message>
+    <message>
+        <source>List Files (*.km)</source>
+        <translation>List Files (*.km)</translation>
+    </message>
+    <message>
+        <source>Input the file name</source>
+        <translation>Input the file name</translation>
+    </message>
+</context>
+<context>
     <name>FootControl</name>
     <message>
         <source>Copyright © 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.</source>
@@ -473,50 +548,6 @@
         <translation>Select Resolution</translation>
     </message>
     <message>
-        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
-        <translation>Do you want to save the change? If yes, please save the configuration before leaving.</translation>
-    </message>
-    <message>
-        <source>Home Page</source>
-        <translation>Home Page</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to create a new list without saving?</source>
-        <translation>Are you sure you want to create a new list without saving?</translation>
-    </message>
-    <message>
-        <source>Create</source>
-        <translation>Create</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to load a file without saving?</source>
-        <translation>Are you sure you want to load a file without saving?</translation>
-    </message>
-    <message>
-        <source>Load</source>
-        <translation>Load</translation>
-    </message>
-    <message>
-        <source>Save Profle</source>
-        <translation>Save Profile</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>Save as</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Save</translation>
-    </message>
-    <message>
         <source>No data to be saved.</source>
         <translation>No data to be saved.</translation>
     </message>
@@ -525,40 +556,12 @@
         <translation>No data to upload.</translation>
     </message>
     <message>
-        <source>Save successfully.</source>
-        <translation>Saved successfully.</translation>
-    </message>
-    <message>
-        <source>Failed to save data.</source>
-        <translation>Failed to save data.</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>Select a file</translation>
-    </message>
-    <message>
-        <source>List Files (*.km)</source>
-        <translation>List Files (*.km)</translation>
-    </message>
-    <message>
-        <source>Input the file name</source>
-        <translation>Input the file name</translation>
-    </message>
-    <message>
         <source>Template</source>
         <translation>Template</translation>
     </message>
     <message>
         <source>New Object</source>
         <translation>New Object</translation>
-    </message>
-    <message>
-        <source>%1 already exists. Do you want to replace it?</source>
-        <translation>%1 already exists. Do you want to replace it?</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>Replace</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,81 @@
     </message>
 </context>
 <context>
+    <name>FileCommands</name>
+    <message>
+        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
+        <translation>¿Desea guardar los cambios? Si es así, guarde la configuración antes de salir.</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to create a new list without saving?</source>
+        <translation>¿Seguro que desea crear una nueva disposición sin guardar?</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Crear</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to load a file without saving?</source>
+        <translation>¿Seguro que desea cargar un archivo sin guardar?</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Cargar</translation>
+    </message>
+    <message>
+        <source>Save Profle</source>
+        <translation>Guardar perfil</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 ya existe. ¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>Save successfully.</source>
+        <translation>Guardado correctamente.</translation>
+    </message>
+    <message>
+        <source>Failed to save data.</source>
+        <translation>No se pudieron guardar los datos.</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>Seleccionar un archivo</translation>
+    </message>
+    <message>
+        <source>List Files (*.km)</source>
+        <translation>Archivos de disposición (*.km)</translation>
+    </message>
+    <message>
+        <source>Input the file name</source>
+        <translation>Introducir el nombre del archivo</translation>
+    </message>
+</context>
+<context>
     <name>FootControl</name>
     <message>
         <source>Copyright © 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.</source>
@@ -473,50 +548,6 @@
         <translation>Seleccionar resolución</translation>
     </message>
     <message>
-        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
-        <translation>¿Desea guardar los cambios? Si es así, guarde la configuración antes de salir.</translation>
-    </message>
-    <message>
-        <source>Home Page</source>
-        <translation>Inicio</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to create a new list without saving?</source>
-        <translation>¿Seguro que desea crear una nueva disposición sin guardar?</translation>
-    </message>
-    <message>
-        <source>Create</source>
-        <translation>Crear</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to load a file without saving?</source>
-        <translation>¿Seguro que desea cargar un archivo sin guardar?</translation>
-    </message>
-    <message>
-        <source>Load</source>
-        <translation>Cargar</translation>
-    </message>
-    <message>
-        <source>Save Profle</source>
-        <translation>Guardar perfil</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>Guardar como</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Guardar</translation>
-    </message>
-    <message>
         <source>No data to be saved.</source>
         <translation>No hay datos para guardar.</translation>
     </message>
@@ -525,40 +556,12 @@
         <translation>No hay datos para enviar.</translation>
     </message>
     <message>
-        <source>Save successfully.</source>
-        <translation>Guardado correctamente.</translation>
-    </message>
-    <message>
-        <source>Failed to save data.</source>
-        <translation>No se pudieron guardar los datos.</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>Seleccionar un archivo</translation>
-    </message>
-    <message>
-        <source>List Files (*.km)</source>
-        <translation>Archivos de disposición (*.km)</translation>
-    </message>
-    <message>
-        <source>Input the file name</source>
-        <translation>Introducir el nombre del archivo</translation>
-    </message>
-    <message>
         <source>Template</source>
         <translation>Plantilla</translation>
     </message>
     <message>
         <source>New Object</source>
         <translation>Nueva disposición</translation>
-    </message>
-    <message>
-        <source>%1 already exists. Do you want to replace it?</source>
-        <translation>%1 ya existe. ¿Desea reemplazarlo?</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>Reemplazar</translation>
     </message>
 </context>
 <context>

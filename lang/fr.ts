@@ -32,6 +32,81 @@
     </message>
 </context>
 <context>
+    <name>FileCommands</name>
+    <message>
+        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
+        <translation>Voulez-vous enregistrer les modifications ? Si oui, enregistrez la configuration avant de quitter.</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to create a new list without saving?</source>
+        <translation>Voulez-vous vraiment créer une nouvelle disposition sans enregistrer ?</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Créer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to load a file without saving?</source>
+        <translation>Voulez-vous vraiment charger un fichier sans enregistrer ?</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Charger</translation>
+    </message>
+    <message>
+        <source>Save Profle</source>
+        <translation>Enregistrer le profil</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 existe déjà. Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Save successfully.</source>
+        <translation>Enregistrement réussi.</translation>
+    </message>
+    <message>
+        <source>Failed to save data.</source>
+        <translation>Échec de l&apos;enregistrement des données.</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>Sélectionner un fichier</translation>
+    </message>
+    <message>
+        <source>List Files (*.km)</source>
+        <translation>Fichiers de disposition (*.km)</translation>
+    </message>
+    <message>
+        <source>Input the file name</source>
+        <translation>Saisir le nom du fichier</translation>
+    </message>
+</context>
+<context>
     <name>FootControl</name>
     <message>
         <source>Copyright © 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.</source>
@@ -473,50 +548,6 @@
         <translation>Choisir la résolution</translation>
     </message>
     <message>
-        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
-        <translation>Voulez-vous enregistrer les modifications ? Si oui, enregistrez la configuration avant de quitter.</translation>
-    </message>
-    <message>
-        <source>Home Page</source>
-        <translation>Accueil</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to create a new list without saving?</source>
-        <translation>Voulez-vous vraiment créer une nouvelle disposition sans enregistrer ?</translation>
-    </message>
-    <message>
-        <source>Create</source>
-        <translation>Créer</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to load a file without saving?</source>
-        <translation>Voulez-vous vraiment charger un fichier sans enregistrer ?</translation>
-    </message>
-    <message>
-        <source>Load</source>
-        <translation>Charger</translation>
-    </message>
-    <message>
-        <source>Save Profle</source>
-        <translation>Enregistrer le profil</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>Enregistrer sous</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Enregistrer</translation>
-    </message>
-    <message>
         <source>No data to be saved.</source>
         <translation>Aucune donnée à enregistrer.</translation>
     </message>
@@ -525,40 +556,12 @@
         <translation>Aucune donnée à envoyer.</translation>
     </message>
     <message>
-        <source>Save successfully.</source>
-        <translation>Enregistrement réussi.</translation>
-    </message>
-    <message>
-        <source>Failed to save data.</source>
-        <translation>Échec de l&apos;enregistrement des données.</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>Sélectionner un fichier</translation>
-    </message>
-    <message>
-        <source>List Files (*.km)</source>
-        <translation>Fichiers de disposition (*.km)</translation>
-    </message>
-    <message>
-        <source>Input the file name</source>
-        <translation>Saisir le nom du fichier</translation>
-    </message>
-    <message>
         <source>Template</source>
         <translation>Modèle</translation>
     </message>
     <message>
         <source>New Object</source>
         <translation>Nouvelle disposition</translation>
-    </message>
-    <message>
-        <source>%1 already exists. Do you want to replace it?</source>
-        <translation>%1 existe déjà. Voulez-vous le remplacer ?</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>Remplacer</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,81 @@
     </message>
 </context>
 <context>
+    <name>FileCommands</name>
+    <message>
+        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
+        <translation>変更を保存しますか？保存する場合は、終了する前に構成を保存してください。</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>ホーム</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to create a new list without saving?</source>
+        <translation>保存せずに新しいレイアウトを作成しますか？</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>作成</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to load a file without saving?</source>
+        <translation>保存せずにファイルを読み込みますか？</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>読み込む</translation>
+    </message>
+    <message>
+        <source>Save Profle</source>
+        <translation>プロファイルの保存</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>名前を付けて保存</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 は既に存在します。置き換えますか？</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>置き換え</translation>
+    </message>
+    <message>
+        <source>Save successfully.</source>
+        <translation>保存しました。</translation>
+    </message>
+    <message>
+        <source>Failed to save data.</source>
+        <translation>データの保存に失敗しました。</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>ファイルの選択</translation>
+    </message>
+    <message>
+        <source>List Files (*.km)</source>
+        <translation>レイアウト ファイル (*.km)</translation>
+    </message>
+    <message>
+        <source>Input the file name</source>
+        <translation>ファイル名を入力</translation>
+    </message>
+</context>
+<context>
     <name>FootControl</name>
     <message>
         <source>Copyright © 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.</source>
@@ -473,50 +548,6 @@
         <translation>解像度を選択</translation>
     </message>
     <message>
-        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
-        <translation>変更を保存しますか？保存する場合は、終了する前に構成を保存してください。</translation>
-    </message>
-    <message>
-        <source>Home Page</source>
-        <translation>ホーム</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to create a new list without saving?</source>
-        <translation>保存せずに新しいレイアウトを作成しますか？</translation>
-    </message>
-    <message>
-        <source>Create</source>
-        <translation>作成</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>キャンセル</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to load a file without saving?</source>
-        <translation>保存せずにファイルを読み込みますか？</translation>
-    </message>
-    <message>
-        <source>Load</source>
-        <translation>読み込む</translation>
-    </message>
-    <message>
-        <source>Save Profle</source>
-        <translation>プロファイルの保存</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>名前を付けて保存</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>保存</translation>
-    </message>
-    <message>
         <source>No data to be saved.</source>
         <translation>保存するデータがありません。</translation>
     </message>
@@ -525,40 +556,12 @@
         <translation>アップロードするデータがありません。</translation>
     </message>
     <message>
-        <source>Save successfully.</source>
-        <translation>保存しました。</translation>
-    </message>
-    <message>
-        <source>Failed to save data.</source>
-        <translation>データの保存に失敗しました。</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>ファイルの選択</translation>
-    </message>
-    <message>
-        <source>List Files (*.km)</source>
-        <translation>レイアウト ファイル (*.km)</translation>
-    </message>
-    <message>
-        <source>Input the file name</source>
-        <translation>ファイル名を入力</translation>
-    </message>
-    <message>
         <source>Template</source>
         <translation>テンプレート</translation>
     </message>
     <message>
         <source>New Object</source>
         <translation>新しいレイアウト</translation>
-    </message>
-    <message>
-        <source>%1 already exists. Do you want to replace it?</source>
-        <translation>%1 は既に存在します。置き換えますか？</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>置き換え</translation>
     </message>
 </context>
 <context>

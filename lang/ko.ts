@@ -32,6 +32,81 @@
     </message>
 </context>
 <context>
+    <name>FileCommands</name>
+    <message>
+        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
+        <translation>변경 내용을 저장하시겠습니까? 저장하려면 나가기 전에 구성을 저장하십시오.</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>홈</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to create a new list without saving?</source>
+        <translation>저장하지 않고 새 레이아웃을 만드시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>만들기</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to load a file without saving?</source>
+        <translation>저장하지 않고 파일을 불러오시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>불러오기</translation>
+    </message>
+    <message>
+        <source>Save Profle</source>
+        <translation>프로필 저장</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>다른 이름으로 저장</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1이(가) 이미 있습니다. 바꾸시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>바꾸기</translation>
+    </message>
+    <message>
+        <source>Save successfully.</source>
+        <translation>저장했습니다.</translation>
+    </message>
+    <message>
+        <source>Failed to save data.</source>
+        <translation>데이터를 저장하지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>파일 선택</translation>
+    </message>
+    <message>
+        <source>List Files (*.km)</source>
+        <translation>레이아웃 파일 (*.km)</translation>
+    </message>
+    <message>
+        <source>Input the file name</source>
+        <translation>파일 이름 입력</translation>
+    </message>
+</context>
+<context>
     <name>FootControl</name>
     <message>
         <source>Copyright © 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.</source>
@@ -473,50 +548,6 @@
         <translation>해상도 선택</translation>
     </message>
     <message>
-        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
-        <translation>변경 내용을 저장하시겠습니까? 저장하려면 나가기 전에 구성을 저장하십시오.</translation>
-    </message>
-    <message>
-        <source>Home Page</source>
-        <translation>홈</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>확인</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to create a new list without saving?</source>
-        <translation>저장하지 않고 새 레이아웃을 만드시겠습니까?</translation>
-    </message>
-    <message>
-        <source>Create</source>
-        <translation>만들기</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>취소</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to load a file without saving?</source>
-        <translation>저장하지 않고 파일을 불러오시겠습니까?</translation>
-    </message>
-    <message>
-        <source>Load</source>
-        <translation>불러오기</translation>
-    </message>
-    <message>
-        <source>Save Profle</source>
-        <translation>프로필 저장</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>다른 이름으로 저장</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>저장</translation>
-    </message>
-    <message>
         <source>No data to be saved.</source>
         <translation>저장할 데이터가 없습니다.</translation>
     </message>
@@ -525,40 +556,12 @@
         <translation>업로드할 데이터가 없습니다.</translation>
     </message>
     <message>
-        <source>Save successfully.</source>
-        <translation>저장했습니다.</translation>
-    </message>
-    <message>
-        <source>Failed to save data.</source>
-        <translation>데이터를 저장하지 못했습니다.</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>파일 선택</translation>
-    </message>
-    <message>
-        <source>List Files (*.km)</source>
-        <translation>레이아웃 파일 (*.km)</translation>
-    </message>
-    <message>
-        <source>Input the file name</source>
-        <translation>파일 이름 입력</translation>
-    </message>
-    <message>
         <source>Template</source>
         <translation>템플릿</translation>
     </message>
     <message>
         <source>New Object</source>
         <translation>새 레이아웃</translation>
-    </message>
-    <message>
-        <source>%1 already exists. Do you want to replace it?</source>
-        <translation>%1이(가) 이미 있습니다. 바꾸시겠습니까?</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>바꾸기</translation>
     </message>
 </context>
 <context>

@@ -32,6 +32,81 @@
     </message>
 </context>
 <context>
+    <name>FileCommands</name>
+    <message>
+        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
+        <translation>Deseja salvar as alterações? Se sim, salve a configuração antes de sair.</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to create a new list without saving?</source>
+        <translation>Tem certeza de que deseja criar um novo layout sem salvar?</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Criar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to load a file without saving?</source>
+        <translation>Tem certeza de que deseja carregar um arquivo sem salvar?</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Carregar</translation>
+    </message>
+    <message>
+        <source>Save Profle</source>
+        <translation>Salvar perfil</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Salvar como</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 já existe. Deseja substituí-lo?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Substituir</translation>
+    </message>
+    <message>
+        <source>Save successfully.</source>
+        <translation>Salvo com sucesso.</translation>
+    </message>
+    <message>
+        <source>Failed to save data.</source>
+        <translation>Falha ao salvar os dados.</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>Selecionar um arquivo</translation>
+    </message>
+    <message>
+        <source>List Files (*.km)</source>
+        <translation>Arquivos de layout (*.km)</translation>
+    </message>
+    <message>
+        <source>Input the file name</source>
+        <translation>Digite o nome do arquivo</translation>
+    </message>
+</context>
+<context>
     <name>FootControl</name>
     <message>
         <source>Copyright © 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.</source>
@@ -473,50 +548,6 @@
         <translation>Selecionar resolução</translation>
     </message>
     <message>
-        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
-        <translation>Deseja salvar as alterações? Se sim, salve a configuração antes de sair.</translation>
-    </message>
-    <message>
-        <source>Home Page</source>
-        <translation>Início</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to create a new list without saving?</source>
-        <translation>Tem certeza de que deseja criar um novo layout sem salvar?</translation>
-    </message>
-    <message>
-        <source>Create</source>
-        <translation>Criar</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to load a file without saving?</source>
-        <translation>Tem certeza de que deseja carregar um arquivo sem salvar?</translation>
-    </message>
-    <message>
-        <source>Load</source>
-        <translation>Carregar</translation>
-    </message>
-    <message>
-        <source>Save Profle</source>
-        <translation>Salvar perfil</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>Salvar como</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Salvar</translation>
-    </message>
-    <message>
         <source>No data to be saved.</source>
         <translation>Não há dados para salvar.</translation>
     </message>
@@ -525,40 +556,12 @@
         <translation>Não há dados para enviar.</translation>
     </message>
     <message>
-        <source>Save successfully.</source>
-        <translation>Salvo com sucesso.</translation>
-    </message>
-    <message>
-        <source>Failed to save data.</source>
-        <translation>Falha ao salvar os dados.</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>Selecionar um arquivo</translation>
-    </message>
-    <message>
-        <source>List Files (*.km)</source>
-        <translation>Arquivos de layout (*.km)</translation>
-    </message>
-    <message>
-        <source>Input the file name</source>
-        <translation>Digite o nome do arquivo</translation>
-    </message>
-    <message>
         <source>Template</source>
         <translation>Modelo</translation>
     </message>
     <message>
         <source>New Object</source>
         <translation>Novo layout</translation>
-    </message>
-    <message>
-        <source>%1 already exists. Do you want to replace it?</source>
-        <translation>%1 já existe. Deseja substituí-lo?</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>Substituir</translation>
     </message>
 </context>
 <context>

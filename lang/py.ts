@@ -32,6 +32,81 @@
     </message>
 </context>
 <context>
+    <name>FileCommands</name>
+    <message>
+        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
+        <translation>Сохранить изменения? Если да, сохраните конфигурацию перед выходом.</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>Главная</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to create a new list without saving?</source>
+        <translation>Создать новую схему без сохранения?</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to load a file without saving?</source>
+        <translation>Загрузить файл без сохранения?</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Загрузить</translation>
+    </message>
+    <message>
+        <source>Save Profle</source>
+        <translation>Сохранение профиля</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Сохранить как</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>Файл %1 уже существует. Заменить его?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Заменить</translation>
+    </message>
+    <message>
+        <source>Save successfully.</source>
+        <translation>Сохранено.</translation>
+    </message>
+    <message>
+        <source>Failed to save data.</source>
+        <translation>Не удалось сохранить данные.</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>Выбор файла</translation>
+    </message>
+    <message>
+        <source>List Files (*.km)</source>
+        <translation>Файлы схем (*.km)</translation>
+    </message>
+    <message>
+        <source>Input the file name</source>
+        <translation>Введите имя файла</translation>
+    </message>
+</context>
+<context>
     <name>FootControl</name>
     <message>
         <source>Copyright © 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.</source>
@@ -473,50 +548,6 @@
         <translation>Выберите разрешение</translation>
     </message>
     <message>
-        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
-        <translation>Сохранить изменения? Если да, сохраните конфигурацию перед выходом.</translation>
-    </message>
-    <message>
-        <source>Home Page</source>
-        <translation>Главная</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>ОК</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to create a new list without saving?</source>
-        <translation>Создать новую схему без сохранения?</translation>
-    </message>
-    <message>
-        <source>Create</source>
-        <translation>Создать</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Отмена</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to load a file without saving?</source>
-        <translation>Загрузить файл без сохранения?</translation>
-    </message>
-    <message>
-        <source>Load</source>
-        <translation>Загрузить</translation>
-    </message>
-    <message>
-        <source>Save Profle</source>
-        <translation>Сохранение профиля</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>Сохранить как</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Сохранить</translation>
-    </message>
-    <message>
         <source>No data to be saved.</source>
         <translation>Нет данных для сохранения.</translation>
     </message>
@@ -525,40 +556,12 @@
         <translation>Нет данных для передачи.</translation>
     </message>
     <message>
-        <source>Save successfully.</source>
-        <translation>Сохранено.</translation>
-    </message>
-    <message>
-        <source>Failed to save data.</source>
-        <translation>Не удалось сохранить данные.</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>Выбор файла</translation>
-    </message>
-    <message>
-        <source>List Files (*.km)</source>
-        <translation>Файлы схем (*.km)</translation>
-    </message>
-    <message>
-        <source>Input the file name</source>
-        <translation>Введите имя файла</translation>
-    </message>
-    <message>
         <source>Template</source>
         <translation>Шаблон</translation>
     </message>
     <message>
         <source>New Object</source>
         <translation>Новая схема</translation>
-    </message>
-    <message>
-        <source>%1 already exists. Do you want to replace it?</source>
-        <translation>Файл %1 уже существует. Заменить его?</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>Заменить</translation>
     </message>
 </context>
 <context>

@@ -1,10 +1,8 @@
 import QtQuick 2.12
-import QtQuick.Dialogs 1.3
 import "."
 import "editor"
 import "filepath.js" as FilePath
 import Seamrun.Layout 1.0
-import Qt.Quick.OrrinData 1.0
 import Seamrun.Files 1.0
 
 // The layout editor page: top row (logo, home, "File" and "Settings" menus),
@@ -163,42 +161,15 @@ Item {
     }
 
     // ------------------------------------------------------- file commands
-    //
-    // Each question before unsaved monitors are dropped has the button that
-    // keeps them as its default: Enter never discards the layout.
+    // The names the menus, the main window and the tests call; the commands
+    // are FileCommands'.
 
-    function hasUnsavedMonitors() {
-        return main.is_saved === 0 && curmonitornum > 0
-    }
-
-    function goHomePage() {
-        closeMenuBar()
-        if (hasUnsavedMonitors()) {
-            main.showConfirm({
-                msg: qsTr("Do you want to save the change? If yes, please save the configuration before leaving."),
-                dobtn: qsTr("Home Page"), cancelbtn: qsTr("OK"),
-                dofunc: main.goHome, cancelfunc: null, closefunc: null,
-                showicon: 0, icon: 0, defaultbtn: "cancel"
-            })
-        } else {
-            hiddenPortlistDialog()
-            hiddenDelDialog()
-            main.goHome()
-        }
-    }
-
-    function newProfile() {
-        if (hasUnsavedMonitors()) {
-            main.showConfirm({
-                msg: qsTr("Are you sure you want to create a new list without saving?"),
-                dobtn: qsTr("Create"), cancelbtn: qsTr("Cancel"),
-                dofunc: newP, cancelfunc: null, closefunc: null,
-                showicon: 0, icon: 0, defaultbtn: "cancel"
-            })
-        } else {
-            newP()
-        }
-    }
+    function hasUnsavedMonitors() { return file_commands.hasUnsavedMonitors() }
+    function goHomePage() { file_commands.goHomePage() }
+    function newProfile() { file_commands.newProfile() }
+    function loadFileDialog() { file_commands.loadFileDialog() }
+    function saveFileDialog(mode) { file_commands.saveFileDialog(mode) }
+    function saveTolocal(path) { file_commands.saveTolocal(path) }
 
     // A new, empty layout.
     function newP() {
@@ -213,57 +184,6 @@ Item {
         fileTitle = ""
         fromTemplate = true
         syncSaved()
-    }
-
-    function loadFileDialog() {
-        if (hasUnsavedMonitors()) {
-            main.showConfirm({
-                msg: qsTr("Are you sure you want to load a file without saving?"),
-                dobtn: qsTr("Load"), cancelbtn: qsTr("Cancel"),
-                dofunc: openLoadDialog, cancelfunc: null, closefunc: null,
-                showicon: 0, icon: 0, defaultbtn: "cancel"
-            })
-        } else {
-            openLoadDialog()
-        }
-    }
-
-    function openLoadDialog() {
-        load_file_Dialog.active = true
-        FilePath.openIn(load_file_Dialog.item, main.fileDialogFolder())
-    }
-
-    // Saving needs a layout that passes the checks. "Save to local" (mode 1)
-    // asks whether to save over the current file or under a new name; the
-    // menu's "Save as" (mode 0) asks for the name at once.
-    function saveFileDialog(mode) {
-        if (!checkDataValid(0))
-            return
-        if (!checkRule())
-            return
-        if (mode === 1) {
-            main.showConfirm({
-                msg: qsTr("Save Profle"),
-                dobtn: qsTr("Save as"), cancelbtn: qsTr("Save"),
-                dofunc: select_file, cancelfunc: saveToCurrentFile, closefunc: null,
-                showicon: 0, icon: 0
-            })
-        } else {
-            select_file()
-        }
-    }
-
-    function saveToCurrentFile() {
-        var current = main.filePath.toString()
-        if (current !== "")
-            saveTolocal(current)
-        else
-            select_file()
-    }
-
-    function select_file() {
-        save_file_Dialog.active = true
-        FilePath.openIn(save_file_Dialog.item, main.fileDialogFolder())
     }
 
     // ------------------------------------------------------- Save to device
@@ -702,43 +622,6 @@ Item {
         return passed && main.errorPort === ""
     }
 
-    // ------------------------------------------------------------ saving
-
-    // Every save goes through here. A name without an extension gets ".km",
-    // so that Open lists the file: this Qt's save dialog hands back the name
-    // as typed. The dialog only asked about replacing the name as typed, so
-    // a file that already has the name with ".km" is replaced only when the
-    // user says so (Enter keeps it).
-    function saveTolocal(path) {
-        var named = FilePath.withSuffix(path, "km")
-        if (named !== String(path) && io.exists(named)) {
-            main.showConfirm({
-                msg: qsTr("%1 already exists. Do you want to replace it?").arg(FilePath.fileName(named)),
-                dobtn: qsTr("Replace"), cancelbtn: qsTr("Cancel"),
-                dofunc: function () { mainlist.saveTolocal(named) }, cancelfunc: null, closefunc: null,
-                showicon: 1, icon: 0, defaultbtn: "cancel"
-            })
-            return
-        }
-        path = named
-        io.source = encrypt.get_userappdata_path()
-        io.text = desk_model.text
-        io.write()
-        var target = FilePath.localPath(path)
-        if (encrypt.encrypt_file(target)) {
-            desk_model.markSaved()
-            syncSaved()
-            main.filePath = path
-            fileTitle = FilePath.fileName(path)
-            updateFilelist(main.filePath.toString())
-            main.showAlert({ msg: qsTr("Save successfully.") + " \r\n" + target,
-                             showicon: 1, icon: 1, okfunc: null, closefunc: null, title: "" })
-        } else {
-            main.showAlert({ msg: qsTr("Failed to save data.") + " \r\n" + target,
-                             showicon: 1, icon: 0, okfunc: null, closefunc: null, title: "" })
-        }
-    }
-
     anchors.fill: parent
 
     onZoomValueChanged: hiddenDelDialog()
@@ -784,6 +667,12 @@ Item {
         }
     }
 
+    FileCommands {
+        id: file_commands
+        editor: mainlist
+        desk: desk_model
+    }
+
     // Only while the editor is the page in front and no dialog covers it.
     Shortcut {
         sequences: [StandardKey.Undo]
@@ -816,33 +705,6 @@ Item {
         sequence: main.shortcutText.saveAs
         enabled: mainlist.visible && !dialog_Qml.visible && !error_Qml.visible && !upload_flow.dialogShown
         onActivated: { closeMenuBar(); mainlist.doMenuEvent(3) }
-    }
-
-    // The file dialogs are made the first time they are wanted.
-    Loader {
-        id: load_file_Dialog
-        active: false
-        sourceComponent: FileDialog {
-            title: qsTr("Select a file")
-            nameFilters: [qsTr("List Files (*.km)")]
-            selectExisting: true
-            selectMultiple: false
-            onAccepted: main.loadFile(fileUrl.toString())
-        }
-    }
-
-    Loader {
-        id: save_file_Dialog
-        active: false
-        sourceComponent: FileDialog {
-            title: qsTr("Input the file name")
-            nameFilters: [qsTr("List Files (*.km)")]
-            // This Qt's widget dialog ignores it; saveTolocal adds ".km" itself.
-            defaultSuffix: "km"
-            selectExisting: false
-            selectMultiple: false
-            onAccepted: mainlist.saveTolocal(fileUrl.toString())
-        }
     }
 
     Rectangle {
