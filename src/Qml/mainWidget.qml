@@ -742,38 +742,16 @@ Item {
         width: parent.width - side_panel.width
         height: parent.height - top_row.height
 
-        Rectangle {
+        // Above the grid, so that its path tip shows over the cells.
+        FileNameBar {
             id: file_name_bar
             objectName: "file_name_bar"
-            x: 0
-            y: 0
+            z: 2
             width: parent.width
             height: 25
-            color: Theme.fileBar
-
-            Text {
-                id: file_name_text
-                objectName: "file_name_text"
-                x: 20
-                width: parent.width - 40
-                height: parent.height
-                verticalAlignment: Text.AlignVCenter
-                text: mainlist.fileTitle !== "" ? mainlist.fileTitle
-                                                : mainlist.fromTemplate ? qsTr("Template") : qsTr("New Object")
-                elide: Text.ElideMiddle
-                color: Theme.brand
-                font.family: Theme.fontFamily
-                font.pixelSize: Theme.textSize
-                font.bold: true
-            }
-
-            MouseArea {
-                id: file_name_hover
-                objectName: "file_name_hover"
-                anchors.fill: parent
-                hoverEnabled: true
-                acceptedButtons: Qt.NoButton
-            }
+            title: mainlist.fileTitle !== "" ? mainlist.fileTitle
+                                             : mainlist.fromTemplate ? qsTr("Template") : qsTr("New Object")
+            filePath: main.filePath
         }
 
         DeskGrid {
@@ -805,34 +783,6 @@ Item {
             onPortWanted: mainlist.changePort(port)
             onDeleteConfirmed: mainlist.delMonitor(index)
             onResolutionWanted: side_panel.resolutionList.forceActiveFocus()
-        }
-
-        // Folder of the file being edited, while the mouse is over its name.
-        Rectangle {
-            id: path_tip
-            objectName: "path_tip"
-            x: 20
-            y: file_name_bar.height
-            z: 2
-            width: Math.min(path_text.implicitWidth + 16, editor_area.width - x)
-            height: 22
-            visible: file_name_hover.containsMouse && main.filePath.toString() !== ""
-            color: Theme.tipBackground
-            border.color: Theme.muted
-
-            Text {
-                id: path_text
-                objectName: "path_text"
-                x: 8
-                width: parent.width - 16
-                height: parent.height
-                verticalAlignment: Text.AlignVCenter
-                text: main.filePath.toString() !== "" ? FilePath.folderPath(main.filePath) : ""
-                elide: Text.ElideRight
-                color: Theme.tipText
-                font.family: Theme.fontFamily
-                font.pixelSize: Theme.smallSize
-            }
         }
     }
 
