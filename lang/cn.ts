@@ -17,6 +17,17 @@
     </message>
 </context>
 <context>
+    <name>DeskChecks</name>
+    <message>
+        <source>No data to be saved.</source>
+        <translation>没有要保存的数据。</translation>
+    </message>
+    <message>
+        <source>No data to be upload.</source>
+        <translation>没有要上传的数据。</translation>
+    </message>
+</context>
+<context>
     <name>EditorTopBar</name>
     <message>
         <source>Home Page</source>
@@ -147,6 +158,13 @@
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>ResolutionChoices</name>
+    <message>
+        <source>Select Resolution</source>
+        <translation>选择分辨率</translation>
     </message>
 </context>
 <context>
@@ -543,18 +561,6 @@
 </context>
 <context>
     <name>mainWidget</name>
-    <message>
-        <source>Select Resolution</source>
-        <translation>选择分辨率</translation>
-    </message>
-    <message>
-        <source>No data to be saved.</source>
-        <translation>没有要保存的数据。</translation>
-    </message>
-    <message>
-        <source>No data to be upload.</source>
-        <translation>没有要上传的数据。</translation>
-    </message>
     <message>
         <source>Template</source>
         <translation>模板</translation>

@@ -17,6 +17,17 @@
     </message>
 </context>
 <context>
+    <name>DeskChecks</name>
+    <message>
+        <source>No data to be saved.</source>
+        <translation>沒有要儲存的資料。</translation>
+    </message>
+    <message>
+        <source>No data to be upload.</source>
+        <translation>沒有要上傳的資料。</translation>
+    </message>
+</context>
+<context>
     <name>EditorTopBar</name>
     <message>
         <source>Home Page</source>
@@ -147,6 +158,13 @@
     <message>
         <source>OK</source>
         <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>ResolutionChoices</name>
+    <message>
+        <source>Select Resolution</source>
+        <translation>選擇解析度</translation>
     </message>
 </context>
 <context>
@@ -543,18 +561,6 @@
 </context>
 <context>
     <name>mainWidget</name>
-    <message>
-        <source>Select Resolution</source>
-        <translation>選擇解析度</translation>
-    </message>
-    <message>
-        <source>No data to be saved.</source>
-        <translation>沒有要儲存的資料。</translation>
-    </message>
-    <message>
-        <source>No data to be upload.</source>
-        <translation>沒有要上傳的資料。</translation>
-    </message>
     <message>
         <source>Template</source>
         <translation>範本</translation>

@@ -17,6 +17,17 @@
     </message>
 </context>
 <context>
+    <name>DeskChecks</name>
+    <message>
+        <source>No data to be saved.</source>
+        <translation>No hay datos para guardar.</translation>
+    </message>
+    <message>
+        <source>No data to be upload.</source>
+        <translation>No hay datos para enviar.</translation>
+    </message>
+</context>
+<context>
     <name>EditorTopBar</name>
     <message>
         <source>Home Page</source>
@@ -147,6 +158,13 @@
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>ResolutionChoices</name>
+    <message>
+        <source>Select Resolution</source>
+        <translation>Seleccionar resolución</translation>
     </message>
 </context>
 <context>
@@ -543,18 +561,6 @@
 </context>
 <context>
     <name>mainWidget</name>
-    <message>
-        <source>Select Resolution</source>
-        <translation>Seleccionar resolución</translation>
-    </message>
-    <message>
-        <source>No data to be saved.</source>
-        <translation>No hay datos para guardar.</translation>
-    </message>
-    <message>
-        <source>No data to be upload.</source>
-        <translation>No hay datos para enviar.</translation>
-    </message>
     <message>
         <source>Template</source>
         <translation>Plantilla</translation>

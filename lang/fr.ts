@@ -17,6 +17,17 @@
     </message>
 </context>
 <context>
+    <name>DeskChecks</name>
+    <message>
+        <source>No data to be saved.</source>
+        <translation>Aucune donnée à enregistrer.</translation>
+    </message>
+    <message>
+        <source>No data to be upload.</source>
+        <translation>Aucune donnée à envoyer.</translation>
+    </message>
+</context>
+<context>
     <name>EditorTopBar</name>
     <message>
         <source>Home Page</source>
@@ -147,6 +158,13 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ResolutionChoices</name>
+    <message>
+        <source>Select Resolution</source>
+        <translation>Choisir la résolution</translation>
     </message>
 </context>
 <context>
@@ -543,18 +561,6 @@
 </context>
 <context>
     <name>mainWidget</name>
-    <message>
-        <source>Select Resolution</source>
-        <translation>Choisir la résolution</translation>
-    </message>
-    <message>
-        <source>No data to be saved.</source>
-        <translation>Aucune donnée à enregistrer.</translation>
-    </message>
-    <message>
-        <source>No data to be upload.</source>
-        <translation>Aucune donnée à envoyer.</translation>
-    </message>
     <message>
         <source>Template</source>
         <translation>Modèle</translation>

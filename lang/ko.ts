@@ -17,6 +17,17 @@
     </message>
 </context>
 <context>
+    <name>DeskChecks</name>
+    <message>
+        <source>No data to be saved.</source>
+        <translation>저장할 데이터가 없습니다.</translation>
+    </message>
+    <message>
+        <source>No data to be upload.</source>
+        <translation>업로드할 데이터가 없습니다.</translation>
+    </message>
+</context>
+<context>
     <name>EditorTopBar</name>
     <message>
         <source>Home Page</source>
@@ -147,6 +158,13 @@
     <message>
         <source>OK</source>
         <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>ResolutionChoices</name>
+    <message>
+        <source>Select Resolution</source>
+        <translation>해상도 선택</translation>
     </message>
 </context>
 <context>
@@ -543,18 +561,6 @@
 </context>
 <context>
     <name>mainWidget</name>
-    <message>
-        <source>Select Resolution</source>
-        <translation>해상도 선택</translation>
-    </message>
-    <message>
-        <source>No data to be saved.</source>
-        <translation>저장할 데이터가 없습니다.</translation>
-    </message>
-    <message>
-        <source>No data to be upload.</source>
-        <translation>업로드할 데이터가 없습니다.</translation>
-    </message>
     <message>
         <source>Template</source>
         <translation>템플릿</translation>

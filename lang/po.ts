@@ -17,6 +17,17 @@
     </message>
 </context>
 <context>
+    <name>DeskChecks</name>
+    <message>
+        <source>No data to be saved.</source>
+        <translation>Não há dados para salvar.</translation>
+    </message>
+    <message>
+        <source>No data to be upload.</source>
+        <translation>Não há dados para enviar.</translation>
+    </message>
+</context>
+<context>
     <name>EditorTopBar</name>
     <message>
         <source>Home Page</source>
@@ -147,6 +158,13 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ResolutionChoices</name>
+    <message>
+        <source>Select Resolution</source>
+        <translation>Selecionar resolução</translation>
     </message>
 </context>
 <context>
@@ -543,18 +561,6 @@
 </context>
 <context>
     <name>mainWidget</name>
-    <message>
-        <source>Select Resolution</source>
-        <translation>Selecionar resolução</translation>
-    </message>
-    <message>
-        <source>No data to be saved.</source>
-        <translation>Não há dados para salvar.</translation>
-    </message>
-    <message>
-        <source>No data to be upload.</source>
-        <translation>Não há dados para enviar.</translation>
-    </message>
     <message>
         <source>Template</source>
         <translation>Modelo</translation>

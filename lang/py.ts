@@ -17,6 +17,17 @@
     </message>
 </context>
 <context>
+    <name>DeskChecks</name>
+    <message>
+        <source>No data to be saved.</source>
+        <translation>Нет данных для сохранения.</translation>
+    </message>
+    <message>
+        <source>No data to be upload.</source>
+        <translation>Нет данных для передачи.</translation>
+    </message>
+</context>
+<context>
     <name>EditorTopBar</name>
     <message>
         <source>Home Page</source>
@@ -147,6 +158,13 @@
     <message>
         <source>OK</source>
         <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>ResolutionChoices</name>
+    <message>
+        <source>Select Resolution</source>
+        <translation>Выберите разрешение</translation>
     </message>
 </context>
 <context>
@@ -543,18 +561,6 @@
 </context>
 <context>
     <name>mainWidget</name>
-    <message>
-        <source>Select Resolution</source>
-        <translation>Выберите разрешение</translation>
-    </message>
-    <message>
-        <source>No data to be saved.</source>
-        <translation>Нет данных для сохранения.</translation>
-    </message>
-    <message>
-        <source>No data to be upload.</source>
-        <translation>Нет данных для передачи.</translation>
-    </message>
     <message>
         <source>Template</source>
         <translation>Шаблон</translation>

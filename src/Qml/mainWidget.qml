@@ -38,7 +38,8 @@ Item {
     readonly property int m_index: desk_model.selectedIndex
     readonly property int litPort: desk_model.litPort
     property string s_orientation: "h"
-    property string resolutionJson: ""
+    // The shipped resolution list as read (JSON text).
+    property alias resolutionJson: res_choices.json
     property real mouse_x: 0
     property real mouse_y: 0
     // The empty cell a press asked to place a monitor on (-1: none); a
@@ -56,13 +57,7 @@ Item {
     property ListModel curmonModel: ListModel {}
     property ListModel portModel: ListModel {}
     property ListModel monitor_list: ListModel {}
-    property ListModel resModel: ListModel {}
-    // The drop-down's first entry follows the language in force.
-    readonly property string noResolutionText: qsTr("Select Resolution")
-    onNoResolutionTextChanged: {
-        if (resModel.count > 0)
-            resModel.setProperty(0, "resolution", noResolutionText)
-    }
+    readonly property ListModel resModel: ResolutionChoices { id: res_choices }
 
     // The file-name bar: the layout file's name, or, for a layout with no
     // file behind it, "Template" or "New Object" in the language in force.
@@ -147,9 +142,7 @@ Item {
     function show_mouse_setting_Dialog(n) {
         var screens = ["mouse_speed_setting.qml", "mouse_position_setting.qml",
                        "frame_setting.qml", "keep_awake_option.qml"]
-        dialog_Qml.source = ""
-        dialog_Qml.source = screens[n]
-        dialog_Qml.visible = true
+        showDialog(screens[n])
     }
 
     function hiddenPortlistDialog() {
@@ -176,11 +169,8 @@ Item {
         clearGrid()
         main.filePath = ""
         main.filedata = ""
-        if (tutorialWanted()) {
-            dialog_Qml.source = ""
-            dialog_Qml.source = "edit_page_tutorial.qml"
-            dialog_Qml.visible = true
-        }
+        if (tutorialWanted())
+            showDialog("edit_page_tutorial.qml")
         fileTitle = ""
         fromTemplate = true
         syncSaved()
@@ -270,7 +260,7 @@ Item {
         hiddenDelDialog()
         curmonModel.clear()
         s_orientation = "h"
-        initResolutionList("h")
+        res_choices.fill("h")
         if (main.filedata !== "") {
             try {
                 var layout = main.filedata
@@ -310,30 +300,6 @@ Item {
         }
         zoomValue = baseScale
         syncSaved()
-    }
-
-    // The drop-down's entries for orientation `arrange`. A missing or damaged
-    // list leaves only "Select Resolution".
-    function initResolutionList(arrange) {
-        var entries = Layout.resolutionEntries(resolutionJson, arrange)
-        if (entries === null) {
-            console.log(EditorLog.category, "parsing resource failed")
-            entries = []
-        }
-        var rows = [{ resolution: noResolutionText, arrange: arrange }]
-        for (var i = 0; i < entries.length; ++i)
-            rows.push({ resolution: entries[i], arrange: arrange })
-        resModel.clear()
-        resModel.append(rows)
-    }
-
-    function loadResolutionList() {
-        io.source = encrypt.get_userappdata_path()
-        if (encrypt.decrypt_file(FilePath.localPath(appDirPath) + "/resolution.res")) {
-            io.read()
-            resolutionJson = io.text
-            encrypt.delete_tempfile()
-        }
     }
 
     // A press on a cell: places a monitor on an empty cell, selects a placed
@@ -445,19 +411,9 @@ Item {
         var m = desk_model.get(row)
         if (m.orientation !== s_orientation || resModel.count === 0) {
             s_orientation = m.orientation
-            initResolutionList(m.orientation)
+            res_choices.fill(m.orientation)
         }
-        var entry = 0
-        if (m.width !== 0) {
-            var text = m.width + " * " + m.height
-            for (var i = 1; i < resModel.count; ++i) {
-                if (resModel.get(i).resolution === text) {
-                    entry = i
-                    break
-                }
-            }
-        }
-        side_panel.resolutionList.currentIndex = entry
+        side_panel.resolutionList.currentIndex = res_choices.entryOf(m.width, m.height)
     }
 
     // The user's choice in the resolution drop-down: the selected monitor
@@ -477,7 +433,7 @@ Item {
         if (arrange === s_orientation)
             return
         var entry = side_panel.resolutionList.currentIndex
-        initResolutionList(arrange)
+        res_choices.fill(arrange)
         side_panel.resolutionList.currentIndex = Math.min(Math.max(entry, 0), resModel.count - 1)
         s_orientation = arrange
         if (desk_model.setOrientation(m_index, arrange))
@@ -549,35 +505,21 @@ Item {
     }
 
     // ------------------------------------------------------------ checks
+    // The names the upload, the file commands and the tests call; the
+    // checks are DeskChecks'.
 
-    function checkDataValid(saveMode) {
-        if (curmonitornum === 0) {
-            main.showAlert({
-                msg: saveMode === 0 ? qsTr("No data to be saved.") : qsTr("No data to be upload."),
-                showicon: 1, icon: 0, okfunc: null, closefunc: null, title: ""
-            })
-            return false
-        }
-        monitor_list.clear()
-        var missing = desk_model.firstIncomplete()
-        if (missing !== null) {
-            setMonitortStatus(missing.gridindex, m_index, 0)
-            main.select_dialog_type = missing.missing
-            dialog_Qml.source = ""
-            dialog_Qml.source = "selectDialog.qml"
-            dialog_Qml.visible = true
-            return false
-        }
-        var monitors = placedMonitors()
-        var rows = []
-        for (var i = 0; i < monitors.length; ++i)
-            rows.push({ id: monitors[i].gridindex })
-        monitor_list.append(rows)
-        return true
-    }
+    function checkDataValid(saveMode) { return desk_checks.checkDataValid(saveMode) }
+    function checkPort() { return desk_checks.checkPort() }
+    function checkRec() { return desk_checks.checkRec() }
+    function checkResolution() { return desk_checks.checkResolution() }
+    function checkRule() { return desk_checks.checkRule() }
 
-    function portListText(ports) {
-        return ports.map(function (p) { return "P" + p }).join(",")
+    // A screen of the main window's dialog loader, or of its error page
+    // loader, named relative to this page.
+    function showDialog(file) {
+        dialog_Qml.source = ""
+        dialog_Qml.source = file
+        dialog_Qml.visible = true
     }
 
     function showErrorPage(page) {
@@ -586,49 +528,13 @@ Item {
         error_Qml.visible = true
     }
 
-    function checkPort() {
-        var ports = desk_model.isolatedPorts()
-        main.errorPort = portListText(ports)
-        console.log(EditorLog.category, ports.length === 0 ? "port OK" : "port fail")
-        if (ports.length > 0)
-            showErrorPage("edit_page_error2.qml")
-        return ports.length === 0
-    }
-
-    function checkRec() {
-        var ports = desk_model.nonRectangularPorts()
-        main.errorPort = portListText(ports)
-        if (ports.length === 0)
-            console.log(EditorLog.category, "rec OK")
-        else
-            showErrorPage("edit_page_error1.qml")
-        return ports.length === 0
-    }
-
-    function checkResolution() {
-        var ports = desk_model.mixedResolutionPorts()
-        main.errorPort = portListText(ports)
-        if (ports.length === 0)
-            console.log(EditorLog.category, "resolution OK")
-        else
-            showErrorPage("edit_page_error3.qml")
-        return ports.length === 0
-    }
-
-    function checkRule() {
-        main.errorPort = ""
-        var passed = (curmonitornum <= 1 || checkPort()) && checkRec() && checkResolution()
-        console.log(EditorLog.category, "errorPort:", main.errorPort)
-        return passed && main.errorPort === ""
-    }
-
     anchors.fill: parent
 
     onZoomValueChanged: hiddenDelDialog()
 
     Component.onCompleted: {
         main.ismain = 0
-        loadResolutionList()
+        res_choices.load()
         setDefaultData()
         initAllUI()
         if (tutorialWanted())
@@ -667,44 +573,27 @@ Item {
         }
     }
 
+    DeskChecks {
+        id: desk_checks
+        editor: mainlist
+        desk: desk_model
+    }
+
     FileCommands {
         id: file_commands
         editor: mainlist
         desk: desk_model
     }
 
-    // Only while the editor is the page in front and no dialog covers it.
-    Shortcut {
-        sequences: [StandardKey.Undo]
-        enabled: mainlist.visible && !dialog_Qml.visible && !error_Qml.visible && !upload_flow.dialogShown
-        onActivated: mainlist.undo()
-    }
-    Shortcut {
-        sequences: ["Ctrl+Y", "Ctrl+Shift+Z"]
-        enabled: mainlist.visible && !dialog_Qml.visible && !error_Qml.visible && !upload_flow.dialogShown
-        onActivated: mainlist.redo()
-    }
-
-    // The File commands by keyboard, under the same condition.
-    Shortcut {
-        sequence: main.shortcutText.newLayout
-        enabled: mainlist.visible && !dialog_Qml.visible && !error_Qml.visible && !upload_flow.dialogShown
-        onActivated: { closeMenuBar(); mainlist.doMenuEvent(1) }
-    }
-    Shortcut {
-        sequence: main.shortcutText.open
-        enabled: mainlist.visible && !dialog_Qml.visible && !error_Qml.visible && !upload_flow.dialogShown
-        onActivated: { closeMenuBar(); mainlist.doMenuEvent(2) }
-    }
-    Shortcut {
-        sequence: main.shortcutText.save
-        enabled: mainlist.visible && !dialog_Qml.visible && !error_Qml.visible && !upload_flow.dialogShown
-        onActivated: { closeMenuBar(); mainlist.saveFileDialog(1) }
-    }
-    Shortcut {
-        sequence: main.shortcutText.saveAs
-        enabled: mainlist.visible && !dialog_Qml.visible && !error_Qml.visible && !upload_flow.dialogShown
-        onActivated: { closeMenuBar(); mainlist.doMenuEvent(3) }
+    EditorShortcuts {
+        active: mainlist.visible && !dialog_Qml.visible && !error_Qml.visible && !upload_flow.dialogShown
+        texts: main.shortcutText
+        onUndoWanted: mainlist.undo()
+        onRedoWanted: mainlist.redo()
+        onNewWanted: { closeMenuBar(); mainlist.doMenuEvent(1) }
+        onOpenWanted: { closeMenuBar(); mainlist.doMenuEvent(2) }
+        onSaveWanted: { closeMenuBar(); mainlist.saveFileDialog(1) }
+        onSaveAsWanted: { closeMenuBar(); mainlist.doMenuEvent(3) }
     }
 
     Rectangle {
