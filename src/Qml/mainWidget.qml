@@ -40,8 +40,6 @@ Item {
     property string s_orientation: "h"
     // The shipped resolution list as read (JSON text).
     property alias resolutionJson: res_choices.json
-    property real mouse_x: 0
-    property real mouse_y: 0
     // The empty cell a press asked to place a monitor on (-1: none); a
     // setMonitortStatus on any other empty cell only marks it.
     property int addIndex: -1
@@ -116,27 +114,18 @@ Item {
         menu_bar.visible = true
     }
 
+    // The menus' entries: New, Open, Save as, Quit, then the four settings.
     function doMenuEvent(id) {
-        switch (id) {
-        case 1:
+        if (id === 1)
             newProfile()
-            break
-        case 2:
+        else if (id === 2)
             loadFileDialog()
-            break
-        case 3:
+        else if (id === 3)
             saveFileDialog(0)
-            break
-        case 4:
+        else if (id === 4)
             main.showExitWindow()
-            break
-        case 5:
-        case 6:
-        case 7:
-        case 8:
+        else if (id >= 5 && id <= 8)
             show_mouse_setting_Dialog(id - 5)
-            break
-        }
     }
 
     function show_mouse_setting_Dialog(n) {
@@ -189,15 +178,6 @@ Item {
     function logUpload(steps) { upload_flow.logUpload(steps) }
     function reCalculationPosition(records) { upload_flow.reCalculationPosition(records) }
 
-    function sortNumber(a, b) {
-        return Layout.sortNumber(a, b)
-    }
-
-    // The recent-file list: `path` first, no path twice, at most ten.
-    function updateFilelist(path) {
-        RecentFiles.add(path)
-    }
-
     // -------------------------------------------------------- the layout
 
     function getProtName(p_num) {
@@ -219,6 +199,12 @@ Item {
         return { acceleration_flag: main.acceleration_flag, mouse_speed: main.mouse_speed,
                  mouse_position: main.mouse_position, switching_focus: main.switching_focus,
                  duration_time: main.duration_time, keep_awake: main.keep_awake }
+    }
+
+    // The main window keeps the six mouse values (mouseSettings' names).
+    function applyMouseSettings(values) {
+        for (var name in values)
+            main[name] = values[name]
     }
 
     // main.is_saved says what the desk says: its text, mouse values
@@ -263,22 +249,15 @@ Item {
         res_choices.fill("h")
         if (main.filedata !== "") {
             try {
-                var layout = main.filedata
-                var mouse = Layout.mouseFromLayout(layout)
-                main.mouse_speed = mouse.mouse_speed
-                main.acceleration_flag = mouse.acceleration_flag
-                main.mouse_position = mouse.mouse_position
-                main.switching_focus = mouse.switching_focus
-                main.duration_time = mouse.duration_time
-                main.keep_awake = mouse.keep_awake
-                desk_model.loadLayout(layout)
+                applyMouseSettings(Layout.mouseFromLayout(main.filedata))
+                desk_model.loadLayout(main.filedata)
             } catch (e) {
                 console.log(EditorLog.category, "error:", e)
             }
             var path = main.filePath.toString()
             if (path !== "") {
                 fileTitle = FilePath.fileName(path)
-                updateFilelist(path)
+                RecentFiles.add(path)
             } else {
                 fileTitle = ""
                 fromTemplate = true
@@ -289,12 +268,8 @@ Item {
         } else {
             fileTitle = ""
             fromTemplate = false
-            main.mouse_speed = 0
-            main.acceleration_flag = 0
-            main.mouse_position = 4
-            main.switching_focus = 0
-            main.duration_time = 1
-            main.keep_awake = 0
+            applyMouseSettings({ acceleration_flag: 0, mouse_speed: 0, mouse_position: 4,
+                                 switching_focus: 0, duration_time: 1, keep_awake: 0 })
             desk_model.loadLayout("")
             side_panel.resolutionList.currentIndex = 0
         }
@@ -308,8 +283,6 @@ Item {
         hiddenPortlistDialog()
         hiddenDelDialog()
         closeMenuBar()
-        mouse_x = (index % matrix_Column) * gridview_cell_w + x
-        mouse_y = Math.floor(index / matrix_Column) * gridview_cell_h + y
         addIndex = desk_model.rowOf(index) < 0 && curmonitornum < extendedNum ? index : -1
         setMonitortStatus(index, m_index, 1)
         addIndex = -1
@@ -702,22 +675,10 @@ Item {
         onResolutionChosen: mainlist.chooseResolution(entry)
         onGridWanted: mainlist.focusGrid()
         onPortClicked: mainlist.selectMonitor(port)
-        onUndoClicked: {
-            mainlist.closeMenuBar()
-            mainlist.undo()
-        }
-        onRedoClicked: {
-            mainlist.closeMenuBar()
-            mainlist.redo()
-        }
-        onSaveLocalClicked: {
-            mainlist.closeMenuBar()
-            mainlist.saveFileDialog(1)
-        }
-        onSaveDeviceClicked: {
-            mainlist.closeMenuBar()
-            mainlist.saveDeviceDialog()
-        }
+        onUndoClicked: { mainlist.closeMenuBar(); mainlist.undo() }
+        onRedoClicked: { mainlist.closeMenuBar(); mainlist.redo() }
+        onSaveLocalClicked: { mainlist.closeMenuBar(); mainlist.saveFileDialog(1) }
+        onSaveDeviceClicked: { mainlist.closeMenuBar(); mainlist.saveDeviceDialog() }
     }
 
     UploadFlow {
