@@ -752,17 +752,36 @@ void DeskModel::replaceDesk(const Desk &desk, const Selection &selection)
     m_stack->clear();
     const bool mouseChanges = desk.mouse != m_desk.mouse;
     const int oldCount = count();
-    beginResetModel();
-    m_desk = desk;
+    const int newCount = desk.monitors.size();
+    // Row by row rather than a reset: the views keep the items of the rows
+    // that stay (a desk loaded over another of as many monitors makes and
+    // drops none), and only the rows that come or go are made or dropped.
     m_selection = Selection();
-    endResetModel();
+    if (newCount < oldCount) {
+        beginRemoveRows(QModelIndex(), newCount, oldCount - 1);
+        m_desk.monitors.resize(newCount);
+        endRemoveRows();
+    }
+    const int common = std::min(oldCount, newCount);
+    for (int row = 0; row < common; ++row)
+        m_desk.monitors[row] = desk.monitors.at(row);
+    if (common > 0)
+        emit dataChanged(index(0), index(common - 1));
+    if (newCount > oldCount) {
+        beginInsertRows(QModelIndex(), oldCount, newCount - 1);
+        for (int row = oldCount; row < newCount; ++row)
+            m_desk.monitors.append(desk.monitors.at(row));
+        endInsertRows();
+    }
+    m_desk.mouse = desk.mouse;
     if (oldCount != count())
         emit countChanged();
     if (mouseChanges)
         emit mouseChanged();
+    emit deskReplaced();
     emit deskChanged();
     Selection s = selection;
-    // Reset above without signals: announce the selection once.
+    // Cleared above without signals: announce the selection once.
     m_selection = Selection{-2, false, -1};
     applySelection(s);
 }

@@ -214,6 +214,8 @@ signals:
     // The monitors or the mouse settings changed (an edit, undo, redo, a
     // load, a reset).
     void deskChanged();
+    // A whole desk took the place of the one before (a load, a reset).
+    void deskReplaced();
 
 private:
     friend class DeskCommand;

@@ -94,7 +94,7 @@ void GridCells::setDesk(DeskModel *desk)
         connect(m_desk, &DeskModel::deskChanged, this, &GridCells::allChanged);
         connect(m_desk, &DeskModel::selectionChanged, this, &GridCells::allChanged);
         // A desk loaded afresh was never uploaded.
-        connect(m_desk, &QAbstractItemModel::modelReset, this, &GridCells::forgetPositions);
+        connect(m_desk, &DeskModel::deskReplaced, this, &GridCells::forgetPositions);
     }
     emit deskChanged();
 }

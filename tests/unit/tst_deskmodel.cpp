@@ -636,6 +636,48 @@ private slots:
         QCOMPARE(model.mouseSettingsMap().value("mouse_speed").toInt(), 5);
     }
 
+    // A desk loaded over another keeps the rows it can: the views keep their
+    // items for them, and only the rows that come or go are made or dropped.
+    void loadKeepsRows_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("inserted");
+        QTest::addColumn<int>("removed");
+        QTest::newRow("as many") << "1,1,1,1 1,2,1,2" << "3,3,2,1 3,4,2,2" << 0 << 0;
+        QTest::newRow("more") << "1,1,1,1" << "3,3,2,1 3,4,2,2 3,5,2,3" << 2 << 0;
+        QTest::newRow("fewer") << "1,1,1,1 1,2,1,2 1,3,1,3" << "5,5,4,1" << 0 << 2;
+        QTest::newRow("none") << "1,1,1,1 1,2,1,2" << "" << 0 << 2;
+    }
+
+    void loadKeepsRows()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        QFETCH(int, inserted);
+        QFETCH(int, removed);
+        DeskModel model;
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.load(deskOf(before));
+        QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+        QSignalSpy insertions(&model, &QAbstractItemModel::rowsInserted);
+        QSignalSpy removals(&model, &QAbstractItemModel::rowsRemoved);
+        QSignalSpy replaced(&model, &DeskModel::deskReplaced);
+        model.load(deskOf(after));
+        QCOMPARE(resets.count(), 0);
+        int in = 0, out = 0;
+        for (const QList<QVariant> &args : insertions)
+            in += args.at(2).toInt() - args.at(1).toInt() + 1;
+        for (const QList<QVariant> &args : removals)
+            out += args.at(2).toInt() - args.at(1).toInt() + 1;
+        QCOMPARE(in, inserted);
+        QCOMPARE(out, removed);
+        QCOMPARE(replaced.count(), 1);
+        QCOMPARE(summary(model.desk()), summary(deskOf(after)));
+        QCOMPARE(model.selectedIndex(), after.isEmpty() ? -1 : model.desk().monitors.first().gridIndex());
+        QVERIFY(model.get(0).value("selected").toBool() || after.isEmpty());
+    }
+
     // The editor hands over the layout as its script parsed it.
     void loadLayoutFromScript()
     {
