@@ -2,6 +2,122 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en_US">
 <context>
+    <name>DeletePrompt</name>
+    <message>
+        <source>Delete this setting.</source>
+        <translation>删除此显示器？</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DeskChecks</name>
+    <message>
+        <source>No data to be saved.</source>
+        <translation>没有要保存的数据。</translation>
+    </message>
+    <message>
+        <source>No data to be upload.</source>
+        <translation>没有要上传的数据。</translation>
+    </message>
+</context>
+<context>
+    <name>EditorTopBar</name>
+    <message>
+        <source>Home Page</source>
+        <translation>主页</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
+        <translation>是否要保存更改？如需保存，请在离开前保存配置。</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>主页</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to create a new list without saving?</source>
+        <translation>确定不保存就新建布局吗？</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to load a file without saving?</source>
+        <translation>确定不保存就加载文件吗？</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>加载</translation>
+    </message>
+    <message>
+        <source>Save Profle</source>
+        <translation>保存配置文件</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>另存为</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 已存在。要替换它吗？</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>替换</translation>
+    </message>
+    <message>
+        <source>Save successfully.</source>
+        <translation>保存成功。</translation>
+    </message>
+    <message>
+        <source>Failed to save data.</source>
+        <translation>数据保存失败。</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>选择文件</translation>
+    </message>
+    <message>
+        <source>List Files (*.km)</source>
+        <translation>布局文件 (*.km)</translation>
+    </message>
+    <message>
+        <source>Input the file name</source>
+        <translation>输入文件名</translation>
+    </message>
+</context>
+<context>
     <name>FootControl</name>
     <message>
         <source>Copyright © 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.</source>
@@ -45,10 +161,68 @@
     </message>
 </context>
 <context>
+    <name>ResolutionChoices</name>
+    <message>
+        <source>Select Resolution</source>
+        <translation>选择分辨率</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFrame</name>
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>SidePanel</name>
+    <message>
+        <source>Ratio</source>
+        <translation>缩放比例</translation>
+    </message>
+    <message>
+        <source>Screen Orientation</source>
+        <translation>显示器方向</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>横向</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>纵向</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>分辨率</translation>
+    </message>
+    <message>
+        <source>Status List</source>
+        <translation>端口状态</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>主切换器</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>副切换器</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Save to local</source>
+        <translation>保存到本地</translation>
+    </message>
+    <message>
+        <source>Save to device</source>
+        <translation>保存到设备</translation>
     </message>
 </context>
 <context>
@@ -95,6 +269,45 @@
         <source>Arial</source>
         <comment>font families of this language, first installed wins</comment>
         <translation>Noto Sans CJK SC,Microsoft YaHei UI,Microsoft YaHei,Arial</translation>
+    </message>
+</context>
+<context>
+    <name>UploadFlow</name>
+    <message>
+        <source>Failed to upload data.</source>
+        <translation>数据上传失败。</translation>
+    </message>
+    <message>
+        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
+        <translation>要将布局配置保存并应用到 OrrinKM，请将计算机连接到主 OrrinKM 切换器。</translation>
+    </message>
+    <message>
+        <source>Save failed!</source>
+        <translation>保存失败！</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
+        <translation>仅连接了一台 OrrinKM。将只保存端口 1-4 的显示器布局。是否继续？</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
+        <translation>仅连接了一台 OrrinKM。请将端口设置在 P1 到 P4 之间。</translation>
+    </message>
+    <message>
+        <source>Save to device successfully.</source>
+        <translation>已成功保存到设备。</translation>
+    </message>
+    <message>
+        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
+        <translation>扩展桌面驱动程序正在运行。请将其关闭后重新上传。</translation>
     </message>
 </context>
 <context>
@@ -476,188 +689,12 @@
 <context>
     <name>mainWidget</name>
     <message>
-        <source>Select Resolution</source>
-        <translation>选择分辨率</translation>
-    </message>
-    <message>
-        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
-        <translation>是否要保存更改？如需保存，请在离开前保存配置。</translation>
-    </message>
-    <message>
-        <source>Home Page</source>
-        <translation>主页</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>确定</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to create a new list without saving?</source>
-        <translation>确定不保存就新建布局吗？</translation>
-    </message>
-    <message>
-        <source>Create</source>
-        <translation>新建</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to load a file without saving?</source>
-        <translation>确定不保存就加载文件吗？</translation>
-    </message>
-    <message>
-        <source>Load</source>
-        <translation>加载</translation>
-    </message>
-    <message>
-        <source>Save Profle</source>
-        <translation>保存配置文件</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>另存为</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>保存</translation>
-    </message>
-    <message>
-        <source>Failed to upload data.</source>
-        <translation>数据上传失败。</translation>
-    </message>
-    <message>
-        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
-        <translation>要将布局配置保存并应用到 OrrinKM，请将计算机连接到主 OrrinKM 切换器。</translation>
-    </message>
-    <message>
-        <source>Save failed!</source>
-        <translation>保存失败！</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
-        <translation>仅连接了一台 OrrinKM。将只保存端口 1-4 的显示器布局。是否继续？</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>继续</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
-        <translation>仅连接了一台 OrrinKM。请将端口设置在 P1 到 P4 之间。</translation>
-    </message>
-    <message>
-        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
-        <translation>扩展桌面驱动程序正在运行。请将其关闭后重新上传。</translation>
-    </message>
-    <message>
-        <source>Save to device successfully.</source>
-        <translation>已成功保存到设备。</translation>
-    </message>
-    <message>
-        <source>No data to be saved.</source>
-        <translation>没有要保存的数据。</translation>
-    </message>
-    <message>
-        <source>No data to be upload.</source>
-        <translation>没有要上传的数据。</translation>
-    </message>
-    <message>
-        <source>Save successfully.</source>
-        <translation>保存成功。</translation>
-    </message>
-    <message>
-        <source>Failed to save data.</source>
-        <translation>数据保存失败。</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>选择文件</translation>
-    </message>
-    <message>
-        <source>List Files (*.km)</source>
-        <translation>布局文件 (*.km)</translation>
-    </message>
-    <message>
-        <source>Input the file name</source>
-        <translation>输入文件名</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>文件</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>设置</translation>
-    </message>
-    <message>
         <source>Template</source>
         <translation>模板</translation>
     </message>
     <message>
         <source>New Object</source>
         <translation>新建布局</translation>
-    </message>
-    <message>
-        <source>Delete this setting.</source>
-        <translation>删除此显示器？</translation>
-    </message>
-    <message>
-        <source>Ratio</source>
-        <translation>缩放比例</translation>
-    </message>
-    <message>
-        <source>Screen Orientation</source>
-        <translation>显示器方向</translation>
-    </message>
-    <message>
-        <source>Horizontal</source>
-        <translation>横向</translation>
-    </message>
-    <message>
-        <source>Vertical</source>
-        <translation>纵向</translation>
-    </message>
-    <message>
-        <source>Resolution</source>
-        <translation>分辨率</translation>
-    </message>
-    <message>
-        <source>Status List</source>
-        <translation>端口状态</translation>
-    </message>
-    <message>
-        <source>Primary</source>
-        <translation>主切换器</translation>
-    </message>
-    <message>
-        <source>Secondary</source>
-        <translation>副切换器</translation>
-    </message>
-    <message>
-        <source>Save to local</source>
-        <translation>保存到本地</translation>
-    </message>
-    <message>
-        <source>Save to device</source>
-        <translation>保存到设备</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>撤销</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>重做</translation>
-    </message>
-    <message>
-        <source>%1 already exists. Do you want to replace it?</source>
-        <translation>%1 已存在。要替换它吗？</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>替换</translation>
     </message>
 </context>
 <context>

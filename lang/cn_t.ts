@@ -2,6 +2,122 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="en_US">
 <context>
+    <name>DeletePrompt</name>
+    <message>
+        <source>Delete this setting.</source>
+        <translation>刪除此顯示器？</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DeskChecks</name>
+    <message>
+        <source>No data to be saved.</source>
+        <translation>沒有要儲存的資料。</translation>
+    </message>
+    <message>
+        <source>No data to be upload.</source>
+        <translation>沒有要上傳的資料。</translation>
+    </message>
+</context>
+<context>
+    <name>EditorTopBar</name>
+    <message>
+        <source>Home Page</source>
+        <translation>首頁</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>檔案</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
+        <translation>是否要儲存變更？如需儲存，請在離開前儲存組態。</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>首頁</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to create a new list without saving?</source>
+        <translation>確定不儲存就建立新佈局嗎？</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>建立</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to load a file without saving?</source>
+        <translation>確定不儲存就載入檔案嗎？</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>載入</translation>
+    </message>
+    <message>
+        <source>Save Profle</source>
+        <translation>儲存設定檔</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>另存新檔</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 已存在。要取代它嗎？</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>取代</translation>
+    </message>
+    <message>
+        <source>Save successfully.</source>
+        <translation>儲存成功。</translation>
+    </message>
+    <message>
+        <source>Failed to save data.</source>
+        <translation>資料儲存失敗。</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>選擇檔案</translation>
+    </message>
+    <message>
+        <source>List Files (*.km)</source>
+        <translation>佈局檔案 (*.km)</translation>
+    </message>
+    <message>
+        <source>Input the file name</source>
+        <translation>輸入檔案名稱</translation>
+    </message>
+</context>
+<context>
     <name>FootControl</name>
     <message>
         <source>Copyright © 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.</source>
@@ -45,10 +161,68 @@
     </message>
 </context>
 <context>
+    <name>ResolutionChoices</name>
+    <message>
+        <source>Select Resolution</source>
+        <translation>選擇解析度</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFrame</name>
     <message>
         <source>OK</source>
         <translation>確定</translation>
+    </message>
+</context>
+<context>
+    <name>SidePanel</name>
+    <message>
+        <source>Ratio</source>
+        <translation>縮放比例</translation>
+    </message>
+    <message>
+        <source>Screen Orientation</source>
+        <translation>顯示器方向</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>橫向</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>直向</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>解析度</translation>
+    </message>
+    <message>
+        <source>Status List</source>
+        <translation>連接埠狀態</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>主切換器</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>副切換器</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>Save to local</source>
+        <translation>儲存到本機</translation>
+    </message>
+    <message>
+        <source>Save to device</source>
+        <translation>儲存到裝置</translation>
     </message>
 </context>
 <context>
@@ -95,6 +269,45 @@
         <source>Arial</source>
         <comment>font families of this language, first installed wins</comment>
         <translation>Noto Sans CJK TC,Microsoft JhengHei UI,Microsoft JhengHei,Arial</translation>
+    </message>
+</context>
+<context>
+    <name>UploadFlow</name>
+    <message>
+        <source>Failed to upload data.</source>
+        <translation>資料上傳失敗。</translation>
+    </message>
+    <message>
+        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
+        <translation>若要將佈局組態儲存並套用到 OrrinKM，請將電腦連接到主 OrrinKM 切換器。</translation>
+    </message>
+    <message>
+        <source>Save failed!</source>
+        <translation>儲存失敗！</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
+        <translation>僅連接了一台 OrrinKM。將只儲存連接埠 1-4 的顯示器佈局。是否繼續？</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>繼續</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
+        <translation>僅連接了一台 OrrinKM。請將連接埠設定在 P1 到 P4 之間。</translation>
+    </message>
+    <message>
+        <source>Save to device successfully.</source>
+        <translation>已成功儲存到裝置。</translation>
+    </message>
+    <message>
+        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
+        <translation>延伸桌面驅動程式正在執行。請將其關閉後重新上傳。</translation>
     </message>
 </context>
 <context>
@@ -476,188 +689,12 @@
 <context>
     <name>mainWidget</name>
     <message>
-        <source>Select Resolution</source>
-        <translation>選擇解析度</translation>
-    </message>
-    <message>
-        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
-        <translation>是否要儲存變更？如需儲存，請在離開前儲存組態。</translation>
-    </message>
-    <message>
-        <source>Home Page</source>
-        <translation>首頁</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>確定</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to create a new list without saving?</source>
-        <translation>確定不儲存就建立新佈局嗎？</translation>
-    </message>
-    <message>
-        <source>Create</source>
-        <translation>建立</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>取消</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to load a file without saving?</source>
-        <translation>確定不儲存就載入檔案嗎？</translation>
-    </message>
-    <message>
-        <source>Load</source>
-        <translation>載入</translation>
-    </message>
-    <message>
-        <source>Save Profle</source>
-        <translation>儲存設定檔</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>另存新檔</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>儲存</translation>
-    </message>
-    <message>
-        <source>Failed to upload data.</source>
-        <translation>資料上傳失敗。</translation>
-    </message>
-    <message>
-        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
-        <translation>若要將佈局組態儲存並套用到 OrrinKM，請將電腦連接到主 OrrinKM 切換器。</translation>
-    </message>
-    <message>
-        <source>Save failed!</source>
-        <translation>儲存失敗！</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
-        <translation>僅連接了一台 OrrinKM。將只儲存連接埠 1-4 的顯示器佈局。是否繼續？</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>繼續</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
-        <translation>僅連接了一台 OrrinKM。請將連接埠設定在 P1 到 P4 之間。</translation>
-    </message>
-    <message>
-        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
-        <translation>延伸桌面驅動程式正在執行。請將其關閉後重新上傳。</translation>
-    </message>
-    <message>
-        <source>Save to device successfully.</source>
-        <translation>已成功儲存到裝置。</translation>
-    </message>
-    <message>
-        <source>No data to be saved.</source>
-        <translation>沒有要儲存的資料。</translation>
-    </message>
-    <message>
-        <source>No data to be upload.</source>
-        <translation>沒有要上傳的資料。</translation>
-    </message>
-    <message>
-        <source>Save successfully.</source>
-        <translation>儲存成功。</translation>
-    </message>
-    <message>
-        <source>Failed to save data.</source>
-        <translation>資料儲存失敗。</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>選擇檔案</translation>
-    </message>
-    <message>
-        <source>List Files (*.km)</source>
-        <translation>佈局檔案 (*.km)</translation>
-    </message>
-    <message>
-        <source>Input the file name</source>
-        <translation>輸入檔案名稱</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>檔案</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>設定</translation>
-    </message>
-    <message>
         <source>Template</source>
         <translation>範本</translation>
     </message>
     <message>
         <source>New Object</source>
         <translation>新佈局</translation>
-    </message>
-    <message>
-        <source>Delete this setting.</source>
-        <translation>刪除此顯示器？</translation>
-    </message>
-    <message>
-        <source>Ratio</source>
-        <translation>縮放比例</translation>
-    </message>
-    <message>
-        <source>Screen Orientation</source>
-        <translation>顯示器方向</translation>
-    </message>
-    <message>
-        <source>Horizontal</source>
-        <translation>橫向</translation>
-    </message>
-    <message>
-        <source>Vertical</source>
-        <translation>直向</translation>
-    </message>
-    <message>
-        <source>Resolution</source>
-        <translation>解析度</translation>
-    </message>
-    <message>
-        <source>Status List</source>
-        <translation>連接埠狀態</translation>
-    </message>
-    <message>
-        <source>Primary</source>
-        <translation>主切換器</translation>
-    </message>
-    <message>
-        <source>Secondary</source>
-        <translation>副切換器</translation>
-    </message>
-    <message>
-        <source>Save to local</source>
-        <translation>儲存到本機</translation>
-    </message>
-    <message>
-        <source>Save to device</source>
-        <translation>儲存到裝置</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>復原</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>重做</translation>
-    </message>
-    <message>
-        <source>%1 already exists. Do you want to replace it?</source>
-        <translation>%1 已存在。要取代它嗎？</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>取代</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,122 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en_US">
 <context>
+    <name>DeletePrompt</name>
+    <message>
+        <source>Delete this setting.</source>
+        <translation>Diesen Monitor löschen?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>DeskChecks</name>
+    <message>
+        <source>No data to be saved.</source>
+        <translation>Keine Daten zum Speichern.</translation>
+    </message>
+    <message>
+        <source>No data to be upload.</source>
+        <translation>Keine Daten zum Übertragen.</translation>
+    </message>
+</context>
+<context>
+    <name>EditorTopBar</name>
+    <message>
+        <source>Home Page</source>
+        <translation>Startseite</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
+        <translation>Möchten Sie die Änderungen speichern? Speichern Sie dann die Konfiguration, bevor Sie die Seite verlassen.</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>Startseite</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to create a new list without saving?</source>
+        <translation>Möchten Sie wirklich ein neues Layout erstellen, ohne zu speichern?</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Erstellen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to load a file without saving?</source>
+        <translation>Möchten Sie wirklich eine Datei laden, ohne zu speichern?</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Save Profle</source>
+        <translation>Profil speichern</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 ist bereits vorhanden. Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Save successfully.</source>
+        <translation>Erfolgreich gespeichert.</translation>
+    </message>
+    <message>
+        <source>Failed to save data.</source>
+        <translation>Die Daten konnten nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>Datei auswählen</translation>
+    </message>
+    <message>
+        <source>List Files (*.km)</source>
+        <translation>Layoutdateien (*.km)</translation>
+    </message>
+    <message>
+        <source>Input the file name</source>
+        <translation>Dateinamen eingeben</translation>
+    </message>
+</context>
+<context>
     <name>FootControl</name>
     <message>
         <source>Copyright © 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.</source>
@@ -45,10 +161,68 @@
     </message>
 </context>
 <context>
+    <name>ResolutionChoices</name>
+    <message>
+        <source>Select Resolution</source>
+        <translation>Auflösung wählen</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFrame</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SidePanel</name>
+    <message>
+        <source>Ratio</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Screen Orientation</source>
+        <translation>Ausrichtung</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Querformat</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Hochformat</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Auflösung</translation>
+    </message>
+    <message>
+        <source>Status List</source>
+        <translation>Portstatus</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Primär</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>Sekundär</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Save to local</source>
+        <translation>Lokal speichern</translation>
+    </message>
+    <message>
+        <source>Save to device</source>
+        <translation>Auf Gerät speichern</translation>
     </message>
 </context>
 <context>
@@ -95,6 +269,45 @@
         <source>Arial</source>
         <comment>font families of this language, first installed wins</comment>
         <translation>Arial</translation>
+    </message>
+</context>
+<context>
+    <name>UploadFlow</name>
+    <message>
+        <source>Failed to upload data.</source>
+        <translation>Die Daten konnten nicht übertragen werden.</translation>
+    </message>
+    <message>
+        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
+        <translation>Um das Layout im OrrinKM zu speichern und anzuwenden, schließen Sie Ihren Computer an den primären OrrinKM-Umschalter an.</translation>
+    </message>
+    <message>
+        <source>Save failed!</source>
+        <translation>Speichern fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
+        <translation>Es ist nur ein OrrinKM angeschlossen. Nur das Monitorlayout der Ports 1-4 wird gespeichert. Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Fortfahren</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
+        <translation>Es ist nur ein OrrinKM angeschlossen. Bitte verwenden Sie nur die Ports P1 bis P4.</translation>
+    </message>
+    <message>
+        <source>Save to device successfully.</source>
+        <translation>Erfolgreich auf dem Gerät gespeichert.</translation>
+    </message>
+    <message>
+        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
+        <translation>Der Treiber für den erweiterten Desktop wird ausgeführt. Beenden Sie ihn und übertragen Sie erneut.</translation>
     </message>
 </context>
 <context>
@@ -476,188 +689,12 @@
 <context>
     <name>mainWidget</name>
     <message>
-        <source>Select Resolution</source>
-        <translation>Auflösung wählen</translation>
-    </message>
-    <message>
-        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
-        <translation>Möchten Sie die Änderungen speichern? Speichern Sie dann die Konfiguration, bevor Sie die Seite verlassen.</translation>
-    </message>
-    <message>
-        <source>Home Page</source>
-        <translation>Startseite</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to create a new list without saving?</source>
-        <translation>Möchten Sie wirklich ein neues Layout erstellen, ohne zu speichern?</translation>
-    </message>
-    <message>
-        <source>Create</source>
-        <translation>Erstellen</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to load a file without saving?</source>
-        <translation>Möchten Sie wirklich eine Datei laden, ohne zu speichern?</translation>
-    </message>
-    <message>
-        <source>Load</source>
-        <translation>Laden</translation>
-    </message>
-    <message>
-        <source>Save Profle</source>
-        <translation>Profil speichern</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>Speichern unter</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>Failed to upload data.</source>
-        <translation>Die Daten konnten nicht übertragen werden.</translation>
-    </message>
-    <message>
-        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
-        <translation>Um das Layout im OrrinKM zu speichern und anzuwenden, schließen Sie Ihren Computer an den primären OrrinKM-Umschalter an.</translation>
-    </message>
-    <message>
-        <source>Save failed!</source>
-        <translation>Speichern fehlgeschlagen</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
-        <translation>Es ist nur ein OrrinKM angeschlossen. Nur das Monitorlayout der Ports 1-4 wird gespeichert. Möchten Sie fortfahren?</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>Fortfahren</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
-        <translation>Es ist nur ein OrrinKM angeschlossen. Bitte verwenden Sie nur die Ports P1 bis P4.</translation>
-    </message>
-    <message>
-        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
-        <translation>Der Treiber für den erweiterten Desktop wird ausgeführt. Beenden Sie ihn und übertragen Sie erneut.</translation>
-    </message>
-    <message>
-        <source>Save to device successfully.</source>
-        <translation>Erfolgreich auf dem Gerät gespeichert.</translation>
-    </message>
-    <message>
-        <source>No data to be saved.</source>
-        <translation>Keine Daten zum Speichern.</translation>
-    </message>
-    <message>
-        <source>No data to be upload.</source>
-        <translation>Keine Daten zum Übertragen.</translation>
-    </message>
-    <message>
-        <source>Save successfully.</source>
-        <translation>Erfolgreich gespeichert.</translation>
-    </message>
-    <message>
-        <source>Failed to save data.</source>
-        <translation>Die Daten konnten nicht gespeichert werden.</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>Datei auswählen</translation>
-    </message>
-    <message>
-        <source>List Files (*.km)</source>
-        <translation>Layoutdateien (*.km)</translation>
-    </message>
-    <message>
-        <source>Input the file name</source>
-        <translation>Dateinamen eingeben</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Datei</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
         <source>Template</source>
         <translation>Vorlage</translation>
     </message>
     <message>
         <source>New Object</source>
         <translation>Neues Layout</translation>
-    </message>
-    <message>
-        <source>Delete this setting.</source>
-        <translation>Diesen Monitor löschen?</translation>
-    </message>
-    <message>
-        <source>Ratio</source>
-        <translation>Zoom</translation>
-    </message>
-    <message>
-        <source>Screen Orientation</source>
-        <translation>Ausrichtung</translation>
-    </message>
-    <message>
-        <source>Horizontal</source>
-        <translation>Querformat</translation>
-    </message>
-    <message>
-        <source>Vertical</source>
-        <translation>Hochformat</translation>
-    </message>
-    <message>
-        <source>Resolution</source>
-        <translation>Auflösung</translation>
-    </message>
-    <message>
-        <source>Status List</source>
-        <translation>Portstatus</translation>
-    </message>
-    <message>
-        <source>Primary</source>
-        <translation>Primär</translation>
-    </message>
-    <message>
-        <source>Secondary</source>
-        <translation>Sekundär</translation>
-    </message>
-    <message>
-        <source>Save to local</source>
-        <translation>Lokal speichern</translation>
-    </message>
-    <message>
-        <source>Save to device</source>
-        <translation>Auf Gerät speichern</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>Rückgängig</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Wiederholen</translation>
-    </message>
-    <message>
-        <source>%1 already exists. Do you want to replace it?</source>
-        <translation>%1 ist bereits vorhanden. Möchten Sie die Datei ersetzen?</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>Ersetzen</translation>
     </message>
 </context>
 <context>

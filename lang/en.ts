@@ -2,6 +2,122 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="en_US">
 <context>
+    <name>DeletePrompt</name>
+    <message>
+        <source>Delete this setting.</source>
+        <translation>Delete this setting.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>DeskChecks</name>
+    <message>
+        <source>No data to be saved.</source>
+        <translation>No data to be saved.</translation>
+    </message>
+    <message>
+        <source>No data to be upload.</source>
+        <translation>No data to upload.</translation>
+    </message>
+</context>
+<context>
+    <name>EditorTopBar</name>
+    <message>
+        <source>Home Page</source>
+        <translation>Home Page</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
+        <translation>Do you want to save the change? If yes, please save the configuration before leaving.</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>Home Page</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to create a new list without saving?</source>
+        <translation>Are you sure you want to create a new list without saving?</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Create</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to load a file without saving?</source>
+        <translation>Are you sure you want to load a file without saving?</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Save Profle</source>
+        <translation>Save Profile</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 already exists. Do you want to replace it?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>Save successfully.</source>
+        <translation>Saved successfully.</translation>
+    </message>
+    <message>
+        <source>Failed to save data.</source>
+        <translation>Failed to save data.</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>Select a file</translation>
+    </message>
+    <message>
+        <source>List Files (*.km)</source>
+        <translation>List Files (*.km)</translation>
+    </message>
+    <message>
+        <source>Input the file name</source>
+        <translation>Input the file name</translation>
+    </message>
+</context>
+<context>
     <name>FootControl</name>
     <message>
         <source>Copyright © 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.</source>
@@ -45,10 +161,68 @@
     </message>
 </context>
 <context>
+    <name>ResolutionChoices</name>
+    <message>
+        <source>Select Resolution</source>
+        <translation>Select Resolution</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFrame</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SidePanel</name>
+    <message>
+        <source>Ratio</source>
+        <translation>Ratio</translation>
+    </message>
+    <message>
+        <source>Screen Orientation</source>
+        <translation>Screen Orientation</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolution</translation>
+    </message>
+    <message>
+        <source>Status List</source>
+        <translation>Status List</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Primary</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>Secondary</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Save to local</source>
+        <translation>Save to local</translation>
+    </message>
+    <message>
+        <source>Save to device</source>
+        <translation>Save to device</translation>
     </message>
 </context>
 <context>
@@ -95,6 +269,45 @@
         <source>Arial</source>
         <comment>font families of this language, first installed wins</comment>
         <translation>Arial</translation>
+    </message>
+</context>
+<context>
+    <name>UploadFlow</name>
+    <message>
+        <source>Failed to upload data.</source>
+        <translation>Failed to upload data.</translation>
+    </message>
+    <message>
+        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
+        <translation>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</translation>
+    </message>
+    <message>
+        <source>Save failed!</source>
+        <translation>Save failed!</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
+        <translation>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
+        <translation>Only one OrrinKM is connected. Please set port numbers between P1 and P4.</translation>
+    </message>
+    <message>
+        <source>Save to device successfully.</source>
+        <translation>Saved to device successfully.</translation>
+    </message>
+    <message>
+        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
+        <translation>The extended desktop driver app is running. Please close it and upload again.</translation>
     </message>
 </context>
 <context>
@@ -476,188 +689,12 @@
 <context>
     <name>mainWidget</name>
     <message>
-        <source>Select Resolution</source>
-        <translation>Select Resolution</translation>
-    </message>
-    <message>
-        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
-        <translation>Do you want to save the change? If yes, please save the configuration before leaving.</translation>
-    </message>
-    <message>
-        <source>Home Page</source>
-        <translation>Home Page</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to create a new list without saving?</source>
-        <translation>Are you sure you want to create a new list without saving?</translation>
-    </message>
-    <message>
-        <source>Create</source>
-        <translation>Create</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to load a file without saving?</source>
-        <translation>Are you sure you want to load a file without saving?</translation>
-    </message>
-    <message>
-        <source>Load</source>
-        <translation>Load</translation>
-    </message>
-    <message>
-        <source>Save Profle</source>
-        <translation>Save Profile</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>Save as</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>Failed to upload data.</source>
-        <translation>Failed to upload data.</translation>
-    </message>
-    <message>
-        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
-        <translation>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</translation>
-    </message>
-    <message>
-        <source>Save failed!</source>
-        <translation>Save failed!</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
-        <translation>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>Continue</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
-        <translation>Only one OrrinKM is connected. Please set port numbers between P1 and P4.</translation>
-    </message>
-    <message>
-        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
-        <translation>The extended desktop driver app is running. Please close it and upload again.</translation>
-    </message>
-    <message>
-        <source>Save to device successfully.</source>
-        <translation>Saved to device successfully.</translation>
-    </message>
-    <message>
-        <source>No data to be saved.</source>
-        <translation>No data to be saved.</translation>
-    </message>
-    <message>
-        <source>No data to be upload.</source>
-        <translation>No data to upload.</translation>
-    </message>
-    <message>
-        <source>Save successfully.</source>
-        <translation>Saved successfully.</translation>
-    </message>
-    <message>
-        <source>Failed to save data.</source>
-        <translation>Failed to save data.</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>Select a file</translation>
-    </message>
-    <message>
-        <source>List Files (*.km)</source>
-        <translation>List Files (*.km)</translation>
-    </message>
-    <message>
-        <source>Input the file name</source>
-        <translation>Input the file name</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>File</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Settings</translation>
-    </message>
-    <message>
         <source>Template</source>
         <translation>Template</translation>
     </message>
     <message>
         <source>New Object</source>
         <translation>New Object</translation>
-    </message>
-    <message>
-        <source>Delete this setting.</source>
-        <translation>Delete this setting.</translation>
-    </message>
-    <message>
-        <source>Ratio</source>
-        <translation>Ratio</translation>
-    </message>
-    <message>
-        <source>Screen Orientation</source>
-        <translation>Screen Orientation</translation>
-    </message>
-    <message>
-        <source>Horizontal</source>
-        <translation>Horizontal</translation>
-    </message>
-    <message>
-        <source>Vertical</source>
-        <translation>Vertical</translation>
-    </message>
-    <message>
-        <source>Resolution</source>
-        <translation>Resolution</translation>
-    </message>
-    <message>
-        <source>Status List</source>
-        <translation>Status List</translation>
-    </message>
-    <message>
-        <source>Primary</source>
-        <translation>Primary</translation>
-    </message>
-    <message>
-        <source>Secondary</source>
-        <translation>Secondary</translation>
-    </message>
-    <message>
-        <source>Save to local</source>
-        <translation>Save to local</translation>
-    </message>
-    <message>
-        <source>Save to device</source>
-        <translation>Save to device</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>Undo</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Redo</translation>
-    </message>
-    <message>
-        <source>%1 already exists. Do you want to replace it?</source>
-        <translation>%1 already exists. Do you want to replace it?</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>Replace</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,122 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="en_US">
 <context>
+    <name>DeletePrompt</name>
+    <message>
+        <source>Delete this setting.</source>
+        <translation>¿Eliminar este monitor?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>DeskChecks</name>
+    <message>
+        <source>No data to be saved.</source>
+        <translation>No hay datos para guardar.</translation>
+    </message>
+    <message>
+        <source>No data to be upload.</source>
+        <translation>No hay datos para enviar.</translation>
+    </message>
+</context>
+<context>
+    <name>EditorTopBar</name>
+    <message>
+        <source>Home Page</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
+        <translation>¿Desea guardar los cambios? Si es así, guarde la configuración antes de salir.</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to create a new list without saving?</source>
+        <translation>¿Seguro que desea crear una nueva disposición sin guardar?</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Crear</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to load a file without saving?</source>
+        <translation>¿Seguro que desea cargar un archivo sin guardar?</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Cargar</translation>
+    </message>
+    <message>
+        <source>Save Profle</source>
+        <translation>Guardar perfil</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 ya existe. ¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>Save successfully.</source>
+        <translation>Guardado correctamente.</translation>
+    </message>
+    <message>
+        <source>Failed to save data.</source>
+        <translation>No se pudieron guardar los datos.</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>Seleccionar un archivo</translation>
+    </message>
+    <message>
+        <source>List Files (*.km)</source>
+        <translation>Archivos de disposición (*.km)</translation>
+    </message>
+    <message>
+        <source>Input the file name</source>
+        <translation>Introducir el nombre del archivo</translation>
+    </message>
+</context>
+<context>
     <name>FootControl</name>
     <message>
         <source>Copyright © 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.</source>
@@ -45,10 +161,68 @@
     </message>
 </context>
 <context>
+    <name>ResolutionChoices</name>
+    <message>
+        <source>Select Resolution</source>
+        <translation>Seleccionar resolución</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFrame</name>
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>SidePanel</name>
+    <message>
+        <source>Ratio</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Screen Orientation</source>
+        <translation>Orientación</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolución</translation>
+    </message>
+    <message>
+        <source>Status List</source>
+        <translation>Estado de los puertos</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Principal</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>Secundario</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Save to local</source>
+        <translation>Guardar en local</translation>
+    </message>
+    <message>
+        <source>Save to device</source>
+        <translation>Guardar en el dispositivo</translation>
     </message>
 </context>
 <context>
@@ -95,6 +269,45 @@
         <source>Arial</source>
         <comment>font families of this language, first installed wins</comment>
         <translation>Arial</translation>
+    </message>
+</context>
+<context>
+    <name>UploadFlow</name>
+    <message>
+        <source>Failed to upload data.</source>
+        <translation>No se pudieron enviar los datos.</translation>
+    </message>
+    <message>
+        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
+        <translation>Para guardar y aplicar la disposición en el OrrinKM, conecte el equipo al conmutador OrrinKM principal.</translation>
+    </message>
+    <message>
+        <source>Save failed!</source>
+        <translation>Error al guardar</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
+        <translation>Solo hay un OrrinKM conectado. Solo se guardará la disposición de los monitores de los puertos 1-4. ¿Desea continuar?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
+        <translation>Solo hay un OrrinKM conectado. Use solo los puertos P1 a P4.</translation>
+    </message>
+    <message>
+        <source>Save to device successfully.</source>
+        <translation>Guardado en el dispositivo correctamente.</translation>
+    </message>
+    <message>
+        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
+        <translation>El controlador de escritorio extendido se está ejecutando. Ciérrelo y vuelva a enviar.</translation>
     </message>
 </context>
 <context>
@@ -476,188 +689,12 @@
 <context>
     <name>mainWidget</name>
     <message>
-        <source>Select Resolution</source>
-        <translation>Seleccionar resolución</translation>
-    </message>
-    <message>
-        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
-        <translation>¿Desea guardar los cambios? Si es así, guarde la configuración antes de salir.</translation>
-    </message>
-    <message>
-        <source>Home Page</source>
-        <translation>Inicio</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to create a new list without saving?</source>
-        <translation>¿Seguro que desea crear una nueva disposición sin guardar?</translation>
-    </message>
-    <message>
-        <source>Create</source>
-        <translation>Crear</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to load a file without saving?</source>
-        <translation>¿Seguro que desea cargar un archivo sin guardar?</translation>
-    </message>
-    <message>
-        <source>Load</source>
-        <translation>Cargar</translation>
-    </message>
-    <message>
-        <source>Save Profle</source>
-        <translation>Guardar perfil</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>Guardar como</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Guardar</translation>
-    </message>
-    <message>
-        <source>Failed to upload data.</source>
-        <translation>No se pudieron enviar los datos.</translation>
-    </message>
-    <message>
-        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
-        <translation>Para guardar y aplicar la disposición en el OrrinKM, conecte el equipo al conmutador OrrinKM principal.</translation>
-    </message>
-    <message>
-        <source>Save failed!</source>
-        <translation>Error al guardar</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
-        <translation>Solo hay un OrrinKM conectado. Solo se guardará la disposición de los monitores de los puertos 1-4. ¿Desea continuar?</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>Continuar</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
-        <translation>Solo hay un OrrinKM conectado. Use solo los puertos P1 a P4.</translation>
-    </message>
-    <message>
-        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
-        <translation>El controlador de escritorio extendido se está ejecutando. Ciérrelo y vuelva a enviar.</translation>
-    </message>
-    <message>
-        <source>Save to device successfully.</source>
-        <translation>Guardado en el dispositivo correctamente.</translation>
-    </message>
-    <message>
-        <source>No data to be saved.</source>
-        <translation>No hay datos para guardar.</translation>
-    </message>
-    <message>
-        <source>No data to be upload.</source>
-        <translation>No hay datos para enviar.</translation>
-    </message>
-    <message>
-        <source>Save successfully.</source>
-        <translation>Guardado correctamente.</translation>
-    </message>
-    <message>
-        <source>Failed to save data.</source>
-        <translation>No se pudieron guardar los datos.</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>Seleccionar un archivo</translation>
-    </message>
-    <message>
-        <source>List Files (*.km)</source>
-        <translation>Archivos de disposición (*.km)</translation>
-    </message>
-    <message>
-        <source>Input the file name</source>
-        <translation>Introducir el nombre del archivo</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Archivo</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Ajustes</translation>
-    </message>
-    <message>
         <source>Template</source>
         <translation>Plantilla</translation>
     </message>
     <message>
         <source>New Object</source>
         <translation>Nueva disposición</translation>
-    </message>
-    <message>
-        <source>Delete this setting.</source>
-        <translation>¿Eliminar este monitor?</translation>
-    </message>
-    <message>
-        <source>Ratio</source>
-        <translation>Zoom</translation>
-    </message>
-    <message>
-        <source>Screen Orientation</source>
-        <translation>Orientación</translation>
-    </message>
-    <message>
-        <source>Horizontal</source>
-        <translation>Horizontal</translation>
-    </message>
-    <message>
-        <source>Vertical</source>
-        <translation>Vertical</translation>
-    </message>
-    <message>
-        <source>Resolution</source>
-        <translation>Resolución</translation>
-    </message>
-    <message>
-        <source>Status List</source>
-        <translation>Estado de los puertos</translation>
-    </message>
-    <message>
-        <source>Primary</source>
-        <translation>Principal</translation>
-    </message>
-    <message>
-        <source>Secondary</source>
-        <translation>Secundario</translation>
-    </message>
-    <message>
-        <source>Save to local</source>
-        <translation>Guardar en local</translation>
-    </message>
-    <message>
-        <source>Save to device</source>
-        <translation>Guardar en el dispositivo</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>Deshacer</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Rehacer</translation>
-    </message>
-    <message>
-        <source>%1 already exists. Do you want to replace it?</source>
-        <translation>%1 ya existe. ¿Desea reemplazarlo?</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>Reemplazar</translation>
     </message>
 </context>
 <context>

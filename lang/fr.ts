@@ -2,6 +2,122 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en_US">
 <context>
+    <name>DeletePrompt</name>
+    <message>
+        <source>Delete this setting.</source>
+        <translation>Supprimer ce moniteur ?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>DeskChecks</name>
+    <message>
+        <source>No data to be saved.</source>
+        <translation>Aucune donnée à enregistrer.</translation>
+    </message>
+    <message>
+        <source>No data to be upload.</source>
+        <translation>Aucune donnée à envoyer.</translation>
+    </message>
+</context>
+<context>
+    <name>EditorTopBar</name>
+    <message>
+        <source>Home Page</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
+        <translation>Voulez-vous enregistrer les modifications ? Si oui, enregistrez la configuration avant de quitter.</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>Accueil</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to create a new list without saving?</source>
+        <translation>Voulez-vous vraiment créer une nouvelle disposition sans enregistrer ?</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Créer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to load a file without saving?</source>
+        <translation>Voulez-vous vraiment charger un fichier sans enregistrer ?</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Charger</translation>
+    </message>
+    <message>
+        <source>Save Profle</source>
+        <translation>Enregistrer le profil</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 existe déjà. Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Save successfully.</source>
+        <translation>Enregistrement réussi.</translation>
+    </message>
+    <message>
+        <source>Failed to save data.</source>
+        <translation>Échec de l&apos;enregistrement des données.</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>Sélectionner un fichier</translation>
+    </message>
+    <message>
+        <source>List Files (*.km)</source>
+        <translation>Fichiers de disposition (*.km)</translation>
+    </message>
+    <message>
+        <source>Input the file name</source>
+        <translation>Saisir le nom du fichier</translation>
+    </message>
+</context>
+<context>
     <name>FootControl</name>
     <message>
         <source>Copyright © 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.</source>
@@ -45,10 +161,68 @@
     </message>
 </context>
 <context>
+    <name>ResolutionChoices</name>
+    <message>
+        <source>Select Resolution</source>
+        <translation>Choisir la résolution</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFrame</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SidePanel</name>
+    <message>
+        <source>Ratio</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Screen Orientation</source>
+        <translation>Orientation</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Paysage</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Portrait</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Résolution</translation>
+    </message>
+    <message>
+        <source>Status List</source>
+        <translation>État des ports</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Principal</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>Secondaire</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Save to local</source>
+        <translation>Enregistrer en local</translation>
+    </message>
+    <message>
+        <source>Save to device</source>
+        <translation>Envoyer à l&apos;appareil</translation>
     </message>
 </context>
 <context>
@@ -95,6 +269,45 @@
         <source>Arial</source>
         <comment>font families of this language, first installed wins</comment>
         <translation>Arial</translation>
+    </message>
+</context>
+<context>
+    <name>UploadFlow</name>
+    <message>
+        <source>Failed to upload data.</source>
+        <translation>Échec de l&apos;envoi des données.</translation>
+    </message>
+    <message>
+        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
+        <translation>Pour enregistrer et appliquer la disposition sur l&apos;OrrinKM, connectez votre ordinateur au commutateur OrrinKM principal.</translation>
+    </message>
+    <message>
+        <source>Save failed!</source>
+        <translation>Échec de l&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
+        <translation>Un seul OrrinKM est connecté. Seule la disposition des moniteurs des ports 1-4 sera enregistrée. Voulez-vous continuer ?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuer</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
+        <translation>Un seul OrrinKM est connecté. Utilisez uniquement les ports P1 à P4.</translation>
+    </message>
+    <message>
+        <source>Save to device successfully.</source>
+        <translation>Enregistré sur l&apos;appareil.</translation>
+    </message>
+    <message>
+        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
+        <translation>Le pilote du bureau étendu est en cours d&apos;exécution. Fermez-le et relancez l&apos;envoi.</translation>
     </message>
 </context>
 <context>
@@ -476,188 +689,12 @@
 <context>
     <name>mainWidget</name>
     <message>
-        <source>Select Resolution</source>
-        <translation>Choisir la résolution</translation>
-    </message>
-    <message>
-        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
-        <translation>Voulez-vous enregistrer les modifications ? Si oui, enregistrez la configuration avant de quitter.</translation>
-    </message>
-    <message>
-        <source>Home Page</source>
-        <translation>Accueil</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to create a new list without saving?</source>
-        <translation>Voulez-vous vraiment créer une nouvelle disposition sans enregistrer ?</translation>
-    </message>
-    <message>
-        <source>Create</source>
-        <translation>Créer</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to load a file without saving?</source>
-        <translation>Voulez-vous vraiment charger un fichier sans enregistrer ?</translation>
-    </message>
-    <message>
-        <source>Load</source>
-        <translation>Charger</translation>
-    </message>
-    <message>
-        <source>Save Profle</source>
-        <translation>Enregistrer le profil</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>Enregistrer sous</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>Failed to upload data.</source>
-        <translation>Échec de l&apos;envoi des données.</translation>
-    </message>
-    <message>
-        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
-        <translation>Pour enregistrer et appliquer la disposition sur l&apos;OrrinKM, connectez votre ordinateur au commutateur OrrinKM principal.</translation>
-    </message>
-    <message>
-        <source>Save failed!</source>
-        <translation>Échec de l&apos;enregistrement</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
-        <translation>Un seul OrrinKM est connecté. Seule la disposition des moniteurs des ports 1-4 sera enregistrée. Voulez-vous continuer ?</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>Continuer</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
-        <translation>Un seul OrrinKM est connecté. Utilisez uniquement les ports P1 à P4.</translation>
-    </message>
-    <message>
-        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
-        <translation>Le pilote du bureau étendu est en cours d&apos;exécution. Fermez-le et relancez l&apos;envoi.</translation>
-    </message>
-    <message>
-        <source>Save to device successfully.</source>
-        <translation>Enregistré sur l&apos;appareil.</translation>
-    </message>
-    <message>
-        <source>No data to be saved.</source>
-        <translation>Aucune donnée à enregistrer.</translation>
-    </message>
-    <message>
-        <source>No data to be upload.</source>
-        <translation>Aucune donnée à envoyer.</translation>
-    </message>
-    <message>
-        <source>Save successfully.</source>
-        <translation>Enregistrement réussi.</translation>
-    </message>
-    <message>
-        <source>Failed to save data.</source>
-        <translation>Échec de l&apos;enregistrement des données.</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>Sélectionner un fichier</translation>
-    </message>
-    <message>
-        <source>List Files (*.km)</source>
-        <translation>Fichiers de disposition (*.km)</translation>
-    </message>
-    <message>
-        <source>Input the file name</source>
-        <translation>Saisir le nom du fichier</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Fichier</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Paramètres</translation>
-    </message>
-    <message>
         <source>Template</source>
         <translation>Modèle</translation>
     </message>
     <message>
         <source>New Object</source>
         <translation>Nouvelle disposition</translation>
-    </message>
-    <message>
-        <source>Delete this setting.</source>
-        <translation>Supprimer ce moniteur ?</translation>
-    </message>
-    <message>
-        <source>Ratio</source>
-        <translation>Zoom</translation>
-    </message>
-    <message>
-        <source>Screen Orientation</source>
-        <translation>Orientation</translation>
-    </message>
-    <message>
-        <source>Horizontal</source>
-        <translation>Paysage</translation>
-    </message>
-    <message>
-        <source>Vertical</source>
-        <translation>Portrait</translation>
-    </message>
-    <message>
-        <source>Resolution</source>
-        <translation>Résolution</translation>
-    </message>
-    <message>
-        <source>Status List</source>
-        <translation>État des ports</translation>
-    </message>
-    <message>
-        <source>Primary</source>
-        <translation>Principal</translation>
-    </message>
-    <message>
-        <source>Secondary</source>
-        <translation>Secondaire</translation>
-    </message>
-    <message>
-        <source>Save to local</source>
-        <translation>Enregistrer en local</translation>
-    </message>
-    <message>
-        <source>Save to device</source>
-        <translation>Envoyer à l&apos;appareil</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Rétablir</translation>
-    </message>
-    <message>
-        <source>%1 already exists. Do you want to replace it?</source>
-        <translation>%1 existe déjà. Voulez-vous le remplacer ?</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>Remplacer</translation>
     </message>
 </context>
 <context>

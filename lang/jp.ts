@@ -2,6 +2,122 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="en_US">
 <context>
+    <name>DeletePrompt</name>
+    <message>
+        <source>Delete this setting.</source>
+        <translation>このモニターを削除しますか？</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>DeskChecks</name>
+    <message>
+        <source>No data to be saved.</source>
+        <translation>保存するデータがありません。</translation>
+    </message>
+    <message>
+        <source>No data to be upload.</source>
+        <translation>アップロードするデータがありません。</translation>
+    </message>
+</context>
+<context>
+    <name>EditorTopBar</name>
+    <message>
+        <source>Home Page</source>
+        <translation>ホーム</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
+        <translation>変更を保存しますか？保存する場合は、終了する前に構成を保存してください。</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>ホーム</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to create a new list without saving?</source>
+        <translation>保存せずに新しいレイアウトを作成しますか？</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>作成</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to load a file without saving?</source>
+        <translation>保存せずにファイルを読み込みますか？</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>読み込む</translation>
+    </message>
+    <message>
+        <source>Save Profle</source>
+        <translation>プロファイルの保存</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>名前を付けて保存</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 は既に存在します。置き換えますか？</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>置き換え</translation>
+    </message>
+    <message>
+        <source>Save successfully.</source>
+        <translation>保存しました。</translation>
+    </message>
+    <message>
+        <source>Failed to save data.</source>
+        <translation>データの保存に失敗しました。</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>ファイルの選択</translation>
+    </message>
+    <message>
+        <source>List Files (*.km)</source>
+        <translation>レイアウト ファイル (*.km)</translation>
+    </message>
+    <message>
+        <source>Input the file name</source>
+        <translation>ファイル名を入力</translation>
+    </message>
+</context>
+<context>
     <name>FootControl</name>
     <message>
         <source>Copyright © 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.</source>
@@ -45,10 +161,68 @@
     </message>
 </context>
 <context>
+    <name>ResolutionChoices</name>
+    <message>
+        <source>Select Resolution</source>
+        <translation>解像度を選択</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFrame</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SidePanel</name>
+    <message>
+        <source>Ratio</source>
+        <translation>表示倍率</translation>
+    </message>
+    <message>
+        <source>Screen Orientation</source>
+        <translation>モニターの向き</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>横向き</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>縦向き</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>解像度</translation>
+    </message>
+    <message>
+        <source>Status List</source>
+        <translation>ポートの状態</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>プライマリ</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>セカンダリ</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>やり直し</translation>
+    </message>
+    <message>
+        <source>Save to local</source>
+        <translation>ローカルに保存</translation>
+    </message>
+    <message>
+        <source>Save to device</source>
+        <translation>デバイスに保存</translation>
     </message>
 </context>
 <context>
@@ -95,6 +269,45 @@
         <source>Arial</source>
         <comment>font families of this language, first installed wins</comment>
         <translation>Noto Sans CJK JP,Yu Gothic UI,Meiryo UI,Meiryo,Arial</translation>
+    </message>
+</context>
+<context>
+    <name>UploadFlow</name>
+    <message>
+        <source>Failed to upload data.</source>
+        <translation>データのアップロードに失敗しました。</translation>
+    </message>
+    <message>
+        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
+        <translation>レイアウト構成を OrrinKM に保存して適用するには、コンピューターをプライマリ OrrinKM 切替器に接続してください。</translation>
+    </message>
+    <message>
+        <source>Save failed!</source>
+        <translation>保存に失敗しました</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
+        <translation>接続されている OrrinKM は 1 台だけです。ポート 1-4 のモニター レイアウトのみ保存します。続行しますか？</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>続行</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
+        <translation>接続されている OrrinKM は 1 台だけです。ポートは P1 から P4 の範囲で設定してください。</translation>
+    </message>
+    <message>
+        <source>Save to device successfully.</source>
+        <translation>デバイスに保存しました。</translation>
+    </message>
+    <message>
+        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
+        <translation>拡張デスクトップ ドライバーが実行中です。終了してから、もう一度アップロードしてください。</translation>
     </message>
 </context>
 <context>
@@ -476,188 +689,12 @@
 <context>
     <name>mainWidget</name>
     <message>
-        <source>Select Resolution</source>
-        <translation>解像度を選択</translation>
-    </message>
-    <message>
-        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
-        <translation>変更を保存しますか？保存する場合は、終了する前に構成を保存してください。</translation>
-    </message>
-    <message>
-        <source>Home Page</source>
-        <translation>ホーム</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to create a new list without saving?</source>
-        <translation>保存せずに新しいレイアウトを作成しますか？</translation>
-    </message>
-    <message>
-        <source>Create</source>
-        <translation>作成</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>キャンセル</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to load a file without saving?</source>
-        <translation>保存せずにファイルを読み込みますか？</translation>
-    </message>
-    <message>
-        <source>Load</source>
-        <translation>読み込む</translation>
-    </message>
-    <message>
-        <source>Save Profle</source>
-        <translation>プロファイルの保存</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>名前を付けて保存</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>保存</translation>
-    </message>
-    <message>
-        <source>Failed to upload data.</source>
-        <translation>データのアップロードに失敗しました。</translation>
-    </message>
-    <message>
-        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
-        <translation>レイアウト構成を OrrinKM に保存して適用するには、コンピューターをプライマリ OrrinKM 切替器に接続してください。</translation>
-    </message>
-    <message>
-        <source>Save failed!</source>
-        <translation>保存に失敗しました</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
-        <translation>接続されている OrrinKM は 1 台だけです。ポート 1-4 のモニター レイアウトのみ保存します。続行しますか？</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>続行</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
-        <translation>接続されている OrrinKM は 1 台だけです。ポートは P1 から P4 の範囲で設定してください。</translation>
-    </message>
-    <message>
-        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
-        <translation>拡張デスクトップ ドライバーが実行中です。終了してから、もう一度アップロードしてください。</translation>
-    </message>
-    <message>
-        <source>Save to device successfully.</source>
-        <translation>デバイスに保存しました。</translation>
-    </message>
-    <message>
-        <source>No data to be saved.</source>
-        <translation>保存するデータがありません。</translation>
-    </message>
-    <message>
-        <source>No data to be upload.</source>
-        <translation>アップロードするデータがありません。</translation>
-    </message>
-    <message>
-        <source>Save successfully.</source>
-        <translation>保存しました。</translation>
-    </message>
-    <message>
-        <source>Failed to save data.</source>
-        <translation>データの保存に失敗しました。</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>ファイルの選択</translation>
-    </message>
-    <message>
-        <source>List Files (*.km)</source>
-        <translation>レイアウト ファイル (*.km)</translation>
-    </message>
-    <message>
-        <source>Input the file name</source>
-        <translation>ファイル名を入力</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>ファイル</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>設定</translation>
-    </message>
-    <message>
         <source>Template</source>
         <translation>テンプレート</translation>
     </message>
     <message>
         <source>New Object</source>
         <translation>新しいレイアウト</translation>
-    </message>
-    <message>
-        <source>Delete this setting.</source>
-        <translation>このモニターを削除しますか？</translation>
-    </message>
-    <message>
-        <source>Ratio</source>
-        <translation>表示倍率</translation>
-    </message>
-    <message>
-        <source>Screen Orientation</source>
-        <translation>モニターの向き</translation>
-    </message>
-    <message>
-        <source>Horizontal</source>
-        <translation>横向き</translation>
-    </message>
-    <message>
-        <source>Vertical</source>
-        <translation>縦向き</translation>
-    </message>
-    <message>
-        <source>Resolution</source>
-        <translation>解像度</translation>
-    </message>
-    <message>
-        <source>Status List</source>
-        <translation>ポートの状態</translation>
-    </message>
-    <message>
-        <source>Primary</source>
-        <translation>プライマリ</translation>
-    </message>
-    <message>
-        <source>Secondary</source>
-        <translation>セカンダリ</translation>
-    </message>
-    <message>
-        <source>Save to local</source>
-        <translation>ローカルに保存</translation>
-    </message>
-    <message>
-        <source>Save to device</source>
-        <translation>デバイスに保存</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>元に戻す</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>やり直し</translation>
-    </message>
-    <message>
-        <source>%1 already exists. Do you want to replace it?</source>
-        <translation>%1 は既に存在します。置き換えますか？</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>置き換え</translation>
     </message>
 </context>
 <context>

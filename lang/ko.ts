@@ -2,6 +2,122 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ko_KR" sourcelanguage="en_US">
 <context>
+    <name>DeletePrompt</name>
+    <message>
+        <source>Delete this setting.</source>
+        <translation>이 모니터를 삭제하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
+<context>
+    <name>DeskChecks</name>
+    <message>
+        <source>No data to be saved.</source>
+        <translation>저장할 데이터가 없습니다.</translation>
+    </message>
+    <message>
+        <source>No data to be upload.</source>
+        <translation>업로드할 데이터가 없습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>EditorTopBar</name>
+    <message>
+        <source>Home Page</source>
+        <translation>홈</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>파일</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>설정</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
+        <translation>변경 내용을 저장하시겠습니까? 저장하려면 나가기 전에 구성을 저장하십시오.</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>홈</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to create a new list without saving?</source>
+        <translation>저장하지 않고 새 레이아웃을 만드시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>만들기</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to load a file without saving?</source>
+        <translation>저장하지 않고 파일을 불러오시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>불러오기</translation>
+    </message>
+    <message>
+        <source>Save Profle</source>
+        <translation>프로필 저장</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>다른 이름으로 저장</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1이(가) 이미 있습니다. 바꾸시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>바꾸기</translation>
+    </message>
+    <message>
+        <source>Save successfully.</source>
+        <translation>저장했습니다.</translation>
+    </message>
+    <message>
+        <source>Failed to save data.</source>
+        <translation>데이터를 저장하지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>파일 선택</translation>
+    </message>
+    <message>
+        <source>List Files (*.km)</source>
+        <translation>레이아웃 파일 (*.km)</translation>
+    </message>
+    <message>
+        <source>Input the file name</source>
+        <translation>파일 이름 입력</translation>
+    </message>
+</context>
+<context>
     <name>FootControl</name>
     <message>
         <source>Copyright © 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.</source>
@@ -45,10 +161,68 @@
     </message>
 </context>
 <context>
+    <name>ResolutionChoices</name>
+    <message>
+        <source>Select Resolution</source>
+        <translation>해상도 선택</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFrame</name>
     <message>
         <source>OK</source>
         <translation>확인</translation>
+    </message>
+</context>
+<context>
+    <name>SidePanel</name>
+    <message>
+        <source>Ratio</source>
+        <translation>배율</translation>
+    </message>
+    <message>
+        <source>Screen Orientation</source>
+        <translation>모니터 방향</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>가로</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>세로</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>해상도</translation>
+    </message>
+    <message>
+        <source>Status List</source>
+        <translation>포트 상태</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>기본</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>보조</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>실행 취소</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>다시 실행</translation>
+    </message>
+    <message>
+        <source>Save to local</source>
+        <translation>로컬에 저장</translation>
+    </message>
+    <message>
+        <source>Save to device</source>
+        <translation>장치에 저장</translation>
     </message>
 </context>
 <context>
@@ -95,6 +269,45 @@
         <source>Arial</source>
         <comment>font families of this language, first installed wins</comment>
         <translation>Noto Sans CJK KR,Malgun Gothic,Arial</translation>
+    </message>
+</context>
+<context>
+    <name>UploadFlow</name>
+    <message>
+        <source>Failed to upload data.</source>
+        <translation>데이터를 업로드하지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
+        <translation>레이아웃 구성을 OrrinKM에 저장하고 적용하려면 컴퓨터를 기본 OrrinKM 스위치에 연결하십시오.</translation>
+    </message>
+    <message>
+        <source>Save failed!</source>
+        <translation>저장 실패</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
+        <translation>OrrinKM이 한 대만 연결되어 있습니다. 포트 1-4의 모니터 레이아웃만 저장됩니다. 계속하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>계속</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
+        <translation>OrrinKM이 한 대만 연결되어 있습니다. 포트를 P1에서 P4 사이로 설정하십시오.</translation>
+    </message>
+    <message>
+        <source>Save to device successfully.</source>
+        <translation>장치에 저장했습니다.</translation>
+    </message>
+    <message>
+        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
+        <translation>확장 데스크톱 드라이버가 실행 중입니다. 종료한 후 다시 업로드하십시오.</translation>
     </message>
 </context>
 <context>
@@ -476,188 +689,12 @@
 <context>
     <name>mainWidget</name>
     <message>
-        <source>Select Resolution</source>
-        <translation>해상도 선택</translation>
-    </message>
-    <message>
-        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
-        <translation>변경 내용을 저장하시겠습니까? 저장하려면 나가기 전에 구성을 저장하십시오.</translation>
-    </message>
-    <message>
-        <source>Home Page</source>
-        <translation>홈</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>확인</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to create a new list without saving?</source>
-        <translation>저장하지 않고 새 레이아웃을 만드시겠습니까?</translation>
-    </message>
-    <message>
-        <source>Create</source>
-        <translation>만들기</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>취소</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to load a file without saving?</source>
-        <translation>저장하지 않고 파일을 불러오시겠습니까?</translation>
-    </message>
-    <message>
-        <source>Load</source>
-        <translation>불러오기</translation>
-    </message>
-    <message>
-        <source>Save Profle</source>
-        <translation>프로필 저장</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>다른 이름으로 저장</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>저장</translation>
-    </message>
-    <message>
-        <source>Failed to upload data.</source>
-        <translation>데이터를 업로드하지 못했습니다.</translation>
-    </message>
-    <message>
-        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
-        <translation>레이아웃 구성을 OrrinKM에 저장하고 적용하려면 컴퓨터를 기본 OrrinKM 스위치에 연결하십시오.</translation>
-    </message>
-    <message>
-        <source>Save failed!</source>
-        <translation>저장 실패</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
-        <translation>OrrinKM이 한 대만 연결되어 있습니다. 포트 1-4의 모니터 레이아웃만 저장됩니다. 계속하시겠습니까?</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>계속</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
-        <translation>OrrinKM이 한 대만 연결되어 있습니다. 포트를 P1에서 P4 사이로 설정하십시오.</translation>
-    </message>
-    <message>
-        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
-        <translation>확장 데스크톱 드라이버가 실행 중입니다. 종료한 후 다시 업로드하십시오.</translation>
-    </message>
-    <message>
-        <source>Save to device successfully.</source>
-        <translation>장치에 저장했습니다.</translation>
-    </message>
-    <message>
-        <source>No data to be saved.</source>
-        <translation>저장할 데이터가 없습니다.</translation>
-    </message>
-    <message>
-        <source>No data to be upload.</source>
-        <translation>업로드할 데이터가 없습니다.</translation>
-    </message>
-    <message>
-        <source>Save successfully.</source>
-        <translation>저장했습니다.</translation>
-    </message>
-    <message>
-        <source>Failed to save data.</source>
-        <translation>데이터를 저장하지 못했습니다.</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>파일 선택</translation>
-    </message>
-    <message>
-        <source>List Files (*.km)</source>
-        <translation>레이아웃 파일 (*.km)</translation>
-    </message>
-    <message>
-        <source>Input the file name</source>
-        <translation>파일 이름 입력</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>파일</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>설정</translation>
-    </message>
-    <message>
         <source>Template</source>
         <translation>템플릿</translation>
     </message>
     <message>
         <source>New Object</source>
         <translation>새 레이아웃</translation>
-    </message>
-    <message>
-        <source>Delete this setting.</source>
-        <translation>이 모니터를 삭제하시겠습니까?</translation>
-    </message>
-    <message>
-        <source>Ratio</source>
-        <translation>배율</translation>
-    </message>
-    <message>
-        <source>Screen Orientation</source>
-        <translation>모니터 방향</translation>
-    </message>
-    <message>
-        <source>Horizontal</source>
-        <translation>가로</translation>
-    </message>
-    <message>
-        <source>Vertical</source>
-        <translation>세로</translation>
-    </message>
-    <message>
-        <source>Resolution</source>
-        <translation>해상도</translation>
-    </message>
-    <message>
-        <source>Status List</source>
-        <translation>포트 상태</translation>
-    </message>
-    <message>
-        <source>Primary</source>
-        <translation>기본</translation>
-    </message>
-    <message>
-        <source>Secondary</source>
-        <translation>보조</translation>
-    </message>
-    <message>
-        <source>Save to local</source>
-        <translation>로컬에 저장</translation>
-    </message>
-    <message>
-        <source>Save to device</source>
-        <translation>장치에 저장</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>실행 취소</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>다시 실행</translation>
-    </message>
-    <message>
-        <source>%1 already exists. Do you want to replace it?</source>
-        <translation>%1이(가) 이미 있습니다. 바꾸시겠습니까?</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>바꾸기</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,122 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en_US">
 <context>
+    <name>DeletePrompt</name>
+    <message>
+        <source>Delete this setting.</source>
+        <translation>Excluir este monitor?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>DeskChecks</name>
+    <message>
+        <source>No data to be saved.</source>
+        <translation>Não há dados para salvar.</translation>
+    </message>
+    <message>
+        <source>No data to be upload.</source>
+        <translation>Não há dados para enviar.</translation>
+    </message>
+</context>
+<context>
+    <name>EditorTopBar</name>
+    <message>
+        <source>Home Page</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Arquivo</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
+        <translation>Deseja salvar as alterações? Se sim, salve a configuração antes de sair.</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>Início</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to create a new list without saving?</source>
+        <translation>Tem certeza de que deseja criar um novo layout sem salvar?</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Criar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to load a file without saving?</source>
+        <translation>Tem certeza de que deseja carregar um arquivo sem salvar?</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Carregar</translation>
+    </message>
+    <message>
+        <source>Save Profle</source>
+        <translation>Salvar perfil</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Salvar como</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>%1 já existe. Deseja substituí-lo?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Substituir</translation>
+    </message>
+    <message>
+        <source>Save successfully.</source>
+        <translation>Salvo com sucesso.</translation>
+    </message>
+    <message>
+        <source>Failed to save data.</source>
+        <translation>Falha ao salvar os dados.</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>Selecionar um arquivo</translation>
+    </message>
+    <message>
+        <source>List Files (*.km)</source>
+        <translation>Arquivos de layout (*.km)</translation>
+    </message>
+    <message>
+        <source>Input the file name</source>
+        <translation>Digite o nome do arquivo</translation>
+    </message>
+</context>
+<context>
     <name>FootControl</name>
     <message>
         <source>Copyright © 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.</source>
@@ -45,10 +161,68 @@
     </message>
 </context>
 <context>
+    <name>ResolutionChoices</name>
+    <message>
+        <source>Select Resolution</source>
+        <translation>Selecionar resolução</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFrame</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SidePanel</name>
+    <message>
+        <source>Ratio</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Screen Orientation</source>
+        <translation>Orientação</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertical</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolução</translation>
+    </message>
+    <message>
+        <source>Status List</source>
+        <translation>Status das portas</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Principal</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>Secundário</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>Save to local</source>
+        <translation>Salvar localmente</translation>
+    </message>
+    <message>
+        <source>Save to device</source>
+        <translation>Salvar no dispositivo</translation>
     </message>
 </context>
 <context>
@@ -95,6 +269,45 @@
         <source>Arial</source>
         <comment>font families of this language, first installed wins</comment>
         <translation>Arial</translation>
+    </message>
+</context>
+<context>
+    <name>UploadFlow</name>
+    <message>
+        <source>Failed to upload data.</source>
+        <translation>Falha ao enviar os dados.</translation>
+    </message>
+    <message>
+        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
+        <translation>Para salvar e aplicar o layout no OrrinKM, conecte o computador ao comutador OrrinKM principal.</translation>
+    </message>
+    <message>
+        <source>Save failed!</source>
+        <translation>Falha ao salvar</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
+        <translation>Apenas um OrrinKM está conectado. Somente o layout dos monitores das portas 1-4 será salvo. Deseja continuar?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
+        <translation>Apenas um OrrinKM está conectado. Use apenas as portas P1 a P4.</translation>
+    </message>
+    <message>
+        <source>Save to device successfully.</source>
+        <translation>Salvo no dispositivo com sucesso.</translation>
+    </message>
+    <message>
+        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
+        <translation>O driver de área de trabalho estendida está em execução. Feche-o e envie novamente.</translation>
     </message>
 </context>
 <context>
@@ -476,188 +689,12 @@
 <context>
     <name>mainWidget</name>
     <message>
-        <source>Select Resolution</source>
-        <translation>Selecionar resolução</translation>
-    </message>
-    <message>
-        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
-        <translation>Deseja salvar as alterações? Se sim, salve a configuração antes de sair.</translation>
-    </message>
-    <message>
-        <source>Home Page</source>
-        <translation>Início</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to create a new list without saving?</source>
-        <translation>Tem certeza de que deseja criar um novo layout sem salvar?</translation>
-    </message>
-    <message>
-        <source>Create</source>
-        <translation>Criar</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancelar</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to load a file without saving?</source>
-        <translation>Tem certeza de que deseja carregar um arquivo sem salvar?</translation>
-    </message>
-    <message>
-        <source>Load</source>
-        <translation>Carregar</translation>
-    </message>
-    <message>
-        <source>Save Profle</source>
-        <translation>Salvar perfil</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>Salvar como</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Salvar</translation>
-    </message>
-    <message>
-        <source>Failed to upload data.</source>
-        <translation>Falha ao enviar os dados.</translation>
-    </message>
-    <message>
-        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
-        <translation>Para salvar e aplicar o layout no OrrinKM, conecte o computador ao comutador OrrinKM principal.</translation>
-    </message>
-    <message>
-        <source>Save failed!</source>
-        <translation>Falha ao salvar</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
-        <translation>Apenas um OrrinKM está conectado. Somente o layout dos monitores das portas 1-4 será salvo. Deseja continuar?</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>Continuar</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
-        <translation>Apenas um OrrinKM está conectado. Use apenas as portas P1 a P4.</translation>
-    </message>
-    <message>
-        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
-        <translation>O driver de área de trabalho estendida está em execução. Feche-o e envie novamente.</translation>
-    </message>
-    <message>
-        <source>Save to device successfully.</source>
-        <translation>Salvo no dispositivo com sucesso.</translation>
-    </message>
-    <message>
-        <source>No data to be saved.</source>
-        <translation>Não há dados para salvar.</translation>
-    </message>
-    <message>
-        <source>No data to be upload.</source>
-        <translation>Não há dados para enviar.</translation>
-    </message>
-    <message>
-        <source>Save successfully.</source>
-        <translation>Salvo com sucesso.</translation>
-    </message>
-    <message>
-        <source>Failed to save data.</source>
-        <translation>Falha ao salvar os dados.</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>Selecionar um arquivo</translation>
-    </message>
-    <message>
-        <source>List Files (*.km)</source>
-        <translation>Arquivos de layout (*.km)</translation>
-    </message>
-    <message>
-        <source>Input the file name</source>
-        <translation>Digite o nome do arquivo</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Arquivo</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Ajustes</translation>
-    </message>
-    <message>
         <source>Template</source>
         <translation>Modelo</translation>
     </message>
     <message>
         <source>New Object</source>
         <translation>Novo layout</translation>
-    </message>
-    <message>
-        <source>Delete this setting.</source>
-        <translation>Excluir este monitor?</translation>
-    </message>
-    <message>
-        <source>Ratio</source>
-        <translation>Zoom</translation>
-    </message>
-    <message>
-        <source>Screen Orientation</source>
-        <translation>Orientação</translation>
-    </message>
-    <message>
-        <source>Horizontal</source>
-        <translation>Horizontal</translation>
-    </message>
-    <message>
-        <source>Vertical</source>
-        <translation>Vertical</translation>
-    </message>
-    <message>
-        <source>Resolution</source>
-        <translation>Resolução</translation>
-    </message>
-    <message>
-        <source>Status List</source>
-        <translation>Status das portas</translation>
-    </message>
-    <message>
-        <source>Primary</source>
-        <translation>Principal</translation>
-    </message>
-    <message>
-        <source>Secondary</source>
-        <translation>Secundário</translation>
-    </message>
-    <message>
-        <source>Save to local</source>
-        <translation>Salvar localmente</translation>
-    </message>
-    <message>
-        <source>Save to device</source>
-        <translation>Salvar no dispositivo</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>Desfazer</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Refazer</translation>
-    </message>
-    <message>
-        <source>%1 already exists. Do you want to replace it?</source>
-        <translation>%1 já existe. Deseja substituí-lo?</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>Substituir</translation>
     </message>
 </context>
 <context>

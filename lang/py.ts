@@ -2,6 +2,122 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU" sourcelanguage="en_US">
 <context>
+    <name>DeletePrompt</name>
+    <message>
+        <source>Delete this setting.</source>
+        <translation>Удалить этот монитор?</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>DeskChecks</name>
+    <message>
+        <source>No data to be saved.</source>
+        <translation>Нет данных для сохранения.</translation>
+    </message>
+    <message>
+        <source>No data to be upload.</source>
+        <translation>Нет данных для передачи.</translation>
+    </message>
+</context>
+<context>
+    <name>EditorTopBar</name>
+    <message>
+        <source>Home Page</source>
+        <translation>Главная</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
+        <translation>Сохранить изменения? Если да, сохраните конфигурацию перед выходом.</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>Главная</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to create a new list without saving?</source>
+        <translation>Создать новую схему без сохранения?</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to load a file without saving?</source>
+        <translation>Загрузить файл без сохранения?</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Загрузить</translation>
+    </message>
+    <message>
+        <source>Save Profle</source>
+        <translation>Сохранение профиля</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Сохранить как</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>%1 already exists. Do you want to replace it?</source>
+        <translation>Файл %1 уже существует. Заменить его?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Заменить</translation>
+    </message>
+    <message>
+        <source>Save successfully.</source>
+        <translation>Сохранено.</translation>
+    </message>
+    <message>
+        <source>Failed to save data.</source>
+        <translation>Не удалось сохранить данные.</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>Выбор файла</translation>
+    </message>
+    <message>
+        <source>List Files (*.km)</source>
+        <translation>Файлы схем (*.km)</translation>
+    </message>
+    <message>
+        <source>Input the file name</source>
+        <translation>Введите имя файла</translation>
+    </message>
+</context>
+<context>
     <name>FootControl</name>
     <message>
         <source>Copyright © 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.</source>
@@ -45,10 +161,68 @@
     </message>
 </context>
 <context>
+    <name>ResolutionChoices</name>
+    <message>
+        <source>Select Resolution</source>
+        <translation>Выберите разрешение</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFrame</name>
     <message>
         <source>OK</source>
         <translation>ОК</translation>
+    </message>
+</context>
+<context>
+    <name>SidePanel</name>
+    <message>
+        <source>Ratio</source>
+        <translation>Масштаб</translation>
+    </message>
+    <message>
+        <source>Screen Orientation</source>
+        <translation>Ориентация</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Альбомная</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Книжная</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Разрешение</translation>
+    </message>
+    <message>
+        <source>Status List</source>
+        <translation>Состояние портов</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Основной</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>Дополнительный</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>Save to local</source>
+        <translation>Сохранить локально</translation>
+    </message>
+    <message>
+        <source>Save to device</source>
+        <translation>Сохранить в устройство</translation>
     </message>
 </context>
 <context>
@@ -95,6 +269,45 @@
         <source>Arial</source>
         <comment>font families of this language, first installed wins</comment>
         <translation>Arial</translation>
+    </message>
+</context>
+<context>
+    <name>UploadFlow</name>
+    <message>
+        <source>Failed to upload data.</source>
+        <translation>Не удалось передать данные.</translation>
+    </message>
+    <message>
+        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
+        <translation>Чтобы сохранить и применить схему в OrrinKM, подключите компьютер к основному переключателю OrrinKM.</translation>
+    </message>
+    <message>
+        <source>Save failed!</source>
+        <translation>Ошибка сохранения</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
+        <translation>Подключён только один OrrinKM. Будет сохранена только схема мониторов портов 1-4. Продолжить?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Продолжить</translation>
+    </message>
+    <message>
+        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
+        <translation>Подключён только один OrrinKM. Используйте только порты с P1 по P4.</translation>
+    </message>
+    <message>
+        <source>Save to device successfully.</source>
+        <translation>Сохранено в устройстве.</translation>
+    </message>
+    <message>
+        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
+        <translation>Запущен драйвер расширенного рабочего стола. Закройте его и повторите передачу.</translation>
     </message>
 </context>
 <context>
@@ -476,188 +689,12 @@
 <context>
     <name>mainWidget</name>
     <message>
-        <source>Select Resolution</source>
-        <translation>Выберите разрешение</translation>
-    </message>
-    <message>
-        <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
-        <translation>Сохранить изменения? Если да, сохраните конфигурацию перед выходом.</translation>
-    </message>
-    <message>
-        <source>Home Page</source>
-        <translation>Главная</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>ОК</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to create a new list without saving?</source>
-        <translation>Создать новую схему без сохранения?</translation>
-    </message>
-    <message>
-        <source>Create</source>
-        <translation>Создать</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Отмена</translation>
-    </message>
-    <message>
-        <source>Are you sure you want to load a file without saving?</source>
-        <translation>Загрузить файл без сохранения?</translation>
-    </message>
-    <message>
-        <source>Load</source>
-        <translation>Загрузить</translation>
-    </message>
-    <message>
-        <source>Save Profle</source>
-        <translation>Сохранение профиля</translation>
-    </message>
-    <message>
-        <source>Save as</source>
-        <translation>Сохранить как</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Сохранить</translation>
-    </message>
-    <message>
-        <source>Failed to upload data.</source>
-        <translation>Не удалось передать данные.</translation>
-    </message>
-    <message>
-        <source>To save and apply the layout configuration to OrrinKM, please connect your computer to the Primary OrrinKM device.</source>
-        <translation>Чтобы сохранить и применить схему в OrrinKM, подключите компьютер к основному переключателю OrrinKM.</translation>
-    </message>
-    <message>
-        <source>Save failed!</source>
-        <translation>Ошибка сохранения</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. We save port 1-4 monitor layout only. Do you want to continue?</source>
-        <translation>Подключён только один OrrinKM. Будет сохранена только схема мониторов портов 1-4. Продолжить?</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>Продолжить</translation>
-    </message>
-    <message>
-        <source>Only one OrrinKM is connected. Please set port number between P1 to P4.</source>
-        <translation>Подключён только один OrrinKM. Используйте только порты с P1 по P4.</translation>
-    </message>
-    <message>
-        <source>The extended desktop driver ap is running. Please close it and upload again.</source>
-        <translation>Запущен драйвер расширенного рабочего стола. Закройте его и повторите передачу.</translation>
-    </message>
-    <message>
-        <source>Save to device successfully.</source>
-        <translation>Сохранено в устройстве.</translation>
-    </message>
-    <message>
-        <source>No data to be saved.</source>
-        <translation>Нет данных для сохранения.</translation>
-    </message>
-    <message>
-        <source>No data to be upload.</source>
-        <translation>Нет данных для передачи.</translation>
-    </message>
-    <message>
-        <source>Save successfully.</source>
-        <translation>Сохранено.</translation>
-    </message>
-    <message>
-        <source>Failed to save data.</source>
-        <translation>Не удалось сохранить данные.</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>Выбор файла</translation>
-    </message>
-    <message>
-        <source>List Files (*.km)</source>
-        <translation>Файлы схем (*.km)</translation>
-    </message>
-    <message>
-        <source>Input the file name</source>
-        <translation>Введите имя файла</translation>
-    </message>
-    <message>
-        <source>File</source>
-        <translation>Файл</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Настройки</translation>
-    </message>
-    <message>
         <source>Template</source>
         <translation>Шаблон</translation>
     </message>
     <message>
         <source>New Object</source>
         <translation>Новая схема</translation>
-    </message>
-    <message>
-        <source>Delete this setting.</source>
-        <translation>Удалить этот монитор?</translation>
-    </message>
-    <message>
-        <source>Ratio</source>
-        <translation>Масштаб</translation>
-    </message>
-    <message>
-        <source>Screen Orientation</source>
-        <translation>Ориентация</translation>
-    </message>
-    <message>
-        <source>Horizontal</source>
-        <translation>Альбомная</translation>
-    </message>
-    <message>
-        <source>Vertical</source>
-        <translation>Книжная</translation>
-    </message>
-    <message>
-        <source>Resolution</source>
-        <translation>Разрешение</translation>
-    </message>
-    <message>
-        <source>Status List</source>
-        <translation>Состояние портов</translation>
-    </message>
-    <message>
-        <source>Primary</source>
-        <translation>Основной</translation>
-    </message>
-    <message>
-        <source>Secondary</source>
-        <translation>Дополнительный</translation>
-    </message>
-    <message>
-        <source>Save to local</source>
-        <translation>Сохранить локально</translation>
-    </message>
-    <message>
-        <source>Save to device</source>
-        <translation>Сохранить в устройство</translation>
-    </message>
-    <message>
-        <source>Undo</source>
-        <translation>Отменить</translation>
-    </message>
-    <message>
-        <source>Redo</source>
-        <translation>Повторить</translation>
-    </message>
-    <message>
-        <source>%1 already exists. Do you want to replace it?</source>
-        <translation>Файл %1 уже существует. Заменить его?</translation>
-    </message>
-    <message>
-        <source>Replace</source>
-        <translation>Заменить</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "QSingleApplication.h"
 #include "ProcessInfo.h"
 #include "copyright.h"
+#include "desk/gridcells.h"
 #include "desk/deskmodel.h"
 #include "fileEncrypt.h"
 #include "fileio.h"
@@ -49,6 +50,8 @@ void registerTypes()
     // model's undoStack property, never made from QML).
     qmlRegisterType<DeskModel>("Seamrun.Layout", 1, 0, "DeskModel");
     qmlRegisterAnonymousType<QUndoStack>("Seamrun.Layout", 1);
+    // The editor's grid cells as read from the desk (its gridModel).
+    qmlRegisterType<GridCells>("Seamrun.Layout", 1, 0, "GridCells");
     qmlRegisterSingletonType<RecentFiles>("Seamrun.Files", 1, 0, "RecentFiles", &RecentFiles::create);
     registered = true;
 }

@@ -380,11 +380,6 @@ Window {
         enabled: !main.overlayShown
         onActivated: main.showKeyHelp()
     }
-    // "?" on the editor's grid.
-    Connections {
-        target: setQml.item ? main.findItem(setQml.item, "grid_cursor") : null
-        function onHelpWanted() { main.showKeyHelp() }
-    }
 
     ListModel { id: file_list_model }
     ListModel { id: tempModel_page1 }

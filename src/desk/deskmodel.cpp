@@ -10,6 +10,7 @@
 #include "desk/deskreader.h"
 #include "desk/deskrules.h"
 
+#include <QJSValue>
 #include <QUndoCommand>
 #include <QUndoStack>
 
@@ -197,6 +198,12 @@ QVariant DeskModel::data(const QModelIndex &index, int role) const
     case SelectedRole: return m.gridIndex() == m_selection.index;
     case HasPortRole: return m.port != 0;
     case HasResolutionRole: return m.width != 0 && m.height != 0;
+    case GridIndexAliasRole: return m.gridIndex();
+    case PortAliasRole: return m.port;
+    case EnableRole: return true;
+    case NumberAliasRole: return m.numberText();
+    case MonitorWidthRole: return m.width;
+    case MonitorHeightRole: return m.height;
     }
     return QVariant();
 }
@@ -218,6 +225,12 @@ QHash<int, QByteArray> DeskModel::roleNames() const
         {SelectedRole, "selected"},
         {HasPortRole, "hasPort"},
         {HasResolutionRole, "hasResolution"},
+        {GridIndexAliasRole, "gridindex"},
+        {PortAliasRole, "portnum"},
+        {EnableRole, "enable"},
+        {NumberAliasRole, "monitornum"},
+        {MonitorWidthRole, "monitorWidth"},
+        {MonitorHeightRole, "monitorHeight"},
     };
 }
 
@@ -393,6 +406,58 @@ QVariantList DeskModel::monitorsOnPort(int port) const
     for (int row : rows)
         list.append(get(row));
     return list;
+}
+
+QVariantList DeskModel::placedMonitors() const
+{
+    QVariantList list;
+    for (const Monitor &m : DeskRules::inGridOrder(m_desk.monitors))
+        list.append(QVariantMap{{QStringLiteral("gridindex"), m.gridIndex()},
+                                {QStringLiteral("row"), m.row},
+                                {QStringLiteral("col"), m.col},
+                                {QStringLiteral("portnum"), m.port},
+                                {QStringLiteral("monitornum"), m.numberText()},
+                                {QStringLiteral("width"), m.width},
+                                {QStringLiteral("height"), m.height}});
+    return list;
+}
+
+// -------------------------------------------------------------- checks
+
+namespace {
+
+QVariantList intList(const QVector<int> &values)
+{
+    QVariantList list;
+    for (int v : values)
+        list.append(v);
+    return list;
+}
+
+} // namespace
+
+QVariant DeskModel::firstIncomplete() const
+{
+    const CheckOutcome found = DeskRules::firstIncomplete(m_desk.monitors);
+    if (found.passed())
+        return QVariant::fromValue(nullptr);
+    return QVariantMap{{QStringLiteral("gridindex"), found.gridIndex()},
+                       {QStringLiteral("missing"), found.kind == CheckOutcome::MissingPort ? 0 : 1}};
+}
+
+QVariantList DeskModel::isolatedPorts() const
+{
+    return intList(DeskRules::isolatedPorts(m_desk.monitors));
+}
+
+QVariantList DeskModel::nonRectangularPorts() const
+{
+    return intList(DeskRules::nonRectangularPorts(m_desk.monitors));
+}
+
+QVariantList DeskModel::mixedResolutionPorts() const
+{
+    return intList(DeskRules::mixedResolutionPorts(m_desk.monitors));
 }
 
 // ---------------------------------------------------------------- rows
@@ -687,17 +752,36 @@ void DeskModel::replaceDesk(const Desk &desk, const Selection &selection)
     m_stack->clear();
     const bool mouseChanges = desk.mouse != m_desk.mouse;
     const int oldCount = count();
-    beginResetModel();
-    m_desk = desk;
+    const int newCount = desk.monitors.size();
+    // Row by row rather than a reset: the views keep the items of the rows
+    // that stay (a desk loaded over another of as many monitors makes and
+    // drops none), and only the rows that come or go are made or dropped.
     m_selection = Selection();
-    endResetModel();
+    if (newCount < oldCount) {
+        beginRemoveRows(QModelIndex(), newCount, oldCount - 1);
+        m_desk.monitors.resize(newCount);
+        endRemoveRows();
+    }
+    const int common = std::min(oldCount, newCount);
+    for (int row = 0; row < common; ++row)
+        m_desk.monitors[row] = desk.monitors.at(row);
+    if (common > 0)
+        emit dataChanged(index(0), index(common - 1));
+    if (newCount > oldCount) {
+        beginInsertRows(QModelIndex(), oldCount, newCount - 1);
+        for (int row = oldCount; row < newCount; ++row)
+            m_desk.monitors.append(desk.monitors.at(row));
+        endInsertRows();
+    }
+    m_desk.mouse = desk.mouse;
     if (oldCount != count())
         emit countChanged();
     if (mouseChanges)
         emit mouseChanged();
+    emit deskReplaced();
     emit deskChanged();
     Selection s = selection;
-    // Reset above without signals: announce the selection once.
+    // Cleared above without signals: announce the selection once.
     m_selection = Selection{-2, false, -1};
     applySelection(s);
 }
@@ -724,8 +808,11 @@ void DeskModel::load(const Desk &given)
     markSaved();
 }
 
-bool DeskModel::loadLayout(const QVariant &layout)
+bool DeskModel::loadLayout(const QVariant &given)
 {
+    // From QML a parsed text arrives as a script value; the reader takes
+    // plain lists and maps.
+    const QVariant layout = given.userType() == qMetaTypeId<QJSValue>() ? given.value<QJSValue>().toVariant() : given;
     load(DeskReader::desk(layout));
     // A blank text is a blank desk, not a refused file.
     if (layout.userType() == QMetaType::QString && layout.toString().isEmpty())

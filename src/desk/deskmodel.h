@@ -67,6 +67,16 @@ public:
         SelectedRole,               // "selected", the selected monitor
         HasPortRole,                // "hasPort", port is not 0 (the number button is offered)
         HasResolutionRole,          // "hasResolution", width and height chosen
+        // The names the editor's monitor list always used ({gridindex,
+        // portnum, enable, monitornum}), so the model stands in for it.
+        GridIndexAliasRole,         // "gridindex", as gridIndex
+        PortAliasRole,              // "portnum", as port
+        EnableRole,                 // "enable", always true
+        NumberAliasRole,            // "monitornum", as numberText
+        // Width and height under names a view's item can take as required
+        // properties without hiding its own width and height.
+        MonitorWidthRole,           // "monitorWidth", as width
+        MonitorHeightRole,          // "monitorHeight", as height
     };
     Q_ENUM(Role)
 
@@ -180,6 +190,20 @@ public:
     Q_INVOKABLE int nextNumber(int port) const;
     // The monitors of `port` by number, as get() gives them.
     Q_INVOKABLE QVariantList monitorsOnPort(int port) const;
+    // Every monitor in grid order as the screens' rules and the upload take
+    // it: {gridindex, row, col, portnum, monitornum ("01"), width, height}.
+    Q_INVOKABLE QVariantList placedMonitors() const;
+
+    // ------------------------------------------------------------ checks
+    // The checks before a save or an upload, on the desk as it is.
+
+    // The first monitor in grid order that lacks its port ("missing" 0) or
+    // its resolution ("missing" 1) as {gridindex, missing}; null when none.
+    Q_INVOKABLE QVariant firstIncomplete() const;
+    // The offending ports of each rule, as DeskRules gives them.
+    Q_INVOKABLE QVariantList isolatedPorts() const;
+    Q_INVOKABLE QVariantList nonRectangularPorts() const;
+    Q_INVOKABLE QVariantList mixedResolutionPorts() const;
 
 signals:
     void countChanged();
@@ -190,6 +214,8 @@ signals:
     // The monitors or the mouse settings changed (an edit, undo, redo, a
     // load, a reset).
     void deskChanged();
+    // A whole desk took the place of the one before (a load, a reset).
+    void deskReplaced();
 
 private:
     friend class DeskCommand;

@@ -8,7 +8,7 @@
 set -u
 src=${1:?source folder}
 status=0
-for file in "$src"/*.qml "$src"/Qml/*.qml; do
+for file in "$src"/*.qml "$src"/Qml/*.qml "$src"/Qml/*/*.qml; do
     name=$(basename "$file")
     [ "$name" = Theme.qml ] && continue
     # Comments may name colours; code may not.

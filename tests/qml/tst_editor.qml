@@ -170,7 +170,7 @@ EditorCase {
         compare(layoutSummary()[15], "4,5:1/15")
 
         // The port list of a monitor in the last two rows opens above its button.
-        editor.gridModel.setProperty(cellIndex(2, 2), "showborder", false)
+        editor.desk.select(-1)
         editor.showPortList(cellIndex(15, 3))
         compare(list.y, 14 * 155 + 1 + 118 - list.height)
     }
@@ -263,7 +263,7 @@ EditorCase {
     function test_resolutionFillTurnsForVertical() {
         start()
         openLayout([[1, 1, 1, "01", 0, 0], [1, 2, 1, "02", 0, 0]])
-        editor.gridModel.setProperty(0, "orientation", "v")
+        editor.desk.setOrientation(0, "v")
         pressAt(1, 2)
         var list = findChild(editor, "resolution_list")
         for (var i = 0; i < editor.resModel.count; ++i)
@@ -392,6 +392,18 @@ EditorCase {
         compare(window.is_saved, 0)
         clickItem(findChild(editor, "horizontal_button"))
         compare(layoutSummary(true), ["1,1:1/01 2560x1440"])
+    }
+
+    // A resolution the list does not hold turns with its monitor too.
+    function test_orientationKeepsUnlistedResolution() {
+        start()
+        openLayout([[1, 1, 1, "01", 1234, 567]])
+        compare(findChild(editor, "resolution_list").currentIndex, 0)
+        clickItem(findChild(editor, "vertical_button"))
+        compare(layoutSummary(true), ["1,1:1/01 567x1234"])
+        compare(editor.gridModel.get(0).orientation, "v")
+        clickItem(findChild(editor, "horizontal_button"))
+        compare(layoutSummary(true), ["1,1:1/01 1234x567"])
     }
 
     function test_saveReopen() {

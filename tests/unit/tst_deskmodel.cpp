@@ -9,10 +9,12 @@
 #include "desk/deskmodel.h"
 #include "desk/deskreader.h"
 #include "desk/deskrules.h"
+#include "desk/gridcells.h"
 #include "deskcells.h"
 
 #include <QAbstractItemModelTester>
 #include <QFile>
+#include <QJSEngine>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -632,6 +634,197 @@ private slots:
         QVERIFY(!model.loadLayout(layout));
         QCOMPARE(summary(model.desk()), QStringList{"1,1:1/01"});
         QCOMPARE(model.mouseSettingsMap().value("mouse_speed").toInt(), 5);
+    }
+
+    // A desk loaded over another keeps the rows it can: the views keep their
+    // items for them, and only the rows that come or go are made or dropped.
+    void loadKeepsRows_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("inserted");
+        QTest::addColumn<int>("removed");
+        QTest::newRow("as many") << "1,1,1,1 1,2,1,2" << "3,3,2,1 3,4,2,2" << 0 << 0;
+        QTest::newRow("more") << "1,1,1,1" << "3,3,2,1 3,4,2,2 3,5,2,3" << 2 << 0;
+        QTest::newRow("fewer") << "1,1,1,1 1,2,1,2 1,3,1,3" << "5,5,4,1" << 0 << 2;
+        QTest::newRow("none") << "1,1,1,1 1,2,1,2" << "" << 0 << 2;
+    }
+
+    void loadKeepsRows()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        QFETCH(int, inserted);
+        QFETCH(int, removed);
+        DeskModel model;
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.load(deskOf(before));
+        QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
+        QSignalSpy insertions(&model, &QAbstractItemModel::rowsInserted);
+        QSignalSpy removals(&model, &QAbstractItemModel::rowsRemoved);
+        QSignalSpy replaced(&model, &DeskModel::deskReplaced);
+        model.load(deskOf(after));
+        QCOMPARE(resets.count(), 0);
+        int in = 0, out = 0;
+        for (const QList<QVariant> &args : insertions)
+            in += args.at(2).toInt() - args.at(1).toInt() + 1;
+        for (const QList<QVariant> &args : removals)
+            out += args.at(2).toInt() - args.at(1).toInt() + 1;
+        QCOMPARE(in, inserted);
+        QCOMPARE(out, removed);
+        QCOMPARE(replaced.count(), 1);
+        QCOMPARE(summary(model.desk()), summary(deskOf(after)));
+        QCOMPARE(model.selectedIndex(), after.isEmpty() ? -1 : model.desk().monitors.first().gridIndex());
+        QVERIFY(model.get(0).value("selected").toBool() || after.isEmpty());
+    }
+
+    // The editor hands over the layout as its script parsed it.
+    void loadLayoutFromScript()
+    {
+        QJSEngine engine;
+        const QJSValue layout = engine.evaluate(QStringLiteral(
+            "[{\"speed\":\"5\",\"monitorlist\":[{\"row\":\"1\",\"col\":\"2\",\"width\":\"1920\","
+            "\"height\":\"1080\",\"portnum\":\"3\",\"monitornum\":\"01\"}]}]"));
+        QVERIFY(layout.isArray());
+        DeskModel model;
+        QVERIFY(model.loadLayout(QVariant::fromValue(layout)));
+        QCOMPARE(summary(model.desk()), QStringList{"1,2:3/01"});
+        QCOMPARE(model.mouseSettingsMap().value("mouse_speed").toInt(), 5);
+    }
+
+    // ------------------------------------------------------ for the screens
+
+    // The monitors in grid order under the rules' names, and the checks on
+    // the desk as it stands.
+    void checks_data()
+    {
+        QTest::addColumn<QString>("layout");
+        QTest::addColumn<QString>("placed");
+        QTest::addColumn<QVariant>("incomplete");
+        QTest::addColumn<QVariantList>("isolated");
+        QTest::addColumn<QVariantList>("nonRectangular");
+        QTest::addColumn<QVariantList>("mixed");
+        const QVariant none = QVariant::fromValue(nullptr);
+        QTest::newRow("passes") << "1,2,1,2 1,1,1,1" << "0:1/01 1:1/02" << none << QVariantList()
+                                << QVariantList() << QVariantList();
+        QTest::newRow("no port, first in grid order")
+            << "3,1,0,1 1,3,0,1 1,1,1,1" << "0:1/01 2:0/01 32:0/01"
+            << QVariant(QVariantMap{{"gridindex", 2}, {"missing", 0}}) << QVariantList{1, 0, 0}
+            << QVariantList{0} << QVariantList();
+        QTest::newRow("no resolution") << "1,1,1,1,0,0" << "0:1/01"
+                                       << QVariant(QVariantMap{{"gridindex", 0}, {"missing", 1}})
+                                       << QVariantList() << QVariantList() << QVariantList();
+        QTest::newRow("L shape, two sizes")
+            << "1,1,1,1 1,2,1,2,1280,1024 2,1,1,3 2,2,2,1" << "0:1/01 1:1/02 16:1/03 17:2/01" << none
+            << QVariantList() << QVariantList{1} << QVariantList{1};
+    }
+
+    void checks()
+    {
+        QFETCH(QString, layout);
+        QFETCH(QString, placed);
+        QFETCH(QVariant, incomplete);
+        QFETCH(QVariantList, isolated);
+        QFETCH(QVariantList, nonRectangular);
+        QFETCH(QVariantList, mixed);
+        DeskModel model;
+        model.load(deskOf(layout));
+        QStringList seen;
+        for (const QVariant &v : model.placedMonitors()) {
+            const QVariantMap m = v.toMap();
+            QCOMPARE(m.value("gridindex").toInt(), (m.value("row").toInt() - 1) * 16 + m.value("col").toInt() - 1);
+            seen.append(QStringLiteral("%1:%2/%3").arg(m.value("gridindex").toInt())
+                            .arg(m.value("portnum").toInt()).arg(m.value("monitornum").toString()));
+        }
+        QCOMPARE(seen.join(' '), placed);
+        QCOMPARE(model.firstIncomplete(), incomplete);
+        QCOMPARE(model.isolatedPorts(), isolated);
+        QCOMPARE(model.nonRectangularPorts(), nonRectangular);
+        QCOMPARE(model.mixedResolutionPorts(), mixed);
+    }
+
+    // The grid's cells as the screens read them, always those of the desk.
+    void gridCells_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("at");
+        QTest::addColumn<QString>("fields");
+        // fields: display portnum portname monitornum showmonlist width height
+        // orientation showborder bordercolor
+        QTest::newRow("placed, selected") << "" << "1,1" << "1 6 S2 01 1 1080 1920 v 1 1";
+        QTest::newRow("placed") << "" << "1,2" << "1 6 S2 02 1 1080 1920 v 0 1";
+        QTest::newRow("no port") << "" << "2,1" << "1 0 -- 01 0 1920 1080 h 0 1";
+        QTest::newRow("empty") << "" << "3,3" << "0 0 -- 00 1 0 0 h 0 1";
+        QTest::newRow("marked in red") << "select 3,3 red" << "3,3" << "0 0 -- 00 1 0 0 h 1 0";
+        QTest::newRow("emptied by a move") << "move 1,2 4,4" << "1,2" << "0 0 -- 00 1 0 0 h 0 1";
+        QTest::newRow("filled by a move") << "move 1,2 4,4" << "4,4" << "1 6 S2 02 1 1080 1920 v 1 1";
+        QTest::newRow("renumbered by a deletion") << "delete 1,1" << "1,2" << "1 6 S2 01 1 1080 1920 v 0 1";
+    }
+
+    void gridCells()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, at);
+        QFETCH(QString, fields);
+        DeskModel model;
+        GridCells cells;
+        QAbstractItemModelTester tester(&cells, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        cells.setDesk(&model);
+        model.load(deskOf(QStringLiteral("1,1,6,1,1080,1920 1,2,6,2,1080,1920 2,1,0,1")));
+        QSignalSpy changed(&cells, &QAbstractItemModel::dataChanged);
+        const QStringList a = action.split(' ', Qt::SkipEmptyParts);
+        if (a.value(0) == QLatin1String("select"))
+            model.select(cell(a.at(1)), a.value(2) == QLatin1String("red"));
+        else if (a.value(0) == QLatin1String("move"))
+            QVERIFY(model.move(cell(a.at(1)), cell(a.at(2))));
+        else if (a.value(0) == QLatin1String("delete"))
+            QVERIFY(model.remove(cell(a.at(1))));
+        QCOMPARE(changed.isEmpty(), action.isEmpty());
+
+        const int index = cell(at);
+        const QVariantMap c = cells.get(index);
+        QCOMPARE(c.size(), 20);
+        QCOMPARE(c.value("id").toInt(), index);
+        QCOMPARE(c.value("row").toInt(), index / 16 + 1);
+        QCOMPARE(c.value("col").toInt(), index % 16 + 1);
+        QCOMPARE(c.value("bgcolor"), c.value("display"));
+        QCOMPARE(c.value("enable").toBool(), true);
+        QCOMPARE(c.value("showadd").toBool(), false);
+        const QStringList seen{
+            QString::number(c.value("display").toInt()),   c.value("portnum").toString(),
+            c.value("portname").toString(),                c.value("monitornum").toString(),
+            QString::number(c.value("showmonlist").toInt()), c.value("width").toString(),
+            c.value("height").toString(),                  c.value("orientation").toString(),
+            QString::number(c.value("showborder").toInt()), c.value("bordercolor").toString()};
+        QCOMPARE(seen.join(' '), fields);
+    }
+
+    // get() is a copy; an upload's coordinates stay with their cells until
+    // another desk is loaded.
+    void gridCellsPositions()
+    {
+        DeskModel model;
+        GridCells cells;
+        cells.setDesk(&model);
+        model.load(deskOf(QStringLiteral("2,3,1,1")));
+        QVariantMap copy = cells.get(cell("2,3"));
+        QCOMPARE(copy.value("relative_row").toInt(), 2);
+        QCOMPARE(copy.value("relative_col").toInt(), 3);
+        QCOMPARE(copy.value("main_relative_col").toInt(), 0);
+        copy.insert("display", false);
+        QVERIFY(cells.get(cell("2,3")).value("display").toBool());
+        QVERIFY(cells.get(-1).isEmpty());
+        QVERIFY(cells.get(256).isEmpty());
+
+        cells.setPositions({QVariantMap{{"gridindex", cell("2,3")}, {"relative_row", 1}, {"relative_col", 1},
+                                        {"main_relative_row", 1}, {"main_relative_col", 1}}});
+        QCOMPARE(cells.get(cell("2,3")).value("relative_row").toInt(), 1);
+        QCOMPARE(cells.get(cell("2,3")).value("main_relative_col").toInt(), 1);
+        model.place(5, 5);
+        QCOMPARE(cells.get(cell("2,3")).value("relative_col").toInt(), 1);
+        model.load(deskOf(QStringLiteral("2,3,1,1")));
+        QCOMPARE(cells.get(cell("2,3")).value("relative_row").toInt(), 2);
+        QCOMPARE(cells.get(cell("2,3")).value("main_relative_col").toInt(), 0);
     }
 };
 

@@ -373,29 +373,29 @@ void walk(QQmlApplicationEngine &engine)
 
     call(root, "showAlert", alertInfo(tr("main", "The file is invalid."), 0));
     shot(window, "alert-failure");
-    call(root, "showAlert", alertInfo(tr("mainWidget", "Save successfully.")
+    call(root, "showAlert", alertInfo(tr("FileCommands", "Save successfully.")
                                       + QStringLiteral(" \r\n/home/user/Documents/OrrinKM/desk.km"), 1));
     shot(window, "alert-success");
     // The longest notices, one of them with a title.
-    call(root, "showAlert", alertInfo(tr("mainWidget", "To save and apply the layout configuration to OrrinKM, "
+    call(root, "showAlert", alertInfo(tr("UploadFlow", "To save and apply the layout configuration to OrrinKM, "
                                                        "please connect your computer to the Primary OrrinKM device."),
-                                      0, tr("mainWidget", "Save failed!")));
+                                      0, tr("UploadFlow", "Save failed!")));
     shot(window, "alert-primary-switch");
-    call(root, "showAlert", alertInfo(tr("mainWidget", "The extended desktop driver ap is running. "
+    call(root, "showAlert", alertInfo(tr("UploadFlow", "The extended desktop driver ap is running. "
                                                        "Please close it and upload again."), 0));
     shot(window, "alert-driver-running");
-    call(root, "showConfirm", confirmInfo(tr("mainWidget", "Only one OrrinKM is connected. We save port 1-4 "
+    call(root, "showConfirm", confirmInfo(tr("UploadFlow", "Only one OrrinKM is connected. We save port 1-4 "
                                                            "monitor layout only. Do you want to continue?"),
-                                          tr("mainWidget", "Cancel"), tr("mainWidget", "Continue"), 1));
+                                          tr("UploadFlow", "Cancel"), tr("UploadFlow", "Continue"), 1));
     shot(window, "confirm-one-switch");
-    call(root, "showConfirm", confirmInfo(tr("mainWidget", "Are you sure you want to create a new list without saving?"),
-                                          tr("mainWidget", "Create"), tr("mainWidget", "Cancel"), 0));
+    call(root, "showConfirm", confirmInfo(tr("FileCommands", "Are you sure you want to create a new list without saving?"),
+                                          tr("FileCommands", "Create"), tr("FileCommands", "Cancel"), 0));
     shot(window, "confirm-new");
-    call(root, "showConfirm", confirmInfo(tr("mainWidget", "Are you sure you want to load a file without saving?"),
-                                          tr("mainWidget", "Load"), tr("mainWidget", "Cancel"), 0));
+    call(root, "showConfirm", confirmInfo(tr("FileCommands", "Are you sure you want to load a file without saving?"),
+                                          tr("FileCommands", "Load"), tr("FileCommands", "Cancel"), 0));
     shot(window, "confirm-load");
-    call(root, "showConfirm", confirmInfo(tr("mainWidget", "Save Profle"),
-                                          tr("mainWidget", "Save as"), tr("mainWidget", "Save"), 0));
+    call(root, "showConfirm", confirmInfo(tr("FileCommands", "Save Profle"),
+                                          tr("FileCommands", "Save as"), tr("FileCommands", "Save"), 0));
     shot(window, "confirm-save-profile");
     hideDialog(root);
 

@@ -1,5 +1,5 @@
 import QtQuick 2.12
-import "."
+import ".."
 
 // The "Ratio" spin box: the value right-aligned in a white box, small up and
 // down arrows at its right. The arrows and the Up/Down keys step the value

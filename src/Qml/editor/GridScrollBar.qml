@@ -1,5 +1,5 @@
 import QtQuick 2.12
-import "."
+import ".."
 
 // A 10 px scroll bar along one edge of a Flickable: a grey handle on the
 // panel colour, blue while hovered or dragged; a press beside the handle

@@ -1,21 +1,24 @@
 import QtQuick 2.12
-import "."
+import Seamrun.Layout 1.0
+import ".."
 
 // The layout grid by keyboard. A cursor cell, drawn apart from the orange
-// selection border, moves with the arrow keys; every key then does what the
-// mouse does on that cell, through the editor's own functions:
+// selection border, moves with the arrow keys; every key then asks for what
+// the mouse does on that cell, and always on that cell:
 //   Enter, Space   press the cell (place a monitor, or select the one there)
 //   Delete         the delete question of the monitor under the cursor
-//   1 .. 8         the selected monitor's port, by the port list's rule
-//   P, N           open the port list or the number list of the selected
-//                  monitor (arrows and Enter choose, Escape closes)
+//   1 .. 8         the port of the monitor under the cursor (selected first,
+//                  as a press selects it)
+//   P, N           open the port list or the number list of the monitor
+//                  under the cursor (arrows and Enter choose, Escape closes)
 //   R              go to the resolution list
 //   Ctrl+arrow     move the monitor under the cursor to the next cell
+// It reads the desk model; the screen around it does what the signals ask.
 // The cursor also names its cell to screen readers.
 Item {
     id: gridCursor
 
-    property var editor: null
+    property DeskModel desk: null
     property int rows: 16
     property int columns: 16
     property real cellWidth: 155
@@ -30,11 +33,19 @@ Item {
     // The cursor cell at (x, y, width, height) of the grid wants to be seen.
     signal cellShown(real x, real y, real width, real height)
     signal resolutionWanted()
+    // What the keys ask of the cell `index`; placing, selecting and the
+    // lists are the screen's.
+    signal cellPressed(int index)
+    signal deleteWanted(int index)
+    signal portWanted(int index, int port)
+    signal portListWanted(int index)
+    signal numberListWanted(int index)
+    signal moveWanted(int from, int to)
     // "?" asks for the list of keys.
     signal helpWanted()
 
     function refresh() {
-        description = editor ? describe(editor.gridModel.get(index)) : ""
+        description = desk ? describe(desk.rowOf(index)) : ""
     }
 
     function moveTo(next) {
@@ -59,7 +70,10 @@ Item {
         if (next < 0)
             return
         if (move) {
-            if (editor.moveMonitor(index, next))
+            if (desk.rowOf(index) < 0)
+                return
+            moveWanted(index, next)
+            if (desk.rowOf(next) >= 0 && desk.rowOf(index) < 0)
                 moveTo(next)
         } else {
             moveTo(next)
@@ -68,20 +82,19 @@ Item {
 
     // The monitor under the cursor, selected as a press selects it.
     function selectHere() {
-        if (!editor.gridModel.get(index).display)
+        if (desk.rowOf(index) < 0)
             return false
-        if (editor.m_index !== index)
-            editor.pressCell(index, cellWidth / 2, cellHeight / 2)
-        return editor.m_index === index
+        if (desk.selectedIndex !== index)
+            cellPressed(index)
+        return desk.selectedIndex === index
     }
 
-    function describe(c) {
-        if (!c)
-            return ""
+    function describe(deskRow) {
         var where = qsTr("Row %1, column %2").arg(row).arg(column)
-        if (!c.display)
+        if (deskRow < 0)
             return where + ", " + qsTr("empty")
-        return where + ", " + c.portname + ", " + qsTr("monitor %1").arg(c.monitornum)
+        var m = desk.get(deskRow)
+        return where + ", " + m.portName + ", " + qsTr("monitor %1").arg(m.numberText)
     }
 
     anchors.fill: parent
@@ -91,21 +104,19 @@ Item {
     Accessible.name: description
     Accessible.focusable: true
     Accessible.focused: activeFocus
-    Accessible.onPressAction: editor.pressCell(index, cellWidth / 2, cellHeight / 2)
+    Accessible.onPressAction: cellPressed(index)
 
     Component.onCompleted: refresh()
     onActiveFocusChanged: if (activeFocus) refresh()
 
+    // A change of the desk may change the cursor cell; a monitor selected
+    // by the mouse or by the editor brings the cursor.
     Connections {
-        target: gridCursor.editor ? gridCursor.editor.gridModel : null
-        function onDataChanged() { gridCursor.refresh() }
-    }
-    // A monitor selected by the mouse or by the editor brings the cursor.
-    Connections {
-        target: gridCursor.editor
-        function onM_indexChanged() {
-            if (gridCursor.editor.m_index >= 0)
-                gridCursor.moveTo(gridCursor.editor.m_index)
+        target: gridCursor.desk
+        function onDeskChanged() { gridCursor.refresh() }
+        function onSelectionChanged() {
+            if (gridCursor.desk.selectedIndex >= 0)
+                gridCursor.moveTo(gridCursor.desk.selectedIndex)
         }
     }
 
@@ -124,19 +135,19 @@ Item {
         } else if (move) {
             event.accepted = false
         } else if (key === Qt.Key_Return || key === Qt.Key_Enter || key === Qt.Key_Space) {
-            editor.pressCell(index, cellWidth / 2, cellHeight / 2)
+            cellPressed(index)
         } else if (key === Qt.Key_Delete) {
             if (selectHere())
-                editor.showDelDialog(index, cellWidth - 16, 16, true)
+                deleteWanted(index)
         } else if (key >= Qt.Key_1 && key <= Qt.Key_8) {
-            if (editor.m_index >= 0 && editor.gridModel.get(editor.m_index).display)
-                editor.changePort(key - Qt.Key_0)
+            if (selectHere())
+                portWanted(index, key - Qt.Key_0)
         } else if (key === Qt.Key_P) {
             if (selectHere())
-                editor.showPortList(index, true)
+                portListWanted(index)
         } else if (key === Qt.Key_N) {
-            if (selectHere() && editor.gridModel.get(index).showmonlist)
-                editor.showMonitorList(index, true)
+            if (selectHere() && desk.get(desk.rowOf(index)).hasPort)
+                numberListWanted(index)
         } else if (key === Qt.Key_R) {
             gridCursor.resolutionWanted()
         } else if (key === Qt.Key_Question) {

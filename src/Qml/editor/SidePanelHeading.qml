@@ -1,5 +1,5 @@
 import QtQuick 2.12
-import "."
+import ".."
 
 // Heading of a group in the editor's side panel.
 Text {

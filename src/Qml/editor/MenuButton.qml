@@ -1,5 +1,5 @@
 import QtQuick 2.12
-import "."
+import ".."
 
 // Text button of the editor's top row that opens a menu under itself.
 Rectangle {

@@ -1,25 +1,24 @@
 import QtQuick 2.12
-import "."
+import ".."
 
-// One cell of the layout grid holding a monitor: the tile with its picture,
+// The tile of one placed monitor, in its cell of the layout grid: picture,
 // resolution, delete button, port button and number button, framed while
-// selected. (Empty cells are drawn by the grid itself.) Everything it shows
-// comes in as properties; presses go out as signals.
+// selected. (Empty cells are drawn by the grid itself.) It shows one row of
+// the desk model, taken as required properties; presses go out as signals.
 Item {
     id: cell
 
-    property int cellIndex: 0
-    property bool placed: false
-    property bool selected: false
-    // 1 orange frame, 0 red frame (the monitor still lacks a port or a
-    // resolution).
-    property int borderColor: 1
-    property string portName: "--"
-    property string monitorNumber: "00"
-    property bool showNumber: true
-    property string orientation: "h"
-    property int monitorWidth: 0
-    property int monitorHeight: 0
+    required property int gridIndex
+    required property bool selected
+    required property string portName
+    required property string numberText
+    required property bool hasPort
+    required property string orientation
+    required property int monitorWidth
+    required property int monitorHeight
+    // The selection is framed red: the monitor still lacks its port or its
+    // resolution.
+    property bool alert: false
     property int tileSize: 153
     // True while the monitor is being dragged to another cell.
     readonly property bool dragging: tile_mouse.drag.active
@@ -43,20 +42,20 @@ Item {
         y: homeY
         width: cell.tileSize
         height: cell.tileSize
-        color: cell.placed ? Theme.cellMonitor : Theme.cellEmpty
+        color: Theme.cellMonitor
         // The selection frame is the tile's border, drawn under the face,
         // which keeps clear of the edge.
         border.width: cell.selected ? 4 : 0
-        border.color: cell.borderColor === 0 ? Theme.borderMissing : Theme.borderSelected
+        border.color: cell.alert ? Theme.borderMissing : Theme.borderSelected
 
         // A press selects (or, on an empty cell, places) at once; moving on
         // past the drag distance carries the monitor to another cell.
         MouseArea {
             id: tile_mouse
             anchors.fill: parent
-            drag.target: cell.placed ? tile : null
+            drag.target: tile
             preventStealing: true
-            onPressed: cell.cellPressed(cell.cellIndex, mouse.x + tile.x, mouse.y + tile.y)
+            onPressed: cell.cellPressed(cell.gridIndex, mouse.x + tile.x, mouse.y + tile.y)
             onReleased: {
                 if (!drag.active)
                     return
@@ -64,7 +63,7 @@ Item {
                 var centreY = tile.y + tile.height / 2
                 tile.x = Qt.binding(function () { return tile.homeX })
                 tile.y = Qt.binding(function () { return tile.homeY })
-                cell.dropped(cell.cellIndex, centreX, centreY)
+                cell.dropped(cell.gridIndex, centreX, centreY)
             }
             onCanceled: {
                 tile.x = Qt.binding(function () { return tile.homeX })
@@ -74,19 +73,17 @@ Item {
 
         Image {
             objectName: "monitorPicture"
-            visible: cell.placed
             anchors.horizontalCenter: parent.horizontalCenter
             y: cell.orientation === "v" ? 12 : 20
             width: cell.orientation === "v" ? 60 : 90
             height: cell.orientation === "v" ? 84 : 66
-            source: cell.orientation === "v" ? "../Images/img-monitor-v.png" : "../Images/img-monitor-h.png"
+            source: cell.orientation === "v" ? "../../Images/img-monitor-v.png" : "../../Images/img-monitor-h.png"
             sourceSize.width: width * 2
             sourceSize.height: height * 2
         }
 
         Text {
             objectName: "resolutionText"
-            visible: cell.placed
             anchors.horizontalCenter: parent.horizontalCenter
             y: 98
             text: cell.monitorWidth > 0 && cell.monitorHeight > 0
@@ -98,34 +95,32 @@ Item {
 
         Image {
             objectName: "deleteButton"
-            visible: cell.placed
             x: parent.width - width - 6
             y: 6
             width: 20
             height: 20
-            source: "../Images/btn-delete.png"
+            source: "../../Images/btn-delete.png"
             MouseArea {
                 anchors.fill: parent
                 anchors.margins: -3
                 cursorShape: Qt.PointingHandCursor
                 onPressed: {
                     var p = mapToItem(cell, mouse.x, mouse.y)
-                    cell.cellPressed(cell.cellIndex, p.x, p.y)
-                    cell.deletePressed(cell.cellIndex, p.x, p.y)
+                    cell.cellPressed(cell.gridIndex, p.x, p.y)
+                    cell.deletePressed(cell.gridIndex, p.x, p.y)
                 }
             }
         }
 
         TileButton {
             objectName: "portButton"
-            visible: cell.placed
             // The port list opens at 27 px from the cell's left edge.
             x: 27 - tile.x
             y: 118
             text: cell.portName
             onPressed: {
-                cell.cellPressed(cell.cellIndex, 0, 0)
-                cell.portPressed(cell.cellIndex)
+                cell.cellPressed(cell.gridIndex, 0, 0)
+                cell.portPressed(cell.gridIndex)
             }
         }
 
@@ -133,11 +128,11 @@ Item {
             objectName: "numberButton"
             x: 81 - tile.x
             y: 118
-            visible: cell.placed && cell.showNumber
-            text: cell.monitorNumber
+            visible: cell.hasPort
+            text: cell.numberText
             onPressed: {
-                cell.cellPressed(cell.cellIndex, 0, 0)
-                cell.numberPressed(cell.cellIndex)
+                cell.cellPressed(cell.gridIndex, 0, 0)
+                cell.numberPressed(cell.gridIndex)
             }
         }
     }

@@ -1,5 +1,5 @@
 import QtQuick 2.12
-import "."
+import ".."
 
 // A short list that opens under (or over) a monitor's port or number button:
 // one 24 px row per model entry, the current value highlighted, entries whose

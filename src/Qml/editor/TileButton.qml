@@ -1,5 +1,5 @@
 import QtQuick 2.12
-import "."
+import ".."
 
 // The port or number button on a placed monitor: a white pill with the
 // current value and a small caret that says a list opens from here.

@@ -1,5 +1,5 @@
 import QtQuick 2.12
-import "."
+import ".."
 
 // The "Ratio" slider: a thin groove filled up to a round handle. Pressing the
 // groove moves the handle there, dragging moves it along, the wheel steps it.
