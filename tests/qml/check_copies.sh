@@ -6,11 +6,14 @@
 # changes nothing and says nothing. This check finds such writes in the
 # screens' code: an assignment (=, +=, ..., ++, --) to a property of a value
 # taken from .get(, directly or through a variable given that value in the
-# same function. Each one is named as FILE:LINE; rows change through the
-# model's own methods (setProperty, the edit methods) instead.
+# same function, and such a value handed to a named function that writes to
+# that parameter (function showMonitor(cell, m) { cell.row = m.row }). Each
+# one is named as FILE:LINE; rows change through the model's own methods
+# (setProperty, the edit methods) instead.
 #   check_copies.sh DIR_OR_FILE...   every .qml and .js under each DIR
-# Comments and texts are not code here; a value handed to another function
-# and written there is beyond what one reading of one function can see.
+# Comments and texts are not code here. Functions are known by name across
+# all the files read; a value passed on through a second function is not
+# followed.
 set -u
 [ "$#" -gt 0 ] || { echo "usage: check_copies.sh DIR_OR_FILE..." >&2; exit 2; }
 for arg in "$@"; do
@@ -122,6 +125,7 @@ function getCallEnd(s, i,    k) {
 }
 
 function report(why) {
+    if (pass == 1) return
     printf "%s:%d: %s: %s\n", FILENAME, FNR, why, original
     hits++
 }
@@ -137,6 +141,24 @@ function leave(d,    name, gone, n, i) {
     n = 0
     for (name in tainted) if (tainted[name] >= d) gone[++n] = name
     for (i = 1; i <= n; i++) delete tainted[gone[i]]
+    n = 0
+    for (name in param) if (param[name] >= d) gone[++n] = name
+    for (i = 1; i <= n; i++) { delete param[gone[i]]; delete paramOf[gone[i]] }
+}
+
+# The parameters of "function name(a, b)" in head become known in the body
+# that opens at depth d, as (name, 1) and (name, 2).
+function parameters(head, d,    fn, list, n, i, p) {
+    if (!match(head, /function[ \t]+[A-Za-z_$][A-Za-z0-9_$]*[ \t]*\([^)]*\)/)) return
+    fn = substr(head, RSTART, RLENGTH); sub(/^function[ \t]+/, "", fn)
+    list = fn; sub(/^[^(]*\(/, "", list); sub(/\)$/, "", list)
+    sub(/[ \t]*\(.*/, "", fn)
+    n = split(list, names, ",")
+    for (i = 1; i <= n; i++) {
+        p = names[i]; sub(/^[ \t]+/, "", p); sub(/[^A-Za-z0-9_$].*/, "", p)
+        if (p == "") continue
+        param[p] = d; paramOf[p] = fn SUBSEP i
+    }
 }
 
 # Writes straight into a .get( result: x.get(i).p = v, x.get(i)[r] += v,
@@ -176,6 +198,7 @@ function bindings(s,    rest, pos, name, start, i, before, value, end, ok) {
         }
         if (ok) tainted[name] = scope()
         else delete tainted[name]
+        delete param[name]; delete paramOf[name]
     }
 }
 
@@ -185,11 +208,52 @@ function taintedWrites(s,    rest, pos, name, start, after) {
     while (match(rest, /[A-Za-z_$][A-Za-z0-9_$]*/)) {
         start = pos + RSTART; name = substr(rest, RSTART, RLENGTH)
         pos += RSTART + RLENGTH - 1; rest = substr(s, pos + 1)
-        if (!(name in tainted)) continue
+        if (!(name in tainted) && !(name in param)) continue
         if (start > 1 && substr(s, start - 1, 1) == ".") continue
         after = pastChain(s, start + length(name))
-        if (chainLen > 0 && (assigns(s, after) || incrementedBefore(s, start)))
+        if (!(chainLen > 0 && (assigns(s, after) || incrementedBefore(s, start)))) continue
+        if (name in tainted)
             report("writes into a copy from get() held in \"" name "\"")
+        else if (pass == 1)
+            writer[paramOf[name]] = 1
+    }
+}
+
+# Whether the argument text a is a copy from get(): a name holding one, or a
+# .get( call and nothing more.
+function isCopy(a,    i) {
+    if (a ~ /^[A-Za-z_$][A-Za-z0-9_$]*$/) return a in tainted
+    if (!match(a, /^[A-Za-z_$][A-Za-z0-9_$.]*/)) return 0
+    i = RLENGTH - 3
+    return i > 1 && getCallEnd(a, i) == length(a) + 1
+}
+
+# A copy handed to a function that writes into that parameter:
+# showMonitor(gridModel.get(i), m) or e.showMonitor(cell, m).
+function calls(s,    rest, pos, start, name, open, shut, depth, i, ch, k, arg, before) {
+    rest = s; pos = 0
+    while (match(rest, /[A-Za-z_$][A-Za-z0-9_$]*[ \t]*\(/)) {
+        start = pos + RSTART; open = pos + RSTART + RLENGTH - 1
+        name = substr(rest, RSTART, RLENGTH); sub(/[^A-Za-z0-9_$].*/, "", name)
+        pos = open; rest = substr(s, pos + 1)
+        before = substr(s, 1, start - 1)
+        if (before ~ /(^|[^A-Za-z0-9_$])function[ \t]+$/) continue
+        shut = closing(s, open)
+        if (!shut) continue
+        k = 1; arg = ""; depth = 0
+        for (i = open + 1; i <= shut; i++) {
+            ch = substr(s, i, 1)
+            if (depth == 0 && (ch == "," || i == shut)) {
+                sub(/^[ \t]+/, "", arg); sub(/[ \t]+$/, "", arg)
+                if (((name SUBSEP k) in writer) && isCopy(arg))
+                    report("hands a copy from get() to " name "(), which writes into it")
+                k++; arg = ""
+                continue
+            }
+            if (ch ~ /[([{]/) depth++
+            else if (ch ~ /[)\]}]/) depth--
+            arg = arg ch
+        }
     }
 }
 
@@ -199,6 +263,7 @@ function piece(s) {
     directWrites(s)
     bindings(s)
     taintedWrites(s)
+    if (pass == 2) calls(s)
 }
 
 function opensFunction(head) {
@@ -207,7 +272,8 @@ function opensFunction(head) {
 
 FNR == 1 {
     depth = 0; pendingFn = 0; inComment = 0; quote = ""
-    split("", tainted); split("", fnAt)
+    split("", tainted); split("", fnAt); split("", param); split("", paramOf)
+    fnHead = ""
 }
 {
     original = $0; sub(/^[ \t]+/, "", original)
@@ -218,6 +284,7 @@ FNR == 1 {
             piece(head)
             depth++
             fnAt[depth] = pendingFn || opensFunction(head)
+            parameters(pendingFn ? fnHead head : head, depth)
             pendingFn = 0; head = ""
         } else if (ch == "}") {
             piece(head)
@@ -228,23 +295,29 @@ FNR == 1 {
     }
     piece(head)
     # "function f()" with its brace on the next line.
-    if (head ~ /[^ \t]/) pendingFn = opensFunction(head)
+    if (head ~ /[^ \t]/) { pendingFn = opensFunction(head); fnHead = head }
 }
 END { exit hits ? 1 : 0 }
 '
 
-# One file at a time: 1 means writes were found, anything else that the
-# check itself failed.
-status=0
-while IFS= read -r file; do
-    awk "$program" "$file"
-    case $? in
-    0) ;;
-    1) status=1 ;;
-    *) echo "check_copies.sh: cannot read $file" >&2; exit 2 ;;
-    esac
-done <<EOF_FILES
+# Every file twice: first to learn which functions write into which of their
+# parameters, then to look for writes. A file name that awk would take for an
+# assignment gets a leading "./".
+set -- pass=1
+for pass in 1 2; do
+    [ "$pass" -eq 2 ] && set -- "$@" pass=2
+    while IFS= read -r file; do
+        case $file in [A-Za-z_]*=*) file="./$file" ;; esac
+        set -- "$@" "$file"
+    done <<EOF_FILES
 $files
 EOF_FILES
-[ "$status" -eq 0 ] && echo "no write into a copy from get()"
+done
+awk "$program" "$@"
+status=$?
+case $status in
+0) echo "no write into a copy from get()" ;;
+1) ;;
+*) echo "check_copies.sh: the check could not run" >&2; exit 2 ;;
+esac
 exit "$status"

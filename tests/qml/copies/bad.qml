@@ -49,6 +49,21 @@ Item {
         var later = () => { cell.width = 0 }            // copy
     }
 
+    function show(cell, m) {
+        cell.row = m.row
+    }
+    function place(m, target)
+    {
+        target.width += m.width
+    }
+
+    function handed(r, m) {
+        show(grid.get(r), m)                            // copy
+        var cell = desk.get(r)
+        page.show(cell, m)                              // copy
+        place(m, grid.get(r + 1))                       // copy
+    }
+
     MouseArea {
         onClicked: {
             var c = page.desk.get(0)

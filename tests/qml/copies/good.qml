@@ -49,6 +49,23 @@ Item {
         cell.width += 1
     }
 
+    // Handed on: to a function that writes into a plain value, or that only
+    // reads the copy.
+    function fill(cell, m) {
+        cell.row = m.row
+        m = { row: 2 }
+        m.row = 3
+    }
+    function describe(cell) {
+        return cell.row + "," + cell.col
+    }
+    function handed(i) {
+        var c = grid.get(i)
+        fill({ row: 0 }, c)
+        fill(c.size, grid.get(i))
+        return describe(c) + describe(grid.get(i))
+    }
+
     function text(i) {
         console.log("c.port = 2", 'grid.get(i).port = 1', `c.x = ${i}`)
     }
