@@ -22,9 +22,9 @@ while [ "$i" -lt "$runs" ]; do
 done
 
 printf 'runs: %s each, medians\n' "$runs"
-printf 'Build to first frame   %8.1f ms   (target < 100)\n' "$(grep '^open_ms ' "$work/editor" | median)"
+printf 'Build to first frame   %8.1f ms   (target <= 50)\n' "$(grep '^open_ms ' "$work/editor" | median)"
 for action in place select delete port swap checkRule undo redo; do
-    printf 'action %-10s      %8.2f ms   (target < 16)\n' "$action" \
+    printf 'action %-10s      %8.2f ms   (target < 5)\n' "$action" \
         "$(grep "^action_ms $action " "$work/editor" | median)"
 done
 mh=$(grep '^peak_rss_kb ' "$work/home-page" | median)
@@ -32,5 +32,5 @@ mo=$(grep '^open_peak_rss_kb ' "$work/editor" | median)
 me=$(grep '^peak_rss_kb ' "$work/editor" | median)
 printf 'memory after Build   home page %8d KiB  editor %8d KiB  ratio %.2f\n' \
     "$mh" "$mo" "$(echo "$mo / $mh" | bc -l)"
-printf 'peak after the actions   home page %8d KiB  editor %8d KiB  ratio %.2f  (target <= 1.30)\n' \
+printf 'peak after the actions   home page %8d KiB  editor %8d KiB  ratio %.2f  (target <= 1.20)\n' \
     "$mh" "$me" "$(echo "$me / $mh" | bc -l)"

@@ -19,5 +19,10 @@ Q_DECLARE_LOGGING_CATEGORY(lcFiles)
 // Application shell: single-instance guard, companion-process probe
 // ("seamrun.shell").
 Q_DECLARE_LOGGING_CATEGORY(lcShell)
+// Switch presence and access as the status line shows them
+// ("seamrun.switchstatus").
+Q_DECLARE_LOGGING_CATEGORY(lcSwitchStatus)
+// The layout editor's screens ("seamrun.editor"): a LoggingCategory of that
+// name in QML, so the same rules reach it; nothing to declare here.
 
 #endif // LOGCATEGORIES_H

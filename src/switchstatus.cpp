@@ -1,9 +1,6 @@
 #include "switchstatus.h"
 #include "HIDCommand/switchaccess.h"
-
-#include <QLoggingCategory>
-
-Q_LOGGING_CATEGORY(lcSwitchStatus, "seamrun.switchstatus")
+#include "logcategories.h"
 
 SwitchStatus::SwitchStatus(QObject *parent)
     : QObject(parent)
