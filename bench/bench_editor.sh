@@ -27,6 +27,8 @@ for action in place select delete port swap checkRule undo redo; do
     printf 'action %-10s      %8.2f ms   (target < 5)\n' "$action" \
         "$(grep "^action_ms $action " "$work/editor" | median)"
 done
+printf 'a frame with no change  %7.2f ms   (what every action includes)\n' \
+    "$(grep '^action_ms frame ' "$work/editor" | median)"
 mh=$(grep '^peak_rss_kb ' "$work/home-page" | median)
 mo=$(grep '^open_peak_rss_kb ' "$work/editor" | median)
 me=$(grep '^peak_rss_kb ' "$work/editor" | median)

@@ -93,6 +93,13 @@ NativeObjects::~NativeObjects() = default;
 
 int run(int &argc, char **argv, const std::function<void(QQmlApplicationEngine &)> &afterLoad)
 {
+    // Where the window system gives no frame pacing (X11 without a
+    // compositor, the software renderer), Qt waits 5 ms of idle time before
+    // every repaint. The screens change on a press or a key, never in a
+    // stream, so a change is drawn on the next turn of the event loop
+    // instead; animations keep their own timer. The user's own setting wins.
+    if (!qEnvironmentVariableIsSet("QT_QPA_UPDATE_IDLE_TIME"))
+        qputenv("QT_QPA_UPDATE_IDLE_TIME", "0");
     QSingleApplication app(argc, argv);
     // The icon the desktop menu shows (drawn from the same picture), and the
     // desktop entry a Wayland compositor matches the window with.

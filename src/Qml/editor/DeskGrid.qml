@@ -208,24 +208,46 @@ Rectangle {
                     }
                 }
 
-                // The add marker, on the empty cell under the mouse
-                // while another monitor may be placed.
-                Rectangle {
-                    id: add_marker
-                    objectName: "addMarker"
-                    readonly property int cell: grid_mouse.hoverIndex
-                    visible: cell >= 0 && grid.desk.count < grid.maxMonitors
-                             && grid.deskRevision >= 0 && grid.desk.rowOf(cell) < 0
-                    x: (cell % grid.columns) * grid.cellWidth + 1
-                    y: Math.floor(cell / grid.columns) * grid.cellHeight + 1
-                    width: grid.tileSize
-                    height: grid.tileSize
-                    color: Theme.addMarker
-                    Image {
-                        anchors.centerIn: parent
-                        width: 96
-                        height: 96
-                        source: "../../Images/btn-addamonitor.png"
+                // The marks come and go as the mouse moves and the selection
+                // changes. They live in a holder of their own: when a child
+                // of the layer appears or disappears, the layer's whole
+                // drawing (every cell and tile) is taken down and put up
+                // again.
+                Item {
+                    // The add marker, on the empty cell under the mouse
+                    // while another monitor may be placed.
+                    Rectangle {
+                        id: add_marker
+                        objectName: "addMarker"
+                        readonly property int cell: grid_mouse.hoverIndex
+                        visible: cell >= 0 && grid.desk.count < grid.maxMonitors
+                                 && grid.deskRevision >= 0 && grid.desk.rowOf(cell) < 0
+                        x: (cell % grid.columns) * grid.cellWidth + 1
+                        y: Math.floor(cell / grid.columns) * grid.cellHeight + 1
+                        width: grid.tileSize
+                        height: grid.tileSize
+                        color: Theme.addMarker
+                        Image {
+                            anchors.centerIn: parent
+                            width: 96
+                            height: 96
+                            source: "../../Images/btn-addamonitor.png"
+                        }
+                    }
+
+                    // The marked empty cell: selected, holding no monitor,
+                    // under the slots (a dragged tile passes over it).
+                    Rectangle {
+                        objectName: "markedCell"
+                        readonly property int cell: grid.desk.selectedRow < 0 ? grid.desk.selectedIndex : -1
+                        visible: cell >= 0
+                        x: (cell % grid.columns) * grid.cellWidth + (grid.cellWidth - width) / 2
+                        y: Math.floor(cell / grid.columns) * grid.cellHeight + (grid.cellHeight - height) / 2
+                        width: grid.tileSize
+                        height: grid.tileSize
+                        color: Theme.cellEmpty
+                        border.width: 4
+                        border.color: grid.desk.selectionAlert ? Theme.borderMissing : Theme.borderSelected
                     }
                 }
 
@@ -250,6 +272,9 @@ Rectangle {
                 // live in the slots, not as siblings of a repeater.)
                 Instantiator {
                     model: grid.desk
+                    // A removed monitor's tile leaves the grid at once; the
+                    // object itself is deleted later, after the next frame.
+                    onObjectRemoved: object.parent = null
                     delegate: GridCell {
                         parent: grid_cells.count > gridIndex ? grid_cells.itemAt(gridIndex) : null
                         tileSize: grid.tileSize
@@ -268,43 +293,31 @@ Rectangle {
                     }
                 }
 
-                // The marked empty cell: selected, holding no monitor.
-                Rectangle {
-                    objectName: "markedCell"
-                    readonly property int cell: grid.desk.selectedRow < 0 ? grid.desk.selectedIndex : -1
-                    parent: cell >= 0 && grid_cells.count > cell ? grid_cells.itemAt(cell) : grid_layer
-                    visible: cell >= 0
-                    x: (grid.cellWidth - width) / 2
-                    y: (grid.cellHeight - height) / 2
-                    width: grid.tileSize
-                    height: grid.tileSize
-                    color: Theme.cellEmpty
-                    border.width: 4
-                    border.color: grid.desk.selectionAlert ? Theme.borderMissing : Theme.borderSelected
-                }
+                // The lists open and close; in a holder, as the marks.
+                Item {
+                    // Port choices of the selected monitor.
+                    PickList {
+                        id: port_list
+                        objectName: "port_list"
+                        width: 64
+                        model: grid.portChoices
+                        rowCount: grid.portChoices.count
+                        textRole: "portname"
+                        onPicked: grid.portPicked(row)
+                        onKeyboardClosed: grid.focusCursor()
+                    }
 
-                // Port choices of the selected monitor.
-                PickList {
-                    id: port_list
-                    objectName: "port_list"
-                    width: 64
-                    model: grid.portChoices
-                    rowCount: grid.portChoices.count
-                    textRole: "portname"
-                    onPicked: grid.portPicked(row)
-                    onKeyboardClosed: grid.focusCursor()
-                }
-
-                // Numbers of the selected monitor's port.
-                PickList {
-                    id: monitor_listview
-                    objectName: "monitor_listview"
-                    width: 48
-                    model: grid.numberChoices
-                    rowCount: grid.numberChoices.count
-                    textRole: "monitornum"
-                    onPicked: grid.numberPicked(grid.numberChoices.get(row).monitornum)
-                    onKeyboardClosed: grid.focusCursor()
+                    // Numbers of the selected monitor's port.
+                    PickList {
+                        id: monitor_listview
+                        objectName: "monitor_listview"
+                        width: 48
+                        model: grid.numberChoices
+                        rowCount: grid.numberChoices.count
+                        textRole: "monitornum"
+                        onPicked: grid.numberPicked(grid.numberChoices.get(row).monitornum)
+                        onKeyboardClosed: grid.focusCursor()
+                    }
                 }
 
                 GridCursor {
@@ -357,24 +370,29 @@ Rectangle {
         color: Theme.panel
     }
 
-    // Question before a monitor is deleted, next to the press; made
-    // the first time it is shown.
-    Loader {
-        id: del_dialog
-        objectName: "del_dialog"
+    // The delete question comes and goes: in a holder, so that the grid
+    // keeps its drawing.
+    Item {
         z: 5
-        width: item ? item.neededWidth : 190
-        height: 78
-        visible: false
-        active: false
 
-        sourceComponent: DeletePrompt {
-            onCloseWanted: grid.hideDeletePrompt()
-            onConfirmed: {
-                grid.hideDeletePrompt()
-                grid.deleteConfirmed(grid.deleteTarget)
+        // Question before a monitor is deleted, next to the press; made
+        // the first time it is shown.
+        Loader {
+            id: del_dialog
+            objectName: "del_dialog"
+            width: item ? item.neededWidth : 190
+            height: 78
+            visible: false
+            active: false
+
+            sourceComponent: DeletePrompt {
+                onCloseWanted: grid.hideDeletePrompt()
+                onConfirmed: {
+                    grid.hideDeletePrompt()
+                    grid.deleteConfirmed(grid.deleteTarget)
+                }
+                onKeyboardLeft: grid.focusCursor()
             }
-            onKeyboardLeft: grid.focusCursor()
         }
     }
 
