@@ -1,6 +1,7 @@
 import QtQuick 2.12
 import QtQuick.Window 2.12
 import "."
+import "controls"
 
 // One page of templates on the home page: a grid of template pictures, the
 // hover picture under the mouse. Template "00" is the blank canvas and opens

@@ -1,5 +1,6 @@
 import QtQuick 2.12
 import "."
+import "controls"
 
 // About box: maker, program, version, web site and company.
 Item {

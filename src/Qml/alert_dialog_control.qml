@@ -1,5 +1,6 @@
 import QtQuick 2.12
 import "."
+import "controls"
 
 // Notice with one button. Shows main.alert_dialog_info and follows it while
 // shown: {msg, showicon, icon (0 failure, else success), okfunc, closefunc,

@@ -1,6 +1,7 @@
 import QtQuick 2.12
 import QtQuick.Window 2.12
 import "."
+import "controls"
 
 // Root screen of a second instance: another copy is already running.
 Window {

@@ -1,5 +1,6 @@
 import QtQuick 2.12
 import QtQuick.Window 2.12
+import "controls"
 
 // One configuration of a template (type ConfigTile): its picture, drawn in
 // the highlighted variant while selected or under the mouse. A press selects

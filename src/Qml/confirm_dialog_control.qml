@@ -1,5 +1,6 @@
 import QtQuick 2.12
 import "."
+import "controls"
 
 // Question with two buttons. Shows main.comfirm_dialog_info and follows it
 // while shown: {msg, dobtn, cancelbtn, dofunc, cancelfunc, closefunc,

@@ -1,5 +1,6 @@
 import QtQuick 2.12
 import "."
+import "controls"
 
 // Layout error: a monitor touches no other monitor.
 LayoutPage {

@@ -1,5 +1,6 @@
 import QtQuick 2.12
 import "."
+import "controls"
 
 // Layout error: the monitors of the ports in main.errorPort differ in
 // resolution.

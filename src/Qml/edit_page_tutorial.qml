@@ -1,5 +1,6 @@
 import QtQuick 2.12
 import "."
+import "controls"
 
 // Tutorial of the editor: every port's monitors must form a rectangle. OK
 // remembers whether to show it again.

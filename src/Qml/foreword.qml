@@ -1,6 +1,7 @@
 import QtQuick 2.12
 import QtQuick.Window 2.12
 import "."
+import "controls"
 
 // Root screen when the primary screen is smaller than 1440 x 900: a notice,
 // whose OK goes on to the main window.

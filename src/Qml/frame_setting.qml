@@ -1,4 +1,5 @@
 import QtQuick 2.12
+import "controls"
 
 // Seamrun Switching Focus: a frame on the screen the mouse switched to, on or
 // off, and how long it stays.

@@ -1,4 +1,5 @@
 import QtQuick 2.12
+import "controls"
 
 // Keep Awake Option: keeps the computers behind the switch from sleeping.
 SettingsFrame {

@@ -1,6 +1,7 @@
 import QtQuick 2.12
 import "."
 import "editor"
+import "controls"
 
 // The keys of the layout grid and of the window, as a dialog: F1 anywhere,
 // or "?" on the grid. The list takes the keyboard first; Up and Down walk its

@@ -8,6 +8,7 @@ import "templates.js" as Templates
 import Seamrun.Layout 1.0
 import Seamrun.Files 1.0
 import "."
+import "controls"
 
 // The main window: title bar, home page (recent files, templates, language),
 // the layout editor page, footer, and the loaders every pop-up screen uses.

@@ -1,4 +1,5 @@
 import QtQuick 2.12
+import "controls"
 
 // "File" menu of the editor, with the keys of its commands.
 MenuPanel {

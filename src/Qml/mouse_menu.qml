@@ -1,4 +1,5 @@
 import QtQuick 2.12
+import "controls"
 
 // "Settings" menu of the editor: the four mouse and focus dialogs.
 MenuPanel {

@@ -2,6 +2,7 @@ import QtQuick 2.12
 import QtQuick.Controls 1.4
 import QtQuick.Controls.Styles 1.4
 import "."
+import "controls"
 
 // Mouse Position: where the pointer appears after switching, one of five
 // places. A stored value outside 1 to 5 is shown as "Lower right" but kept

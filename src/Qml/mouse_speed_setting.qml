@@ -2,6 +2,7 @@ import QtQuick 2.12
 import QtQuick.Controls 1.4
 import QtQuick.Controls.Styles 1.4
 import "."
+import "controls"
 
 // Mouse Acceleration: acceleration on or off and its speed, 0 to 10.
 SettingsFrame {

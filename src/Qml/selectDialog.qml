@@ -1,5 +1,6 @@
 import QtQuick 2.12
 import "."
+import "controls"
 
 // Notice of the editor when a placed monitor lacks its port number
 // (main.select_dialog_type 0) or its resolution (1).

@@ -1,6 +1,7 @@
 import QtQuick 2.12
 import QtQuick.Window 2.12
 import "."
+import "controls"
 
 // The configurations of one template, shown over the template pages of the
 // home page: the template's picture, one tile per configuration, and the

@@ -1,5 +1,6 @@
 import QtQuick 2.12
 import "."
+import "controls"
 
 // Connection dialog of "Save to device". The next button looks for the
 // extended desktop driver, opens the switch and, once it is open, waits three

@@ -119,7 +119,7 @@ TestCase {
     }
 
     function test_mask() {
-        var component = Qt.createComponent("qrc:/Qml/Mask.qml")
+        var component = Qt.createComponent("qrc:/Qml/controls/Mask.qml")
         var mask = createTemporaryObject(component, host)
         verify(mask)
         compare(mask.width, host.width)

@@ -1,5 +1,6 @@
 import QtQuick 2.12
 import ".."
+import "../controls"
 
 // The question before a monitor is deleted, "Delete this setting." with "OK"
 // and "Cancel", shown beside the press on the monitor's delete button.

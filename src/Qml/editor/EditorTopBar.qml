@@ -1,5 +1,6 @@
 import QtQuick 2.12
 import ".."
+import "../controls"
 
 // The editor's top row: the logo (About), Home, and the "File" and
 // "Settings" menu buttons.

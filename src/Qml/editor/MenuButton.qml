@@ -1,5 +1,6 @@
 import QtQuick 2.12
 import ".."
+import "../controls"
 
 // Text button of the editor's top row that opens a menu under itself.
 Rectangle {

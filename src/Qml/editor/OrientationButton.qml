@@ -1,5 +1,6 @@
 import QtQuick 2.12
 import ".."
+import "../controls"
 
 // One of the two "Screen Orientation" choices: a small landscape or portrait
 // screen over its name, framed in the brand colour while chosen.

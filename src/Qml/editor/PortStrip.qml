@@ -1,5 +1,6 @@
 import QtQuick 2.12
 import ".."
+import "../controls"
 
 // One row of the editor's status list: a switch front with its four ports.
 // The port `litPort` is lit when it is one of this row's ports; a press on a

@@ -1,5 +1,6 @@
 import QtQuick 2.12
 import ".."
+import "../controls"
 
 // The editor's side panel: zoom, orientation and resolution of the
 // selected monitor, the switch's status and its ports (the selected

@@ -1,5 +1,5 @@
 import QtQuick 2.12
-import "."
+import ".."
 
 // Panel of a notice or dialog: light background, dark blue border, a 25 px
 // title bar with an optional title and the close image. Children go below the
@@ -76,7 +76,7 @@ Rectangle {
         y: 7
         width: 10
         height: 10
-        source: "../Images/close.png"
+        source: "../../Images/close.png"
 
         MouseArea {
             anchors.fill: parent

@@ -1,5 +1,5 @@
 import QtQuick 2.12
-import "."
+import ".."
 
 // An example picture of the tutorial and error pages (drawn at twice the
 // shown size) with an optional caption under each of its two halves.

@@ -1,7 +1,7 @@
 import QtQuick 2.12
 import QtQuick.Controls 1.4
 import QtQuick.Controls.Styles 1.4
-import "."
+import ".."
 
 // The rounded push button every notice and dialog uses. `labelWidth` is the
 // width its label needs, for buttons that may grow to fit theirs; a label

@@ -1,5 +1,5 @@
 import QtQuick 2.12
-import "."
+import ".."
 
 // Drop-down menu of the editor's top row. Each entry is {text, event} and may
 // name its key in `keys`, shown at its right. A press on an entry hands its

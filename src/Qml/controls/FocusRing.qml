@@ -1,5 +1,5 @@
 import QtQuick 2.12
-import "."
+import ".."
 
 // The frame that shows which control has the keyboard focus, drawn around
 // `target` (the item it sits in, by default). With `takesFocus` the ring is

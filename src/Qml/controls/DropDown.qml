@@ -2,7 +2,7 @@ import QtQuick 2.12
 import QtQuick.Controls 1.4
 import QtQuick.Controls.Styles 1.4
 import QtQuick.Window 2.12
-import "."
+import ".."
 
 // Drop-down of the settings screens and the language list. The wheel never
 // changes its choice: a value that changes while the user only scrolls the

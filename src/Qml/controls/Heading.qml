@@ -1,5 +1,5 @@
 import QtQuick 2.12
-import "."
+import ".."
 
 // Heading of a page or panel section: bold brand blue at heading size, as on
 // the home page ("Select Template") and the template configuration screen.

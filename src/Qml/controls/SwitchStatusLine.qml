@@ -1,5 +1,5 @@
 import QtQuick 2.12
-import "."
+import ".."
 import Seamrun.Layout 1.0
 
 // Whether the switch is attached: "Connected" or "Not connected". Below it,

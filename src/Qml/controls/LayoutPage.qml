@@ -1,5 +1,5 @@
 import QtQuick 2.12
-import "."
+import ".."
 
 // Frame of the editor's tutorial and layout error pages: catches every press
 // behind it, shades the window and shows a centred panel with a title, the

@@ -1,5 +1,5 @@
 import QtQuick 2.12
-import "."
+import ".."
 
 // Keeps the keyboard inside a dialog or menu: Tab and Shift+Tab go round its
 // own controls (every FocusRing inside it, in the order they are laid out),

@@ -1,5 +1,5 @@
 import QtQuick 2.12
-import "."
+import ".."
 
 // Shading laid over the window behind a dialog; swallows every press, hover
 // and wheel so nothing behind it reacts.

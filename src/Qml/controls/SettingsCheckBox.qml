@@ -1,7 +1,7 @@
 import QtQuick 2.12
 import QtQuick.Controls 1.4
 import QtQuick.Controls.Styles 1.4
-import "."
+import ".."
 
 // Check box of the settings dialogs.
 CheckBox {
