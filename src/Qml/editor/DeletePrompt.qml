@@ -18,9 +18,12 @@ Rectangle {
     color: Theme.panel
     border.color: Theme.brand
 
-    // As wide as the question and the two buttons need.
+    // As wide as the question and the two buttons need, as the buttons are
+    // drawn (at least 78 px each), with 12 px between them.
+    readonly property real okWidth: Math.max(78, del_ok.labelWidth)
+    readonly property real cancelWidth: Math.max(78, del_cancel.labelWidth)
     readonly property real neededWidth: Math.max(190, del_message.implicitWidth + 24,
-                                                 del_ok.labelWidth + del_cancel.labelWidth + 36)
+                                                 okWidth + cancelWidth + 36)
     // By keyboard: Tab between the buttons, Escape cancels, and
     // the grid's cursor takes the focus back afterwards.
     readonly property bool focusTrap: true
@@ -63,7 +66,7 @@ Rectangle {
             objectName: "okButton"
             x: 12
             y: parent.height - height - 10
-            width: Math.max(78, labelWidth)
+            width: prompt.okWidth
             height: 28
             text: qsTr("OK")
             onClicked: prompt.confirmed()
@@ -74,7 +77,7 @@ Rectangle {
             objectName: "cancelButton"
             x: parent.width - width - 12
             y: parent.height - height - 10
-            width: Math.max(78, labelWidth)
+            width: prompt.cancelWidth
             height: 28
             text: qsTr("Cancel")
             onClicked: prompt.closeWanted()
