@@ -507,4 +507,38 @@ EditorCase {
                 ["1,1:1/01", "1,2:2/01", "2,1:1/02", "2,2:2/02"])
         compare(focused(), cursor(), "the grid has the keyboard again")
     }
+
+    // The tutorial takes the keyboard when it greets a layout; Enter is OK,
+    // also with the keyboard on "Don't show this again", ticked by Space.
+    function test_tutorialEnter_data() {
+        return [
+            { tag: "Enter", tick: false, key: Qt.Key_Return, stored: "1" },
+            { tag: "Space on the box, then keypad Enter", tick: true, key: Qt.Key_Enter, stored: "0" }
+        ]
+    }
+
+    function test_tutorialEnter(data) {
+        start({ "showTutorial": "" })
+        openLayout([[1, 1, 1, "01"]])
+        var pages = child("error_Qml")
+        verify(pages.visible && pages.source.toString().indexOf("/edit_page_tutorial.qml") >= 0)
+        var inside = function () {
+            for (var p = window.activeFocusItem; p; p = p.parent)
+                if (p === pages.item)
+                    return true
+            return false
+        }
+        tryVerify(inside, 1000, "the tutorial has the keyboard")
+        var box = findChild(pages.item, "dontShow")
+        if (data.tick) {
+            for (var i = 0; i < 4 && !box.activeFocus; ++i)
+                keyClick(Qt.Key_Tab)
+            verify(box.activeFocus, "Tab reaches the box")
+            keyClick(Qt.Key_Space)
+            verify(box.checked)
+        }
+        keyClick(data.key)
+        compare(pages.visible, false, "Enter closes the tutorial")
+        compare(regedit.readRegedit("showTutorial"), data.stored)
+    }
 }

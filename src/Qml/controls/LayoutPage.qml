@@ -39,6 +39,8 @@ Item {
         height: page.panelHeight
         anchors.centerIn: parent
         title: page.title
+        // Enter is OK, wherever the keyboard is on the page.
+        defaultButton: ok_button
         onCloseClicked: {
             page.closeClicked()
             page.close()
@@ -50,6 +52,7 @@ Item {
         }
 
         DialogButton {
+            id: ok_button
             objectName: "okButton"
             z: 1
             anchors.right: parent.right
