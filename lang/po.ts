@@ -685,6 +685,11 @@
         <source>Remove from the list</source>
         <translation>Remover da lista</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>A list and one more item, as in &quot;P1, P2&quot;</extracomment>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>mainWidget</name>

@@ -54,6 +54,8 @@ ENGLISH = {
 
 # Source text: (zh_TW, zh_CN, ja, de, ru, ko, fr, es, pt)
 TABLE = {
+    # A list and one more item ("P1, P2").
+    "%1, %2": ["%1、%2", "%1、%2", "%1、%2", "%1, %2", "%1, %2", "%1, %2", "%1, %2", "%1, %2", "%1, %2"],
     # Frame: title bar, footer, About.
     "Seamrun Switching Configuration Utility": (
         "Seamrun 切換組態工具", "Seamrun 切换配置工具", "Seamrun 切替設定ユーティリティ",

@@ -19,7 +19,7 @@ LayoutPage {
         x: 25
         y: 15
         width: parent.width - 50
-        text: qsTr("Current configuration of @ is not set in a rectangular shape. Please adjust it and save again.").replace("@", main.errorPort)
+        text: qsTr("Current configuration of @ is not set in a rectangular shape. Please adjust it and save again.").replace("@", main.errorPortList())
         wrapMode: Text.Wrap
         lineHeight: 1.2
         color: Theme.brand

@@ -19,7 +19,7 @@ LayoutPage {
         x: 25
         y: 15
         width: parent.width - 50
-        text: qsTr("Screens that configured to @ are not set in the same resolution. Please adjust it and save again.").replace("@", main.errorPort)
+        text: qsTr("Screens that configured to @ are not set in the same resolution. Please adjust it and save again.").replace("@", main.errorPortList())
         wrapMode: Text.Wrap
         lineHeight: 1.2
         color: Theme.brand

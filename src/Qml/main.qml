@@ -189,6 +189,14 @@ Window {
 
     // A template configuration as a new, unsaved layout: no file behind it,
     // so the editor names it "Template". An unknown model id opens nothing.
+    // The ports of errorPort ("P1,P2") as the language writes a list.
+    function errorPortList() {
+        return errorPort.split(",").reduce(function (list, port) {
+            //: A list and one more item, as in "P1, P2"
+            return qsTr("%1, %2").arg(list).arg(port)
+        })
+    }
+
     function loadModel(model_id) {
         var text = Templates.layoutText(model_id)
         if (text === "")

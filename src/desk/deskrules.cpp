@@ -212,8 +212,11 @@ QVector<int> mixedResolutionPorts(const QVector<Monitor> &monitors)
                 continue;
             if (!first)
                 first = &m;
-            else if (m.width != first->width || m.height != first->height)
+            else if (m.width != first->width || m.height != first->height) {
+                // Each failing port is named once.
                 failing.append(port);
+                break;
+            }
         }
     }
     return failing;

@@ -233,7 +233,10 @@ EditorCase {
               page: "edit_page_error1.qml", errorPort: "P1" },
             { tag: "two of three differ", layout: [[1, 1, 1, "01", hd, 1080], [1, 2, 1, "02", sx, 1024],
                                                     [1, 3, 1, "03", sx, 1024]],
-              page: "edit_page_error3.qml", errorPort: "P1,P1" }
+              page: "edit_page_error3.qml", errorPort: "P1" },
+            { tag: "two ports differ", layout: [[1, 1, 1, "01", hd, 1080], [1, 2, 1, "02", sx, 1024],
+                                                 [2, 1, 2, "01", hd, 1080], [2, 2, 2, "02", sx, 1024]],
+              page: "edit_page_error3.qml", errorPort: "P1,P2" }
         ]
     }
 
@@ -253,9 +256,26 @@ EditorCase {
         if (data.errorPort.indexOf(",") < 0 || data.page !== "edit_page_error2.qml")
             verify(message.indexOf("@") < 0)
         if (data.page !== "edit_page_error2.qml")
-            verify(message.indexOf(" " + data.errorPort + " ") > 0, message)
+            verify(message.indexOf(" " + data.errorPort.split(",").join(", ") + " ") > 0, message)
         clickItem(findChild(pages.item, "okButton"))
         compare(pages.visible, false)
+    }
+
+    // The error pages name the failing ports as the language writes a list.
+    function test_errorPortList_data() {
+        return [
+            { tag: "English", language: 0, ports: "P1,P2,S1", shown: "P1, P2, S1" },
+            { tag: "Chinese", language: 2, ports: "P1,P2", shown: "P1\u3001P2" },
+            { tag: "one port", language: 3, ports: "P3", shown: "P3" }
+        ]
+    }
+
+    function test_errorPortList(data) {
+        start()
+        lang.changeLang(data.language)
+        window.errorPort = data.ports
+        compare(window.errorPortList(), data.shown)
+        lang.changeLang(0)
     }
 
     // A monitor stood on end that has no resolution gets the chosen one

@@ -132,7 +132,7 @@ TestCase {
               failed: 0, errorPort: "" },
             { tag: "two of three differ",
               monitors: [[1, 1, 1, 1, 1920, 1080], [1, 2, 1, 2, 1280, 1024], [1, 3, 1, 3, 1280, 1024]],
-              failed: 3, errorPort: "P1,P1" },
+              failed: 3, errorPort: "P1" },
             { tag: "height alone differs",
               monitors: [[1, 1, 1, 1, 1920, 1080], [2, 1, 2, 1, 1920, 1080], [2, 2, 2, 2, 1920, 1200]],
               failed: 3, errorPort: "P2" },

@@ -485,7 +485,11 @@ private slots:
             << "1,1,1,1 1,2,1,2 2,1,1,3 2,2,1,4" << CheckOutcome::Passed << 0 << 0 << "";
         QTest::newRow("two of three differ")
             << "1,1,1,1,1920,1080 1,2,1,2,1280,1024 1,3,1,3,1280,1024" << CheckOutcome::MixedResolution << 0 << 0
-            << "P1,P1";
+            << "P1";
+        QTest::newRow("two ports differ, each named once")
+            << "1,1,2,1,1920,1080 1,2,2,2,1280,1024 1,3,2,3,1280,1024 2,1,1,1,1920,1080 2,2,1,2,1280,1024 "
+               "2,3,1,3,1280,1024"
+            << CheckOutcome::MixedResolution << 0 << 0 << "P1,P2";
         QTest::newRow("first of a port in grid order, not in list order")
             << "1,2,1,2,1280,1024 1,1,1,1,1920,1080 1,3,1,3,1920,1080" << CheckOutcome::MixedResolution << 0 << 0
             << "P1";
