@@ -623,7 +623,7 @@
     </message>
     <message>
         <source>Do you want to save the change? If yes, please save the configuration before leaving.</source>
-        <translation>Möchten Sie die Änderungen speichern? Speichern Sie dann die Konfiguration, bevor Sie die Seite verlassen.</translation>
+        <translation>Möchten Sie die Änderungen speichern? Speichern Sie dann die Konfiguration, bevor Sie das Programm beenden.</translation>
     </message>
     <message>
         <source>Quit</source>

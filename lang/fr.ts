@@ -222,7 +222,7 @@
     </message>
     <message>
         <source>Save to device</source>
-        <translation>Envoyer à l&apos;appareil</translation>
+        <translation>Enregistrer sur l&apos;appareil</translation>
     </message>
 </context>
 <context>

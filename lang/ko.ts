@@ -245,7 +245,7 @@
     </message>
     <message>
         <source>2 switches chained</source>
-        <translation>스위치 2대 연결</translation>
+        <translation>스위치 2대 직렬 연결</translation>
     </message>
     <message>
         <source>No access: udev rule missing</source>

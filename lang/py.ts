@@ -128,7 +128,7 @@
     <name>GridCell</name>
     <message>
         <source>No resolution</source>
-        <translation>Нет разрешения</translation>
+        <translation>Разрешение не задано</translation>
     </message>
 </context>
 <context>
@@ -222,7 +222,7 @@
     </message>
     <message>
         <source>Save to device</source>
-        <translation>Сохранить в устройство</translation>
+        <translation>Записать в устройство</translation>
     </message>
 </context>
 <context>
@@ -303,7 +303,7 @@
     </message>
     <message>
         <source>Save to device successfully.</source>
-        <translation>Сохранено в устройстве.</translation>
+        <translation>Записано в устройство.</translation>
     </message>
     <message>
         <source>The extended desktop driver ap is running. Please close it and upload again.</source>
@@ -836,7 +836,7 @@
     </message>
     <message>
         <source>Please check connection before saving to device.</source>
-        <translation>Перед сохранением в устройство проверьте подключение.</translation>
+        <translation>Перед записью в устройство проверьте подключение.</translation>
     </message>
     <message>
         <source>Next</source>

@@ -151,6 +151,16 @@ TABLE = {
         "Voulez-vous enregistrer les modifications ? Si oui, enregistrez la configuration avant de quitter.",
         "¿Desea guardar los cambios? Si es así, guarde la configuración antes de salir.",
         "Deseja salvar as alterações? Se sim, salve a configuração antes de sair."),
+    "main|Do you want to save the change? If yes, please save the configuration before leaving.": (
+        "是否要儲存變更？如需儲存，請在離開前儲存組態。",
+        "是否要保存更改？如需保存，请在离开前保存配置。",
+        "変更を保存しますか？保存する場合は、終了する前に構成を保存してください。",
+        "Möchten Sie die Änderungen speichern? Speichern Sie dann die Konfiguration, bevor Sie das Programm beenden.",
+        "Сохранить изменения? Если да, сохраните конфигурацию перед выходом.",
+        "변경 내용을 저장하시겠습니까? 저장하려면 나가기 전에 구성을 저장하십시오.",
+        "Voulez-vous enregistrer les modifications ? Si oui, enregistrez la configuration avant de quitter.",
+        "¿Desea guardar los cambios? Si es así, guarde la configuración antes de salir.",
+        "Deseja salvar as alterações? Se sim, salve a configuração antes de sair."),
     "Quit": ("結束", "退出", "終了", "Beenden", "Выход", "종료", "Quitter", "Salir", "Sair"),
     "Before using Seamrun Switching, please turn off mouse acceleration in the operating system.": (
         "使用 Seamrun 切換前，請先在作業系統中關閉滑鼠加速。",
@@ -242,7 +252,7 @@ TABLE = {
     "Vertical": ("直向", "纵向", "縦向き", "Hochformat", "Книжная", "세로", "Portrait", "Vertical", "Vertical"),
     "Resolution": ("解析度", "分辨率", "解像度", "Auflösung", "Разрешение", "해상도", "Résolution", "Resolución",
                    "Resolução"),
-    "No resolution": ("未設定解析度", "未设置分辨率", "解像度未設定", "Keine Auflösung", "Нет разрешения",
+    "No resolution": ("未設定解析度", "未设置分辨率", "解像度未設定", "Keine Auflösung", "Разрешение не задано",
                       "해상도 없음", "Aucune résolution", "Sin resolución", "Sem resolução"),
     "Status List": ("連接埠狀態", "端口状态", "ポートの状態", "Portstatus", "Состояние портов", "포트 상태",
                     "État des ports", "Estado de los puertos", "Status das portas"),
@@ -252,8 +262,8 @@ TABLE = {
                   "Secundario", "Secundário"),
     "Save to local": ("儲存到本機", "保存到本地", "ローカルに保存", "Lokal speichern", "Сохранить локально",
                       "로컬에 저장", "Enregistrer en local", "Guardar en local", "Salvar localmente"),
-    "Save to device": ("儲存到裝置", "保存到设备", "デバイスに保存", "Auf Gerät speichern", "Сохранить в устройство",
-                       "장치에 저장", "Envoyer à l'appareil", "Guardar en el dispositivo",
+    "Save to device": ("儲存到裝置", "保存到设备", "デバイスに保存", "Auf Gerät speichern", "Записать в устройство",
+                       "장치에 저장", "Enregistrer sur l'appareil", "Guardar en el dispositivo",
                        "Salvar no dispositivo"),
     "New": ("新增", "新建", "新規", "Neu", "Создать", "새로 만들기", "Nouveau", "Nuevo", "Novo"),
     "Load File": ("載入檔案", "加载文件", "ファイルを開く", "Datei laden", "Загрузить файл", "파일 불러오기",
@@ -263,7 +273,7 @@ TABLE = {
     "Please check connection before saving to device.": (
         "儲存到裝置前，請檢查連線。", "保存到设备前，请检查连接。", "デバイスに保存する前に接続を確認してください。",
         "Bitte prüfen Sie die Verbindung, bevor Sie auf dem Gerät speichern.",
-        "Перед сохранением в устройство проверьте подключение.",
+        "Перед записью в устройство проверьте подключение.",
         "장치에 저장하기 전에 연결을 확인하십시오.",
         "Vérifiez la connexion avant l'envoi à l'appareil.",
         "Compruebe la conexión antes de guardar en el dispositivo.",
@@ -343,7 +353,7 @@ TABLE = {
         "Solo hay un OrrinKM conectado. Use solo los puertos P1 a P4.",
         "Apenas um OrrinKM está conectado. Use apenas as portas P1 a P4."),
     "Save to device successfully.": ("已成功儲存到裝置。", "已成功保存到设备。", "デバイスに保存しました。",
-                                     "Erfolgreich auf dem Gerät gespeichert.", "Сохранено в устройстве.",
+                                     "Erfolgreich auf dem Gerät gespeichert.", "Записано в устройство.",
                                      "장치에 저장했습니다.", "Enregistré sur l'appareil.",
                                      "Guardado en el dispositivo correctamente.", "Salvo no dispositivo com sucesso."),
 
@@ -473,7 +483,7 @@ TABLE = {
     "1 switch": ("1 台切換器", "1 台切换器", "切替器 1 台", "1 Umschalter", "1 переключатель", "스위치 1대",
                  "1 commutateur", "1 conmutador", "1 comutador"),
     "2 switches chained": ("2 台切換器串接", "2 台切换器级联", "切替器 2 台を連結", "2 Umschalter verkettet",
-                           "2 переключателя в цепочке", "스위치 2대 연결", "2 commutateurs chaînés",
+                           "2 переключателя в цепочке", "스위치 2대 직렬 연결", "2 commutateurs chaînés",
                            "2 conmutadores encadenados", "2 comutadores encadeados"),
 
     # Spoken by screen readers: the grid's keyboard cursor and the next button.
