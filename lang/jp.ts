@@ -121,7 +121,7 @@
     <name>FootControl</name>
     <message>
         <source>Copyright © 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.</source>
-        <translation>Copyright © 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.</translation>
+        <translation>Copyright © 2026 %1 Peripheral Systems Co., Ltd. 無断転載を禁じます。</translation>
     </message>
 </context>
 <context>

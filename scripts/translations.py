@@ -65,10 +65,10 @@ TABLE = {
     "Copyright \u00A9 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.": (
         "Copyright \u00A9 2026 %1 Peripheral Systems Co., Ltd. 版權所有。",
         "Copyright \u00A9 2026 %1 Peripheral Systems Co., Ltd. 保留所有权利。",
-        "Copyright \u00A9 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.",
+        "Copyright \u00A9 2026 %1 Peripheral Systems Co., Ltd. 無断転載を禁じます。",
         "Copyright \u00A9 2026 %1 Peripheral Systems Co., Ltd. Alle Rechte vorbehalten.",
         "Copyright \u00A9 2026 %1 Peripheral Systems Co., Ltd. Все права защищены.",
-        "Copyright \u00A9 2026 %1 Peripheral Systems Co., Ltd. All rights reserved.",
+        "Copyright \u00A9 2026 %1 Peripheral Systems Co., Ltd. 모든 권리 보유.",
         "Copyright \u00A9 2026 %1 Peripheral Systems Co., Ltd. Tous droits réservés.",
         "Copyright \u00A9 2026 %1 Peripheral Systems Co., Ltd. Todos los derechos reservados.",
         "Copyright \u00A9 2026 %1 Peripheral Systems Co., Ltd. Todos os direitos reservados."),

@@ -206,6 +206,32 @@ private slots:
         QVERIFY2(found.isEmpty(), qPrintable(QStringLiteral("\n") + found.join(QLatin1Char('\n'))));
     }
 
+    // The Chinese, Japanese and Korean catalogues leave no English sentence
+    // as it is: names, addresses and key names may stay, a text with two or
+    // more lower-case words ("All rights reserved.") may not.
+    void noEnglishLeft_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char *name : {"cn_t", "cn", "jp", "ko"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+
+    void noEnglishLeft()
+    {
+        QFETCH(QString, name);
+        QString error;
+        const QList<Message> messages =
+            parse(readFile(QStringLiteral(SEAMRUN_SOURCE_DIR "/lang/") + name + QStringLiteral(".ts")), &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        static const QRegularExpression lowerWord(QStringLiteral("(^|\\s)[a-z]"));
+        QStringList english;
+        for (const Message &m : messages) {
+            if (m.source.count(lowerWord) >= 2 && m.translations.contains(m.source))
+                english.append(m.context + QStringLiteral(" | ") + m.source);
+        }
+        QVERIFY2(english.isEmpty(), qPrintable(QStringLiteral("\n") + english.join(QLatin1Char('\n'))));
+    }
+
     // The check itself, on catalogues made faulty on purpose from the
     // screens' own texts.
     void faultsFound_data()
