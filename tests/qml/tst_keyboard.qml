@@ -541,4 +541,21 @@ EditorCase {
         compare(pages.visible, false, "Enter closes the tutorial")
         compare(regedit.readRegedit("showTutorial"), data.stored)
     }
+
+    // Up and Down on the language list do not switch the language (each
+    // press asked to before): the language stays until one is picked.
+    function test_languageArrows_data() {
+        return [{ tag: "Down", key: Qt.Key_Down }, { tag: "Up", key: Qt.Key_Up }]
+    }
+
+    function test_languageArrows(data) {
+        start({ "language": "4" })
+        var list = child("language_list")
+        list.forceActiveFocus()
+        keyClick(data.key)
+        wait(50)
+        compare(list.currentIndex, 4)
+        compare(child("dialog_Qml").visible, false, "no question before a language is picked")
+        keyClick(Qt.Key_Escape)
+    }
 }
