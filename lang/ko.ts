@@ -145,6 +145,10 @@
         <source>monitor %1</source>
         <translation>모니터 %1</translation>
     </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>HeadControl</name>
@@ -250,6 +254,10 @@
     <message>
         <source>No access: udev rule missing</source>
         <translation>접근 권한 없음: udev 규칙 없음</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -689,6 +697,11 @@
         <source>%1, %2</source>
         <extracomment>A list and one more item, as in &quot;P1, P2&quot;</extracomment>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>A label and its value, as in &quot;Language setting: Deutsch&quot;</extracomment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

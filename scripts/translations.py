@@ -54,6 +54,8 @@ ENGLISH = {
 
 # Source text: (zh_TW, zh_CN, ja, de, ru, ko, fr, es, pt)
 TABLE = {
+    # A label and its value ("Language setting: Deutsch").
+    "%1: %2": ["%1：%2", "%1：%2", "%1：%2", "%1: %2", "%1: %2", "%1: %2", "%1\u00a0: %2", "%1: %2", "%1: %2"],
     # A list and one more item ("P1, P2").
     "%1, %2": ["%1、%2", "%1、%2", "%1、%2", "%1, %2", "%1, %2", "%1, %2", "%1, %2", "%1, %2", "%1, %2"],
     # Frame: title bar, footer, About.

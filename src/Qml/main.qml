@@ -687,7 +687,8 @@ Window {
                     if (main.first !== 0 || currentIndex < 0)
                         return
                     main.showConfirm({
-                        msg: qsTr("Language setting") + "\uFF1A" + language_model.get(currentIndex).text,
+                        //: A label and its value, as in "Language setting: Deutsch"
+                        msg: qsTr("%1: %2").arg(qsTr("Language setting")).arg(language_model.get(currentIndex).text),
                         dobtn: qsTr("OK"), cancelbtn: qsTr("Cancel"),
                         dofunc: main.changeLanguage,
                         cancelfunc: main.restoreLanguage,

@@ -44,6 +44,25 @@ MainWindowCase {
         return question
     }
 
+    // The question joins its label and the language as the shown language
+    // joins a label and a value.
+    function test_languageQuestionJoin_data() {
+        return [
+            { tag: "English", shown: 0, join: ": " },
+            { tag: "Chinese", shown: 2, join: "\uFF1A" },
+            { tag: "Japanese", shown: 3, join: "\uFF1A" },
+            { tag: "French", shown: 7, join: "\u00a0: " }
+        ]
+    }
+
+    function test_languageQuestionJoin(data) {
+        openMain({})
+        lang.changeLang(data.shown)
+        var text = findChild(chooseLanguage(4), "message").text
+        lang.changeLang(0)
+        verify(text.indexOf(data.join + "Deutsch") > 0, text)
+    }
+
     function test_languageNotTaken_data() {
         return [
             { tag: "cancel", button: "cancelButton" },
@@ -54,7 +73,7 @@ MainWindowCase {
     function test_languageNotTaken(data) {
         openMain({ "language": "2" })
         var question = chooseLanguage(4)
-        compare(findChild(question, "message").text, "Language setting\uFF1ADeutsch")
+        compare(findChild(question, "message").text, "Language setting: Deutsch")
         clickItem(findChild(question, data.button))
         var list = child("language_list")
         compare(list.currentIndex, 2)

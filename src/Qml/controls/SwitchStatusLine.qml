@@ -37,10 +37,11 @@ Item {
                                             : version.substr(0, version.length - 1)
         var chain = Layout.chainFromVersion(version)
         var text = qsTr("Firmware %1").arg(firmware)
+        // Parts of a status line join as the items of a list.
         if (chain === 1)
-            text += ", " + qsTr("1 switch")
+            text = qsTr("%1, %2").arg(text).arg(qsTr("1 switch"))
         else if (chain === 2)
-            text += ", " + qsTr("2 switches chained")
+            text = qsTr("%1, %2").arg(text).arg(qsTr("2 switches chained"))
         return text
     }
 
@@ -48,7 +49,7 @@ Item {
     implicitHeight: details.visible ? details.y + details.height : line.height
 
     Accessible.role: Accessible.StatusBar
-    Accessible.name: detailText !== "" ? stateText + ", " + detailText : stateText
+    Accessible.name: detailText !== "" ? qsTr("%1, %2").arg(stateText).arg(detailText) : stateText
 
     Row {
         id: line

@@ -92,9 +92,9 @@ Item {
     function describe(deskRow) {
         var where = qsTr("Row %1, column %2").arg(row).arg(column)
         if (deskRow < 0)
-            return where + ", " + qsTr("empty")
+            return qsTr("%1, %2").arg(where).arg(qsTr("empty"))
         var m = desk.get(deskRow)
-        return where + ", " + m.portName + ", " + qsTr("monitor %1").arg(m.numberText)
+        return qsTr("%1, %2").arg(qsTr("%1, %2").arg(where).arg(m.portName)).arg(qsTr("monitor %1").arg(m.numberText))
     }
 
     anchors.fill: parent
