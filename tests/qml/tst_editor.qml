@@ -138,6 +138,28 @@ EditorCase {
 
     // -------------------------------------------------------------- ports
 
+    // A tile list opens where all of it is in view: upward from a tile low
+    // in the view, downward from one high in it.
+    function test_tileListInView_data() {
+        return [
+            { tag: "port list, top row", row: 1, button: "portButton", list: "port_list" },
+            { tag: "port list, fourth row", row: 4, button: "portButton", list: "port_list" },
+            { tag: "number list, fourth row", row: 4, button: "numberButton", list: "monitor_listview" }
+        ]
+    }
+
+    function test_tileListInView(data) {
+        start()
+        openLayout([[1, 1, 1, "01"], [2, 1, 1, "02"], [3, 1, 1, "03"], [4, 1, 1, "04"]])
+        pressButton(data.row, 1, data.button)
+        var list = findChild(editor, data.list)
+        verify(list.visible)
+        var view = findChild(editor, "grid_view")
+        var top = list.mapToItem(view, 0, 0).y
+        verify(top >= 0 && top + list.height <= view.height,
+               "the list spans " + top + " to " + (top + list.height) + " of a view " + view.height + " high")
+    }
+
     function test_changePort() {
         start()
         openLayout([[1, 1, 1, "01"], [1, 2, 1, "02"], [1, 3, 1, "03"], [2, 1, 2, "01"]])

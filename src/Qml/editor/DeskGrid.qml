@@ -95,12 +95,18 @@ Rectangle {
     }
 
     // Where a list that opens from a tile's button goes: below the button,
-    // above it in the last two rows.
+    // or above it where the part of the grid in view (or the grid itself,
+    // in its last two rows) has no room for it below and has room above.
     function placeTileList(list, index, left) {
         var row = Math.floor(index / columns) + 1
         list.x = (index % columns) * cellWidth + left
         var buttonTop = (row - 1) * cellHeight + 1 + 118
-        list.y = row > rows - 2 ? buttonTop - list.height : buttonTop + 24
+        var below = buttonTop + 24
+        var viewTop = grid_view.contentY / zoom
+        var viewBottom = (grid_view.contentY + grid_view.height) / zoom
+        var roomBelow = row <= rows - 2 && below + list.height <= viewBottom
+        var roomAbove = buttonTop - list.height >= viewTop
+        list.y = !roomBelow && (roomAbove || row > rows - 2) ? buttonTop - list.height : below
     }
 
     function showPortList(index, current, byKeyboard) {
