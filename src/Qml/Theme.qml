@@ -58,6 +58,8 @@ QtObject {
     // Keyboard focus: the frame around the focused control, and the grid's
     // keyboard cursor (kept apart from the orange selection border).
     readonly property color focusRing: "#1F6FEB"
+    // The focus frame on dark blue grounds (the port indicators).
+    readonly property color focusRingOnDark: "#FFFFFF"
     readonly property color gridCursor: "#00A2C7"
 
     // Arial, except where the language's script wants a font of its own:

@@ -27,6 +27,8 @@ Item {
         width: 400
         height: 180
         anchors.centerIn: parent
+        // OK has the keyboard first; Tab reaches the address too.
+        defaultButton: about_ok
         onCloseClicked: about.close()
 
         // Each line is as high as its font size asks, whatever line gap the
@@ -80,18 +82,29 @@ Item {
                 color: Theme.link
                 font.family: Theme.fontFamily
                 font.pixelSize: Theme.textSize
-                font.underline: link.containsMouse
+                font.underline: link.containsMouse || link_ring.activeFocus
+
+                // The address is shown without its scheme; the browser
+                // needs one.
+                function open() {
+                    Qt.openUrlExternally(/^[a-z]+:\/\//i.test(text) ? text : "https://" + text)
+                }
+
+                FocusRing {
+                    id: link_ring
+                    objectName: "websiteRing"
+                    takesFocus: true
+                    name: website.text
+                    role: Accessible.Link
+                    onActivated: website.open()
+                }
 
                 MouseArea {
                     id: link
                     anchors.fill: parent
                     hoverEnabled: true
                     cursorShape: Qt.PointingHandCursor
-                    // The address is shown without its scheme; the browser
-                    // needs one.
-                    onClicked: Qt.openUrlExternally(
-                                   /^[a-z]+:\/\//i.test(website.text) ? website.text
-                                                                      : "https://" + website.text)
+                    onClicked: website.open()
                 }
             }
             Item { width: 1; height: 5 }
@@ -107,6 +120,7 @@ Item {
         }
 
         DialogButton {
+            id: about_ok
             objectName: "okButton"
             anchors.right: parent.right
             anchors.rightMargin: 15

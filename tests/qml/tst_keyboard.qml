@@ -556,6 +556,45 @@ EditorCase {
         wait(50)
         compare(list.currentIndex, 4)
         compare(child("dialog_Qml").visible, false, "no question before a language is picked")
-        keyClick(Qt.Key_Escape)
+        verify(list.__popup.__popupVisible, "the arrow opens the list")
+        // Closed as a click beside it would close it (a key sent to the
+        // pop-up may reach it after it is gone).
+        list.__popup.toggleShow()
+        tryCompare(list.__popup, "__popupVisible", false)
+    }
+
+    // The About box's address is a link Tab reaches; OK has the keyboard
+    // first, so Enter still closes the box.
+    function test_aboutLink() {
+        start()
+        window.show_About()
+        var about = dialogItem()
+        var ok = findChild(about, "okButton")
+        tryVerify(function () { return ok.activeFocus }, 1000, "OK has the keyboard")
+        keyClick(Qt.Key_Tab)
+        var ring = findChild(about, "websiteRing")
+        verify(ring.activeFocus, "Tab reaches the address")
+        compare(ring.Accessible.role, Accessible.Link)
+        compare(ring.Accessible.name, findChild(about, "website").text)
+        keyClick(Qt.Key_Tab)
+        verify(ok.activeFocus, "and goes round to OK")
+        keyClick(Qt.Key_Return)
+        compare(child("dialog_Qml").visible, false)
+    }
+
+    // The focus frame on a port indicator stands out from the dark strip
+    // by at least 3:1 (WCAG's minimum for focus indicators).
+    function test_portFocusContrast() {
+        start()
+        openLayout([[1, 1, 1, "01"]])
+        var port = findChild(findChild(editor, "primary_strip"), "port1")
+        var frame = findChild(port, "focusFrame")
+        function luminance(c) {
+            function lin(v) { return v <= 0.03928 ? v / 12.92 : Math.pow((v + 0.055) / 1.055, 2.4) }
+            return 0.2126 * lin(c.r) + 0.7152 * lin(c.g) + 0.0722 * lin(c.b)
+        }
+        var a = luminance(frame.border.color), b = luminance(Qt.lighter("#084576", 1))
+        var ratio = (Math.max(a, b) + 0.05) / (Math.min(a, b) + 0.05)
+        verify(ratio >= 3, "contrast " + ratio.toFixed(2) + ":1")
     }
 }

@@ -16,6 +16,8 @@ Item {
     // Gap between the control's edge and the frame.
     property int margin: 2
     property alias radius: frame.radius
+    // On a dark ground the theme's light ring keeps 3:1 against it.
+    property color color: Theme.focusRing
     property string name: ""
     property int role: Accessible.Button
     readonly property bool isFocusRing: true
@@ -76,7 +78,7 @@ Item {
         anchors.margins: -ring.margin
         visible: ring.shown
         color: Theme.transparent
-        border.color: Theme.focusRing
+        border.color: ring.color
         border.width: 2
     }
 }

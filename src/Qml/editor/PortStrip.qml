@@ -87,6 +87,7 @@ Item {
                 FocusRing {
                     takesFocus: true
                     margin: 0
+                    color: Theme.focusRingOnDark
                     name: strip.title + " " + (index + 1)
                     onActivated: strip.portClicked(port.number)
                     Accessible.checked: port.lit
