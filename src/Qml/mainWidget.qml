@@ -9,9 +9,8 @@ import Seamrun.Files 1.0
 // the file-name bar with its path tip, the 16 x 16 grid of cells and the side
 // panel (zoom, orientation, resolution, port status, save buttons). Created
 // once by the main window, then given every layout through main.filedata.
-// The desk lives in one DeskModel (monitors, selection, undo history, saved
-// or not); the page's functions are the names the other screens and the
-// tests call, and each hands its edit to the model.
+// The desk lives in one DeskModel (monitors, selection, undo, saved or not);
+// the page's functions, the names other screens and tests call, edit it.
 Item {
     id: mainlist
 
@@ -107,9 +106,10 @@ Item {
         menuFile = file
         menu_bar.source = ""
         menu_bar.source = file
-        menu_bar.width = menuWidth
+        // As wide as asked or as its longest entry needs, and in the window.
+        menu_bar.width = Math.max(menuWidth, menu_bar.item ? menu_bar.item.neededWidth : 0)
         var centre = button.mapToItem(mainlist, button.width / 2, 0).x
-        menu_bar.x = centre - menuWidth / 2
+        menu_bar.x = Math.max(0, Math.min(centre - menu_bar.width / 2, mainlist.width - menu_bar.width))
         menu_bar.y = top_row.height
         menu_bar.visible = true
     }

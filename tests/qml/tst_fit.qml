@@ -39,4 +39,35 @@ EditorCase {
                "OK and Cancel are " + (cancel.x - ok.x - ok.width) + " px apart")
         verify(ok.x >= 8 && cancel.x + cancel.width <= prompt.width - 8, "a button leaves the prompt")
     }
+
+    // Both menus of the editor: every entry whole, at the menus' own type
+    // size and weight, inside the menu, and inside the window.
+    function test_menus_data() {
+        var rows = []
+        var names = languages_data()
+        for (var i = 0; i < names.length; ++i) {
+            rows.push({ tag: names[i].tag + " File", language: names[i].language, button: "file_button" })
+            rows.push({ tag: names[i].tag + " Settings", language: names[i].language, button: "settings_button" })
+        }
+        return rows
+    }
+
+    function test_menus(data) {
+        start()
+        lang.changeLang(data.language)
+        openBlank()
+        clickItem(findChild(editor, data.button))
+        var loader = findChild(editor, "menu_bar")
+        verify(loader.visible)
+        var menu = loader.item
+        var right = menu.mapToItem(window.contentItem, menu.width, 0).x
+        verify(right <= window.width, "the menu leaves the window by " + (right - window.width) + " px")
+        for (var i = 0; i < menu.entries.length; ++i) {
+            var label = findChild(findChild(menu, "menuEntry" + menu.entries[i].event), "label")
+            verify(label.implicitWidth <= label.width,
+                   label.text + ": " + (label.implicitWidth - label.width) + " px too wide")
+            compare(label.font.pixelSize, 14, label.text)
+            verify(label.font.weight >= Font.Normal, label.text + " is drawn thin")
+        }
+    }
 }

@@ -18,6 +18,14 @@ Rectangle {
         return 0
     }
 
+    // Width of the widest entry's text.
+    readonly property real labelsWidth: {
+        var widest = 0
+        for (var i = 0; i < entries.length; ++i)
+            widest = Math.max(widest, labelMetrics.advanceWidth(entries[i].text))
+        return Math.ceil(widest)
+    }
+
     function focusFirst() {
         trap.focusFirst()
     }
@@ -27,13 +35,22 @@ Rectangle {
         mainlist.closeMenuBar()
     }
 
-    width: 240
+    // What the longest entry needs, at the type of the other menus.
+    readonly property real neededWidth: labelsWidth + keysWidth + 24
+
+    width: Math.max(240, neededWidth)
     height: 119
     color: Theme.panel
     radius: 5
     border.color: Theme.brand
     border.width: 1
     Accessible.role: Accessible.PopupMenu
+
+    FontMetrics {
+        id: labelMetrics
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.textSize
+    }
 
     MouseArea {
         anchors.fill: parent
@@ -66,12 +83,10 @@ Rectangle {
                     color: hover.containsMouse || ring.activeFocus ? Theme.brand : Theme.panel
 
                     Text {
+                        objectName: "label"
                         x: 4
                         width: parent.width - menuPanel.keysWidth - 8
                         height: parent.height
-                        // Narrower type where an entry runs wider than the menu.
-                        fontSizeMode: Text.HorizontalFit
-                        minimumPixelSize: 10
                         elide: Text.ElideRight
                         horizontalAlignment: Text.AlignHCenter
                         verticalAlignment: Text.AlignVCenter
@@ -79,7 +94,6 @@ Rectangle {
                         color: hover.containsMouse || ring.activeFocus ? Theme.panel : Theme.brand
                         font.family: Theme.fontFamily
                         font.pixelSize: Theme.textSize
-                        font.weight: Font.Thin
                     }
 
                     Text {
