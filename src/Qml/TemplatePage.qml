@@ -59,12 +59,15 @@ Grid {
             }
 
             Text {
+                objectName: "addLabel"
                 visible: model.tempNum === "00"
                 anchors.horizontalCenter: parent.horizontalCenter
                 anchors.bottom: parent.bottom
                 anchors.bottomMargin: 14
-                // Narrower type where a language's words run wider than the tile.
-                width: Math.min(implicitWidth, parent.width - 12)
+                // Narrower type where a language's words run wider than the
+                // tile, which keeps 8 px clear on either side.
+                width: parent.width - 16
+                horizontalAlignment: Text.AlignHCenter
                 fontSizeMode: Text.HorizontalFit
                 minimumPixelSize: 10
                 text: qsTr("Add blank canvas")

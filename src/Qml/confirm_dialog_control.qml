@@ -59,7 +59,8 @@ Item {
             objectName: "message"
             x: icon.visible ? icon.x + icon.width + 20 : 25
             y: icon.y
-            width: icon.visible ? 288 : 328
+            // The panel's 25 px margin on the right as on the left.
+            width: panel.width - x - 25
             // A language whose lines run taller or longer gets the lines its
             // question needs, clear of the buttons.
             height: Math.max(110, fullMessage.height)

@@ -70,4 +70,45 @@ EditorCase {
             verify(label.font.weight >= Font.Normal, label.text + " is drawn thin")
         }
     }
+
+    // "Add blank canvas" on the first template tile: whole, inside the tile.
+    function test_addBlankCanvas_data() {
+        return languages_data()
+    }
+
+    function test_addBlankCanvas(data) {
+        openMain({})
+        lang.changeLang(data.language)
+        dismissStartNotice()
+        waitForRendering(window.contentItem)
+        var label = findChild(window.contentItem, "addLabel")
+        verify(label && label.visible)
+        var tile = label.parent
+        verify(label.contentWidth <= label.width, label.text + ": " + (label.contentWidth - label.width) + " px too wide")
+        var left = label.x + (label.width - label.contentWidth) / 2
+        verify(left >= 6 && left + label.contentWidth <= tile.width - 6,
+               label.text + " runs from " + left + " to " + (left + label.contentWidth) + " of " + tile.width)
+    }
+
+    // The longest question with its warning sign keeps clear of the panel's
+    // right edge.
+    function test_questionMargins_data() {
+        return languages_data()
+    }
+
+    function test_questionMargins(data) {
+        openMain({})
+        lang.changeLang(data.language)
+        dismissStartNotice()
+        window.showConfirm({ msg: qsTranslate("UploadFlow", "Only one OrrinKM is connected. We save port 1-4 "
+                                              + "monitor layout only. Do you want to continue?"),
+                             dobtn: "Cancel", cancelbtn: "Continue", dofunc: null, cancelfunc: null,
+                             closefunc: null, showicon: 1, icon: 0 })
+        var question = dialogItem()
+        var panel = findChild(question, "panel")
+        var message = findChild(question, "message")
+        verify(message.contentWidth <= message.width)
+        var gap = panel.width - (message.x + message.width)
+        verify(gap >= 20, "the text ends " + gap + " px from the panel's edge")
+    }
 }
