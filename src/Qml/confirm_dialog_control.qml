@@ -59,8 +59,9 @@ Item {
             objectName: "message"
             x: icon.visible ? icon.x + icon.width + 20 : 25
             y: icon.y
-            // The panel's 25 px margin on the right as on the left.
-            width: panel.width - x - 25
+            // Beside the sign, the text keeps the panel's 25 px margin on the
+            // right as on the left.
+            width: icon.visible ? panel.width - x - 25 : 328
             // A language whose lines run taller or longer gets the lines its
             // question needs, clear of the buttons.
             height: Math.max(110, fullMessage.height)

@@ -141,8 +141,8 @@ MainWindowCase {
 
     function test_confirmLayout_data() {
         return [
-            { tag: "icon", showicon: 1, icon: 0, iconShown: true, x: 90, width: 288 },
-            { tag: "icon, other value", showicon: 1, icon: 1, iconShown: true, x: 90, width: 288 },
+            { tag: "icon", showicon: 1, icon: 0, iconShown: true, x: 90, width: 265 },
+            { tag: "icon, other value", showicon: 1, icon: 1, iconShown: true, x: 90, width: 265 },
             { tag: "no icon", showicon: 0, icon: 0, iconShown: false, x: 25, width: 328 }
         ]
     }
