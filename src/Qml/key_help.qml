@@ -1,6 +1,5 @@
 import QtQuick 2.12
 import "."
-import "editor"
 import "controls"
 
 // The keys of the layout grid and of the window, as a dialog: F1 anywhere,

@@ -1,6 +1,7 @@
 import QtQuick 2.12
 import Seamrun.Layout 1.0
 import ".."
+import "../controls"
 
 // The layout grid: the 16 x 16 cells, a tile for every monitor of the desk,
 // the add marker under the mouse, the marked empty cell, the port and number
