@@ -1,11 +1,13 @@
 #!/bin/bash
 # Photographs the program's screens on a virtual X screen: the home page, its
-# template pages, the configurations of a template, the About box, the
+# template pages, the configurations of a template, the About box, the list of keys, the
 # notices and questions, the editor page with both menus, every settings
 # dialog, and the layout editor with a 16-monitor template, its lists, the
 # delete prompt, each error page, the tutorial and the smallest zoom, the
 # questions and the connection dialog of "Save to device", the open language
-# list, and the low-resolution and already-running notices.
+# list, and the low-resolution and already-running notices. The switch is the
+# emulated one (two chained switches): absent until the walk's last step, a
+# "Save to device" that succeeds, and the side panel after it.
 #   scripts/screenshots.sh [OUTPUT_DIR] [LANGUAGE]
 # OUTPUT_DIR defaults to screenshots/; LANGUAGE is a catalogue name of lang/
 # (en, cn_t, cn, jp, de, py, ko, fr, es, po), English when left out.
@@ -24,7 +26,7 @@ mkdir -p "$out"
 if [ ! -x build/bin/screenshot_driver ] || [ ! -x build/bin/seamrun-config ]; then
     sh scripts/build.sh
 else
-    cmake --build build -j2 --target screenshot_driver >/dev/null
+    cmake --build build -j2 --target screenshot_driver switch_emulator >/dev/null
 fi
 
 root=$(mktemp -d "${TMPDIR:-/tmp}/seamrun-shots.XXXXXX")
@@ -48,6 +50,8 @@ mkfifo "$root/to-driver" "$root/from-driver"
 env -u WAYLAND_DISPLAY DISPLAY="$xvfb_display" HOME="$root/home" XDG_CONFIG_HOME="$root/config" \
     XDG_DATA_HOME="$root/data" XDG_CACHE_HOME="$root/cache" XDG_RUNTIME_DIR="$root/runtime" \
     SEAMRUN_INSTANCE_DIR="$root/instance" QT_QPA_PLATFORM=xcb QT_QUICK_BACKEND=software \
+    LD_PRELOAD="$PWD/build/bin/libseamrun-switch-emulator.so" SEAMRUN_EMU_LOG="$root/switch.jsonl" \
+    SEAMRUN_EMU_VERSION=1,0,6,1 SEAMRUN_EMU_CHAIN=2 \
     build/bin/screenshot_driver "$out" "$language" <"$root/to-driver" >"$root/from-driver" 2>"$root/driver.log" &
 driver_pid=$!
 

@@ -574,6 +574,8 @@ Window {
                                 height: parent.height
                                 verticalAlignment: Text.AlignVCenter
                                 text: model.file
+                                // A file's name may be of any length.
+                                readonly property bool elidesUserText: true
                                 elide: Text.ElideMiddle
                                 color: row.ListView.isCurrentItem ? Theme.white
                                                                   : model.missing ? Theme.muted : Theme.brand

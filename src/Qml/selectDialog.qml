@@ -59,10 +59,18 @@ Item {
             objectName: "resolutionExample"
             x: message.x
             y: message.y + message.height + 20
-            width: 150
+            // Its text whole, with the style's margins and the arrow's room.
+            width: Math.min(message.width, Math.max(150, Math.ceil(exampleText.advanceWidth) + 40))
             visible: selectDialog.askResolution
             enabled: false
-            model: [qsTr("Select Resolution")]
+            model: [exampleText.text]
+
+            TextMetrics {
+                id: exampleText
+                text: qsTr("Select Resolution")
+                font.family: Theme.fontFamily
+                font.pixelSize: Theme.textSize
+            }
         }
 
         Image {

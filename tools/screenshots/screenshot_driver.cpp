@@ -1,6 +1,6 @@
 // Starts the real program (same wiring, same screens) and walks it through
 // the screens worth looking at: the home page and its template pages, the
-// configurations of a template, the About box, the notices and questions, the editor page with both menus,
+// configurations of a template, the About box and the list of keys, the notices and questions, the editor page with both menus,
 // the four settings dialogs, and the editor at work (a 16-monitor template, its
 // port and number lists, the delete prompt, each error page, the tutorial, the
 // smallest zoom), the questions of the editor and of "Save to device", the
@@ -14,10 +14,22 @@
 // screen (for pop-up lists, which are windows of their own).
 //
 //   screenshot_driver OUTPUT_DIR [LANGUAGE]
+//   screenshot_driver --check-fit LANGUAGE
 //
 // LANGUAGE is a catalogue name ("en", "cn_t", "de", ...); the program starts in
 // that language as if the user had chosen it before.
+//
+// With --check-fit nothing is photographed: at every screen the driver looks
+// at each text shown (see fitcheck.h), prints one line per fault as
+// "LANGUAGE | SCREEN | ITEM | "TEXT" | WHAT", and ends with status 1 if
+// there was any.
+//
+// With the switch emulator preloaded (SEAMRUN_EMU_VERSION set), the walk ends
+// with a "Save to device" that succeeds, and the side panel after it. Until
+// then the switch is kept away (SEAMRUN_EMU_ABSENT), so the screens show the
+// connection dialog as without a switch.
 #include "fileEncrypt.h"
+#include "fitcheck.h"
 #include "langswitch.h"
 #include "startup.h"
 
@@ -37,12 +49,42 @@
 #include <QtTest>
 
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <string>
 
 namespace {
 
 QString g_outputDir;
+bool g_checkFit = false;
+QString g_language = QStringLiteral("en");
+QStringList g_faults;
+int g_screens = 0;
+
+// Checks the screen instead of photographing it: the window with the pop-up
+// windows it has open, or with a null window every window shown.
+void checkScreen(QQuickWindow *window, const char *name)
+{
+    QTest::qWait(300);
+    ++g_screens;
+    QStringList faults;
+    if (!window) {
+        faults = fitcheck::checkAll(QLatin1String(name));
+    } else {
+        faults = fitcheck::check(window, QLatin1String(name));
+        const auto windows = QGuiApplication::topLevelWindows();
+        for (QWindow *other : windows) {
+            auto *popup = qobject_cast<QQuickWindow *>(other);
+            if (popup && popup != window && popup->isVisible() && popup->transientParent() == window)
+                faults << fitcheck::check(popup, QLatin1String(name));
+        }
+    }
+    for (const QString &fault : faults) {
+        const QString line = g_language + QStringLiteral(" | ") + fault;
+        g_faults << line;
+        std::fprintf(stderr, "%s\n", line.toUtf8().constData());
+    }
+}
 
 [[noreturn]] void fail(const QString &why)
 {
@@ -92,6 +134,10 @@ void hideDialog(QObject *root)
 // Lets the window settle, then hands the picture to the caller's script.
 void shot(QQuickWindow *window, const char *name)
 {
+    if (g_checkFit) {
+        checkScreen(window, name);
+        return;
+    }
     QTest::qWait(400);
     std::printf("shot %s 0x%llx\n", name, static_cast<unsigned long long>(window->winId()));
     std::fflush(stdout);
@@ -122,6 +168,10 @@ void keyToFocusWindow(Qt::Key key)
 
 void shotScreen(const char *name)
 {
+    if (g_checkFit) {
+        checkScreen(nullptr, name);
+        return;
+    }
     QTest::qWait(400);
     std::printf("shot %s root\n", name);
     std::fflush(stdout);
@@ -298,6 +348,27 @@ void walkUpload(QQuickWindow *window, QObject *root)
     shot(window, "upload-not-ready");
     upload->setProperty("visible", false);
     hideDialog(root);
+
+    if (!qEnvironmentVariableIsSet("SEAMRUN_EMU_VERSION"))
+        return;
+    // The switch comes: the 16-monitor template goes out, and the side
+    // panel shows what the upload read (firmware, chain).
+    qunsetenv("SEAMRUN_EMU_ABSENT");
+    call(root, "loadModel", QStringLiteral("18-03"));
+    editor = editorPage(root);
+    click(window, "save_device_button");
+    upload = find(editor, "upload_Qml");
+    dialog = upload->property("item").value<QObject *>();
+    if (!dialog)
+        fail(QStringLiteral("the connection dialog did not open for the upload"));
+    clickIn(window, dialog, "ok_btn");
+    QObject *notice = find(root, "dialog_Qml");
+    if (!QTest::qWaitFor([&] { return notice->property("visible").toBool(); }, 15000))
+        fail(QStringLiteral("the upload ended without a word"));
+    QTest::mouseMove(window, QPoint(1100, 580));
+    shot(window, "upload-done");
+    hideDialog(root);
+    shot(window, "editor-after-upload");
 }
 
 // The notices that start-up shows instead of the main window, made in the
@@ -383,6 +454,9 @@ void walk(QQmlApplicationEngine &engine)
 
     call(root, "show_About");
     shot(window, "about");
+    hideDialog(root);
+    call(root, "showKeyHelp");
+    shot(window, "key-help");
     hideDialog(root);
 
     call(root, "showAlert", alertInfo(tr("main", "The file is invalid."), 0));
@@ -480,6 +554,13 @@ void walk(QQmlApplicationEngine &engine)
     walkUpload(window, root);
     walkNotices(engine);
 
+    if (g_checkFit) {
+        std::printf("%d screens checked in %s, %d faults\n", g_screens, qPrintable(g_language),
+                    int(g_faults.size()));
+        std::fflush(stdout);
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(g_faults.isEmpty() ? 0 : 1); });
+        return;
+    }
     std::printf("done\n");
     std::fflush(stdout);
     QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
@@ -490,11 +571,20 @@ void walk(QQmlApplicationEngine &engine)
 int main(int argc, char **argv)
 {
     if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "usage: %s OUTPUT_DIR [LANGUAGE]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUTPUT_DIR [LANGUAGE]\n       %s --check-fit LANGUAGE\n", argv[0], argv[0]);
+        return 1;
+    }
+    g_checkFit = std::strcmp(argv[1], "--check-fit") == 0;
+    if (g_checkFit && argc != 3) {
+        std::fprintf(stderr, "screenshot_driver: --check-fit needs a language\n");
         return 1;
     }
     g_outputDir = QString::fromLocal8Bit(argv[1]);
+    // No switch until the walk asks for one (harmless without the emulator).
+    if (qEnvironmentVariableIsSet("SEAMRUN_EMU_VERSION"))
+        qputenv("SEAMRUN_EMU_ABSENT", "1");
     if (argc == 3) {
+        g_language = QString::fromLocal8Bit(argv[2]);
         const QString wanted = QString::fromLocal8Bit(argv[2]) + QStringLiteral(".qm");
         int index = 0;
         while (index < 10 && LangSwitch::catalogueFile(index) != wanted)
