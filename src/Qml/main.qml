@@ -46,10 +46,19 @@ Window {
     property string template_data: "0"
     property string errorPort: ""
 
-    // Keys of the File commands, as the menus show them.
-    readonly property var shortcutText: ({
+    // Keys of the File commands, as the shortcuts take them.
+    readonly property var shortcutKeys: ({
         newLayout: "Ctrl+N", open: "Ctrl+O", save: "Ctrl+S", saveAs: "Ctrl+Shift+S", quit: "Ctrl+Q"
     })
+    // The same keys as the menus show them: the platform's names in the
+    // language in force ("Strg+Umschalt+S" in German).
+    readonly property var shortcutText: {
+        lang.language // named again whenever the language changes
+        var texts = {}
+        for (var name in shortcutKeys)
+            texts[name] = lang.keyText(shortcutKeys[name])
+        return texts
+    }
     // A pop-up covers the page: the page takes no keys until it closes.
     readonly property bool overlayShown: dialog_Qml.visible || error_Qml.visible
     // The page's control that had the keyboard last; it gets it back when a
@@ -364,18 +373,18 @@ Window {
     }
 
     Shortcut {
-        sequence: main.shortcutText.quit
+        sequence: main.shortcutKeys.quit
         enabled: !main.overlayShown
         onActivated: main.showExitWindow()
     }
     Shortcut {
-        sequence: main.shortcutText.open
+        sequence: main.shortcutKeys.open
         enabled: !main.overlayShown && !setQml.visible
         onActivated: open_button.clicked()
     }
     // A blank layout, as "Add blank canvas" opens it.
     Shortcut {
-        sequence: main.shortcutText.newLayout
+        sequence: main.shortcutKeys.newLayout
         enabled: !main.overlayShown && !setQml.visible
         onActivated: {
             main.filePath = ""
