@@ -193,7 +193,7 @@ Window {
         load_templates.visible = false
         load_templates.source = ""
         template_pages.visible = true
-        shownTemplatePage().focusFirst()
+        shownTemplatePage().focusCurrent()
     }
 
     // A template configuration as a new, unsaved layout: no file behind it,
@@ -265,12 +265,38 @@ Window {
     }
 
     // The template pages by keyboard: the keyboard stays on the templates.
+    // Page Up and Page Down land on the new page's first tile.
     function turnTemplatePage(step) {
         var page = Math.max(1, Math.min(3, main.template_page + step))
         if (page === main.template_page)
             return
         main.template_page = page
         shownTemplatePage().focusFirst()
+    }
+
+    // Left past a page's first tile goes to the previous page's last one,
+    // Right past its last tile to the next page's first one.
+    function crossTemplatePage(step) {
+        var page = main.template_page + step
+        if (page < 1 || page > 3)
+            return
+        main.template_page = page
+        if (step > 0)
+            shownTemplatePage().focusFirst()
+        else
+            shownTemplatePage().focusLast()
+    }
+
+    // A page button from the keyboard: it turns the page, and where that
+    // brings it to the end (the button no longer works) the keyboard goes
+    // to the other one.
+    function pressPageButton(step) {
+        var page = main.template_page + step
+        if (page < 1 || page > 3)
+            return
+        main.template_page = page
+        if (page === 1 || page === 3)
+            (step > 0 ? arrow_left_ring : arrow_right_ring).forceActiveFocus()
     }
 
     function shownTemplatePage() {
@@ -734,6 +760,7 @@ Window {
                     id: template_page1
                     objectName: "template_page1"
                     onTurn: main.turnTemplatePage(step)
+                    onCross: main.crossTemplatePage(step)
                     visible: main.template_page === 1
                     model: tempModel_page1
                     columns: 4
@@ -743,6 +770,7 @@ Window {
                     id: template_page2
                     objectName: "template_page2"
                     onTurn: main.turnTemplatePage(step)
+                    onCross: main.crossTemplatePage(step)
                     visible: main.template_page === 2
                     model: tempModel_page2
                     columns: 3
@@ -752,6 +780,7 @@ Window {
                     id: template_page3
                     objectName: "template_page3"
                     onTurn: main.turnTemplatePage(step)
+                    onCross: main.crossTemplatePage(step)
                     visible: main.template_page === 3
                     model: tempModel_page3
                     columns: 3
@@ -779,10 +808,13 @@ Window {
                         cursorShape: enabled ? Qt.PointingHandCursor : Qt.ArrowCursor
                         onClicked: main.template_page -= 1
                     }
+                    // At the end the button is no Tab stop.
                     FocusRing {
+                        id: arrow_left_ring
                         takesFocus: true
+                        enabled: !arrow_left.atEnd
                         name: qsTr("Select Template") + " " + (main.template_page - 1)
-                        onActivated: if (!arrow_left.atEnd) main.template_page -= 1
+                        onActivated: main.pressPageButton(-1)
                     }
                 }
 
@@ -814,9 +846,11 @@ Window {
                         onClicked: main.template_page += 1
                     }
                     FocusRing {
+                        id: arrow_right_ring
                         takesFocus: true
+                        enabled: !arrow_right.atEnd
                         name: qsTr("Select Template") + " " + (main.template_page + 1)
-                        onActivated: if (!arrow_right.atEnd) main.template_page += 1
+                        onActivated: main.pressPageButton(1)
                     }
                 }
             }
