@@ -535,10 +535,6 @@
         <translation>转到分辨率列表。</translation>
     </message>
     <message>
-        <source>Ctrl+arrow keys</source>
-        <translation>Ctrl+方向键</translation>
-    </message>
-    <message>
         <source>Move the monitor under the cursor to the next cell.</source>
         <translation>将光标下的显示器移到相邻的单元格。</translation>
     </message>
@@ -557,10 +553,6 @@
     <message>
         <source>Everywhere</source>
         <translation>任何界面</translation>
-    </message>
-    <message>
-        <source>Tab, Shift+Tab</source>
-        <translation>Tab、Shift+Tab</translation>
     </message>
     <message>
         <source>Move between the grid, the side panel and the top bar; in a dialog, between its controls.</source>
@@ -605,6 +597,11 @@
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <source>%1+arrow keys</source>
+        <extracomment>%1 is the Ctrl key as the language names it (Strg in German)</extracomment>
+        <translation>%1+方向键</translation>
     </message>
 </context>
 <context>

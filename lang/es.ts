@@ -535,10 +535,6 @@
         <translation>Va a la lista de resoluciones.</translation>
     </message>
     <message>
-        <source>Ctrl+arrow keys</source>
-        <translation>Ctrl+teclas de flecha</translation>
-    </message>
-    <message>
         <source>Move the monitor under the cursor to the next cell.</source>
         <translation>Mueve el monitor bajo el cursor a la celda contigua.</translation>
     </message>
@@ -557,10 +553,6 @@
     <message>
         <source>Everywhere</source>
         <translation>En todas partes</translation>
-    </message>
-    <message>
-        <source>Tab, Shift+Tab</source>
-        <translation>Tab, Shift+Tab</translation>
     </message>
     <message>
         <source>Move between the grid, the side panel and the top bar; in a dialog, between its controls.</source>
@@ -605,6 +597,11 @@
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>%1+arrow keys</source>
+        <extracomment>%1 is the Ctrl key as the language names it (Strg in German)</extracomment>
+        <translation>%1+teclas de flecha</translation>
     </message>
 </context>
 <context>

@@ -535,10 +535,6 @@
         <translation>Va à la liste des résolutions.</translation>
     </message>
     <message>
-        <source>Ctrl+arrow keys</source>
-        <translation>Ctrl+touches fléchées</translation>
-    </message>
-    <message>
         <source>Move the monitor under the cursor to the next cell.</source>
         <translation>Déplace le moniteur sous le curseur vers la case voisine.</translation>
     </message>
@@ -557,10 +553,6 @@
     <message>
         <source>Everywhere</source>
         <translation>Partout</translation>
-    </message>
-    <message>
-        <source>Tab, Shift+Tab</source>
-        <translation>Tab, Shift+Tab</translation>
     </message>
     <message>
         <source>Move between the grid, the side panel and the top bar; in a dialog, between its controls.</source>
@@ -605,6 +597,11 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>%1+arrow keys</source>
+        <extracomment>%1 is the Ctrl key as the language names it (Strg in German)</extracomment>
+        <translation>%1+touches fléchées</translation>
     </message>
 </context>
 <context>

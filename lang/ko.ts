@@ -535,10 +535,6 @@
         <translation>해상도 목록으로 이동합니다.</translation>
     </message>
     <message>
-        <source>Ctrl+arrow keys</source>
-        <translation>Ctrl+화살표 키</translation>
-    </message>
-    <message>
         <source>Move the monitor under the cursor to the next cell.</source>
         <translation>커서 아래 모니터를 옆 셀로 이동합니다.</translation>
     </message>
@@ -557,10 +553,6 @@
     <message>
         <source>Everywhere</source>
         <translation>어디서나</translation>
-    </message>
-    <message>
-        <source>Tab, Shift+Tab</source>
-        <translation>Tab, Shift+Tab</translation>
     </message>
     <message>
         <source>Move between the grid, the side panel and the top bar; in a dialog, between its controls.</source>
@@ -605,6 +597,11 @@
     <message>
         <source>OK</source>
         <translation>확인</translation>
+    </message>
+    <message>
+        <source>%1+arrow keys</source>
+        <extracomment>%1 is the Ctrl key as the language names it (Strg in German)</extracomment>
+        <translation>%1+화살표 키</translation>
     </message>
 </context>
 <context>

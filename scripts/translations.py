@@ -498,7 +498,8 @@ TABLE = {
     "Next": ("下一步", "下一步", "次へ", "Weiter", "Далее", "다음", "Suivant", "Siguiente", "Avançar"),
 
     # The list of keys (F1, or "?" on the grid). Keys are named as their caps
-    # say in each language; Ctrl and Shift stay as the menus show them.
+    # say in each language; Ctrl, Shift and the combinations are named by
+    # the platform in the language (lang.keyText), as the menus name them.
     "Keyboard": ("鍵盤", "键盘", "キーボード", "Tastatur", "Клавиатура", "키보드", "Clavier", "Teclado", "Teclado"),
     "On the grid": ("格線上", "网格上", "グリッド上", "Im Raster", "На сетке", "그리드에서", "Sur la grille",
                     "En la cuadrícula", "Na grade"),
@@ -564,8 +565,8 @@ TABLE = {
                                    "Springt zur Auflösungsliste.", "Переходит к списку разрешений.",
                                    "해상도 목록으로 이동합니다.", "Va à la liste des résolutions.",
                                    "Va a la lista de resoluciones.", "Vai para a lista de resoluções."),
-    "Ctrl+arrow keys": ("Ctrl+方向鍵", "Ctrl+方向键", "Ctrl+矢印キー", "Ctrl+Pfeiltasten", "Ctrl+стрелки",
-                        "Ctrl+화살표 키", "Ctrl+touches fléchées", "Ctrl+teclas de flecha", "Ctrl+teclas de seta"),
+    "%1+arrow keys": ("%1+方向鍵", "%1+方向键", "%1+矢印キー", "%1+Pfeiltasten", "%1+стрелки",
+                      "%1+화살표 키", "%1+touches fléchées", "%1+teclas de flecha", "%1+teclas de seta"),
     "Move the monitor under the cursor to the next cell.": (
         "將游標下的顯示器移到相鄰的儲存格。", "将光标下的显示器移到相邻的单元格。", "カーソル位置のモニターを隣のセルへ移動します。",
         "Verschiebt den Monitor unter dem Cursor in die nächste Zelle.",
@@ -587,8 +588,6 @@ TABLE = {
                                 "Zeigt diese Tastenliste.", "Показывает этот список клавиш.",
                                 "이 키 목록을 표시합니다.", "Affiche cette liste de touches.",
                                 "Muestra esta lista de teclas.", "Mostra esta lista de teclas."),
-    "Tab, Shift+Tab": ("Tab、Shift+Tab", "Tab、Shift+Tab", "Tab、Shift+Tab", "Tab, Shift+Tab", "Tab, Shift+Tab",
-                       "Tab, Shift+Tab", "Tab, Shift+Tab", "Tab, Shift+Tab", "Tab, Shift+Tab"),
     "Move between the grid, the side panel and the top bar; in a dialog, between its controls.": (
         "在格線、側邊面板與頂端列之間移動；在對話方塊中，於其控制項之間移動。",
         "在网格、侧边面板和顶部栏之间移动；在对话框中，在其控件之间移动。",

@@ -4,21 +4,53 @@ import "."
 import "controls"
 
 // One page of templates on the home page: a grid of template pictures, the
-// hover picture under the mouse. Template "00" is the blank canvas and opens
-// an empty editor; every other template goes to its configurations first.
+// hover picture (a light tint) under the mouse, the focus ring around the
+// keyboard's tile. Template "00" is the blank canvas and opens an empty
+// editor; every other template goes to its configurations first.
+//
+// Keys on a tile: the arrows move between the tiles (Left and Right go on
+// to the previous or next page at its ends: `cross(step)`), Page Up and Page
+// Down turn the page (`turn(step)`), Enter and Space open the template.
 Grid {
     id: page
 
     property alias model: cells.model
     property int cellWidth: 230
     property int cellHeight: 150
+    // The tile the keyboard is on, or was on last: a tile picked with the
+    // mouse becomes it, so the ring is there when the page is back.
+    property int current: 0
 
     signal turn(int step)
+    signal cross(int step)
 
-    // The keyboard to the page's first template.
+    function focusTile(index) {
+        if (index < 0 || index >= cells.count)
+            return
+        current = index
+        cells.itemAt(index).focusTile()
+    }
+
     function focusFirst() {
-        if (cells.count > 0)
-            cells.itemAt(0).focusTile()
+        focusTile(0)
+    }
+
+    function focusLast() {
+        focusTile(cells.count - 1)
+    }
+
+    function focusCurrent() {
+        focusTile(Math.min(current, cells.count - 1))
+    }
+
+    // Left and Right step through the tiles in reading order and cross to
+    // the next page at the ends; Up and Down keep to the page.
+    function step(index, delta) {
+        var next = index + delta
+        if (next >= 0 && next < cells.count)
+            focusTile(next)
+        else if (delta === 1 || delta === -1)
+            cross(delta)
     }
 
     Repeater {
@@ -82,18 +114,33 @@ Grid {
                 anchors.fill: parent
                 hoverEnabled: true
                 cursorShape: Qt.PointingHandCursor
-                onClicked: cell.open()
+                onClicked: {
+                    page.focusTile(index)
+                    cell.open()
+                }
             }
 
-            // Keyboard: the same as a click; Left and Right turn the pages.
+            // Keyboard: the same as a click.
             FocusRing {
                 id: tile_ring
                 takesFocus: true
                 margin: -4
                 name: model.tempNum === "00" ? qsTr("Add blank canvas") : qsTr("Select Template") + " " + model.tempNum
-                onActivated: cell.open()
-                Keys.onLeftPressed: page.turn(-1)
-                Keys.onRightPressed: page.turn(1)
+                onActivated: {
+                    page.current = index
+                    cell.open()
+                }
+                onActiveFocusChanged: if (activeFocus) page.current = index
+                Keys.onLeftPressed: page.step(index, -1)
+                Keys.onRightPressed: page.step(index, 1)
+                Keys.onUpPressed: page.step(index, -page.columns)
+                Keys.onDownPressed: page.step(index, page.columns)
+                Keys.onPressed: {
+                    if (event.key === Qt.Key_PageUp || event.key === Qt.Key_PageDown) {
+                        page.turn(event.key === Qt.Key_PageUp ? -1 : 1)
+                        event.accepted = true
+                    }
+                }
             }
         }
     }

@@ -10,7 +10,8 @@ Item {
     id: help
 
     // Key texts of the File commands come from the window, so that the help
-    // says what the menus say.
+    // says what the menus say; the other combinations are named the same way,
+    // as the platform does in the language in force.
     readonly property var shortcuts: main.shortcutText
     // [{ heading, rows: [{ keys, action }] }]; the grid's keys fill the
     // left column, the others the right one.
@@ -24,13 +25,14 @@ Item {
             { keys: "N", action: qsTr("Open the number list of the monitor under the cursor, when its port has more than one monitor.") },
             { keys: qsTr("Up, Down, Enter"), action: qsTr("In an open list: choose an entry and take it.") },
             { keys: "R", action: qsTr("Go to the resolution list.") },
-            { keys: qsTr("Ctrl+arrow keys"), action: qsTr("Move the monitor under the cursor to the next cell.") },
-            { keys: "Ctrl+Z", action: qsTr("Undo the last change.") },
-            { keys: "Ctrl+Y, Ctrl+Shift+Z", action: qsTr("Redo the change undone last.") },
+            //: %1 is the Ctrl key as the language names it (Strg in German)
+            { keys: qsTr("%1+arrow keys").arg(lang.keyText("Ctrl")), action: qsTr("Move the monitor under the cursor to the next cell.") },
+            { keys: lang.keyText("Ctrl+Z"), action: qsTr("Undo the last change.") },
+            { keys: lang.keyText("Ctrl+Y, Ctrl+Shift+Z"), action: qsTr("Redo the change undone last.") },
             { keys: "?", action: qsTr("Show this list of keys.") }
         ] },
         { heading: qsTr("Everywhere"), column: 1, rows: [
-            { keys: qsTr("Tab, Shift+Tab"), action: qsTr("Move between the grid, the side panel and the top bar; in a dialog, between its controls.") },
+            { keys: lang.keyText("Tab, Shift+Tab"), action: qsTr("Move between the grid, the side panel and the top bar; in a dialog, between its controls.") },
             { keys: qsTr("Escape"), action: qsTr("Close an open list or dialog; from the resolution list, go back to the grid.") },
             { keys: "F1", action: qsTr("Show this list of keys.") }
         ] },
@@ -42,6 +44,19 @@ Item {
             { keys: shortcuts.quit, action: qsTr("Quit the program.") }
         ] }
     ])
+    // The keys' column: at least 150, and as wide as the longest key
+    // combination as the language names it ("Control+Mayúsculas+Z"); lists
+    // of keys wrap after their commas.
+    readonly property int keysWidth: {
+        var widest = 0
+        for (var g = 0; g < groups.length; ++g)
+            for (var r = 0; r < groups[g].rows.length; ++r) {
+                var parts = groups[g].rows[r].keys.split(" ")
+                for (var p = 0; p < parts.length; ++p)
+                    widest = Math.max(widest, keyMetrics.advanceWidth(parts[p]))
+            }
+        return Math.max(150, Math.ceil(widest) + 2)
+    }
     readonly property int rowCount: {
         var n = 0
         for (var g = 0; g < groups.length; ++g)
@@ -97,6 +112,13 @@ Item {
         anchors.fill: parent
         hoverEnabled: true
         onWheel: wheel.accepted = true
+    }
+
+    FontMetrics {
+        id: keyMetrics
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.textSize
+        font.bold: true
     }
 
     Mask {}
@@ -252,7 +274,7 @@ Item {
                         objectName: "keys"
                         x: 0
                         y: 2
-                        width: 150
+                        width: help.keysWidth
                         text: modelData.keys
                         color: Theme.brand
                         font.family: Theme.fontFamily

@@ -46,10 +46,19 @@ Window {
     property string template_data: "0"
     property string errorPort: ""
 
-    // Keys of the File commands, as the menus show them.
-    readonly property var shortcutText: ({
+    // Keys of the File commands, as the shortcuts take them.
+    readonly property var shortcutKeys: ({
         newLayout: "Ctrl+N", open: "Ctrl+O", save: "Ctrl+S", saveAs: "Ctrl+Shift+S", quit: "Ctrl+Q"
     })
+    // The same keys as the menus show them: the platform's names in the
+    // language in force ("Strg+Umschalt+S" in German).
+    readonly property var shortcutText: {
+        lang.language // named again whenever the language changes
+        var texts = {}
+        for (var name in shortcutKeys)
+            texts[name] = lang.keyText(shortcutKeys[name])
+        return texts
+    }
     // A pop-up covers the page: the page takes no keys until it closes.
     readonly property bool overlayShown: dialog_Qml.visible || error_Qml.visible
     // The page's control that had the keyboard last; it gets it back when a
@@ -184,7 +193,7 @@ Window {
         load_templates.visible = false
         load_templates.source = ""
         template_pages.visible = true
-        shownTemplatePage().focusFirst()
+        shownTemplatePage().focusCurrent()
     }
 
     // A template configuration as a new, unsaved layout: no file behind it,
@@ -256,12 +265,38 @@ Window {
     }
 
     // The template pages by keyboard: the keyboard stays on the templates.
+    // Page Up and Page Down land on the new page's first tile.
     function turnTemplatePage(step) {
         var page = Math.max(1, Math.min(3, main.template_page + step))
         if (page === main.template_page)
             return
         main.template_page = page
         shownTemplatePage().focusFirst()
+    }
+
+    // Left past a page's first tile goes to the previous page's last one,
+    // Right past its last tile to the next page's first one.
+    function crossTemplatePage(step) {
+        var page = main.template_page + step
+        if (page < 1 || page > 3)
+            return
+        main.template_page = page
+        if (step > 0)
+            shownTemplatePage().focusFirst()
+        else
+            shownTemplatePage().focusLast()
+    }
+
+    // A page button from the keyboard: it turns the page, and where that
+    // brings it to the end (the button no longer works) the keyboard goes
+    // to the other one.
+    function pressPageButton(step) {
+        var page = main.template_page + step
+        if (page < 1 || page > 3)
+            return
+        main.template_page = page
+        if (page === 1 || page === 3)
+            (step > 0 ? arrow_left_ring : arrow_right_ring).forceActiveFocus()
     }
 
     function shownTemplatePage() {
@@ -364,18 +399,18 @@ Window {
     }
 
     Shortcut {
-        sequence: main.shortcutText.quit
+        sequence: main.shortcutKeys.quit
         enabled: !main.overlayShown
         onActivated: main.showExitWindow()
     }
     Shortcut {
-        sequence: main.shortcutText.open
+        sequence: main.shortcutKeys.open
         enabled: !main.overlayShown && !setQml.visible
         onActivated: open_button.clicked()
     }
     // A blank layout, as "Add blank canvas" opens it.
     Shortcut {
-        sequence: main.shortcutText.newLayout
+        sequence: main.shortcutKeys.newLayout
         enabled: !main.overlayShown && !setQml.visible
         onActivated: {
             main.filePath = ""
@@ -727,6 +762,7 @@ Window {
                     id: template_page1
                     objectName: "template_page1"
                     onTurn: main.turnTemplatePage(step)
+                    onCross: main.crossTemplatePage(step)
                     visible: main.template_page === 1
                     model: tempModel_page1
                     columns: 4
@@ -736,6 +772,7 @@ Window {
                     id: template_page2
                     objectName: "template_page2"
                     onTurn: main.turnTemplatePage(step)
+                    onCross: main.crossTemplatePage(step)
                     visible: main.template_page === 2
                     model: tempModel_page2
                     columns: 3
@@ -745,6 +782,7 @@ Window {
                     id: template_page3
                     objectName: "template_page3"
                     onTurn: main.turnTemplatePage(step)
+                    onCross: main.crossTemplatePage(step)
                     visible: main.template_page === 3
                     model: tempModel_page3
                     columns: 3
@@ -772,10 +810,13 @@ Window {
                         cursorShape: enabled ? Qt.PointingHandCursor : Qt.ArrowCursor
                         onClicked: main.template_page -= 1
                     }
+                    // At the end the button is no Tab stop.
                     FocusRing {
+                        id: arrow_left_ring
                         takesFocus: true
+                        enabled: !arrow_left.atEnd
                         name: qsTr("Select Template") + " " + (main.template_page - 1)
-                        onActivated: if (!arrow_left.atEnd) main.template_page -= 1
+                        onActivated: main.pressPageButton(-1)
                     }
                 }
 
@@ -807,9 +848,11 @@ Window {
                         onClicked: main.template_page += 1
                     }
                     FocusRing {
+                        id: arrow_right_ring
                         takesFocus: true
+                        enabled: !arrow_right.atEnd
                         name: qsTr("Select Template") + " " + (main.template_page + 1)
-                        onActivated: if (!arrow_right.atEnd) main.template_page += 1
+                        onActivated: main.pressPageButton(1)
                     }
                 }
             }

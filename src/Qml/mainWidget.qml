@@ -560,7 +560,7 @@ Item {
 
     EditorShortcuts {
         active: mainlist.visible && !dialog_Qml.visible && !error_Qml.visible && !upload_flow.dialogShown
-        texts: main.shortcutText
+        fileKeys: main.shortcutKeys
         onUndoWanted: mainlist.undo()
         onRedoWanted: mainlist.redo()
         onNewWanted: { closeMenuBar(); mainlist.doMenuEvent(1) }

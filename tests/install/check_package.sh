@@ -67,6 +67,7 @@ done
 for font in fonts-noto-cjk fonts-dejavu-core; do
     check "depends on $font, for the language list" needs "$font"
 done
+check "depends on qttranslations5-l10n, for the key names in the menus" needs qttranslations5-l10n
 
 # --- control files
 check "shlibs names the library" grep -q "^libEncryptAPI 1 seamrun-config" "$d/control/shlibs"

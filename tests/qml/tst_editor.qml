@@ -356,6 +356,58 @@ EditorCase {
         compare(layoutSummary(true)[0], "1,1:1/01 0x0")
     }
 
+    // The first item under `item` (itself included) that `wanted` accepts.
+    function itemWhere(item, wanted) {
+        if (!item)
+            return null
+        if (wanted(item))
+            return item
+        for (var i = 0; i < item.children.length; ++i) {
+            var found = itemWhere(item.children[i], wanted)
+            if (found)
+                return found
+        }
+        return null
+    }
+
+    // Turned on its side, a monitor whose resolution lies far down the list
+    // finds it, turned, in sight when the list opens, with a scroll bar that
+    // says where the list stands.
+    function test_resolutionListOpensOnChoice_data() {
+        return [
+            { tag: "middle", width: 1920, height: 1200, turned: "1200 * 1920" },
+            { tag: "far down", width: 2048, height: 1152, turned: "1152 * 2048" },
+            { tag: "last", width: 5120, height: 2880, turned: "2880 * 5120" }
+        ]
+    }
+
+    function test_resolutionListOpensOnChoice(data) {
+        start()
+        openLayout([[1, 1, 1, "01", data.width, data.height]])
+        pressAt(1, 1)
+        var list = findChild(editor, "resolution_list")
+        clickItem(findChild(editor, "vertical_button"))
+        compare(list.currentText, data.turned)
+        verify(list.currentIndex * list.rowHeight > list.maxListHeight, "the entry is below the first screenful")
+
+        clickItem(list)
+        tryCompare(list.__popup, "__popupVisible", true)
+        var content = list.__popup.__contentItem
+        var view = itemWhere(content, function (i) { return i.positionViewAtIndex !== undefined })
+        var scroller = itemWhere(content, function (i) { return i.__verticalScrollBar !== undefined })
+        // Placed once the list has laid its rows out.
+        tryVerify(function () {
+            var row = view.itemAtIndex(list.currentIndex)
+            return row !== null && row.y - view.contentY >= 0 && row.y - view.contentY + row.height <= view.height
+        }, 1000, "the chosen entry is in view")
+        var bar = scroller.__verticalScrollBar
+        verify(bar.visible && bar.width > 0, "a scroll bar shows")
+        verify(bar.mapToItem(content, 0, 0).x + bar.width <= content.width, "the scroll bar is inside the list")
+
+        list.__popup.toggleShow()
+        tryCompare(list.__popup, "__popupVisible", false)
+    }
+
     // Selecting shows the monitor's orientation and resolution without
     // changing the layout.
     function test_selectionShowsMonitor() {

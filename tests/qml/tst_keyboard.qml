@@ -406,24 +406,80 @@ EditorCase {
                 "Do you want to save the change? If yes, please save the configuration before leaving.")
     }
 
-    // The arrows turn the template pages and the keyboard stays on them.
-    function test_templatePages() {
+    // On the template pages the arrows move between the tiles (Left and
+    // Right go on to the next or previous page at its ends), Page Up and Page
+    // Down turn the page; the keyboard stays on the tiles. Page 1 has four
+    // columns (00-03, 04-07, 08-09), pages 2 and 3 three (19 10 11, 20 12 14,
+    // 13; 15 16 17, 18).
+    function test_templateKeys_data() {
+        return [
+            { tag: "Right to the next tile", page: 1, from: "00", keys: [Qt.Key_Right], to: "01" },
+            { tag: "Down a row", page: 1, from: "01", keys: [Qt.Key_Down], to: "05" },
+            { tag: "Up a row", page: 2, from: "12", keys: [Qt.Key_Up], to: "10" },
+            { tag: "Left to the previous tile", page: 1, from: "05", keys: [Qt.Key_Left], to: "04" },
+            { tag: "Up in the top row stays", page: 1, from: "02", keys: [Qt.Key_Up], to: "02" },
+            { tag: "Down with no tile below stays", page: 1, from: "07", keys: [Qt.Key_Down], to: "07" },
+            { tag: "Left at the first tile stays", page: 1, from: "00", keys: [Qt.Key_Left], to: "00" },
+            { tag: "Right past the last tile", page: 1, from: "09", keys: [Qt.Key_Right], toPage: 2, to: "19" },
+            { tag: "Left past the first tile", page: 2, from: "19", keys: [Qt.Key_Left], toPage: 1, to: "09" },
+            { tag: "Right at the very last stays", page: 3, from: "18", keys: [Qt.Key_Right], to: "18" },
+            { tag: "Page Down", page: 1, from: "05", keys: [Qt.Key_PageDown], toPage: 2, to: "19" },
+            { tag: "Page Up", page: 3, from: "17", keys: [Qt.Key_PageUp], toPage: 2, to: "19" },
+            { tag: "Page Up on the first page", page: 1, from: "06", keys: [Qt.Key_PageUp], to: "06" }
+        ]
+    }
+
+    function test_templateKeys(data) {
         start()
-        var page1 = child("template_page1")
-        findChild(page1, "template_00").focusTile()
-        keyClick(Qt.Key_Left)
-        compare(window.template_page, 1)
-        keyClick(Qt.Key_Right)
+        window.template_page = data.page
+        findChild(child("template_page" + data.page), "template_" + data.from).focusTile()
+        keys(data.keys)
+        var page = data.toPage || data.page
+        compare(window.template_page, page)
+        verify(inside(focused(), child("template_" + data.to)), "on " + data.to)
+        verify(findChild(child("template_" + data.to), "focusFrame").visible)
+    }
+
+    // Tab goes from the last tile to the page buttons, leaving out the one
+    // that can do nothing on this page; a button that reaches the end hands
+    // the keyboard to the other one.
+    function test_pageButtonsByKeyboard_data() {
+        return [
+            { tag: "first page", page: 1, last: "09", stop: "arrow_right" },
+            { tag: "last page", page: 3, last: "18", stop: "arrow_left" }
+        ]
+    }
+
+    function test_pageButtonsByKeyboard(data) {
+        start()
+        window.template_page = data.page
+        findChild(child("template_page" + data.page), "template_" + data.last).focusTile()
+        keyClick(Qt.Key_Tab)
+        verify(inside(focused(), child(data.stop)), "Tab reaches " + data.stop)
+        keyClick(Qt.Key_Tab)
+        verify(!inside(focused(), child("arrow_left")) && !inside(focused(), child("arrow_right")),
+               "the disabled button is no Tab stop")
+        keyClick(Qt.Key_Backtab)
+        verify(inside(focused(), child(data.stop)))
+
+        // Enter turns the page towards the other end, then back.
+        keyClick(Qt.Key_Return)
         compare(window.template_page, 2)
-        verify(inside(focused(), child("template_page2")))
-        keys([Qt.Key_Right, Qt.Key_Right])
-        compare(window.template_page, 3)
-        keyClick(Qt.Key_Left)
-        compare(window.template_page, 2)
-        // Enter opens the template's configurations, which take the keyboard.
+        verify(inside(focused(), child(data.stop)), "still on the button")
+        keyClick(Qt.Key_Return)
+        compare(window.template_page, data.page === 1 ? 3 : 1)
+        var other = data.stop === "arrow_right" ? "arrow_left" : "arrow_right"
+        verify(inside(focused(), child(other)), "the button at the end hands over to " + other)
+
+        // Enter on a tile opens its configurations, which take the keyboard.
+        shownPage().focusLast()
         keyClick(Qt.Key_Return)
         verify(child("load_templates").visible)
         verify(inside(focused(), child("load_templates")))
+    }
+
+    function shownPage() {
+        return child("template_page" + window.template_page)
     }
 
     function test_shortcuts_data() {

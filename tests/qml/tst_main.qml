@@ -536,6 +536,43 @@ MainWindowCase {
             compare(findChild(dialogItem(), "message").text, data.msg)
     }
 
+    // The File menu names its keys as the platform does in the language in
+    // force, and follows a switch of language while the editor stays loaded.
+    function test_menuKeysInLanguage_data() {
+        return [
+            { tag: "German", language: 4, saveAs: "Strg+Umschalt+S", quit: "Strg+Q" },
+            { tag: "English", language: 0, saveAs: "Ctrl+Shift+S", quit: "Ctrl+Q" },
+            { tag: "Spanish", language: 8, saveAs: "Control+Mayúsculas+S", quit: "Control+Q" }
+        ]
+    }
+
+    function test_menuKeysInLanguage(data) {
+        openMain({})
+        dismissStartNotice()
+        var editor = openEditor()
+        var menu = findChild(editor, "menu_bar")
+        var file = findChild(editor, "file_button")
+        function shownKeys() {
+            clickItem(file)
+            tryCompare(menu, "status", 1)
+            var saveAs = findChild(findChild(menu.item, "menuEntry3"), "keys")
+            var quit = findChild(findChild(menu.item, "menuEntry4"), "keys")
+            var shown = [saveAs.text, quit.text]
+            // The key column holds its longest text whole.
+            verify(saveAs.contentWidth <= saveAs.width, saveAs.text + " fits")
+            clickItem(file)
+            compare(menu.visible, false)
+            return shown
+        }
+        try {
+            lang.changeLang(data.language)
+            compare(shownKeys(), [data.saveAs, data.quit])
+        } finally {
+            lang.changeLang(0)
+        }
+        compare(shownKeys(), ["Ctrl+Shift+S", "Ctrl+Q"])
+    }
+
     function test_newLayout() {
         openMain({})
         dismissStartNotice()

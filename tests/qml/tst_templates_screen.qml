@@ -321,6 +321,35 @@ MainWindowCase {
         compare(tiles(screen).length, 1)
     }
 
+    // The tile the mouse picked has the keyboard when its configurations
+    // are left: the focus ring is there, not on the page's first tile.
+    function test_pickedTileKeepsTheKeyboard_data() {
+        return [
+            { tag: "page 1, third tile", page: 1, tile: "03" },
+            { tag: "page 2", page: 2, tile: "12" },
+            { tag: "page 3, last tile", page: 3, tile: "18" }
+        ]
+    }
+
+    function test_pickedTileKeepsTheKeyboard(data) {
+        openMain({})
+        dismissStartNotice()
+        window.template_page = data.page
+        var first = findChild(child("template_page" + data.page), "template_" + ["00", "19", "15"][data.page - 1])
+        first.focusTile()
+        var picked = child("template_" + data.tile)
+        press(picked)
+        var screen = configScreen()
+        clickItem(findChild(screen, "back_button"))
+        verify(child("template_pages").visible)
+        var focused = window.activeFocusItem
+        while (focused && focused !== picked)
+            focused = focused.parent
+        compare(focused, picked, "the keyboard is on the picked tile")
+        verify(findChild(picked, "focusFrame").visible)
+        verify(!findChild(first, "focusFrame").visible)
+    }
+
     // "Build" leaves the screen where it was: home shows it again, and a new
     // template shown over it starts afresh.
     function test_buildThenHome() {

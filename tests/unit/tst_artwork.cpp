@@ -393,6 +393,40 @@ private slots:
         QVERIFY(pictureNames(out.filePath(QStringLiteral("images"))).isEmpty());
     }
 
+    // The home page's template pictures: under the mouse a card keeps its
+    // plain frame and takes a light tint, so that hover does not look like
+    // the focus ring nor like the chosen frame of the configuration tiles,
+    // which keep that frame.
+    void hoverTintsWhereChosenFrames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("framed");
+        QTest::newRow("template") << QStringLiteral("template_01") << false;
+        QTest::newRow("wide template") << QStringLiteral("template_20") << false;
+        QTest::newRow("configuration") << QStringLiteral("config_01_01") << true;
+    }
+
+    void hoverTintsWhereChosenFrames()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, framed);
+        const QString images = kSourceDir + QStringLiteral("/src/Images/");
+        const QImage plain(images + name + QStringLiteral(".png"));
+        const QImage hover(images + name + QStringLiteral("_hover.png"));
+        QVERIFY(!plain.isNull() && !hover.isNull());
+        const auto near = [](QRgb a, QRgb b) {
+            return std::abs(qRed(a) - qRed(b)) <= kShadeLevels && std::abs(qGreen(a) - qGreen(b)) <= kShadeLevels
+                   && std::abs(qBlue(a) - qBlue(b)) <= kShadeLevels;
+        };
+        // The top edge's middle, on the frame; and the ground just below it.
+        const QPoint edge(plain.width() / 2, 1);
+        const QPoint ground(plain.width() / 2, 14);
+        QCOMPARE(near(hover.pixel(edge), plain.pixel(edge)), !framed);
+        QVERIFY2(!near(hover.pixel(ground), plain.pixel(ground)), "hover shows");
+        if (!framed)
+            QVERIFY2(qGray(hover.pixel(ground)) > 220, "a light tint");
+    }
+
 private:
     QString dir(const char *name) const { return m_work.filePath(QLatin1String(name)); }
 

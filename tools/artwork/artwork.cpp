@@ -343,21 +343,28 @@ QRectF screenPanel(const QRectF &r)
     return r.adjusted(b, b, -b, -b);
 }
 
-// A card: the common ground of the template and configuration pictures. Hover
-// draws the highlighted frame the screens use for "chosen".
-void drawCard(QPainter &p, const QRectF &r, bool hover, qreal radius, bool dashed = false)
+// How a card is drawn: plain; under the mouse (a light tint on the plain
+// frame, as the home page's templates show it); or chosen (the highlighted
+// frame the configuration tiles use for the selected one). The home page
+// marks the keyboard's tile with its focus ring, never with the chosen
+// frame, so that hover and focus do not look alike.
+enum class Card { Plain, Hovered, Chosen };
+
+// A card: the common ground of the template and configuration pictures.
+void drawCard(QPainter &p, const QRectF &r, Card look, qreal radius, bool dashed = false)
 {
-    const qreal pen = hover ? 5 : 2;
+    const bool chosen = look == Card::Chosen;
+    const qreal pen = chosen ? 5 : 2;
     const QRectF inner = r.adjusted(pen / 2, pen / 2, -pen / 2, -pen / 2);
-    QPen frame(hover ? kSky : kLine, pen);
-    if (dashed && !hover) {
+    QPen frame(chosen ? kSky : kLine, pen);
+    if (dashed && !chosen) {
         frame = QPen(QColor(0xA9, 0xBF, 0xD1), 3, Qt::CustomDashLine, Qt::RoundCap);
         frame.setDashPattern({4, 3});
     }
     p.setPen(frame);
-    p.setBrush(hover ? kTint : QColor(Qt::white));
+    p.setBrush(look == Card::Plain ? QColor(Qt::white) : kTint);
     p.drawRoundedRect(inner, radius, radius);
-    if (hover) {
+    if (chosen) {
         // A fine inner line in the accent blue lifts the frame off the tint.
         p.setPen(QPen(kBlue, 1.5));
         p.setBrush(Qt::NoBrush);
@@ -1007,7 +1014,7 @@ QImage blankCanvasPicture(const QSize &size, bool hover)
     QImage img = canvas(size.width(), size.height());
     QPainter p(&img);
     smooth(p);
-    drawCard(p, QRectF(QPointF(0, 0), size), hover, 18, true);
+    drawCard(p, QRectF(QPointF(0, 0), size), hover ? Card::Hovered : Card::Plain, 18, true);
     // Above the middle: the home page writes "Add blank canvas" below it.
     const QPointF c(size.width() / 2.0, size.height() * 0.42);
     const qreal r = size.height() * 0.17;
@@ -1023,7 +1030,7 @@ QImage templatePicture(const QVector<Monitor> &monitors, const QSize &size, bool
     QImage img = canvas(size.width(), size.height());
     QPainter p(&img);
     smooth(p);
-    drawCard(p, QRectF(QPointF(0, 0), size), hover, 18);
+    drawCard(p, QRectF(QPointF(0, 0), size), hover ? Card::Hovered : Card::Plain, 18);
     const qreal h = size.height();
     const QRectF area(size.width() * 0.1, h * 0.11, size.width() * 0.8, h * 0.70);
     const Arrangement grid(monitors, area, 0.08, 0, area.width() / 3.2);
@@ -1043,7 +1050,7 @@ QImage configurationPicture(const QVector<Monitor> &monitors, const QSize &size,
     QImage img = canvas(size.width(), size.height());
     QPainter p(&img);
     smooth(p);
-    drawCard(p, QRectF(QPointF(0, 0), size), hover, 16);
+    drawCard(p, QRectF(QPointF(0, 0), size), hover ? Card::Chosen : Card::Plain, 16);
     const qreal m = 16;
     const Arrangement grid(monitors, QRectF(m, m, size.width() - 2 * m, size.height() - 2 * m), 0.07, 46, size.width() * 0.36);
     for (const Monitor &monitor : monitors) {

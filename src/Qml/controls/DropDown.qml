@@ -9,9 +9,10 @@ import ".."
 // page is a value the user did not pick.
 //
 // The open list is at most 200 px high, and its rows are low enough for ten
-// entries (the languages) to show whole in that height, so no entry, nor the
-// highlight moved with the arrow keys, is ever out of sight. Where the window
-// has no room for the list below the drop-down, it opens upward.
+// entries (the languages) to show whole in that height. A longer list (the
+// resolutions) shows a scroll bar, and opens scrolled so that the chosen
+// entry is in sight. Where the window has no room for the list below the
+// drop-down, it opens upward.
 ComboBox {
     id: dropDown
 
@@ -77,6 +78,32 @@ ComboBox {
                 color: Theme.white
                 border.color: Theme.titleBar
                 border.width: 1
+            }
+            // A scroll bar, the grid's look, where the entries do not all fit
+            // (in place of the toolkit's arrows, which told nothing of where
+            // the list stood).
+            __scrollerStyle: ScrollViewStyle {
+                transientScrollBars: false
+                padding { left: 0; right: 0; top: 0; bottom: 0 }
+                frame: Item {}
+                corner: Item {}
+                incrementControl: Item {}
+                decrementControl: Item {}
+                scrollBarBackground: Rectangle {
+                    implicitWidth: 10
+                    implicitHeight: 10
+                    color: Theme.panel
+                }
+                handle: Item {
+                    implicitWidth: 10
+                    implicitHeight: 20
+                    Rectangle {
+                        anchors.fill: parent
+                        anchors.margins: 2
+                        radius: 3
+                        color: styleData.hovered || styleData.pressed ? Theme.highlight : Theme.disabled
+                    }
+                }
             }
             itemDelegate.background: Rectangle {
                 color: styleData.selected ? Theme.titleBar : Theme.white

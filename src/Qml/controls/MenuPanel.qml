@@ -10,12 +10,15 @@ Rectangle {
     id: menuPanel
 
     property var entries: []
-    // Width of the keys' column at the right; 0 when no entry names a key.
+    // Width of the keys' column at the right: the widest key text as the
+    // language names it ("Control+Mayúsculas+S") and its margins, at least
+    // 96; 0 when no entry names a key.
     readonly property int keysWidth: {
+        var widest = -1
         for (var i = 0; i < entries.length; ++i)
             if (entries[i].keys)
-                return 96
-        return 0
+                widest = Math.max(widest, keysMetrics.advanceWidth(entries[i].keys))
+        return widest < 0 ? 0 : Math.max(96, Math.ceil(widest) + 14)
     }
 
     // Width of the widest entry's text.
@@ -50,6 +53,12 @@ Rectangle {
         id: labelMetrics
         font.family: Theme.fontFamily
         font.pixelSize: Theme.textSize
+    }
+
+    FontMetrics {
+        id: keysMetrics
+        font.family: Theme.fontFamily
+        font.pixelSize: Theme.smallSize
     }
 
     MouseArea {

@@ -7,9 +7,9 @@ Item {
     id: keys
 
     property bool active: false
-    // The File commands' keys in the language's notation (main's
-    // shortcutText: newLayout, open, save, saveAs).
-    property var texts: ({})
+    // The File commands' keys as the shortcuts take them (main's
+    // shortcutKeys: newLayout, open, save, saveAs).
+    property var fileKeys: ({})
 
     signal undoWanted()
     signal redoWanted()
@@ -29,22 +29,22 @@ Item {
         onActivated: keys.redoWanted()
     }
     Shortcut {
-        sequence: keys.texts.newLayout || ""
+        sequence: keys.fileKeys.newLayout || ""
         enabled: keys.active
         onActivated: keys.newWanted()
     }
     Shortcut {
-        sequence: keys.texts.open || ""
+        sequence: keys.fileKeys.open || ""
         enabled: keys.active
         onActivated: keys.openWanted()
     }
     Shortcut {
-        sequence: keys.texts.save || ""
+        sequence: keys.fileKeys.save || ""
         enabled: keys.active
         onActivated: keys.saveWanted()
     }
     Shortcut {
-        sequence: keys.texts.saveAs || ""
+        sequence: keys.fileKeys.saveAs || ""
         enabled: keys.active
         onActivated: keys.saveAsWanted()
     }
