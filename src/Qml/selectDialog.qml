@@ -59,8 +59,8 @@ Item {
             objectName: "resolutionExample"
             x: message.x
             y: message.y + message.height + 20
-            // Its text whole, with the style's margins and the arrow's room.
-            width: Math.min(message.width, Math.max(150, Math.ceil(exampleText.advanceWidth) + 40))
+            // Its text whole, clear of the arrow (see DropDown).
+            width: Math.min(message.width, Math.max(150, Math.ceil(exampleText.advanceWidth) + 28))
             visible: selectDialog.askResolution
             enabled: false
             model: [exampleText.text]

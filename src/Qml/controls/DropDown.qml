@@ -64,6 +64,8 @@ ComboBox {
         }
         label: Text {
             text: control.currentText
+            // The style leaves 6 px at the right; the arrow needs 16 more.
+            rightPadding: 16
             verticalAlignment: Text.AlignVCenter
             color: control.enabled ? Theme.titleBar : Theme.muted
             font.family: Theme.fontFamily
