@@ -17,6 +17,8 @@ namespace {
 
 // Less than this is antialiasing and rounding, not a fault anyone sees.
 constexpr qreal kSlack = 0.75;
+// The least room between a text and the side of the panel it is in.
+constexpr qreal kPanelRoom = 3;
 
 // A shown item, in the order the scene graph paints it.
 struct Node {
@@ -183,6 +185,10 @@ public:
             checkText(*text);
             checkCovered(*text);
         }
+        for (int i = 0; i < controls.size(); ++i)
+            for (int j = i + 1; j < controls.size(); ++j)
+                if (!owns(controls[i]->item, controls[j]->item) && !owns(controls[j]->item, controls[i]->item))
+                    checkControls(*controls[i], *controls[j]);
         for (int i = 0; i < texts.size(); ++i) {
             for (int j = i + 1; j < texts.size(); ++j)
                 checkOverlap(*texts[i], *texts[j], textRect(texts[j]->item), QStringLiteral("text"));
@@ -312,8 +318,17 @@ private:
             if (!panelSeen && upBox.width() < m_bounds.width() - 1
                     && ((isRectangle(up) && (fillAlpha(up) > 0 || hasBorder(up))) || up->inherits("QQuickBorderImage"))) {
                 panelSeen = true;
+                // Inside the frame, with a little room at the sides: a line
+                // that touches a frame reads as cut.
+                const QObject *border = up->property("border").value<QObject *>();
+                const qreal frame = border && hasBorder(up) ? border->property("width").toReal() : 0;
+                const QRectF inner = upBox.adjusted(frame, frame, -frame, -frame);
+                const qreal room = std::min(drawn.left() - inner.left(), inner.right() - drawn.right());
                 if (const qreal out = overshoot(drawn, upBox); out > kSlack)
                     report(text, QStringLiteral("outside its panel %1 by %2").arg(describe(up), pixels(out)));
+                else if (room < kPanelRoom - 0.01)
+                    report(text, QStringLiteral("%1 from the side of its panel %2 (at least %3 wanted)")
+                           .arg(pixels(std::max(room, qreal(0))), describe(up), pixels(kPanelRoom)));
             }
         }
     }
@@ -337,6 +352,19 @@ private:
                 report(text.item, QStringLiteral("under %1 by %2 x %3")
                        .arg(describe(other.item), pixels(both.width()), pixels(both.height())));
         }
+    }
+
+    // Two controls drawn one on the other: a press meant for one may reach
+    // the other, and the label under is hidden.
+    void checkControls(const Node &a, const Node &b)
+    {
+        const QRectF both = visibleBox(a).intersected(visibleBox(b));
+        if (both.width() <= kSlack || both.height() <= kSlack)
+            return;
+        const QString otherText = b.item->property("text").toString();
+        report(a.item, QStringLiteral("overlaps control %1%2 by %3 x %4")
+               .arg(describe(b.item), otherText.isEmpty() ? QString() : QStringLiteral(" \"%1\"").arg(otherText),
+                    pixels(both.width()), pixels(both.height())));
     }
 
     void checkOverlap(const Node &text, const Node &other, const QRectF &otherRect, const QString &kind)
