@@ -1,11 +1,12 @@
 #!/bin/bash
 # Photographs the program's screens on a virtual X screen: the home page, its
 # template pages, the configurations of a template, the About box, the
-# notices and questions, the editor page with both menus, every settings
-# dialog, and the layout editor with a 16-monitor template, its lists, the
-# delete prompt, each error page, the tutorial and the smallest zoom, the
-# questions and the connection dialog of "Save to device", the open language
-# list, and the low-resolution and already-running notices.
+# notices and questions, the editor page (also once the switch's firmware is
+# read) with both menus, every settings dialog, and the layout editor with a
+# 16-monitor template, its lists, the delete prompt, each error page, the
+# tutorial and the smallest zoom, the questions and the connection dialog of
+# "Save to device", the open language list, and the low-resolution and
+# already-running notices.
 #   scripts/screenshots.sh [OUTPUT_DIR] [LANGUAGE]
 # OUTPUT_DIR defaults to screenshots/; LANGUAGE is a catalogue name of lang/
 # (en, cn_t, cn, jp, de, py, ko, fr, es, po), English when left out.

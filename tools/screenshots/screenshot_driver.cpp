@@ -453,6 +453,19 @@ void walk(QQmlApplicationEngine &engine)
     root->setProperty("filedata", QVariantList{layout});
     call(root, "gotoEditLayoutUI");
     shot(window, "editor");
+    // The side panel once an upload has read the firmware of two chained
+    // switches (there is no switch here to read it from).
+    {
+        QObject *panel = find(root, "side_panel");
+        const QVariant status = panel->property("switchStatus");
+        QVariantMap read;
+        read.insert(QStringLiteral("connected"), true);
+        read.insert(QStringLiteral("accessDenied"), false);
+        read.insert(QStringLiteral("version"), QStringLiteral("10612"));
+        panel->setProperty("switchStatus", read);
+        shot(window, "editor-switch-details");
+        panel->setProperty("switchStatus", status);
+    }
     call(root, "showExitWindow");
     shot(window, "confirm-quit-editor");
     hideDialog(root);
