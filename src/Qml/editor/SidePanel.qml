@@ -49,9 +49,10 @@ Rectangle {
 
     // Between a heading and its controls, and the extra room between two
     // groups: tight enough that the port strips keep clear of Undo and Redo
-    // with the status on three lines and the taller lines of CJK fonts.
+    // when the state goes under its heading and the details take two lines,
+    // and with the taller lines of CJK fonts.
     readonly property int rowGap: 6
-    readonly property int groupGap: 6
+    readonly property int groupGap: 4
 
     color: Theme.panel
 
@@ -68,7 +69,7 @@ Rectangle {
 
     Column {
         x: 24
-        y: 20
+        y: 16
         width: parent.width - 48
         spacing: panel.rowGap
 
