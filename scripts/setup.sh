@@ -12,7 +12,7 @@ qml-module-qt-labs-settings qml-module-qttest
 libhidapi-dev libssl-dev openssl
 umockdev libumockdev-dev gir1.2-umockdev-1.0
 clang libclang-rt-14-dev
-fonts-noto-cjk fonts-dejavu-core qttranslations5-l10n
+fonts-noto-cjk fonts-dejavu-core fonts-liberation2 qttranslations5-l10n
 xvfb xauth imagemagick procps bc
 dpkg-dev desktop-file-utils appstream file
 "

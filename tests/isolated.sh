@@ -34,7 +34,11 @@ export QML_DISK_CACHE_PATH="$root/cache/qml"
 export SEAMRUN_TEST_ROOT="$root"
 # The fonts the package depends on and no others, whatever the machine has
 # installed: what the screen tests measure must not change with them.
+# SEAMRUN_TEST_FONTS picks another set (tests/fonts/wide-sans.conf); a set
+# can include package.conf by name, found beside it.
 export FONTCONFIG_FILE="${SEAMRUN_TEST_FONTS:-$(cd "$(dirname "$0")" && pwd)/fonts/package.conf}"
+FONTCONFIG_PATH=$(dirname "$FONTCONFIG_FILE")
+export FONTCONFIG_PATH
 # Where the emulated switch (when preloaded) writes its log.
 export SEAMRUN_EMU_LOG="${SEAMRUN_EMU_LOG:-$root/switch.jsonl}"
 unset DISPLAY WAYLAND_DISPLAY SESSION_MANAGER

@@ -78,6 +78,7 @@ Grid {
 
             Image {
                 id: picture
+                objectName: "picture"
                 anchors.fill: parent
                 anchors.margins: 8
                 fillMode: Image.PreserveAspectFit
@@ -95,13 +96,13 @@ Grid {
                 visible: model.tempNum === "00"
                 anchors.horizontalCenter: parent.horizontalCenter
                 anchors.bottom: parent.bottom
-                anchors.bottomMargin: 14
-                // Narrower type where a language's words run wider than the
-                // tile, which keeps 8 px clear on either side.
-                width: parent.width - 16
+                anchors.bottomMargin: 16
+                // Inside the dashed border drawn in the picture, 10 px clear
+                // of it on either side; a language whose words run wider
+                // goes on to a second line, under the plus sign.
+                width: picture.paintedWidth - 20
                 horizontalAlignment: Text.AlignHCenter
-                fontSizeMode: Text.HorizontalFit
-                minimumPixelSize: 10
+                wrapMode: Text.Wrap
                 text: qsTr("Add blank canvas")
                 color: hover.containsMouse ? Theme.highlight : Theme.brand
                 font.family: Theme.fontFamily

@@ -43,6 +43,14 @@ void TestFitCheck::scene_data()
             << QByteArray("Rectangle { objectName: 'panel'; width: 50; height: 30; color: 'white'; "
                           "Text { x: 30; text: 'Beyond' } }")
             << "\"Beyond\" | outside its panel panel by";
+    QTest::newRow("touching the side of its panel")
+            << QByteArray("Rectangle { objectName: 'dialog'; width: 100; height: 30; color: 'white'; border.width: 1; "
+                          "Text { anchors.right: parent.right; anchors.rightMargin: 2; text: 'Question' } }")
+            << "\"Question\" | 1 px from the side of its panel dialog";
+    QTest::newRow("controls on each other")
+            << QByteArray("Item { objectName: 'ok'; width: 80; height: 30; activeFocusOnTab: true } "
+                          "Item { objectName: 'cancel'; x: 70; width: 80; height: 30; activeFocusOnTab: true }")
+            << "ok | \"\" | overlaps control cancel by 10 px x 30 px";
     QTest::newRow("outside the window") << QByteArray("Text { x: 370; text: 'At the edge' }")
                                         << "\"At the edge\" | outside the window by";
     QTest::newRow("cut by a clipping item")
@@ -60,10 +68,10 @@ void TestFitCheck::scene_data()
             << QString();
     QTest::newRow("under a pop-up")
             << QByteArray("Text { text: 'Page text' } Rectangle { z: 5; x: 20; width: 100; height: 50; "
-                          "color: 'white'; Text { text: 'Menu' } }")
+                          "color: 'white'; Text { x: 8; text: 'Menu' } }")
             << QString();
     QTest::newRow("a button's own label")
-            << QByteArray("Rectangle { width: 80; height: 30; color: 'white'; Text { text: 'OK' } "
+            << QByteArray("Rectangle { width: 80; height: 30; color: 'white'; Text { anchors.centerIn: parent; text: 'OK' } "
                           "Item { anchors.fill: parent; activeFocusOnTab: true } }")
             << QString();
     QTest::newRow("scrolled out of a list")

@@ -71,7 +71,10 @@ EditorCase {
         }
     }
 
-    // "Add blank canvas" on the first template tile: whole, inside the tile.
+    // "Add blank canvas" on the first template tile: whole, at the tile's
+    // type size, on at most two lines, inside the dashed border drawn in the
+    // tile's picture and below its plus sign (which ends at 60 % of the
+    // picture's height), with room to spare on every side.
     function test_addBlankCanvas_data() {
         return languages_data()
     }
@@ -84,10 +87,29 @@ EditorCase {
         var label = findChild(window.contentItem, "addLabel")
         verify(label && label.visible)
         var tile = label.parent
-        verify(label.contentWidth <= label.width, label.text + ": " + (label.contentWidth - label.width) + " px too wide")
-        var left = label.x + (label.width - label.contentWidth) / 2
-        verify(left >= 6 && left + label.contentWidth <= tile.width - 6,
-               label.text + " runs from " + left + " to " + (left + label.contentWidth) + " of " + tile.width)
+        var picture = findChild(tile, "picture")
+        verify(!label.truncated && label.lineCount <= 2, label.text + " on " + label.lineCount + " lines")
+        compare(label.fontInfo.pixelSize, 14, label.text + " in smaller type")
+        var border = {
+            left: picture.x + (picture.width - picture.paintedWidth) / 2,
+            top: picture.y + (picture.height - picture.paintedHeight) / 2
+        }
+        border.right = border.left + picture.paintedWidth
+        border.bottom = border.top + picture.paintedHeight
+        var text = {
+            left: label.x + (label.width - label.contentWidth) / 2,
+            top: label.y + label.height - label.contentHeight
+        }
+        text.right = text.left + label.contentWidth
+        text.bottom = label.y + label.height
+        var clear = 6
+        verify(text.left >= border.left + clear && text.right <= border.right - clear,
+               label.text + " runs from " + text.left + " to " + text.right
+               + ", the border from " + border.left + " to " + border.right)
+        verify(text.bottom <= border.bottom - clear,
+               label.text + " ends at " + text.bottom + ", the border at " + border.bottom)
+        verify(text.top >= border.top + 0.6 * picture.paintedHeight,
+               label.text + " starts at " + text.top + ", over the plus sign")
     }
 
     // The longest question with its warning sign keeps clear of the panel's

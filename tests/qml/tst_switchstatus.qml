@@ -34,6 +34,7 @@ MainWindowCase {
 
     function cleanup() {
         switchSetup.reset()
+        lang.changeLang(0)
     }
 
     function test_attached_data() {
@@ -62,6 +63,67 @@ MainWindowCase {
         verify(side.visible)
         compare(shown(side), [data.state, data.details])
         compare(findChild(side, "statusDetails").truncated, false)
+    }
+
+    // The side panel in every language, before an upload, after one has read
+    // the firmware and the chain, and with a switch this user may not open:
+    // the state and the details whole and inside the panel's margins, and the
+    // port strips below them with a clear gap above Undo and Redo.
+    function test_sidePanelFits_data() {
+        var names = ["en", "zh-TW", "zh", "ja", "de", "ru", "ko", "fr", "es", "pt"]
+        var rows = []
+        for (var i = 0; i < names.length; ++i) {
+            rows.push({ tag: names[i], language: i, upload: false, noAccess: false })
+            rows.push({ tag: names[i] + " after upload", language: i, upload: true, noAccess: false })
+            rows.push({ tag: names[i] + " no access", language: i, upload: false, noAccess: true })
+        }
+        return rows
+    }
+
+    function test_sidePanelFits(data) {
+        switchSetup.set("CHAIN", "2")
+        if (data.noAccess)
+            switchSetup.set("NO_ACCESS", "1")
+        start()
+        lang.changeLang(data.language)
+        tryCompare(windowObject("switch_status"), "connected", true)
+        if (data.upload) {
+            var orrin = windowObject("orrin")
+            verify(orrin.open(window.vid, window.pid))
+            verify(orrin.getFWAPProtocolVersion())
+            orrin.close()
+        }
+        var editor = openEditor()
+        var panel = findChild(editor, "side_panel")
+        var side = findChild(editor, "editor_switch_status")
+        var state = findChild(side, "statusText")
+        var details = findChild(side, "statusDetails")
+        var withDetails = data.upload || data.noAccess
+        compare(details.visible, withDetails)
+        var margin = 24
+        var texts = withDetails ? [state, details] : [state]
+        for (var i = 0; i < texts.length; ++i) {
+            var text = texts[i]
+            var left = text.mapToItem(panel, 0, 0).x
+            var right = text.mapToItem(panel, text.contentWidth, 0).x
+            verify(!text.truncated && text.contentWidth <= text.width + 0.5,
+                   text.text + ": cut (" + text.contentWidth + " of " + text.width + " px)")
+            verify(left >= margin && right <= panel.width - margin,
+                   text.text + " runs from " + left + " to " + right + " of " + panel.width)
+        }
+        var last = withDetails ? details : state
+        var textBottom = last.mapToItem(panel, 0, last.height).y
+        var primary = findChild(editor, "primary_strip")
+        var secondary = findChild(editor, "secondary_strip")
+        verify(secondary.visible)
+        verify(textBottom <= primary.mapToItem(panel, 0, 0).y,
+               "the status runs " + (textBottom - primary.mapToItem(panel, 0, 0).y) + " px into the strips")
+        // The lowest thing drawn: the Secondary strip's port numbers.
+        var number = findChild(findChild(secondary, "port8"), "number")
+        var stripsBottom = number.mapToItem(panel, 0, number.height).y
+        var buttonsTop = findChild(editor, "undo_button").mapToItem(panel, 0, 0).y
+        verify(buttonsTop - stripsBottom >= 8,
+               "the strips end " + (buttonsTop - stripsBottom) + " px above Undo and Redo")
     }
 
     // Version and chain appear once read, and go with the switch; the name

@@ -45,6 +45,11 @@ Item {
         return text
     }
 
+    // The state's own size (dot and word), for a line placed beside a
+    // heading that must know whether it fits there.
+    readonly property real stateWidth: line.width
+    readonly property real stateHeight: line.height
+
     implicitWidth: 240
     implicitHeight: details.visible ? details.y + details.height : line.height
 
@@ -83,6 +88,7 @@ Item {
         color: Theme.brand
         font.family: Theme.fontFamily
         font.pixelSize: Theme.smallSize
-        elide: Text.ElideRight
+        // Never cut: a long translation runs on to a second line.
+        wrapMode: Text.Wrap
     }
 }

@@ -16,7 +16,9 @@ Item {
     signal portClicked(int port)
 
     width: 180
-    height: front.y + front.height + 18
+    // Down to the port numbers under the picture, which are set in the
+    // caption's type: taller lines in CJK fonts.
+    height: front.y + front.height + 2 + caption.height
 
     Text {
         id: caption
@@ -32,7 +34,7 @@ Item {
     // 44.5 px, the status dots above them.
     Image {
         id: front
-        y: caption.height + 4
+        y: caption.height + 2
         width: 180
         height: 44
         source: strip.picture
@@ -71,6 +73,7 @@ Item {
                     color: port.lit ? Theme.portLitDot : Theme.disabled
                 }
                 Text {
+                    objectName: "number"
                     anchors.horizontalCenter: parent.horizontalCenter
                     y: front.height + 2
                     text: index + 1

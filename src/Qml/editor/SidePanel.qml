@@ -47,6 +47,13 @@ Rectangle {
     onZoomValueChanged: showZoom()
     Component.onCompleted: showZoom()
 
+    // Between a heading and its controls, and the extra room between two
+    // groups: tight enough that the port strips keep clear of Undo and Redo
+    // when the state goes under its heading and the details take two lines,
+    // and with the taller lines of CJK fonts.
+    readonly property int rowGap: 6
+    readonly property int groupGap: 4
+
     color: Theme.panel
 
     MouseArea {
@@ -62,9 +69,9 @@ Rectangle {
 
     Column {
         x: 24
-        y: 20
+        y: 16
         width: parent.width - 48
-        spacing: 8
+        spacing: panel.rowGap
 
         SidePanelHeading { text: qsTr("Ratio") }
 
@@ -106,7 +113,7 @@ Rectangle {
             }
         }
 
-        Item { width: 1; height: 8 }
+        Item { width: 1; height: panel.groupGap }
         SidePanelHeading { text: qsTr("Screen Orientation") }
 
         Row {
@@ -127,7 +134,7 @@ Rectangle {
             }
         }
 
-        Item { width: 1; height: 8 }
+        Item { width: 1; height: panel.groupGap }
         SidePanelHeading { text: qsTr("Resolution") }
 
         DropDown {
@@ -141,17 +148,28 @@ Rectangle {
             Keys.onEscapePressed: panel.gridWanted()
         }
 
-        Item { width: 1; height: 8 }
-        // The switch's own status beside the heading of its ports.
-        Row {
-            spacing: 12
+        Item { width: 1; height: panel.groupGap }
+        // The switch's own status beside the heading of its ports, or under
+        // it when the two do not fit side by side. The details (firmware,
+        // chain) take the full width below, on as many lines as they need.
+        Item {
+            id: status_block
+            readonly property bool besideHeading:
+                status_heading.width + 12 + status_line.stateWidth <= width
+            width: parent.width
+            height: Math.max(status_heading.height, status_line.y + status_line.height)
+
             SidePanelHeading { id: status_heading; text: qsTr("Status List") }
             SwitchStatusLine {
+                id: status_line
                 objectName: "editor_switch_status"
-                y: (status_heading.height - 15) / 2
-                width: 232 - status_heading.width - 12
-                detailsX: -(status_heading.width + 12)
-                detailsWidth: 232
+                x: status_block.besideHeading ? status_heading.width + 12 : 0
+                y: status_block.besideHeading ? (status_heading.height - stateHeight) / 2
+                                              : status_heading.height + 4
+                width: status_block.width - x
+                height: implicitHeight
+                detailsX: -x
+                detailsWidth: status_block.width
                 connected: panel.switchStatus.connected
                 accessDenied: panel.switchStatus.accessDenied
                 version: panel.switchStatus.version
@@ -181,7 +199,7 @@ Rectangle {
     Column {
         anchors.horizontalCenter: parent.horizontalCenter
         anchors.bottom: parent.bottom
-        anchors.bottomMargin: 30
+        anchors.bottomMargin: 20
         spacing: 10
 
         Row {
