@@ -51,6 +51,9 @@ void TestFitCheck::scene_data()
             << QByteArray("Item { objectName: 'ok'; width: 80; height: 30; activeFocusOnTab: true } "
                           "Item { objectName: 'cancel'; x: 70; width: 80; height: 30; activeFocusOnTab: true }")
             << "ok | \"\" | overlaps control cancel by 10 px x 30 px";
+    QTest::newRow("buttons too close")
+            << QByteArray("Button { text: 'OK'; width: 80 } Button { objectName: 'cancel'; x: 82; text: 'Cancel' }")
+            << "\"OK\" | 2 px from control cancel \"Cancel\"";
     QTest::newRow("outside the window") << QByteArray("Text { x: 370; text: 'At the edge' }")
                                         << "\"At the edge\" | outside the window by";
     QTest::newRow("cut by a clipping item")
@@ -93,7 +96,7 @@ void TestFitCheck::scene()
 
     QQmlEngine engine;
     QQmlComponent component(&engine);
-    component.setData("import QtQuick 2.12\nimport QtQuick.Window 2.12\n"
+    component.setData("import QtQuick 2.12\nimport QtQuick.Controls 1.4\nimport QtQuick.Window 2.12\n"
                       "Window { width: 400; height: 200; visible: true; color: 'white'\n"
                       "Item { anchors.fill: parent\n" + items + "\n}\n}",
                       QUrl(QStringLiteral("qrc:/scene.qml")));

@@ -19,6 +19,8 @@ namespace {
 constexpr qreal kSlack = 0.75;
 // The least room between a text and the side of the panel it is in.
 constexpr qreal kPanelRoom = 3;
+// The least room between two controls side by side.
+constexpr qreal kControlGap = 4;
 
 // A shown item, in the order the scene graph paints it.
 struct Node {
@@ -356,15 +358,28 @@ private:
 
     // Two controls drawn one on the other: a press meant for one may reach
     // the other, and the label under is hidden.
+    // Side by side, a button needs a little room from the next one too.
     void checkControls(const Node &a, const Node &b)
     {
-        const QRectF both = visibleBox(a).intersected(visibleBox(b));
-        if (both.width() <= kSlack || both.height() <= kSlack)
-            return;
+        const QRectF boxA = visibleBox(a);
+        const QRectF boxB = visibleBox(b);
+        const QRectF both = boxA.intersected(boxB);
         const QString otherText = b.item->property("text").toString();
-        report(a.item, QStringLiteral("overlaps control %1%2 by %3 x %4")
-               .arg(describe(b.item), otherText.isEmpty() ? QString() : QStringLiteral(" \"%1\"").arg(otherText),
-                    pixels(both.width()), pixels(both.height())));
+        const QString other = describe(b.item)
+                + (otherText.isEmpty() ? QString() : QStringLiteral(" \"%1\"").arg(otherText));
+        if (both.width() > kSlack && both.height() > kSlack) {
+            report(a.item, QStringLiteral("overlaps control %1 by %2 x %3")
+                   .arg(other, pixels(both.width()), pixels(both.height())));
+            return;
+        }
+        // Buttons with words on them; pictures and tiles may touch.
+        if (a.item->property("text").toString().isEmpty() || otherText.isEmpty())
+            return;
+        const bool sideBySide = std::min(boxA.bottom(), boxB.bottom()) - std::max(boxA.top(), boxB.top()) > kSlack;
+        const qreal gap = std::max(boxB.left() - boxA.right(), boxA.left() - boxB.right());
+        if (sideBySide && gap < kControlGap - 0.01 && gap > -kSlack)
+            report(a.item, QStringLiteral("%1 from control %2 (at least %3 wanted)")
+                   .arg(pixels(std::max(gap, qreal(0))), other, pixels(kControlGap)));
     }
 
     void checkOverlap(const Node &text, const Node &other, const QRectF &otherRect, const QString &kind)
