@@ -424,6 +424,150 @@ private slots:
         QCOMPARE(mouse.value(QStringLiteral("keepAwakeText")).toString(), QStringLiteral("when working"));
     }
 
+    // show --json, then write, then show --json again: the same desk, for
+    // every template configuration and every layout of the fuzz corpus. A
+    // file the checks refuse is refused by write alike, and nothing is written.
+    void writeRoundTrip_data()
+    {
+        QTest::addColumn<QString>("file");
+        QFile saved(QStringLiteral(SEAMRUN_SOURCE_DIR "/tests/fixtures/desk/templates-saved.txt"));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        int templates = 0;
+        while (!saved.atEnd()) {
+            const QByteArray line = saved.readLine().trimmed();
+            const int space = line.indexOf(' ');
+            if (space < 0)
+                continue;
+            QTest::newRow(("template " + line.left(space)).constData()) << protect(line.mid(space + 1));
+            ++templates;
+        }
+        QCOMPARE(templates, 58);
+        const QDir corpus(QStringLiteral(SEAMRUN_SOURCE_DIR "/tests/fuzz/corpus/decrypt_file"));
+        for (const QString &name : corpus.entryList(QDir::Files))
+            QTest::newRow(("corpus " + name).toUtf8().constData()) << corpus.filePath(name);
+    }
+
+    void writeRoundTrip()
+    {
+        QFETCH(QString, file);
+        QVERIFY(!file.isEmpty());
+        const Run shown = seamrun({QStringLiteral("--json"), QStringLiteral("show"), file});
+        if (shown.exit != 0) {
+            QCOMPARE(shown.exit, 2); // not a layout: nothing to round-trip
+            return;
+        }
+        const QString desk = m_dir.filePath(QStringLiteral("desk%1.json").arg(++m_files));
+        QFile json(desk);
+        QVERIFY(json.open(QIODevice::WriteOnly));
+        json.write(shown.out.toUtf8());
+        json.close();
+
+        const QString written = m_dir.filePath(QStringLiteral("written%1.km").arg(m_files));
+        const Run checked = seamrun({QStringLiteral("check"), file});
+        const Run write = seamrun({QStringLiteral("write"), desk, written});
+        QCOMPARE(write.exit, checked.exit);
+        if (checked.exit != 0) {
+            QVERIFY(!QFile::exists(written));
+            return;
+        }
+        QCOMPARE(write.err, QString());
+        QVERIFY2(write.out.startsWith(written + QStringLiteral(": written (")), qPrintable(write.out));
+
+        QJsonObject before = parseJson(shown.out);
+        QJsonObject after = parseJson(seamrun({QStringLiteral("--json"), QStringLiteral("show"), written}).out);
+        before.remove(QStringLiteral("file"));
+        after.remove(QStringLiteral("file"));
+        QCOMPARE(after, before);
+    }
+
+    // Desks write refuses, with check's exit statuses, and an earlier file
+    // under the name left as it was.
+    void writeRefuses_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<int>("exit");
+        QTest::addColumn<QString>("message");
+
+        const QByteArray one = R"({"row":1,"col":1,"port":1,"monitor":"01","width":1920,"height":1080})";
+        QTest::newRow("not JSON") << QByteArray("{\"monitors\": [") << 2 << "not a layout: not JSON";
+        QTest::newRow("no monitor list") << QByteArray(R"({"mouse":{}})") << 2 << "no \"monitors\" list";
+        QTest::newRow("row off the grid")
+                << QByteArray(R"({"monitors":[{"row":17,"col":1,"port":1,"monitor":"01","width":1920,"height":1080}]})")
+                << 2 << "monitor 1: \"row\" must be a whole number from 1 to 16";
+        QTest::newRow("width not a number")
+                << QByteArray(R"({"monitors":[{"row":1,"col":1,"port":1,"monitor":"01","width":"wide","height":1080}]})")
+                << 2 << "monitor 1: \"width\" must be a whole number from 0 to 65535";
+        QTest::newRow("half a port")
+                << QByteArray(R"({"monitors":[{"row":1,"col":1,"port":1.5,"monitor":"01","width":1920,"height":1080}]})")
+                << 2 << "\"port\" must be a whole number from 0 to 8";
+        QTest::newRow("two on one cell") << QByteArray("{\"monitors\":[" + one + "," + one + "]}") << 2
+                                         << "the editor would refuse it";
+        QTest::newRow("mouse speed") << QByteArray("{\"monitors\":[" + one + "],\"mouse\":{\"speed\":11}}") << 2
+                                     << "mouse: \"speed\" must be a whole number from 0 to 10";
+        QTest::newRow("no monitor") << QByteArray(R"({"monitors":[]})") << 1 << "The layout holds no monitor.";
+        QTest::newRow("blank area between")
+                << QByteArray(R"({"monitors":[{"row":1,"col":1,"port":1,"monitor":"01","width":1920,"height":1080},)"
+                              R"({"row":1,"col":3,"port":1,"monitor":"02","width":1920,"height":1080}]})")
+                << 1 << "Current configuration contains blank area among the blocks.";
+        QTest::newRow("no resolution")
+                << QByteArray(R"({"monitors":[{"row":2,"col":3,"port":1,"monitor":"01","width":0,"height":0}]})") << 1
+                << "The monitor P1 01 at row 2, column 3 has no resolution.";
+    }
+
+    void writeRefuses()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(int, exit);
+        QFETCH(QString, message);
+        const QString desk = m_dir.filePath(QStringLiteral("desk%1.json").arg(++m_files));
+        QFile file(desk);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(json);
+        file.close();
+        const QString target = m_dir.filePath(QStringLiteral("kept%1.km").arg(m_files));
+        QFile earlier(target);
+        QVERIFY(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier");
+        earlier.close();
+
+        const Run run = seamrun({QStringLiteral("--json"), QStringLiteral("write"), desk, target});
+        QCOMPARE(run.exit, exit);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QCOMPARE(parseJson(run.out).value(QStringLiteral("exit")).toInt(-1), exit);
+        QVERIFY(earlier.open(QIODevice::ReadOnly));
+        QCOMPARE(earlier.readAll(), QByteArray("earlier"));
+        // Nothing was left beside it on the way.
+        QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("kept%1*").arg(m_files)}),
+                 QStringList{QStringLiteral("kept%1.km").arg(m_files)});
+    }
+
+    // A desk written by hand: the derived texts of show are not needed, the
+    // mouse takes the blank desk's values, and the file opens as written.
+    void writeByHand()
+    {
+        const QString desk = m_dir.filePath(QStringLiteral("hand.json"));
+        QFile file(desk);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(R"({"monitors":[{"row":3,"col":4,"port":2,"monitor":1,"width":1080,"height":1920},)"
+                   R"({"row":3,"col":5,"port":2,"monitor":"02","width":1080,"height":1920}]})");
+        file.close();
+        const QString target = m_dir.filePath(QStringLiteral("hand.km"));
+        QCOMPARE(seamrun({QStringLiteral("write"), desk, target}).exit, 0);
+        const QJsonObject shown = parseJson(seamrun({QStringLiteral("--json"), QStringLiteral("show"), target}).out);
+        QCOMPARE(shown.value(QStringLiteral("monitors")).toArray().at(1).toObject(),
+                 QJsonObject({{"row", 3}, {"col", 5}, {"port", 2}, {"portName", "P2"}, {"monitor", "02"},
+                              {"width", 1080}, {"height", 1920}, {"orientation", "v"}}));
+        QCOMPARE(shown.value(QStringLiteral("mouse")).toObject().value(QStringLiteral("position")).toInt(), 4);
+
+        // A folder under the name is not replaced.
+        const QString folder = m_dir.filePath(QStringLiteral("a folder.km"));
+        QVERIFY(QDir().mkpath(folder));
+        const Run run = seamrun({QStringLiteral("write"), desk, folder});
+        QCOMPARE(run.exit, 2);
+        QVERIFY2(run.err.contains(QStringLiteral("cannot be written")), qPrintable(run.err));
+        QVERIFY(QFileInfo(folder).isDir());
+    }
+
     // Mouse values as a template or an old file carries them: missing ones
     // take the editor's defaults, and the words follow the stored codes.
     void showMouseWords_data()

@@ -7,9 +7,19 @@
 #include "orrindata.h"
 #include "desk/deskupload.h"
 
+#include "CipherExports.h"
+#include "desk/deskfile.h"
+#include "fileEncrypt.h"
+#include "nativepath.h"
+#include "ordinaryfile.h"
+
+#include <QFile>
 #include <QJsonDocument>
+#include <QSaveFile>
 #include <QSet>
 #include <QStringList>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <chrono>
 #include <cstdio>
@@ -574,5 +584,210 @@ int statusCommand(Output &out, ToolRules &rules, int waitMs)
         out.error(QStringLiteral("the switch did not answer every query"));
         return out.finish(ExitUploadFailed);
     }
+    return out.finish(ExitOk);
+}
+
+// ----------------------------------------------------------------- write
+
+namespace {
+
+// A whole number in [low, high] under `key` of `object`; a missing key gives
+// `fallback` when there is one. A number given as text ("3", as layout files
+// keep them) is taken too.
+bool wholeNumber(const QJsonObject &object, const QString &key, int low, int high, int *value, QString *why,
+                 const int *fallback = nullptr)
+{
+    const QJsonValue v = object.value(key);
+    if (v.isUndefined() && fallback) {
+        *value = *fallback;
+        return true;
+    }
+    double n = -1;
+    bool ok = false;
+    if (v.isDouble()) {
+        n = v.toDouble();
+        ok = true;
+    } else if (v.isString()) {
+        const QString text = v.toString().trimmed();
+        ok = !text.isEmpty() && text.size() <= 6 && text.count(QRegularExpression(QStringLiteral("\\D"))) == 0;
+        n = ok ? text.toInt() : -1;
+    }
+    if (!ok || n != double(int(n)) || n < low || n > high) {
+        *why = QStringLiteral("\"%1\" must be a whole number from %2 to %3").arg(key).arg(low).arg(high);
+        return false;
+    }
+    *value = int(n);
+    return true;
+}
+
+// The desk that `seamrun show --json` printed (its derived texts, such as
+// "portName" or "positionText", are left aside), or why it is none.
+bool deskFromJson(const QByteArray &bytes, Desk *desk, QString *why)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError) {
+        *why = QStringLiteral("not JSON (%1 at byte %2)").arg(error.errorString()).arg(error.offset);
+        return false;
+    }
+    const QJsonObject root = document.object();
+    if (!document.isObject() || !root.value(QStringLiteral("monitors")).isArray()) {
+        *why = QStringLiteral("no \"monitors\" list (the form seamrun show --json prints)");
+        return false;
+    }
+    const QJsonArray monitors = root.value(QStringLiteral("monitors")).toArray();
+    if (monitors.size() > Desk::kMaxMonitors) {
+        *why = QStringLiteral("%1 monitors; a desk holds at most %2").arg(monitors.size()).arg(Desk::kMaxMonitors);
+        return false;
+    }
+    Desk result;
+    for (int i = 0; i < monitors.size(); ++i) {
+        const QJsonObject m = monitors.at(i).toObject();
+        Monitor monitor;
+        QString problem;
+        if (!monitors.at(i).isObject()) {
+            problem = QStringLiteral("not an object");
+        } else if (!wholeNumber(m, QStringLiteral("row"), 1, Desk::kGridSize, &monitor.row, &problem)
+                   || !wholeNumber(m, QStringLiteral("col"), 1, Desk::kGridSize, &monitor.col, &problem)
+                   || !wholeNumber(m, QStringLiteral("port"), 0, Desk::kMaxPort, &monitor.port, &problem)
+                   || !wholeNumber(m, QStringLiteral("monitor"), 1, Desk::kMaxMonitors, &monitor.number, &problem)
+                   || !wholeNumber(m, QStringLiteral("width"), 0, Desk::kMaxPixels, &monitor.width, &problem)
+                   || !wholeNumber(m, QStringLiteral("height"), 0, Desk::kMaxPixels, &monitor.height, &problem)) {
+            // said by wholeNumber
+        } else {
+            const QJsonValue o = m.value(QStringLiteral("orientation"));
+            if (!o.isUndefined() && o != QJsonValue(QStringLiteral("h")) && o != QJsonValue(QStringLiteral("v")))
+                problem = QStringLiteral("\"orientation\" must be \"h\" or \"v\"");
+            else
+                monitor.orientation = monitor.height > monitor.width ? Orientation::Vertical : Orientation::Horizontal;
+        }
+        if (!problem.isEmpty()) {
+            *why = QStringLiteral("monitor %1: %2").arg(i + 1).arg(problem);
+            return false;
+        }
+        result.monitors.append(monitor);
+    }
+
+    const QJsonValue mouseValue = root.value(QStringLiteral("mouse"));
+    if (!mouseValue.isUndefined() && !mouseValue.isObject()) {
+        *why = QStringLiteral("\"mouse\" is not an object");
+        return false;
+    }
+    const QJsonObject mouse = mouseValue.toObject();
+    const MouseSettings blank;
+    MouseSettings &ms = result.mouse;
+    QString problem;
+    if (!wholeNumber(mouse, QStringLiteral("acceleration"), 0, 1, &ms.acceleration, &problem, &blank.acceleration)
+        || !wholeNumber(mouse, QStringLiteral("speed"), 0, 10, &ms.speed, &problem, &blank.speed)
+        || !wholeNumber(mouse, QStringLiteral("position"), 0, 255, &ms.position, &problem, &blank.position)
+        || !wholeNumber(mouse, QStringLiteral("switching_focus"), 0, 1, &ms.focus, &problem, &blank.focus)
+        || !wholeNumber(mouse, QStringLiteral("duration_time"), 0, 3, &ms.duration, &problem, &blank.duration)
+        || !wholeNumber(mouse, QStringLiteral("keep_awake"), 0, 2, &ms.awake, &problem, &blank.awake)) {
+        *why = QStringLiteral("mouse: ") + problem;
+        return false;
+    }
+    *desk = result;
+    return true;
+}
+
+// The protected file of `text`, made in a private folder (the window's own
+// temporary files are never touched).
+bool protectText(const QString &text, QByteArray *bytes, QString *why)
+{
+    QTemporaryDir work(QDir::tempPath() + QStringLiteral("/seamrun-XXXXXX"));
+    if (!work.isValid()) {
+        *why = QStringLiteral("cannot create a temporary folder: ") + work.errorString();
+        return false;
+    }
+    const QString plain = work.filePath(QStringLiteral("layout.txt"));
+    const QString prot = work.filePath(QStringLiteral("layout.km"));
+    QFile file(plain);
+    const QByteArray utf8 = text.toUtf8();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) || file.write(utf8) != utf8.size() || !file.flush()) {
+        *why = QStringLiteral("cannot write into the temporary folder: ") + file.errorString();
+        return false;
+    }
+    file.close();
+    if (EncryptByFilePath(nativeWide(plain).c_str(), nativeWide(prot).c_str()) != 0) {
+        *why = QStringLiteral("the layout could not be protected (is the temporary folder usable?)");
+        return false;
+    }
+    QFile result(prot);
+    if (!result.open(QIODevice::ReadOnly)) {
+        *why = QStringLiteral("cannot read the protected file back: ") + result.errorString();
+        return false;
+    }
+    *bytes = result.readAll();
+    return true;
+}
+
+} // namespace
+
+int writeCommand(Output &out, ToolRules &rules, const QString &jsonFile, const QString &outFile)
+{
+    QJsonObject &r = out.result();
+    r.insert(QStringLiteral("file"), printableText(jsonFile));
+    r.insert(QStringLiteral("output"), printableText(outFile));
+    auto fail = [&](int status, const QString &file, const QString &message) {
+        r.insert(QStringLiteral("message"), message);
+        out.error(printableText(file) + QStringLiteral(": ") + message);
+        return out.finish(status);
+    };
+
+    // Read as the layout files are: only an ordinary file, and no larger
+    // than a layout can be.
+    QByteArray bytes;
+    const files::ReadResult read =
+        files::readOrdinaryFile(nativePath(jsonFile), fileEncrypt::kMaxProtectedFileSize, &bytes);
+    switch (read.failure) {
+    case files::ReadFailure::None:
+        break;
+    case files::ReadFailure::Missing:
+        return fail(ExitNotLayout, jsonFile, QStringLiteral("no such file"));
+    case files::ReadFailure::NotOrdinary:
+        return fail(ExitNotLayout, jsonFile, QStringLiteral("not an ordinary file (") + read.detail + QLatin1Char(')'));
+    case files::ReadFailure::TooLarge:
+        return fail(ExitNotLayout, jsonFile, QStringLiteral("too large to be a layout"));
+    case files::ReadFailure::Unreadable:
+        return fail(ExitNotLayout, jsonFile, QStringLiteral("cannot be read: ") + read.detail);
+    }
+
+    Desk desk;
+    QString why;
+    if (!deskFromJson(bytes, &desk, &why))
+        return fail(ExitNotLayout, jsonFile, QStringLiteral("not a layout: ") + why);
+    // The file text, read back as the editor reads a file: a desk it would
+    // refuse (two monitors on one cell, say) is not written.
+    const QString text = DeskFile::text(desk);
+    const std::optional<Desk> reread = DeskFile::read(text);
+    if (!reread)
+        return fail(ExitNotLayout, jsonFile,
+                    QStringLiteral("not a layout: the editor would refuse it (two monitors on one cell?)"));
+    const Desk &layout = *reread;
+
+    const CheckOutcome c = rules.check(layout);
+    r.insert(QStringLiteral("monitors"), layout.monitors.size());
+    r.insert(QStringLiteral("check"), checkName(c.kind));
+    r.insert(QStringLiteral("ok"), c.kind == CheckOutcome::Passed);
+    if (c.kind != CheckOutcome::Passed) {
+        if (!c.ports.isEmpty())
+            r.insert(QStringLiteral("errorPort"), c.errorPort);
+        return fail(ExitCheckFailed, jsonFile, checkMessage(rules, layout, c) + QStringLiteral(" Nothing was written."));
+    }
+
+    QString what;
+    if (!files::mayWriteFile(nativePath(outFile), &what))
+        return fail(ExitNotLayout, outFile, QStringLiteral("cannot be written: it is ") + what);
+    QByteArray protectedBytes;
+    if (!protectText(text, &protectedBytes, &why))
+        return fail(ExitNotLayout, outFile, why);
+    // Written beside the target and moved over it in one step: a failure
+    // leaves any earlier file as it was.
+    QSaveFile target(QFile::decodeName(nativePath(outFile)));
+    if (!target.open(QIODevice::WriteOnly) || target.write(protectedBytes) != protectedBytes.size()
+        || !target.commit())
+        return fail(ExitNotLayout, outFile, QStringLiteral("cannot be written: ") + target.errorString());
+
+    out.line(printableText(outFile) + QStringLiteral(": written (") + monitorsPhrase(layout) + QLatin1Char(')'));
     return out.finish(ExitOk);
 }

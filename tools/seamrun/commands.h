@@ -51,5 +51,8 @@ int showCommand(Output &out, ToolRules &rules, const QString &file);
 int checkCommand(Output &out, ToolRules &rules, const QString &file);
 int applyCommand(Output &out, ToolRules &rules, const QString &file, bool primaryOnly, int waitMs);
 int statusCommand(Output &out, ToolRules &rules, int waitMs);
+// The layout of a JSON desk (as show --json prints it), checked as the
+// editor checks before saving, written as a protected layout file.
+int writeCommand(Output &out, ToolRules &rules, const QString &jsonFile, const QString &outFile);
 
 #endif // SEAMRUN_COMMANDS_H

@@ -1,5 +1,6 @@
-// seamrun: the layout editor's checks, a text view of a layout file, and the
-// "Save to device" upload, from a terminal and for scripts.
+// seamrun: the layout editor's checks, a text view of a layout file (also as
+// JSON, and back from JSON to a layout file), and the "Save to device"
+// upload, from a terminal and for scripts.
 
 #include "argpath.h"
 #include "commands.h"
@@ -22,6 +23,10 @@ const char kUsage[] =
     "  seamrun show FILE.km         the layout as a grid (used rows and columns),\n"
     "                               each monitor's resolution, the mouse settings\n"
     "  seamrun check FILE.km        the layout editor's checks, with its messages\n"
+    "  seamrun write DESK.json OUT.km\n"
+    "                               a layout file from a desk in JSON (the form\n"
+    "                               show --json prints), after the editor's checks;\n"
+    "                               nothing is written when they fail\n"
     "  seamrun apply FILE.km [--primary-only]\n"
     "                               check the layout and write it into the OrrinKM\n"
     "                               switch, as \"Save to device\" does, step by step;\n"
@@ -38,10 +43,12 @@ const char kUsage[] =
     "  --version        show the program's version\n"
     "\n"
     "Exit status:\n"
-    "  0   done: the layout passes, is shown, was saved to the switch; a switch\n"
-    "      answered the status queries\n"
-    "  1   the layout fails one of the editor's checks (nothing is sent)\n"
-    "  2   no such file, unreadable, or not a layout file\n"
+    "  0   done: the layout passes, is shown, was written or saved to the\n"
+    "      switch; a switch answered the status queries\n"
+    "  1   the layout fails one of the editor's checks (nothing is sent or\n"
+    "      written)\n"
+    "  2   no such file, unreadable, or not a layout file (write: not a desk in\n"
+    "      JSON, or OUT.km cannot be written)\n"
     "  3   the extended desktop driver is running (found before opening the\n"
     "      switch, or reported by the switch)\n"
     "  4   no switch could be opened\n"
@@ -112,6 +119,18 @@ int main(int argc, char **argv)
     const QString command = words.takeFirst();
     const bool takesFile = command == QLatin1String("show") || command == QLatin1String("check")
                            || command == QLatin1String("apply");
+    if (command == QLatin1String("write")) {
+        if (words.size() != 2)
+            return usageError(QStringLiteral("write takes a desk in JSON and the layout file to write"));
+        if (primaryOnly)
+            return usageError(QStringLiteral("--primary-only belongs to apply"));
+        ToolRules rules;
+        Output out(json);
+        const int code = writeCommand(out, rules, words.at(0), words.at(1));
+        std::fflush(stdout);
+        std::fflush(stderr);
+        std::_Exit(code);
+    }
     if (!takesFile && command != QLatin1String("status"))
         return usageError(QStringLiteral("unknown command: ") + command);
     if (takesFile && words.size() != 1)
