@@ -149,6 +149,10 @@
         <source>%1, %2</source>
         <translation>%1、%2</translation>
     </message>
+    <message>
+        <source>marked by the check</source>
+        <translation>已由檢查標示</translation>
+    </message>
 </context>
 <context>
     <name>HeadControl</name>
@@ -699,6 +703,16 @@
         <source>%1: %2</source>
         <extracomment>A label and its value, as in &quot;Language setting: Deutsch&quot;</extracomment>
         <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>%1 %2 at row %3, column %4</source>
+        <extracomment>A monitor a failed check points at: port, monitor number, row, column</extracomment>
+        <translation>%1 %2（第 %3 列，第 %4 欄）</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>A list of monitors and one more, as in &quot;P1 01 at row 2, column 3; P1 02 at row 2, column 5&quot;</extracomment>
+        <translation>%1；%2</translation>
     </message>
 </context>
 <context>

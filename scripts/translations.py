@@ -493,6 +493,16 @@ TABLE = {
                           "Строка %1, столбец %2", "%1행, %2열", "Ligne %1, colonne %2", "Fila %1, columna %2",
                           "Linha %1, coluna %2"),
     "empty": ("空白", "空", "空き", "leer", "пусто", "비어 있음", "vide", "vacía", "vazia"),
+    # A failed check names the monitors it points at under its message, and
+    # the grid's cursor says so of a marked monitor.
+    "%1 %2 at row %3, column %4": ("%1 %2（第 %3 列，第 %4 欄）", "%1 %2（第 %3 行，第 %4 列）", "%1 %2（%3 行目、%4 列目）",
+                                   "%1 %2 in Zeile %3, Spalte %4", "%1 %2 в строке %3, столбце %4",
+                                   "%1 %2(%3행, %4열)", "%1 %2 à la ligne %3, colonne %4",
+                                   "%1 %2 en la fila %3, columna %4", "%1 %2 na linha %3, coluna %4"),
+    "%1; %2": ("%1；%2", "%1；%2", "%1、%2", "%1; %2", "%1; %2", "%1; %2", "%1 ; %2", "%1; %2", "%1; %2"),
+    "marked by the check": ("已由檢查標示", "已由检查标出", "チェックで指摘", "von der Prüfung markiert",
+                            "отмечен проверкой", "검사에서 표시됨", "signalé par la vérification",
+                            "señalado por la comprobación", "apontado pela verificação"),
     "monitor %1": ("顯示器 %1", "显示器 %1", "モニター %1", "Monitor %1", "монитор %1", "모니터 %1",
                    "moniteur %1", "monitor %1", "monitor %1"),
     "Next": ("下一步", "下一步", "次へ", "Weiter", "Далее", "다음", "Suivant", "Siguiente", "Avançar"),

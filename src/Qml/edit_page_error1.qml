@@ -6,7 +6,8 @@ import "controls"
 // rectangle.
 LayoutPage {
     panelWidth: 560
-    panelHeight: 300
+    // Taller by the line that names the monitors, when there is one.
+    panelHeight: 300 + picture.y - 72
     title: qsTr("File can not be saved")
 
     onCloseClicked: {
@@ -15,6 +16,7 @@ LayoutPage {
     }
 
     Text {
+        id: message
         objectName: "message"
         x: 25
         y: 15
@@ -27,9 +29,15 @@ LayoutPage {
         font.pixelSize: Theme.textSize
     }
 
+    FaultLine {
+        id: fault_line
+        y: message.y + message.height + 6
+    }
+
     ExamplePicture {
+        id: picture
         anchors.horizontalCenter: parent.horizontalCenter
-        y: 72
+        y: fault_line.visible ? Math.max(72, fault_line.y + fault_line.height + 12) : 72
         source: "../Images/error-rectangle.png"
     }
 }

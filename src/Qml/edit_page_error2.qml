@@ -5,7 +5,8 @@ import "controls"
 // Layout error: a monitor touches no other monitor.
 LayoutPage {
     panelWidth: 560
-    panelHeight: 300
+    // Taller by the line that names the monitors, when there is one.
+    panelHeight: 300 + picture.y - 72
     title: qsTr("File can not be saved")
 
     onCloseClicked: {
@@ -14,6 +15,7 @@ LayoutPage {
     }
 
     Text {
+        id: message
         objectName: "message"
         x: 25
         y: 15
@@ -26,9 +28,15 @@ LayoutPage {
         font.pixelSize: Theme.textSize
     }
 
+    FaultLine {
+        id: fault_line
+        y: message.y + message.height + 6
+    }
+
     ExamplePicture {
+        id: picture
         anchors.horizontalCenter: parent.horizontalCenter
-        y: 72
+        y: fault_line.visible ? Math.max(72, fault_line.y + fault_line.height + 12) : 72
         source: "../Images/error-isolated.png"
     }
 }

@@ -45,6 +45,9 @@ Window {
     property int template_page: 1
     property string template_data: "0"
     property string errorPort: ""
+    // The monitors the last failed check points at ({row, col, portName,
+    // numberText}, grid order), named on its page.
+    property var faultMonitors: []
 
     // Keys of the File commands, as the shortcuts take them.
     readonly property var shortcutKeys: ({
@@ -203,6 +206,20 @@ Window {
         return errorPort.split(",").reduce(function (list, port) {
             //: A list and one more item, as in "P1, P2"
             return qsTr("%1, %2").arg(list).arg(port)
+        })
+    }
+
+    // The monitors of faultMonitors as one line: "P2 01 at row 3, column 5"
+    // for each, listed as the language lists.
+    function faultMonitorList() {
+        if (!faultMonitors || faultMonitors.length === 0)
+            return ""
+        return faultMonitors.map(function (m) {
+            //: A monitor a failed check points at: port, monitor number, row, column
+            return qsTr("%1 %2 at row %3, column %4").arg(m.portName).arg(m.numberText).arg(m.row).arg(m.col)
+        }).reduce(function (list, item) {
+            //: A list of monitors and one more, as in "P1 01 at row 2, column 3; P1 02 at row 2, column 5"
+            return qsTr("%1; %2").arg(list).arg(item)
         })
     }
 

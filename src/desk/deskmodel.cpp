@@ -10,6 +10,7 @@
 #include "desk/deskreader.h"
 #include "desk/deskrules.h"
 
+#include <QHash>
 #include <QJSValue>
 #include <QUndoCommand>
 #include <QUndoStack>
@@ -163,6 +164,8 @@ DeskModel::DeskModel(QObject *parent)
 {
     m_stack->setUndoLimit(kUndoLimit);
     m_savedText = text();
+    // A mark points at what the check saw; any change may move it.
+    connect(this, &DeskModel::deskChanged, this, &DeskModel::clearFaults);
 }
 
 DeskModel::~DeskModel()
@@ -198,6 +201,7 @@ QVariant DeskModel::data(const QModelIndex &index, int role) const
     case SelectedRole: return m.gridIndex() == m_selection.index;
     case HasPortRole: return m.port != 0;
     case HasResolutionRole: return m.width != 0 && m.height != 0;
+    case AtFaultRole: return m_faults.contains(m.gridIndex());
     case GridIndexAliasRole: return m.gridIndex();
     case PortAliasRole: return m.port;
     case EnableRole: return true;
@@ -225,6 +229,7 @@ QHash<int, QByteArray> DeskModel::roleNames() const
         {SelectedRole, "selected"},
         {HasPortRole, "hasPort"},
         {HasResolutionRole, "hasResolution"},
+        {AtFaultRole, "atFault"},
         {GridIndexAliasRole, "gridindex"},
         {PortAliasRole, "portnum"},
         {EnableRole, "enable"},
@@ -443,6 +448,58 @@ QVariant DeskModel::firstIncomplete() const
         return QVariant::fromValue(nullptr);
     return QVariantMap{{QStringLiteral("gridindex"), found.gridIndex()},
                        {QStringLiteral("missing"), found.kind == CheckOutcome::MissingPort ? 0 : 1}};
+}
+
+QVariantList DeskModel::markFaults(const QString &check)
+{
+    static const QHash<QString, CheckOutcome::Kind> kinds = {
+        {QStringLiteral("missing-port"), CheckOutcome::MissingPort},
+        {QStringLiteral("missing-resolution"), CheckOutcome::MissingResolution},
+        {QStringLiteral("isolated"), CheckOutcome::Isolated},
+        {QStringLiteral("not-rectangular"), CheckOutcome::NotRectangular},
+        {QStringLiteral("mixed-resolution"), CheckOutcome::MixedResolution}};
+    const QVector<Monitor> found = DeskRules::monitorsAtFault(m_desk.monitors, kinds.value(check, CheckOutcome::Passed));
+    QVector<int> cells;
+    QVariantList described;
+    for (const Monitor &m : found) {
+        cells.append(m.gridIndex());
+        described.append(QVariantMap{{QStringLiteral("gridIndex"), m.gridIndex()},
+                                     {QStringLiteral("row"), m.row},
+                                     {QStringLiteral("col"), m.col},
+                                     {QStringLiteral("portName"), DeskRules::portName(m.port)},
+                                     {QStringLiteral("numberText"), m.numberText()}});
+    }
+    if (cells != m_faults) {
+        const QVector<int> before = m_faults;
+        m_faults = cells;
+        for (int row = 0; row < m_desk.monitors.size(); ++row) {
+            const int cell = m_desk.monitors.at(row).gridIndex();
+            if (before.contains(cell) != m_faults.contains(cell))
+                emit dataChanged(index(row), index(row), {AtFaultRole});
+        }
+        emit faultsChanged();
+    }
+    return described;
+}
+
+void DeskModel::clearFaults()
+{
+    if (m_faults.isEmpty())
+        return;
+    const QVector<int> before = m_faults;
+    m_faults.clear();
+    for (int row = 0; row < m_desk.monitors.size(); ++row)
+        if (before.contains(m_desk.monitors.at(row).gridIndex()))
+            emit dataChanged(index(row), index(row), {AtFaultRole});
+    emit faultsChanged();
+}
+
+QVariantList DeskModel::faultCells() const
+{
+    QVariantList cells;
+    for (int cell : m_faults)
+        cells.append(cell);
+    return cells;
 }
 
 QVariantList DeskModel::isolatedPorts() const

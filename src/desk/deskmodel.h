@@ -50,6 +50,9 @@ class DeskModel : public QAbstractListModel
     Q_PROPERTY(QVariantMap mouseSettings READ mouseSettingsMap WRITE setMouseSettingsMap NOTIFY mouseChanged)
     // The layout file text of the desk (DeskFile::text).
     Q_PROPERTY(QString text READ text NOTIFY deskChanged)
+    // Grid indexes of the monitors the last failed check points at, until
+    // the next change of the desk.
+    Q_PROPERTY(QVariantList faultCells READ faultCells NOTIFY faultsChanged)
 
 public:
     enum Role {
@@ -67,6 +70,7 @@ public:
         SelectedRole,               // "selected", the selected monitor
         HasPortRole,                // "hasPort", port is not 0 (the number button is offered)
         HasResolutionRole,          // "hasResolution", width and height chosen
+        AtFaultRole,                // "atFault", pointed at by the last failed check (markFaults)
         // The names the editor's monitor list always used ({gridindex,
         // portnum, enable, monitornum}), so the model stands in for it.
         GridIndexAliasRole,         // "gridindex", as gridIndex
@@ -204,6 +208,14 @@ public:
     Q_INVOKABLE QVariantList isolatedPorts() const;
     Q_INVOKABLE QVariantList nonRectangularPorts() const;
     Q_INVOKABLE QVariantList mixedResolutionPorts() const;
+    // Marks the monitors a failed check points at (DeskRules::
+    // monitorsAtFault) and gives them in grid order as {gridIndex, row, col,
+    // portName, numberText}. `check` is "missing-port", "missing-resolution",
+    // "isolated", "not-rectangular" or "mixed-resolution". The marks go with
+    // the next change of the desk, or with clearFaults().
+    Q_INVOKABLE QVariantList markFaults(const QString &check);
+    Q_INVOKABLE void clearFaults();
+    QVariantList faultCells() const;
 
 signals:
     void countChanged();
@@ -214,6 +226,7 @@ signals:
     // The monitors or the mouse settings changed (an edit, undo, redo, a
     // load, a reset).
     void deskChanged();
+    void faultsChanged();
     // A whole desk took the place of the one before (a load, a reset).
     void deskReplaced();
 
@@ -252,6 +265,7 @@ private:
     QUndoStack *m_stack = nullptr;
     // The text last saved; null when no desk of this history is saved.
     QString m_savedText;
+    QVector<int> m_faults; // grid indexes, see markFaults
     bool m_saved = true;
     // The step being built between beginEdit and endEdit.
     EditStep *m_open = nullptr;

@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -247,6 +248,74 @@ CheckOutcome check(const QVector<Monitor> &monitors)
     if (!incomplete.passed())
         return incomplete;
     return checkRules(monitors);
+}
+
+QVector<Monitor> monitorsAtFault(const QVector<Monitor> &monitors, CheckOutcome::Kind kind)
+{
+    const QVector<Monitor> ordered = inGridOrder(monitors);
+    QVector<Monitor> found;
+    switch (kind) {
+    case CheckOutcome::MissingPort:
+        for (const Monitor &m : ordered)
+            if (m.port == 0)
+                found.append(m);
+        break;
+    case CheckOutcome::MissingResolution:
+        for (const Monitor &m : ordered)
+            if (m.port != 0 && (m.width == 0 || m.height == 0))
+                found.append(m);
+        break;
+    case CheckOutcome::Isolated:
+        if (ordered.size() > 1) {
+            for (const Monitor &m : ordered) {
+                bool touching = false;
+                for (const Monitor &o : ordered)
+                    touching = touching
+                            || (&o != &m && std::abs(o.row - m.row) <= 1 && std::abs(o.col - m.col) <= 1);
+                if (!touching)
+                    found.append(m);
+            }
+        }
+        break;
+    case CheckOutcome::NotRectangular: {
+        const QVector<int> ports = nonRectangularPorts(ordered);
+        for (const Monitor &m : ordered)
+            if (ports.contains(m.port))
+                found.append(m);
+        break;
+    }
+    case CheckOutcome::MixedResolution:
+        for (int port : mixedResolutionPorts(ordered)) {
+            QVector<Monitor> onPort;
+            for (const Monitor &m : ordered)
+                if (m.port == port)
+                    onPort.append(m);
+            const auto sameSize = [](const Monitor &a, const Monitor &b) {
+                return a.width == b.width && a.height == b.height;
+            };
+            const auto howMany = [&](const Monitor &like) {
+                return std::count_if(onPort.cbegin(), onPort.cend(), [&](const Monitor &o) { return sameSize(o, like); });
+            };
+            // The size most monitors of the port have; on a tie, the main
+            // monitor's (or the first's, in grid order).
+            const Monitor *reference = &onPort.first();
+            for (const Monitor &m : onPort)
+                if (m.isMain())
+                    reference = &m;
+            for (const Monitor &m : onPort)
+                if (howMany(m) > howMany(*reference))
+                    reference = &m;
+            for (const Monitor &m : onPort)
+                if (!sameSize(m, *reference))
+                    found.append(m);
+        }
+        break;
+    default:
+        break;
+    }
+    std::sort(found.begin(), found.end(),
+              [](const Monitor &a, const Monitor &b) { return a.gridIndex() < b.gridIndex(); });
+    return found;
 }
 
 // ------------------------------------------------------------------ upload

@@ -150,6 +150,13 @@ CheckOutcome checkRules(const QVector<Monitor> &monitors);
 // Everything the editor checks before a save or an upload, in its order:
 // NoMonitor, then firstIncomplete, then checkRules.
 CheckOutcome check(const QVector<Monitor> &monitors);
+// The monitors a failed check points at, in grid order: those without a
+// port (MissingPort) or without a resolution (MissingResolution), those
+// that touch no other (Isolated), every monitor of a port that leaves a hole
+// in its rectangle (NotRectangular), and on a port of mixed sizes those
+// whose size differs from the port's most common one (MixedResolution; on a
+// tie, from its main monitor's). None for the other kinds.
+QVector<Monitor> monitorsAtFault(const QVector<Monitor> &monitors, CheckOutcome::Kind kind);
 
 // ------------------------------------------------------------------ upload
 

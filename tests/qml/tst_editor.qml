@@ -283,6 +283,53 @@ EditorCase {
         compare(pages.visible, false)
     }
 
+    // A failed check marks the monitors it points at on the grid, names them
+    // on its page under the message, tells a screen reader at the cursor,
+    // and the marks go with the next edit.
+    function test_errorsPoint_data() {
+        var hd = 1920, sx = 1280
+        return [
+            { tag: "isolated", layout: [[1, 1, 1, "01"], [1, 2, 1, "02"], [3, 5, 2, "01"]],
+              marked: ["3,5"], line: "P2 01 at row 3, column 5" },
+            { tag: "not rectangular", layout: [[1, 1, 1, "01"], [1, 2, 1, "02"], [2, 1, 1, "03"], [2, 2, 2, "01"]],
+              marked: ["1,1", "1,2", "2,1"],
+              line: "P1 01 at row 1, column 1; P1 02 at row 1, column 2; P1 03 at row 2, column 1" },
+            { tag: "mixed resolution", layout: [[1, 1, 1, "01", hd, 1080], [1, 2, 1, "02", sx, 1024],
+                                                [1, 3, 1, "03", hd, 1080]],
+              marked: ["1,2"], line: "P1 02 at row 1, column 2" }
+        ]
+    }
+
+    function test_errorsPoint(data) {
+        start()
+        openLayout(data.layout)
+        clickItem(findChild(editor, "save_device_button"))
+        var pages = child("error_Qml")
+        tryCompare(pages, "status", 1)
+        var line = findChild(pages.item, "faultLine")
+        compare(line.visible, true)
+        compare(line.text, data.line)
+        var message = findChild(pages.item, "message")
+        verify(line.y >= message.y + message.height, "the line is under the message")
+        clickItem(findChild(pages.item, "okButton"))
+
+        for (var i = 0; i < data.layout.length; ++i) {
+            var m = data.layout[i]
+            var frame = findChild(cellAt(m[0], m[1]), "faultFrame")
+            compare(frame.visible, data.marked.indexOf(m[0] + "," + m[1]) >= 0, m[0] + "," + m[1])
+        }
+        var first = data.marked[0].split(",")
+        var cursor = findChild(editor, "grid_cursor")
+        cursor.moveTo(cellIndex(Number(first[0]), Number(first[1])))
+        verify(cursor.description.indexOf("marked by the check") >= 0, cursor.description)
+
+        // Any edit takes the marks away.
+        editor.desk.setOrientation(0, "v")
+        for (var j = 0; j < data.layout.length; ++j)
+            compare(findChild(cellAt(data.layout[j][0], data.layout[j][1]), "faultFrame").visible, false)
+        verify(cursor.description.indexOf("marked by the check") < 0, cursor.description)
+    }
+
     // The error pages name the failing ports as the language writes a list.
     function test_errorPortList_data() {
         return [

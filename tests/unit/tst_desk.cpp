@@ -521,6 +521,47 @@ private slots:
         QCOMPARE(names.join(QLatin1Char(',')), errorPort);
     }
 
+    // The monitors a failed check points at (marked on the grid, named on
+    // its page), as "row,col" in grid order.
+    void monitorsAtFault_data()
+    {
+        QTest::addColumn<QString>("desk");
+        QTest::addColumn<CheckOutcome::Kind>("kind");
+        QTest::addColumn<QString>("cells");
+        QTest::newRow("every monitor without a port")
+            << "3,1,0,1 1,1,1,1 1,5,0,1" << CheckOutcome::MissingPort << "1,5 3,1";
+        QTest::newRow("every monitor without a resolution, not those without a port")
+            << "1,1,1,1,0,0 1,2,1,2 2,1,0,1,0,0 2,2,2,1,1920,0" << CheckOutcome::MissingResolution << "1,1 2,2";
+        QTest::newRow("the one touching no other")
+            << "1,1,1,1 1,2,1,2 5,5,3,1" << CheckOutcome::Isolated << "5,5";
+        QTest::newRow("two apart, both") << "1,1,1,1 1,3,2,1" << CheckOutcome::Isolated << "1,1 1,3";
+        QTest::newRow("a corner touches") << "1,1,1,1 2,2,2,1 6,6,3,1" << CheckOutcome::Isolated << "6,6";
+        QTest::newRow("the whole port that leaves a hole, not the others")
+            << "1,1,1,1 2,1,1,2 2,2,1,3 1,4,2,1" << CheckOutcome::NotRectangular << "1,1 2,1 2,2";
+        QTest::newRow("the odd size out")
+            << "1,1,1,1,1920,1080 1,2,1,2,1280,1024 1,3,1,3,1920,1080" << CheckOutcome::MixedResolution << "1,2";
+        QTest::newRow("the main monitor when it is the odd one")
+            << "1,1,1,1,1280,1024 1,2,1,2,1920,1080 1,3,1,3,1920,1080" << CheckOutcome::MixedResolution << "1,1";
+        QTest::newRow("a tie: those unlike the main monitor")
+            << "1,1,1,2,1280,1024 1,2,1,1,1920,1080" << CheckOutcome::MixedResolution << "1,1";
+        QTest::newRow("on each failing port")
+            << "1,1,1,1,1920,1080 1,2,1,2,1920,1080 1,3,1,3,800,600 2,1,2,1,1920,1080 2,2,2,2,800,600 2,3,2,3,800,600"
+            << CheckOutcome::MixedResolution << "1,3 2,1";
+        QTest::newRow("a passing desk points at none")
+            << "1,1,1,1 1,2,1,2" << CheckOutcome::NotRectangular << "";
+    }
+
+    void monitorsAtFault()
+    {
+        QFETCH(QString, desk);
+        QFETCH(CheckOutcome::Kind, kind);
+        QFETCH(QString, cells);
+        QStringList found;
+        for (const Monitor &m : DeskRules::monitorsAtFault(monitorsOf(desk), kind))
+            found.append(QStringLiteral("%1,%2").arg(m.row).arg(m.col));
+        QCOMPARE(found.join(QLatin1Char(' ')), cells);
+    }
+
     // ---------------------------------------------------------- numbering
 
     void nextMonitorNumber_data()

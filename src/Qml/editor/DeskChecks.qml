@@ -24,6 +24,7 @@ QtObject {
         checks.editor.monitor_list.clear()
         var missing = checks.desk.firstIncomplete()
         if (missing !== null) {
+            main.faultMonitors = checks.desk.markFaults(missing.missing === 0 ? "missing-port" : "missing-resolution")
             checks.editor.setMonitortStatus(missing.gridindex, checks.desk.selectedIndex, 0)
             main.select_dialog_type = missing.missing
             checks.editor.showDialog("selectDialog.qml")
@@ -45,33 +46,41 @@ QtObject {
         var ports = checks.desk.isolatedPorts()
         main.errorPort = portListText(ports)
         console.log(EditorLog.category, ports.length === 0 ? "port OK" : "port fail")
-        if (ports.length > 0)
+        if (ports.length > 0) {
+            main.faultMonitors = checks.desk.markFaults("isolated")
             checks.editor.showErrorPage("edit_page_error2.qml")
+        }
         return ports.length === 0
     }
 
     function checkRec() {
         var ports = checks.desk.nonRectangularPorts()
         main.errorPort = portListText(ports)
-        if (ports.length === 0)
+        if (ports.length === 0) {
             console.log(EditorLog.category, "rec OK")
-        else
+        } else {
+            main.faultMonitors = checks.desk.markFaults("not-rectangular")
             checks.editor.showErrorPage("edit_page_error1.qml")
+        }
         return ports.length === 0
     }
 
     function checkResolution() {
         var ports = checks.desk.mixedResolutionPorts()
         main.errorPort = portListText(ports)
-        if (ports.length === 0)
+        if (ports.length === 0) {
             console.log(EditorLog.category, "resolution OK")
-        else
+        } else {
+            main.faultMonitors = checks.desk.markFaults("mixed-resolution")
             checks.editor.showErrorPage("edit_page_error3.qml")
+        }
         return ports.length === 0
     }
 
     function checkRule() {
         main.errorPort = ""
+        main.faultMonitors = []
+        checks.desk.clearFaults()
         var passed = (checks.desk.count <= 1 || checkPort()) && checkRec() && checkResolution()
         console.log(EditorLog.category, "errorPort:", main.errorPort)
         return passed && main.errorPort === ""

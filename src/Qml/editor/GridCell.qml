@@ -16,6 +16,9 @@ Item {
     required property string orientation
     required property int monitorWidth
     required property int monitorHeight
+    // Pointed at by the last failed check: framed in the error colour until
+    // the desk changes.
+    required property bool atFault
     // The selection is framed red: the monitor still lacks its port or its
     // resolution.
     property bool alert: false
@@ -110,6 +113,15 @@ Item {
                     cell.deletePressed(cell.gridIndex, p.x, p.y)
                 }
             }
+        }
+
+        Rectangle {
+            objectName: "faultFrame"
+            anchors.fill: parent
+            visible: cell.atFault
+            color: Theme.transparent
+            border.width: 4
+            border.color: Theme.borderMissing
         }
 
         TileButton {

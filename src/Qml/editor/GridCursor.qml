@@ -94,7 +94,10 @@ Item {
         if (deskRow < 0)
             return qsTr("%1, %2").arg(where).arg(qsTr("empty"))
         var m = desk.get(deskRow)
-        return qsTr("%1, %2").arg(qsTr("%1, %2").arg(where).arg(m.portName)).arg(qsTr("monitor %1").arg(m.numberText))
+        var text = qsTr("%1, %2").arg(qsTr("%1, %2").arg(where).arg(m.portName)).arg(qsTr("monitor %1").arg(m.numberText))
+        if (m.atFault)
+            text = qsTr("%1, %2").arg(text).arg(qsTr("marked by the check"))
+        return text
     }
 
     anchors.fill: parent
@@ -114,6 +117,7 @@ Item {
     Connections {
         target: gridCursor.desk
         function onDeskChanged() { gridCursor.refresh() }
+        function onFaultsChanged() { gridCursor.refresh() }
         function onSelectionChanged() {
             if (gridCursor.desk.selectedIndex >= 0)
                 gridCursor.moveTo(gridCursor.desk.selectedIndex)
