@@ -176,6 +176,49 @@
     </message>
 </context>
 <context>
+    <name>ScreensCommand</name>
+    <message>
+        <source>Reading this computer&apos;s port from the switch…</source>
+        <translation>正在从切换器读取这台电脑的端口…</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s screens</source>
+        <translation>这台电脑的屏幕</translation>
+    </message>
+    <message>
+        <source>%1 has monitors on the desk already. Replace them with this computer&apos;s screens?</source>
+        <translation>%1 在桌面上已有显示器。要用这台电脑的屏幕替换吗？</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>替换</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s screens do not fit: a desk holds at most 16 monitors.</source>
+        <translation>这台电脑的屏幕放不下：一个桌面最多 16 台显示器。</translation>
+    </message>
+    <message>
+        <source>There is no free area on the grid for this computer&apos;s screens.</source>
+        <translation>网格上没有可放这台电脑屏幕的空位。</translation>
+    </message>
+    <message>
+        <source>Choose the port and resolution of every monitor first.</source>
+        <translation>请先为每台显示器选择端口和分辨率。</translation>
+    </message>
+    <message>
+        <source>The desktop reports no screens.</source>
+        <translation>桌面未报告任何屏幕。</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s screens could not be placed.</source>
+        <translation>无法放置这台电脑的屏幕。</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFrame</name>
     <message>
         <source>OK</source>
@@ -607,6 +650,10 @@
         <extracomment>%1 is the Ctrl key as the language names it (Strg in German)</extracomment>
         <translation>%1+方向键</translation>
     </message>
+    <message>
+        <source>Place this computer&apos;s screens on its port (in the editor).</source>
+        <translation>将这台电脑的屏幕放到它的端口上（在编辑器中）。</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -744,6 +791,10 @@
         <source>Quit</source>
         <translation>退出</translation>
     </message>
+    <message>
+        <source>This computer&apos;s screens</source>
+        <translation>这台电脑的屏幕</translation>
+    </message>
 </context>
 <context>
     <name>mouse_menu</name>
@@ -804,6 +855,25 @@
     <message>
         <source>Fast</source>
         <translation>快</translation>
+    </message>
+</context>
+<context>
+    <name>port_question</name>
+    <message>
+        <source>This computer&apos;s screens</source>
+        <translation>这台电脑的屏幕</translation>
+    </message>
+    <message>
+        <source>No switch answered. Which port is this computer on?</source>
+        <translation>没有切换器响应。这台电脑接在哪个端口？</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
     </message>
 </context>
 <context>

@@ -176,6 +176,49 @@
     </message>
 </context>
 <context>
+    <name>ScreensCommand</name>
+    <message>
+        <source>Reading this computer&apos;s port from the switch…</source>
+        <translation>正在從切換器讀取這台電腦的連接埠…</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s screens</source>
+        <translation>這台電腦的螢幕</translation>
+    </message>
+    <message>
+        <source>%1 has monitors on the desk already. Replace them with this computer&apos;s screens?</source>
+        <translation>%1 在桌面上已有顯示器。要以這台電腦的螢幕取代嗎？</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>取代</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s screens do not fit: a desk holds at most 16 monitors.</source>
+        <translation>這台電腦的螢幕放不下：一個桌面最多 16 台顯示器。</translation>
+    </message>
+    <message>
+        <source>There is no free area on the grid for this computer&apos;s screens.</source>
+        <translation>格線上沒有可放這台電腦螢幕的空位。</translation>
+    </message>
+    <message>
+        <source>Choose the port and resolution of every monitor first.</source>
+        <translation>請先為每台顯示器選擇連接埠和解析度。</translation>
+    </message>
+    <message>
+        <source>The desktop reports no screens.</source>
+        <translation>桌面未回報任何螢幕。</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s screens could not be placed.</source>
+        <translation>無法放置這台電腦的螢幕。</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFrame</name>
     <message>
         <source>OK</source>
@@ -607,6 +650,10 @@
         <extracomment>%1 is the Ctrl key as the language names it (Strg in German)</extracomment>
         <translation>%1+方向鍵</translation>
     </message>
+    <message>
+        <source>Place this computer&apos;s screens on its port (in the editor).</source>
+        <translation>將這台電腦的螢幕放在它的連接埠上（在編輯器中）。</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -744,6 +791,10 @@
         <source>Quit</source>
         <translation>結束</translation>
     </message>
+    <message>
+        <source>This computer&apos;s screens</source>
+        <translation>這台電腦的螢幕</translation>
+    </message>
 </context>
 <context>
     <name>mouse_menu</name>
@@ -804,6 +855,25 @@
     <message>
         <source>Fast</source>
         <translation>快</translation>
+    </message>
+</context>
+<context>
+    <name>port_question</name>
+    <message>
+        <source>This computer&apos;s screens</source>
+        <translation>這台電腦的螢幕</translation>
+    </message>
+    <message>
+        <source>No switch answered. Which port is this computer on?</source>
+        <translation>沒有切換器回應。這台電腦接在哪個連接埠？</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
     </message>
 </context>
 <context>

@@ -176,6 +176,49 @@
     </message>
 </context>
 <context>
+    <name>ScreensCommand</name>
+    <message>
+        <source>Reading this computer&apos;s port from the switch…</source>
+        <translation>Der Port dieses Computers wird vom Umschalter gelesen …</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s screens</source>
+        <translation>Bildschirme dieses Computers</translation>
+    </message>
+    <message>
+        <source>%1 has monitors on the desk already. Replace them with this computer&apos;s screens?</source>
+        <translation>%1 hat schon Monitore. Durch die Bildschirme dieses Computers ersetzen?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s screens do not fit: a desk holds at most 16 monitors.</source>
+        <translation>Die Bildschirme dieses Computers passen nicht: höchstens 16 Monitore.</translation>
+    </message>
+    <message>
+        <source>There is no free area on the grid for this computer&apos;s screens.</source>
+        <translation>Im Raster ist kein freier Bereich für die Bildschirme dieses Computers.</translation>
+    </message>
+    <message>
+        <source>Choose the port and resolution of every monitor first.</source>
+        <translation>Wählen Sie zuerst Port und Auflösung jedes Monitors.</translation>
+    </message>
+    <message>
+        <source>The desktop reports no screens.</source>
+        <translation>Der Desktop meldet keine Bildschirme.</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s screens could not be placed.</source>
+        <translation>Die Bildschirme dieses Computers konnten nicht platziert werden.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFrame</name>
     <message>
         <source>OK</source>
@@ -607,6 +650,10 @@
         <extracomment>%1 is the Ctrl key as the language names it (Strg in German)</extracomment>
         <translation>%1+Pfeiltasten</translation>
     </message>
+    <message>
+        <source>Place this computer&apos;s screens on its port (in the editor).</source>
+        <translation>Platziert die Bildschirme dieses Computers an seinem Port (im Editor).</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -744,6 +791,10 @@
         <source>Quit</source>
         <translation>Beenden</translation>
     </message>
+    <message>
+        <source>This computer&apos;s screens</source>
+        <translation>Bildschirme dieses Computers</translation>
+    </message>
 </context>
 <context>
     <name>mouse_menu</name>
@@ -804,6 +855,25 @@
     <message>
         <source>Fast</source>
         <translation>Schnell</translation>
+    </message>
+</context>
+<context>
+    <name>port_question</name>
+    <message>
+        <source>This computer&apos;s screens</source>
+        <translation>Bildschirme dieses Computers</translation>
+    </message>
+    <message>
+        <source>No switch answered. Which port is this computer on?</source>
+        <translation>Kein Umschalter hat geantwortet. An welchem Port hängt dieser Computer?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

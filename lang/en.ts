@@ -176,6 +176,49 @@
     </message>
 </context>
 <context>
+    <name>ScreensCommand</name>
+    <message>
+        <source>Reading this computer&apos;s port from the switch…</source>
+        <translation>Reading this computer&apos;s port from the switch…</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s screens</source>
+        <translation>This computer&apos;s screens</translation>
+    </message>
+    <message>
+        <source>%1 has monitors on the desk already. Replace them with this computer&apos;s screens?</source>
+        <translation>%1 has monitors on the desk already. Replace them with this computer&apos;s screens?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s screens do not fit: a desk holds at most 16 monitors.</source>
+        <translation>This computer&apos;s screens do not fit: a desk holds at most 16 monitors.</translation>
+    </message>
+    <message>
+        <source>There is no free area on the grid for this computer&apos;s screens.</source>
+        <translation>There is no free area on the grid for this computer&apos;s screens.</translation>
+    </message>
+    <message>
+        <source>Choose the port and resolution of every monitor first.</source>
+        <translation>Choose the port and resolution of every monitor first.</translation>
+    </message>
+    <message>
+        <source>The desktop reports no screens.</source>
+        <translation>The desktop reports no screens.</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s screens could not be placed.</source>
+        <translation>This computer&apos;s screens could not be placed.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFrame</name>
     <message>
         <source>OK</source>
@@ -607,6 +650,10 @@
         <extracomment>%1 is the Ctrl key as the language names it (Strg in German)</extracomment>
         <translation>%1+arrow keys</translation>
     </message>
+    <message>
+        <source>Place this computer&apos;s screens on its port (in the editor).</source>
+        <translation>Place this computer&apos;s screens on its port (in the editor).</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -744,6 +791,10 @@
         <source>Quit</source>
         <translation>Quit</translation>
     </message>
+    <message>
+        <source>This computer&apos;s screens</source>
+        <translation>This computer&apos;s screens</translation>
+    </message>
 </context>
 <context>
     <name>mouse_menu</name>
@@ -804,6 +855,25 @@
     <message>
         <source>Fast</source>
         <translation>Fast</translation>
+    </message>
+</context>
+<context>
+    <name>port_question</name>
+    <message>
+        <source>This computer&apos;s screens</source>
+        <translation>This computer&apos;s screens</translation>
+    </message>
+    <message>
+        <source>No switch answered. Which port is this computer on?</source>
+        <translation>No switch answered. Which port is this computer on?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

@@ -176,6 +176,49 @@
     </message>
 </context>
 <context>
+    <name>ScreensCommand</name>
+    <message>
+        <source>Reading this computer&apos;s port from the switch…</source>
+        <translation>Leyendo del conmutador el puerto de este equipo…</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s screens</source>
+        <translation>Pantallas de este equipo</translation>
+    </message>
+    <message>
+        <source>%1 has monitors on the desk already. Replace them with this computer&apos;s screens?</source>
+        <translation>%1 ya tiene monitores. ¿Reemplazarlos por las pantallas de este equipo?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s screens do not fit: a desk holds at most 16 monitors.</source>
+        <translation>Las pantallas de este equipo no caben: 16 monitores como máximo.</translation>
+    </message>
+    <message>
+        <source>There is no free area on the grid for this computer&apos;s screens.</source>
+        <translation>No hay una zona libre en la cuadrícula para las pantallas de este equipo.</translation>
+    </message>
+    <message>
+        <source>Choose the port and resolution of every monitor first.</source>
+        <translation>Elija primero el puerto y la resolución de cada monitor.</translation>
+    </message>
+    <message>
+        <source>The desktop reports no screens.</source>
+        <translation>El escritorio no informa de ninguna pantalla.</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s screens could not be placed.</source>
+        <translation>No se pudieron colocar las pantallas de este equipo.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFrame</name>
     <message>
         <source>OK</source>
@@ -607,6 +650,10 @@
         <extracomment>%1 is the Ctrl key as the language names it (Strg in German)</extracomment>
         <translation>%1+teclas de flecha</translation>
     </message>
+    <message>
+        <source>Place this computer&apos;s screens on its port (in the editor).</source>
+        <translation>Coloca las pantallas de este equipo en su puerto (en el editor).</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -744,6 +791,10 @@
         <source>Quit</source>
         <translation>Salir</translation>
     </message>
+    <message>
+        <source>This computer&apos;s screens</source>
+        <translation>Pantallas de este equipo</translation>
+    </message>
 </context>
 <context>
     <name>mouse_menu</name>
@@ -804,6 +855,25 @@
     <message>
         <source>Fast</source>
         <translation>Rápido</translation>
+    </message>
+</context>
+<context>
+    <name>port_question</name>
+    <message>
+        <source>This computer&apos;s screens</source>
+        <translation>Pantallas de este equipo</translation>
+    </message>
+    <message>
+        <source>No switch answered. Which port is this computer on?</source>
+        <translation>Ningún conmutador respondió. ¿A qué puerto está conectado este equipo?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>

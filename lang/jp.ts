@@ -94,7 +94,7 @@
     </message>
     <message>
         <source>Replace</source>
-        <translation>置き換え</translation>
+        <translation>置き換える</translation>
     </message>
     <message>
         <source>Save successfully.</source>
@@ -173,6 +173,49 @@
     <message>
         <source>Select Resolution</source>
         <translation>解像度を選択</translation>
+    </message>
+</context>
+<context>
+    <name>ScreensCommand</name>
+    <message>
+        <source>Reading this computer&apos;s port from the switch…</source>
+        <translation>切替器からこのコンピューターのポートを読み取っています…</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s screens</source>
+        <translation>このコンピューターの画面</translation>
+    </message>
+    <message>
+        <source>%1 has monitors on the desk already. Replace them with this computer&apos;s screens?</source>
+        <translation>%1 にはすでにモニターがあります。このコンピューターの画面に置き換えますか？</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>置き換える</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s screens do not fit: a desk holds at most 16 monitors.</source>
+        <translation>このコンピューターの画面は入りません。モニターは最大 16 台です。</translation>
+    </message>
+    <message>
+        <source>There is no free area on the grid for this computer&apos;s screens.</source>
+        <translation>グリッドにこのコンピューターの画面を置く空きがありません。</translation>
+    </message>
+    <message>
+        <source>Choose the port and resolution of every monitor first.</source>
+        <translation>先にすべてのモニターのポートと解像度を選んでください。</translation>
+    </message>
+    <message>
+        <source>The desktop reports no screens.</source>
+        <translation>デスクトップが画面を報告していません。</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s screens could not be placed.</source>
+        <translation>このコンピューターの画面を配置できませんでした。</translation>
     </message>
 </context>
 <context>
@@ -607,6 +650,10 @@
         <extracomment>%1 is the Ctrl key as the language names it (Strg in German)</extracomment>
         <translation>%1+矢印キー</translation>
     </message>
+    <message>
+        <source>Place this computer&apos;s screens on its port (in the editor).</source>
+        <translation>このコンピューターの画面をそのポートに配置します（エディター内）。</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -744,6 +791,10 @@
         <source>Quit</source>
         <translation>終了</translation>
     </message>
+    <message>
+        <source>This computer&apos;s screens</source>
+        <translation>このコンピューターの画面</translation>
+    </message>
 </context>
 <context>
     <name>mouse_menu</name>
@@ -804,6 +855,25 @@
     <message>
         <source>Fast</source>
         <translation>速い</translation>
+    </message>
+</context>
+<context>
+    <name>port_question</name>
+    <message>
+        <source>This computer&apos;s screens</source>
+        <translation>このコンピューターの画面</translation>
+    </message>
+    <message>
+        <source>No switch answered. Which port is this computer on?</source>
+        <translation>切替器から応答がありません。このコンピューターはどのポートに接続されていますか？</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

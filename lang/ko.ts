@@ -176,6 +176,49 @@
     </message>
 </context>
 <context>
+    <name>ScreensCommand</name>
+    <message>
+        <source>Reading this computer&apos;s port from the switch…</source>
+        <translation>스위치에서 이 컴퓨터의 포트를 읽는 중…</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s screens</source>
+        <translation>이 컴퓨터의 화면</translation>
+    </message>
+    <message>
+        <source>%1 has monitors on the desk already. Replace them with this computer&apos;s screens?</source>
+        <translation>%1에 이미 모니터가 있습니다. 이 컴퓨터의 화면으로 바꾸시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>바꾸기</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s screens do not fit: a desk holds at most 16 monitors.</source>
+        <translation>이 컴퓨터의 화면이 들어가지 않습니다. 모니터는 최대 16대입니다.</translation>
+    </message>
+    <message>
+        <source>There is no free area on the grid for this computer&apos;s screens.</source>
+        <translation>그리드에 이 컴퓨터의 화면을 놓을 빈 곳이 없습니다.</translation>
+    </message>
+    <message>
+        <source>Choose the port and resolution of every monitor first.</source>
+        <translation>먼저 모든 모니터의 포트와 해상도를 선택하십시오.</translation>
+    </message>
+    <message>
+        <source>The desktop reports no screens.</source>
+        <translation>데스크톱이 화면을 보고하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s screens could not be placed.</source>
+        <translation>이 컴퓨터의 화면을 배치할 수 없습니다.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFrame</name>
     <message>
         <source>OK</source>
@@ -607,6 +650,10 @@
         <extracomment>%1 is the Ctrl key as the language names it (Strg in German)</extracomment>
         <translation>%1+화살표 키</translation>
     </message>
+    <message>
+        <source>Place this computer&apos;s screens on its port (in the editor).</source>
+        <translation>이 컴퓨터의 화면을 해당 포트에 배치합니다(편집기에서).</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -744,6 +791,10 @@
         <source>Quit</source>
         <translation>종료</translation>
     </message>
+    <message>
+        <source>This computer&apos;s screens</source>
+        <translation>이 컴퓨터의 화면</translation>
+    </message>
 </context>
 <context>
     <name>mouse_menu</name>
@@ -804,6 +855,25 @@
     <message>
         <source>Fast</source>
         <translation>빠르게</translation>
+    </message>
+</context>
+<context>
+    <name>port_question</name>
+    <message>
+        <source>This computer&apos;s screens</source>
+        <translation>이 컴퓨터의 화면</translation>
+    </message>
+    <message>
+        <source>No switch answered. Which port is this computer on?</source>
+        <translation>응답한 스위치가 없습니다. 이 컴퓨터는 어느 포트에 연결되어 있습니까?</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
     </message>
 </context>
 <context>

@@ -41,6 +41,7 @@ Item {
             { keys: shortcuts.open, action: qsTr("Open a layout file.") },
             { keys: shortcuts.save, action: qsTr("Save the layout to a file (in the editor).") },
             { keys: shortcuts.saveAs, action: qsTr("Save the layout under a new name (in the editor).") },
+            { keys: shortcuts.thisScreens, action: qsTr("Place this computer's screens on its port (in the editor).") },
             { keys: shortcuts.quit, action: qsTr("Quit the program.") }
         ] }
     ])

@@ -42,6 +42,9 @@ Window {
     property int pid: 0x0001
     property string phase: "R1"
     property int select_dialog_type: 0
+    // The question of "This computer's screens" when no switch tells the
+    // port (port_question.qml): {ports: [{port, name}], chosen, done}.
+    property var port_question: ({ ports: [], chosen: 0, done: null })
     property int template_page: 1
     property string template_data: "0"
     property string errorPort: ""
@@ -51,7 +54,8 @@ Window {
 
     // Keys of the File commands, as the shortcuts take them.
     readonly property var shortcutKeys: ({
-        newLayout: "Ctrl+N", open: "Ctrl+O", save: "Ctrl+S", saveAs: "Ctrl+Shift+S", quit: "Ctrl+Q"
+        newLayout: "Ctrl+N", open: "Ctrl+O", save: "Ctrl+S", saveAs: "Ctrl+Shift+S", quit: "Ctrl+Q",
+        thisScreens: "Ctrl+Shift+D"
     })
     // The same keys as the menus show them: the platform's names in the
     // language in force ("Strg+Umschalt+S" in German).

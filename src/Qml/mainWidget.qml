@@ -126,6 +126,8 @@ Item {
             main.showExitWindow()
         else if (id >= 5 && id <= 8)
             show_mouse_setting_Dialog(id - 5)
+        else if (id === 9)
+            screens_command.start()
     }
 
     function show_mouse_setting_Dialog(n) {
@@ -558,6 +560,13 @@ Item {
         desk: desk_model
     }
 
+    ScreensCommand {
+        id: screens_command
+        objectName: "screens_command"
+        editor: mainlist
+        desk: desk_model
+    }
+
     EditorShortcuts {
         active: mainlist.visible && !dialog_Qml.visible && !error_Qml.visible && !upload_flow.dialogShown
         fileKeys: main.shortcutKeys
@@ -567,6 +576,7 @@ Item {
         onOpenWanted: { closeMenuBar(); mainlist.doMenuEvent(2) }
         onSaveWanted: { closeMenuBar(); mainlist.saveFileDialog(1) }
         onSaveAsWanted: { closeMenuBar(); mainlist.doMenuEvent(3) }
+        onThisScreensWanted: { closeMenuBar(); mainlist.doMenuEvent(9) }
     }
 
     Rectangle {

@@ -450,6 +450,74 @@ QVariant DeskModel::firstIncomplete() const
                        {QStringLiteral("missing"), found.kind == CheckOutcome::MissingPort ? 0 : 1}};
 }
 
+QString DeskModel::placeScreens(const QVector<ScreenCell> &screens, int port, int anchor)
+{
+    if (screens.isEmpty() || port < 1 || port > Desk::kMaxPort)
+        return QStringLiteral("none");
+    QVector<Monitor> others;
+    for (const Monitor &m : m_desk.monitors)
+        if (m.port != port)
+            others.append(m);
+    if (others.size() + screens.size() > Desk::kMaxMonitors)
+        return QStringLiteral("too-many");
+    if (std::any_of(others.cbegin(), others.cend(), [](const Monitor &m) { return m.port == 0 || m.width == 0 || m.height == 0; }))
+        return QStringLiteral("incomplete");
+
+    int rows = 0, cols = 0;
+    for (const ScreenCell &c : screens) {
+        rows = std::max(rows, c.row + 1);
+        cols = std::max(cols, c.col + 1);
+    }
+    const auto taken = [&](int row, int col) {
+        return std::any_of(others.cbegin(), others.cend(), [&](const Monitor &m) { return m.row == row && m.col == col; });
+    };
+    const auto fits = [&](int top, int left) {
+        if (top < 1 || left < 1 || top + rows - 1 > Desk::kGridSize || left + cols - 1 > Desk::kGridSize)
+            return false;
+        return std::none_of(screens.cbegin(), screens.cend(),
+                            [&](const ScreenCell &c) { return taken(top + c.row, left + c.col); });
+    };
+    int top = 0, left = 0;
+    if (anchor >= 0 && anchor < Desk::kGridSize * Desk::kGridSize
+        && fits(anchor / Desk::kGridSize + 1, anchor % Desk::kGridSize + 1)) {
+        top = anchor / Desk::kGridSize + 1;
+        left = anchor % Desk::kGridSize + 1;
+    } else {
+        for (int r = 1; r <= Desk::kGridSize && !top; ++r)
+            for (int c = 1; c <= Desk::kGridSize && !top; ++c)
+                if (fits(r, c))
+                    top = r, left = c;
+    }
+    if (!top)
+        return QStringLiteral("no-room");
+
+    beginEdit(tr("This computer's screens"));
+    QVector<int> leaving;
+    for (const Monitor &m : m_desk.monitors)
+        if (m.port == port)
+            leaving.append(m.gridIndex());
+    bool done = true;
+    for (int cell : leaving)
+        done = remove(cell) && done;
+    // The primary first: it takes number 1, the port's main monitor.
+    for (const ScreenCell &c : screens)
+        done = place(top + c.row, left + c.col, c.width, c.height,
+                     c.height > c.width ? QStringLiteral("v") : QStringLiteral("h"), port)
+               && done;
+    endEdit();
+    if (!done) {
+        // Not expected after the checks above; leave the desk as it was.
+        undo();
+        return QStringLiteral("refused");
+    }
+    return QStringLiteral("placed");
+}
+
+QString DeskModel::placeDesktopScreens(int port, int anchor)
+{
+    return placeScreens(ScreenArrangement::cells(ScreenArrangement::desktopScreens()), port, anchor);
+}
+
 QVariantList DeskModel::markFaults(const QString &check)
 {
     static const QHash<QString, CheckOutcome::Kind> kinds = {

@@ -18,6 +18,7 @@
 // QUndoStack::isClean() cannot know either.
 
 #include "desk/desk.h"
+#include "desk/screenarrangement.h"
 
 #include <QAbstractListModel>
 #include <QString>
@@ -147,6 +148,18 @@ public:
     // The monitor on `from` moves to the empty cell `to` with everything it
     // has, and is selected there.
     Q_INVOKABLE bool move(int from, int to);
+
+    // This computer's screens (ScreenArrangement::cells) on port `port`, as
+    // they stand on the desk, in one step: the port's monitors go, the
+    // screens come with their sizes and orientations, the primary screen as
+    // number 1. They go at the empty cell `anchor` (their group's top left)
+    // where they fit there, else at the first free area that fits. Returns
+    // "placed", or why nothing changed: "none" (no screen), "too-many" (more
+    // than 16 monitors), "incomplete" (a monitor of another port lacks its
+    // port or resolution) or "no-room" (no free area fits them).
+    QString placeScreens(const QVector<ScreenCell> &screens, int port, int anchor);
+    // The same with this desktop's screens.
+    Q_INVOKABLE QString placeDesktopScreens(int port, int anchor);
 
     // Edits made between beginEdit and endEdit are one step (calls nest: the
     // outermost pair makes the step). A step in which nothing changed is

@@ -10,6 +10,7 @@
 #include "desk/deskreader.h"
 #include "desk/deskrules.h"
 #include "desk/gridcells.h"
+#include "desk/screenarrangement.h"
 #include "deskcells.h"
 
 #include <QAbstractItemModelTester>
@@ -825,6 +826,112 @@ private slots:
         model.load(deskOf(QStringLiteral("2,3,1,1")));
         QCOMPARE(cells.get(cell("2,3")).value("relative_row").toInt(), 2);
         QCOMPARE(cells.get(cell("2,3")).value("main_relative_col").toInt(), 0);
+    }
+
+    // ------------------------------------------------ this computer's screens
+
+    // The desktop's screens as cells: "x,y WxH[@ratio][*]" each (* the
+    // primary), then the cells as "row,col WxH" in numbering order.
+    void screenCells_data()
+    {
+        QTest::addColumn<QString>("screens");
+        QTest::addColumn<QString>("cells");
+        QTest::newRow("one") << "0,0 1920x1080*" << "0,0 1920x1080";
+        QTest::newRow("two side by side, the primary on the right")
+            << "0,0 1920x1080 1920,0 1920x1080*" << "0,1 1920x1080 | 0,0 1920x1080";
+        QTest::newRow("a portrait beside a landscape, middles level")
+            << "0,0 1920x1080* 1920,-420 1080x1920" << "0,0 1920x1080 | 0,1 1080x1920";
+        QTest::newRow("2 x 2") << "1920,1080 1920x1080 0,0 1920x1080* 1920,0 1920x1080 0,1080 1920x1080"
+                               << "0,0 1920x1080 | 0,1 1920x1080 | 1,0 1920x1080 | 1,1 1920x1080";
+        QTest::newRow("an L") << "0,0 1920x1080* 0,1080 1920x1080 1920,1080 1920x1080"
+                              << "0,0 1920x1080 | 1,0 1920x1080 | 1,1 1920x1080";
+        QTest::newRow("stacked") << "0,1080 2560x1440 0,0 1920x1080*" << "0,0 1920x1080 | 1,0 2560x1440";
+        QTest::newRow("mixed pixel ratios: device pixels")
+            << "0,0 1920x1080* 1920,0 1280x720@2 3200,0 1440x900@1.5"
+            << "0,0 1920x1080 | 0,1 2560x1440 | 0,2 2160x1350";
+        QTest::newRow("a mirror is one screen") << "0,0 1920x1080* 0,0 1920x1080" << "0,0 1920x1080";
+        QTest::newRow("no primary: grid order") << "1920,0 1920x1080 0,0 1920x1080" << "0,0 1920x1080 | 0,1 1920x1080";
+    }
+
+    void screenCells()
+    {
+        QFETCH(QString, screens);
+        QFETCH(QString, cells);
+        QVector<DesktopScreen> desktop;
+        const QStringList words = screens.split(QLatin1Char(' '));
+        for (int i = 0; i + 1 < words.size(); i += 2) {
+            DesktopScreen s;
+            const QStringList at = words.at(i).split(QLatin1Char(','));
+            QString size = words.at(i + 1);
+            s.primary = size.endsWith(QLatin1Char('*'));
+            size.remove(QLatin1Char('*'));
+            const QStringList ratio = size.split(QLatin1Char('@'));
+            s.pixelRatio = ratio.size() > 1 ? ratio.at(1).toDouble() : 1;
+            const QSize logical = sizeOf(ratio.at(0));
+            s.geometry = QRectF(at.at(0).toDouble(), at.at(1).toDouble(), logical.width(), logical.height());
+            desktop.append(s);
+        }
+        QStringList found;
+        for (const ScreenCell &c : ScreenArrangement::cells(desktop))
+            found.append(QStringLiteral("%1,%2 %3x%4").arg(c.row).arg(c.col).arg(c.width).arg(c.height));
+        QCOMPARE(found.join(QStringLiteral(" | ")), cells);
+    }
+
+    // Placed on their port in one step: the port's monitors replaced, the
+    // primary number 1, at the marked empty cell or the first area that fits.
+    void placeScreens_data()
+    {
+        QTest::addColumn<QString>("desk");
+        QTest::addColumn<int>("port");
+        QTest::addColumn<int>("anchor");
+        QTest::addColumn<QString>("result");
+        QTest::addColumn<QString>("after"); // the desk in grid order, "R,C,port,number,WxH,o"
+        QTest::newRow("blank desk, first free area")
+            << "" << 2 << -1 << "placed" << "1,1,2,2,1920x1080,h 1,2,2,1,1080x1920,v";
+        QTest::newRow("at the marked empty cell")
+            << "" << 3 << cell("4,5") << "placed" << "4,5,3,2,1920x1080,h 4,6,3,1,1080x1920,v";
+        QTest::newRow("the port's monitors replaced, the others kept")
+            << "1,1,2,1 1,2,2,2 1,3,2,3 2,1,1,1" << 2 << -1 << "placed"
+            << "1,1,2,2,1920x1080,h 1,2,2,1,1080x1920,v 2,1,1,1,1920x1080,h";
+        QTest::newRow("the marked cell has no room: the first area")
+            << "1,1,1,1 1,3,1,2" << 4 << cell("1,2") << "placed"
+            << "1,1,1,1,1920x1080,h 1,3,1,2,1920x1080,h 1,4,4,2,1920x1080,h 1,5,4,1,1080x1920,v";
+        QTest::newRow("more than 16") << "1,1,1,1 1,2,1,2 1,3,1,3 1,4,1,4 1,5,1,5 1,6,1,6 1,7,1,7 1,8,1,8 "
+                                         "2,1,1,9 2,2,1,10 2,3,1,11 2,4,1,12 2,5,1,13 2,6,1,14 2,7,1,15"
+                                      << 2 << -1 << "too-many" << QString();
+        QTest::newRow("another monitor lacks its resolution")
+            << "1,1,1,1,0,0" << 2 << -1 << "incomplete" << QString();
+    }
+
+    void placeScreens()
+    {
+        QFETCH(QString, desk);
+        QFETCH(int, port);
+        QFETCH(int, anchor);
+        QFETCH(QString, result);
+        QFETCH(QString, after);
+        DeskModel model;
+        const Desk before = deskOf(desk);
+        model.load(before);
+        // A landscape on the left and the primary, a portrait, on its right.
+        const QVector<ScreenCell> screens =
+            ScreenArrangement::cells({{QRectF(0, 0, 1920, 1080), 1, false}, {QRectF(1920, -420, 1080, 1920), 1, true}});
+        QCOMPARE(model.placeScreens(screens, port, anchor), result);
+        if (after.isEmpty()) {
+            QCOMPARE(model.desk(), before);
+            QCOMPARE(model.undoStack()->count(), 0);
+            return;
+        }
+        QStringList found;
+        for (const Monitor &m : DeskRules::inGridOrder(model.desk().monitors))
+            found.append(QStringLiteral("%1,%2,%3,%4,%5x%6,%7").arg(m.row).arg(m.col).arg(m.port).arg(m.number)
+                              .arg(m.width).arg(m.height).arg(m.orientationText()));
+        QCOMPARE(found.join(QLatin1Char(' ')), after);
+        QVERIFY(!model.isSaved());
+        QCOMPARE(model.undoStack()->count(), 1);
+        QVERIFY(model.undo());
+        QCOMPARE(model.desk(), before);
+        QVERIFY(model.isSaved());
     }
 };
 

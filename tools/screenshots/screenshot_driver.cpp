@@ -1,11 +1,13 @@
 // Starts the real program (same wiring, same screens) and walks it through
 // the screens worth looking at: the home page and its template pages, the
-// configurations of a template, the About box and the list of keys, the notices and questions, the editor page with both menus,
-// the four settings dialogs, and the editor at work (a 16-monitor template, its
-// port and number lists, the delete prompt, each error page, the tutorial, the
-// smallest zoom), the questions of the editor and of "Save to device", the
-// connection dialog, the open language list, and the two notices that stand
-// in for the main window (low resolution, second start).
+// configurations of a template, the About box and the list of keys, the
+// notices and questions, the editor page with both menus, the four settings
+// dialogs, and the editor at work (a 16-monitor template, its port and number
+// lists, the delete prompt, each error page, the tutorial, the smallest zoom,
+// the questions of "This computer's screens"), the questions of the editor
+// and of "Save to device", the connection dialog, the open language list, and
+// the two notices that stand in for the main window (low resolution, second
+// start).
 //
 // For every screen it prints one line "shot NAME WINDOW_ID" and waits for one
 // line on stdin before going on, so that a script can photograph the window
@@ -328,6 +330,20 @@ void walkEditor(QQuickWindow *window, QObject *root)
     editor->setProperty("zoomValue", 1);
     shot(window, "editor-zoom-smallest");
     editor->setProperty("zoomValue", 100);
+
+    // "This computer's screens": the port asked when no switch answers, and
+    // the question before a port's monitors are replaced.
+    const QVariant vid = root->property("vid");
+    root->setProperty("vid", 0x1234);
+    call(editor, "doMenuEvent", 9);
+    shot(window, "editor-port-question");
+    hideDialog(root);
+    root->setProperty("vid", vid);
+    call(root, "showConfirm", confirmInfo(tr("ScreensCommand", "%1 has monitors on the desk already. Replace them "
+                                                               "with this computer's screens?").arg(QStringLiteral("P3")),
+                                          tr("ScreensCommand", "Replace"), tr("ScreensCommand", "Cancel"), 1));
+    shot(window, "confirm-replace-screens");
+    hideDialog(root);
 }
 
 // "Save to device": the connection dialog, and the same dialog once the

@@ -42,7 +42,8 @@ Rectangle {
     readonly property real neededWidth: labelsWidth + keysWidth + 24
 
     width: Math.max(240, neededWidth)
-    height: 119
+    // Rows of 28 and the frame; four rows make the 119 of both menus.
+    height: Math.max(119, entries.length * 28 + 7)
     color: Theme.panel
     radius: 5
     border.color: Theme.brand

@@ -8,7 +8,7 @@ Item {
 
     property bool active: false
     // The File commands' keys as the shortcuts take them (main's
-    // shortcutKeys: newLayout, open, save, saveAs).
+    // shortcutKeys: newLayout, open, save, saveAs, thisScreens).
     property var fileKeys: ({})
 
     signal undoWanted()
@@ -17,6 +17,7 @@ Item {
     signal openWanted()
     signal saveWanted()
     signal saveAsWanted()
+    signal thisScreensWanted()
 
     Shortcut {
         sequences: [StandardKey.Undo]
@@ -47,5 +48,10 @@ Item {
         sequence: keys.fileKeys.saveAs || ""
         enabled: keys.active
         onActivated: keys.saveAsWanted()
+    }
+    Shortcut {
+        sequence: keys.fileKeys.thisScreens || ""
+        enabled: keys.active
+        onActivated: keys.thisScreensWanted()
     }
 }
