@@ -141,7 +141,8 @@ const std::vector<TableEdit> &tableEdits()
 {
     static const std::vector<TableEdit> edits = {
         {"monitor moved", "09-01", "col", "5",
-         {"config_09_01.png", "config_09_01_hover.png", "template_09.png", "template_09_hover.png"}},
+         {"config_09_01.png", "config_09_01_hover.png", "template_09.png", "template_09@2x.png",
+          "template_09_hover.png", "template_09_hover@2x.png"}},
         {"port changed: colour and name", "07-02", "portnum", "3", {"config_07_02.png", "config_07_02_hover.png"}},
         {"monitor number changed", "07-04", "monitornum", "03", {"config_07_04.png", "config_07_04_hover.png"}},
     };

@@ -1211,18 +1211,28 @@ std::vector<std::pair<QString, Painter>> pictures(const Table &table)
         {QStringLiteral("btn-next-h.png"), [] { return nextButton(true); }},
     };
 
+    // The home page shows a whole page of template pictures in its first
+    // frame: they come at the size shown as well ("name.png", what a
+    // standard screen decodes) beside the one drawn at twice that
+    // ("name@2x.png", which the screens take on a high-density screen).
+    const auto addTemplate = [&list](const QString &name, const Painter &draw) {
+        list.emplace_back(name + QStringLiteral("@2x.png"), draw);
+        list.emplace_back(name + QStringLiteral(".png"), [draw] {
+            const QImage twice = draw();
+            return twice.scaled(twice.size() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        });
+    };
     for (const Template &t : table.templates) {
         const QSize size = templateSize(t);
         const QString base = QStringLiteral("template_") + t.number;
         if (t.configCount == 0) {
-            list.emplace_back(base + QStringLiteral(".png"), [size] { return blankCanvasPicture(size, false); });
-            list.emplace_back(base + QStringLiteral("_hover.png"), [size] { return blankCanvasPicture(size, true); });
+            addTemplate(base, [size] { return blankCanvasPicture(size, false); });
+            addTemplate(base + QStringLiteral("_hover"), [size] { return blankCanvasPicture(size, true); });
             continue;
         }
         const QVector<Monitor> first = table.configurations.at(t.number + QStringLiteral("-01"));
-        list.emplace_back(base + QStringLiteral(".png"), [first, size] { return templatePicture(first, size, false); });
-        list.emplace_back(base + QStringLiteral("_hover.png"),
-                          [first, size] { return templatePicture(first, size, true); });
+        addTemplate(base, [first, size] { return templatePicture(first, size, false); });
+        addTemplate(base + QStringLiteral("_hover"), [first, size] { return templatePicture(first, size, true); });
         // Tiles are 150 x 120, and 300 x 120 for the long row of template 20.
         const QSize tile = t.number == QLatin1String("20") ? QSize(600, 240) : QSize(300, 240);
         for (int c = 1; c <= t.configCount; ++c) {
