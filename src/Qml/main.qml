@@ -1,7 +1,6 @@
 import QtQuick 2.12
 import QtQuick.Window 2.12
 import QtQuick.Controls 1.4
-import QtQuick.Dialogs 1.3
 import Qt.Quick.OrrinData 1.0
 import "filepath.js" as FilePath
 import "templates.js" as Templates
@@ -410,13 +409,12 @@ Window {
         ListElement { text: "Português" }
     }
 
-    FileDialog {
+    // The Open dialog, made the first time it is wanted: neither it nor its
+    // module is loaded before the first frame.
+    Loader {
         id: open_file_Dialog
-        title: qsTr("Select a file")
-        nameFilters: [qsTr("List Files (*.km)")]
-        selectExisting: true
-        selectMultiple: false
-        onAccepted: main.loadFile(open_file_Dialog.fileUrl)
+        active: false
+        source: "OpenFileDialog.qml"
     }
 
     Loader {
@@ -515,7 +513,10 @@ Window {
                     objectName: "open_button"
                     width: 100
                     text: qsTr("Open")
-                    onClicked: FilePath.openIn(open_file_Dialog, main.fileDialogFolder())
+                    onClicked: {
+                        open_file_Dialog.active = true
+                        FilePath.openIn(open_file_Dialog.item, main.fileDialogFolder())
+                    }
                 }
                 Item { width: 1; height: 20 }
                 Text {
