@@ -3,7 +3,7 @@ import QtQuick.Window 2.12
 import QtQuick.Controls 1.4
 import Qt.Quick.OrrinData 1.0
 import "filepath.js" as FilePath
-import "templates.js" as Templates
+import "templatepages.js" as TemplatePages
 import Seamrun.Layout 1.0
 import Seamrun.Files 1.0
 import "."
@@ -158,7 +158,7 @@ Window {
     // The home page's template pages, from the same table that builds the
     // layouts and draws the pictures.
     function initTemplate() {
-        var pages = Templates.load().pages
+        var pages = TemplatePages.pages
         var models = [tempModel_page1, tempModel_page2, tempModel_page3]
         for (var p = 0; p < models.length; ++p) {
             models[p].clear()
@@ -196,8 +196,13 @@ Window {
         })
     }
 
+    // The template table, made the first time a template is built.
+    property QtObject templateLayouts: null
+
     function loadModel(model_id) {
-        var text = Templates.layoutText(model_id)
+        if (!templateLayouts)
+            templateLayouts = Qt.createComponent("TemplateLayouts.qml").createObject(main)
+        var text = templateLayouts.layoutText(model_id)
         if (text === "")
             return
         main.filedata = JSON.parse(text)
