@@ -301,9 +301,9 @@ private slots:
         QTest::addColumn<bool>("same");
         QTest::newRow("one level of shade, every pixel") << "btn-home.png" << "shade" << true;
         QTest::newRow("shade at the bound") << "config_07_01.png" << "bound" << true;
-        QTest::newRow("one pixel past the bound") << "logo.png" << "one pixel" << false;
+        QTest::newRow("one pixel past the bound") << "logo@2x.png" << "one pixel" << false;
         QTest::newRow("colour eight levels bluer") << "config_07_01.png" << "bluer" << false;
-        QTest::newRow("moved one pixel") << "logo.png" << "shifted" << false;
+        QTest::newRow("moved one pixel") << "logo@2x.png" << "shifted" << false;
         QTest::newRow("moved one pixel, animation") << "img-uploading.gif" << "shifted" << false;
     }
 
