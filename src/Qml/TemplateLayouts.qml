@@ -1,4 +1,4 @@
-import QtQml 2.12
+import QtQuick 2.12
 import "templates.js" as Templates
 
 // The layouts of the template configurations, from the template table. The
