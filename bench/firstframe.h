@@ -5,6 +5,10 @@
 // screen, print how long that took since the launcher's timestamp
 // (SEAMRUN_BENCH_T0, nanoseconds of CLOCK_REALTIME) and quit; print the peak
 // resident memory at exit. Also the probes' median and peak memory.
+// With SEAMRUN_BENCH_QUIT set, the probe closes the window instead, as the
+// user's close would, a moment after the first frame, prints the time of
+// that ("close_at_ns", CLOCK_REALTIME) and lets the program end the way it
+// always does: the launcher times the rest up to the process's end.
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QQuickWindow>
@@ -33,13 +37,29 @@ inline long peakRssKb()
     return usage.ru_maxrss;
 }
 
-inline double msSinceLaunch()
+// The launcher's clock: nanoseconds of CLOCK_REALTIME.
+inline qint64 nowNs()
 {
     timespec now{};
     clock_gettime(CLOCK_REALTIME, &now);
+    return qint64(now.tv_sec) * 1000000000LL + now.tv_nsec;
+}
+
+inline double msSinceLaunch()
+{
     const qint64 t0 = qEnvironmentVariable("SEAMRUN_BENCH_T0").toLongLong();
-    const qint64 t = qint64(now.tv_sec) * 1000000000LL + now.tv_nsec;
-    return double(t - t0) / 1e6;
+    return double(nowNs() - t0) / 1e6;
+}
+
+// Closes the window once the start-up has settled, as a click on its close
+// button does.
+inline void closeLater(QQuickWindow *window)
+{
+    QTimer::singleShot(500, window, [window] {
+        std::printf("close_at_ns %lld\n", static_cast<long long>(nowNs()));
+        std::fflush(stdout);
+        window->close();
+    });
 }
 
 inline void watch(QQuickWindow *window)
@@ -48,11 +68,16 @@ inline void watch(QQuickWindow *window)
         std::fprintf(stderr, "no window to watch\n");
         std::exit(3);
     }
-    QObject::connect(window, &QQuickWindow::frameSwapped, window, [] {
+    const bool quitting = qEnvironmentVariableIsSet("SEAMRUN_BENCH_QUIT");
+    QObject::connect(window, &QQuickWindow::frameSwapped, window, [window, quitting] {
         static bool seen = false;
         if (seen)
             return;
         seen = true;
+        if (quitting) {
+            closeLater(window);
+            return;
+        }
         std::printf("first_frame_ms %.2f\n", msSinceLaunch());
         // Let the event loop settle so late allocations count too.
         QTimer::singleShot(200, [] {

@@ -169,6 +169,17 @@
     </message>
 </context>
 <context>
+    <name>OpenFileDialog</name>
+    <message>
+        <source>Select a file</source>
+        <translation>选择文件</translation>
+    </message>
+    <message>
+        <source>List Files (*.km)</source>
+        <translation>布局文件 (*.km)</translation>
+    </message>
+</context>
+<context>
     <name>ResolutionChoices</name>
     <message>
         <source>Select Resolution</source>
@@ -688,14 +699,6 @@
     <message>
         <source>Before using Seamrun Switching, please turn off mouse acceleration in the operating system.</source>
         <translation>使用 Seamrun 切换前，请先在操作系统中关闭鼠标加速。</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>选择文件</translation>
-    </message>
-    <message>
-        <source>List Files (*.km)</source>
-        <translation>布局文件 (*.km)</translation>
     </message>
     <message>
         <source>KM Switch Device</source>

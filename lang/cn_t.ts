@@ -169,6 +169,17 @@
     </message>
 </context>
 <context>
+    <name>OpenFileDialog</name>
+    <message>
+        <source>Select a file</source>
+        <translation>選擇檔案</translation>
+    </message>
+    <message>
+        <source>List Files (*.km)</source>
+        <translation>佈局檔案 (*.km)</translation>
+    </message>
+</context>
+<context>
     <name>ResolutionChoices</name>
     <message>
         <source>Select Resolution</source>
@@ -688,14 +699,6 @@
     <message>
         <source>Before using Seamrun Switching, please turn off mouse acceleration in the operating system.</source>
         <translation>使用 Seamrun 切換前，請先在作業系統中關閉滑鼠加速。</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>選擇檔案</translation>
-    </message>
-    <message>
-        <source>List Files (*.km)</source>
-        <translation>佈局檔案 (*.km)</translation>
     </message>
     <message>
         <source>KM Switch Device</source>

@@ -169,6 +169,17 @@
     </message>
 </context>
 <context>
+    <name>OpenFileDialog</name>
+    <message>
+        <source>Select a file</source>
+        <translation>Sélectionner un fichier</translation>
+    </message>
+    <message>
+        <source>List Files (*.km)</source>
+        <translation>Fichiers de disposition (*.km)</translation>
+    </message>
+</context>
+<context>
     <name>ResolutionChoices</name>
     <message>
         <source>Select Resolution</source>
@@ -688,14 +699,6 @@
     <message>
         <source>Before using Seamrun Switching, please turn off mouse acceleration in the operating system.</source>
         <translation>Avant d&apos;utiliser la commutation Seamrun, désactivez l&apos;accélération de la souris dans le système d&apos;exploitation.</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>Sélectionner un fichier</translation>
-    </message>
-    <message>
-        <source>List Files (*.km)</source>
-        <translation>Fichiers de disposition (*.km)</translation>
     </message>
     <message>
         <source>KM Switch Device</source>

@@ -169,6 +169,17 @@
     </message>
 </context>
 <context>
+    <name>OpenFileDialog</name>
+    <message>
+        <source>Select a file</source>
+        <translation>ファイルの選択</translation>
+    </message>
+    <message>
+        <source>List Files (*.km)</source>
+        <translation>レイアウト ファイル (*.km)</translation>
+    </message>
+</context>
+<context>
     <name>ResolutionChoices</name>
     <message>
         <source>Select Resolution</source>
@@ -688,14 +699,6 @@
     <message>
         <source>Before using Seamrun Switching, please turn off mouse acceleration in the operating system.</source>
         <translation>Seamrun 切替を使用する前に、オペレーティング システムでマウスの加速をオフにしてください。</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>ファイルの選択</translation>
-    </message>
-    <message>
-        <source>List Files (*.km)</source>
-        <translation>レイアウト ファイル (*.km)</translation>
     </message>
     <message>
         <source>KM Switch Device</source>

@@ -169,6 +169,17 @@
     </message>
 </context>
 <context>
+    <name>OpenFileDialog</name>
+    <message>
+        <source>Select a file</source>
+        <translation>파일 선택</translation>
+    </message>
+    <message>
+        <source>List Files (*.km)</source>
+        <translation>레이아웃 파일 (*.km)</translation>
+    </message>
+</context>
+<context>
     <name>ResolutionChoices</name>
     <message>
         <source>Select Resolution</source>
@@ -688,14 +699,6 @@
     <message>
         <source>Before using Seamrun Switching, please turn off mouse acceleration in the operating system.</source>
         <translation>Seamrun 전환을 사용하기 전에 운영 체제에서 마우스 가속을 끄십시오.</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>파일 선택</translation>
-    </message>
-    <message>
-        <source>List Files (*.km)</source>
-        <translation>레이아웃 파일 (*.km)</translation>
     </message>
     <message>
         <source>KM Switch Device</source>

@@ -169,6 +169,17 @@
     </message>
 </context>
 <context>
+    <name>OpenFileDialog</name>
+    <message>
+        <source>Select a file</source>
+        <translation>Выбор файла</translation>
+    </message>
+    <message>
+        <source>List Files (*.km)</source>
+        <translation>Файлы схем (*.km)</translation>
+    </message>
+</context>
+<context>
     <name>ResolutionChoices</name>
     <message>
         <source>Select Resolution</source>
@@ -688,14 +699,6 @@
     <message>
         <source>Before using Seamrun Switching, please turn off mouse acceleration in the operating system.</source>
         <translation>Перед использованием переключения Seamrun отключите ускорение мыши в операционной системе.</translation>
-    </message>
-    <message>
-        <source>Select a file</source>
-        <translation>Выбор файла</translation>
-    </message>
-    <message>
-        <source>List Files (*.km)</source>
-        <translation>Файлы схем (*.km)</translation>
     </message>
     <message>
         <source>KM Switch Device</source>

@@ -1,6 +1,9 @@
+#include "logcategories.h"
 #include "startup.h"
 
 int main(int argc, char *argv[])
 {
-    return startup::run(argc, argv);
+    const int exitCode = startup::run(argc, argv);
+    traceStartup("quit: engine and application object destroyed");
+    return exitCode;
 }

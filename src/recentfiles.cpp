@@ -134,8 +134,11 @@ QVariantList RecentFiles::entries() const
 {
     regedit settings;
     bool isList = false;
-    const QStringList list = paths(settings.readRegedit(kKey), &isList);
-    if (!isList)
+    const QString stored = settings.readRegedit(kKey);
+    const QStringList list = paths(stored, &isList);
+    // A text that is no list is put back to empty; an empty one (or none,
+    // before the first file) is that already and costs no write.
+    if (!isList && !stored.isEmpty())
         settings.setRegedit(kKey, QString());
     QVariantList shown;
     for (const QString &path : list) {

@@ -8,6 +8,7 @@
 #include "fileEncrypt.h"
 #include "fileio.h"
 #include "langswitch.h"
+#include "logcategories.h"
 #include "layoutrules.h"
 #include "orrindata.h"
 #include "recentfiles.h"
@@ -19,6 +20,7 @@
 #include <QIcon>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
+#include <QQuickWindow>
 #include <QScreen>
 #include <QUndoStack>
 #include <QUrl>
@@ -80,16 +82,41 @@ NativeObjects::NativeObjects(QQmlEngine *engine)
     context->setContextProperty(QStringLiteral("mainwindow"), engine);
     context->setContextProperty(QStringLiteral("appDirPath"), QCoreApplication::applicationDirPath());
     context->setContextProperty(QStringLiteral("process"), m_process.get());
+    traceStartup("service objects published");
 
     const int language = storedLanguage(*m_regedit);
+    traceStartup("settings: stored language read");
     m_lang.reset(new LangSwitch(engine));
     context->setContextProperty(QStringLiteral("lang"), m_lang.get());
     m_lang->changeLang(language);
+    traceStartup("catalogue of the language loaded");
 }
 
 // Members go in reverse order of declaration: language switcher, probe,
 // company name, layout file access, file protection, settings store.
 NativeObjects::~NativeObjects() = default;
+
+namespace {
+// The first frame's steps, on the timeline of "seamrun.startup".
+void traceFirstFrame(QQmlApplicationEngine &engine)
+{
+    if (!lcStartup().isDebugEnabled())
+        return;
+    auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().value(0));
+    if (!window)
+        return;
+    auto once = [window](auto signal, const char *step) {
+        auto connection = std::make_shared<QMetaObject::Connection>();
+        *connection = QObject::connect(window, signal, window, [connection, step] {
+            QObject::disconnect(*connection);
+            traceStartup(step);
+        }, Qt::DirectConnection);
+    };
+    once(&QQuickWindow::beforeSynchronizing, "first frame: scene synchronising");
+    once(&QQuickWindow::beforeRendering, "first frame: rendering");
+    once(&QQuickWindow::frameSwapped, "first frame on screen");
+}
+} // namespace
 
 int run(int &argc, char **argv, const std::function<void(QQmlApplicationEngine &)> &afterLoad)
 {
@@ -100,13 +127,16 @@ int run(int &argc, char **argv, const std::function<void(QQmlApplicationEngine &
     // instead; animations keep their own timer. The user's own setting wins.
     if (!qEnvironmentVariableIsSet("QT_QPA_UPDATE_IDLE_TIME"))
         qputenv("QT_QPA_UPDATE_IDLE_TIME", "0");
+    traceStartup("main entered");
     QSingleApplication app(argc, argv);
+    traceStartup("application object and single-instance probe");
     // The icon the desktop menu shows (drawn from the same picture), and the
     // desktop entry a Wayland compositor matches the window with.
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/Images/seamrun-config.png")));
     QGuiApplication::setDesktopFileName(QStringLiteral("com.vesko_peripherals.SeamrunConfig"));
     registerTypes();
     QQmlApplicationEngine engine;
+    traceStartup("QML engine");
     int exitCode = 0;
     {
         NativeObjects objects(&engine);
@@ -115,10 +145,13 @@ int run(int &argc, char **argv, const std::function<void(QQmlApplicationEngine &
         if (QScreen *screen = QGuiApplication::primaryScreen())
             screenSize = screen->geometry().size();
         engine.load(QUrl(chooseRootScreen(app.isRunning(), screenSize)));
+        traceStartup("root screen loaded: QML types and components");
+        traceFirstFrame(engine);
         if (afterLoad)
             afterLoad(engine);
 
         exitCode = app.exec();
+        traceStartup("quit: event loop ended");
 
         // The screens go before the objects they call: a closed window still
         // holds bindings on "com", "regedit" and the rest, and would evaluate
@@ -126,7 +159,9 @@ int run(int &argc, char **argv, const std::function<void(QQmlApplicationEngine &
         const QList<QObject *> screens = engine.rootObjects();
         for (QObject *screen : screens)
             delete screen;
+        traceStartup("quit: screens destroyed");
     }
+    traceStartup("quit: native objects destroyed");
     return exitCode;
 }
 

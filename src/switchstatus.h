@@ -2,6 +2,7 @@
 #define SWITCHSTATUS_H
 
 #include <QObject>
+#include <QQmlParserStatus>
 #include <QString>
 #include <QTimer>
 
@@ -13,9 +14,13 @@
 // udev rule is missing), from its device node's permissions. `version` holds what an
 // upload last read from the switch (the device object's version text) and is
 // forgotten when the switch goes away: another switch may come back.
-class SwitchStatus : public QObject
+// On a window that is still to be shown, the first look waits for the
+// window's first frame: what the start-up draws first never waits for the
+// device list.
+class SwitchStatus : public QObject, public QQmlParserStatus
 {
     Q_OBJECT
+    Q_INTERFACES(QQmlParserStatus)
     Q_PROPERTY(int vid READ vid WRITE setVid NOTIFY idsChanged)
     Q_PROPERTY(int pid READ pid WRITE setPid NOTIFY idsChanged)
     Q_PROPERTY(bool connected READ connected NOTIFY connectedChanged)
@@ -26,7 +31,8 @@ public:
     static const int kDefaultIntervalMs = 2000;
 
     // Polling starts at once; the first look is taken when the event loop
-    // next runs, after QML has set the ids.
+    // next runs, after QML has set the ids (on a window still to be shown:
+    // once it has drawn its first frame).
     explicit SwitchStatus(QObject *parent = nullptr);
 
     int vid() const { return m_vid; }
@@ -44,6 +50,9 @@ public:
     // Looks at the device list now; returns whether the switch is there.
     Q_INVOKABLE bool refresh();
 
+    void classBegin() override {}
+    void componentComplete() override;
+
 signals:
     void idsChanged();
     void connectedChanged();
@@ -52,7 +61,11 @@ signals:
     void intervalChanged();
 
 private:
+    void firstLook();
+
     QTimer m_timer;
+    // The first look is left to the window's first frame.
+    bool m_afterFirstFrame = false;
     int m_vid = 0;
     int m_pid = 0;
     bool m_connected = false;

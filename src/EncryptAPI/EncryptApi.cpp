@@ -241,9 +241,12 @@ int EncryptFileImpl(CryptFileBlock *block)
     if (!PathFromField(block->source, source) || !PathFromField(block->target, target)
         || !ScratchPath(target, scratch))
         return 1;
-    // A target named "*.tmp" (or a source named like the scratch file) would
-    // have the scratch file overwrite it.
-    if (SameFile(scratch, source) || SameFile(scratch, target))
+    // The names stay within the format's limits, the scratch name included,
+    // so a file this writes can be read back by every reader of the format.
+    // A target named "*.tmp" (or a source named like the scratch file) is
+    // refused as before. The target is written while the source is read:
+    // the two must be different files.
+    if (SameFile(scratch, source) || SameFile(scratch, target) || SameFile(source, target))
         return 1;
     // Nothing is made for a target that could not take the result.
     if (!MayWriteFile(target))
@@ -263,42 +266,15 @@ int EncryptFileImpl(CryptFileBlock *block)
     File in;
     if (!in.open(source, "rb"))
         return 1;
-    File scratchFile;
-    if (!scratchFile.open(scratch, "wb"))
-        return 1;
-    RemoveOnExit removeScratch(scratch);
-
-    uint64_t total = 0;
-    for (;;) {
-        const std::size_t n = in.read(buffer.data(), buffer.size());
-        if (n == 0)
-            break;
-        total += n;
-        const std::size_t padded = RoundUp16(n);
-        std::memset(buffer.data() + n, 0, padded - n);
-        if (!cipher.process(buffer.data(), buffer.data(), padded)
-            || std::fwrite(buffer.data(), 1, padded, scratchFile.get()) != padded)
-            return 1;
-        if (n < buffer.size())
-            break; // a short read is the end of the file
-    }
-    if (in.readFailed())
-        return 1;
-    uint64_t bodyLength = 0;
-    if (total > 0) {
-        const unsigned padding = static_cast<unsigned>((16 - total % 16) % 16);
-        char trailer[3];
-        std::snprintf(trailer, sizeof trailer, "%02u", padding);
-        if (std::fwrite(trailer, 1, 2, scratchFile.get()) != 2)
-            return 1;
-        bodyLength = (total + 15) / 16 * 16 + 2;
-    }
+    // The body's length goes into the header, ahead of the body: it follows
+    // from the size of the source, all of which is read (a source that
+    // shrinks meanwhile fails below, one that grows is read to its size at
+    // the open).
+    const uint64_t total = static_cast<uint64_t>(in.readableSize());
+    const uint64_t bodyLength = total > 0 ? (total + 15) / 16 * 16 + 2 : 0;
     // The header records lengths in 32 bits.
     if (bodyLength > UINT32_MAX)
         return 1;
-    if (!scratchFile.close())
-        return 1;
-    in.close();
 
     File out;
     if (!out.open(target, "wb"))
@@ -311,13 +287,30 @@ int EncryptFileImpl(CryptFileBlock *block)
     }
     if (std::fwrite(keyBlock, 1, kKeyBlockSize, out.get()) != kKeyBlockSize)
         return 1;
-    if (!scratchFile.open(scratch, "rb"))
-        return 1;
-    uint64_t copied = 0;
-    if (!CopyStream(scratchFile, out.get(), bodyLength, buffer, &copied)
-        || copied != bodyLength)
-        return 1;
-    scratchFile.close();
+    // The source in 16-byte chunks, many at a time; only the last chunk is
+    // short, padded with zeros.
+    uint64_t done = 0;
+    while (done < total) {
+        const std::size_t want = static_cast<std::size_t>(
+            total - done < buffer.size() ? total - done : buffer.size());
+        const std::size_t n = in.read(buffer.data(), want);
+        if (n != want)
+            return 1; // a read error, or a source cut short while read
+        const std::size_t padded = RoundUp16(n);
+        std::memset(buffer.data() + n, 0, padded - n);
+        if (!cipher.process(buffer.data(), buffer.data(), padded)
+            || std::fwrite(buffer.data(), 1, padded, out.get()) != padded)
+            return 1;
+        done += n;
+    }
+    if (total > 0) {
+        const unsigned padding = static_cast<unsigned>((16 - total % 16) % 16);
+        char trailer[3];
+        std::snprintf(trailer, sizeof trailer, "%02u", padding);
+        if (std::fwrite(trailer, 1, 2, out.get()) != 2)
+            return 1;
+    }
+    in.close();
     if (!out.close())
         return 1;
     removeTarget.release();
@@ -334,8 +327,9 @@ int DecryptFileImpl(CryptFileBlock *block)
     if (!PathFromField(block->source, source) || !PathFromField(block->target, target)
         || !ScratchPath(source, scratch))
         return 1;
-    // The target is created before anything is read, and so is the scratch
-    // file: neither may be the file being read, nor each other.
+    // The target is created before anything is read: it may not be the file
+    // being read. Names within the format's limits only (the scratch name of
+    // the source included), and neither of them a scratch name.
     if (SameFile(source, target) || SameFile(scratch, source) || SameFile(scratch, target))
         return 1;
     std::vector<uint8_t> buffer;
@@ -351,10 +345,6 @@ int DecryptFileImpl(CryptFileBlock *block)
     File out;
     if (!out.open(target, "wb"))
         return 1;
-    File scratchFile;
-    if (!scratchFile.open(scratch, "wb"))
-        return 1;
-    RemoveOnExit removeScratch(scratch);
 
     uint8_t header[kHeaderSize];
     if (headerLength > 0
@@ -396,32 +386,27 @@ int DecryptFileImpl(CryptFileBlock *block)
         return 2; // cut short: not a protected file, or a damaged one
     const FileKey fileKey = DeriveFileKey(keyBlock);
 
-    if (version == 4 && !in.seek(static_cast<int64_t>(bodyOffset)))
-        return 2;
-    uint64_t copied = 0;
-    if (!CopyStream(in, scratchFile.get(), bodyLength, buffer, &copied) || !scratchFile.close())
-        return 1;
-    in.close();
+    // The body is read where it lies: from the body offset (version 4) or
+    // right after the key block, up to its recorded length or the end of
+    // the file, whichever comes first.
+    const uint64_t bodyStart = version == 4 ? bodyOffset : keyOffset + kKeyBlockSize;
+    const uint64_t end = static_cast<uint64_t>(in.readableSize());
+    const uint64_t available = end > bodyStart ? end - bodyStart : 0;
+    const uint64_t size = available < bodyLength ? available : bodyLength;
     // The header gives the body's length: a shorter body was cut off, and
     // decrypting what is left would end in garbage. Nothing has been written
     // to the target yet.
-    if (version == 4 && copied != bodyLength)
+    if (version == 4 && size != bodyLength)
         return 2;
-
-    if (!scratchFile.open(scratch, "rb"))
-        return 1;
-    const int64_t scratchSize = scratchFile.size();
-    if (scratchSize < 0)
-        return 1;
-    const uint64_t size = static_cast<uint64_t>(scratchSize);
     int padding = 0;
     if (size >= 2) {
         char trailer[2];
-        if (!scratchFile.seek(static_cast<int64_t>(size - 2))
-            || scratchFile.read(trailer, 2) != 2 || !scratchFile.seek(0))
+        if (!in.seek(static_cast<int64_t>(bodyStart + size - 2)) || in.read(trailer, 2) != 2)
             return 1;
         padding = LeadingDecimal(trailer);
     }
+    if (!in.seek(static_cast<int64_t>(bodyStart)))
+        return version == 4 ? 2 : 1;
     // A well-formed body is whole chunks plus the two-digit trailer; then the
     // last chunk gives 16 - padding bytes. Any other size is decrypted chunk
     // by chunk to its end, as far as it goes.
@@ -437,7 +422,7 @@ int DecryptFileImpl(CryptFileBlock *block)
     while (done < cipherLength) {
         const std::size_t want = static_cast<std::size_t>(
             cipherLength - done < buffer.size() ? cipherLength - done : buffer.size());
-        const std::size_t n = scratchFile.read(buffer.data(), want);
+        const std::size_t n = in.read(buffer.data(), want);
         if (n == 0)
             break;
         const std::size_t padded = RoundUp16(n);
@@ -453,7 +438,9 @@ int DecryptFileImpl(CryptFileBlock *block)
         if (n < want)
             break;
     }
-    scratchFile.close();
+    if (in.readFailed())
+        return 1;
+    in.close();
     if (!out.close())
         return 1;
     if (version == 2 || version == 3)

@@ -66,6 +66,9 @@ public:
     bool sync();
     // Size of the open file, -1 when unknown.
     int64_t size() const;
+    // For a file opened for reading: its size when it was opened, which is
+    // all read() ever returns of it; -1 otherwise.
+    int64_t readableSize() const { return m_limit; }
     bool seek(int64_t offset);
 
 private:

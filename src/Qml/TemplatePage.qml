@@ -1,5 +1,4 @@
 import QtQuick 2.12
-import QtQuick.Window 2.12
 import "."
 import "controls"
 
@@ -82,10 +81,11 @@ Grid {
                 anchors.fill: parent
                 anchors.margins: 8
                 fillMode: Image.PreserveAspectFit
-                // The pictures are drawn at twice their size for sharp
-                // high-density screens: decode them only as large as shown,
-                // and only while their page is the one on screen.
-                sourceSize: Qt.size(width * Screen.devicePixelRatio, height * Screen.devicePixelRatio)
+                // Each picture comes at the size shown and at twice that
+                // ("@2x", taken on a high-density screen): what is decoded
+                // is drawn as it is, without a scaling step. The home page's
+                // first frame waits for the pictures of its page; only the
+                // page on screen loads its own.
                 source: !page.visible ? ""
                         : "../Images/template_" + model.tempNum
                           + (hover.containsMouse ? "_hover.png" : ".png")
@@ -103,7 +103,8 @@ Grid {
                 width: picture.paintedWidth - 20
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.Wrap
-                text: qsTr("Add blank canvas")
+                // Laid out only on the tile that shows it.
+                text: visible ? qsTr("Add blank canvas") : ""
                 color: hover.containsMouse ? Theme.highlight : Theme.brand
                 font.family: Theme.fontFamily
                 font.pixelSize: Theme.textSize

@@ -53,7 +53,8 @@ Item {
                 width: 45
                 height: 45
                 visible: !!alert.info.showicon
-                source: alert.info.icon === 0 ? "../Images/img-fail.png" : "../Images/img-successfully.png"
+                // Nothing to decode for a notice without a sign.
+                source: !alert.info.showicon ? "" : alert.info.icon === 0 ? "../Images/img-fail.png" : "../Images/img-successfully.png"
             }
 
             Text {

@@ -1,10 +1,9 @@
 import QtQuick 2.12
 import QtQuick.Window 2.12
 import QtQuick.Controls 1.4
-import QtQuick.Dialogs 1.3
 import Qt.Quick.OrrinData 1.0
 import "filepath.js" as FilePath
-import "templates.js" as Templates
+import "templatepages.js" as TemplatePages
 import Seamrun.Layout 1.0
 import Seamrun.Files 1.0
 import "."
@@ -175,7 +174,7 @@ Window {
     // The home page's template pages, from the same table that builds the
     // layouts and draws the pictures.
     function initTemplate() {
-        var pages = Templates.load().pages
+        var pages = TemplatePages.pages
         var models = [tempModel_page1, tempModel_page2, tempModel_page3]
         for (var p = 0; p < models.length; ++p) {
             models[p].clear()
@@ -227,8 +226,13 @@ Window {
         })
     }
 
+    // The template table, made the first time a template is built.
+    property QtObject templateLayouts: null
+
     function loadModel(model_id) {
-        var text = Templates.layoutText(model_id)
+        if (!templateLayouts)
+            templateLayouts = Qt.createComponent("TemplateLayouts.qml").createObject(main)
+        var text = templateLayouts.layoutText(model_id)
         if (text === "")
             return
         main.filedata = JSON.parse(text)
@@ -466,13 +470,12 @@ Window {
         ListElement { text: "Português" }
     }
 
-    FileDialog {
+    // The Open dialog, made the first time it is wanted: neither it nor its
+    // module is loaded before the first frame.
+    Loader {
         id: open_file_Dialog
-        title: qsTr("Select a file")
-        nameFilters: [qsTr("List Files (*.km)")]
-        selectExisting: true
-        selectMultiple: false
-        onAccepted: main.loadFile(open_file_Dialog.fileUrl)
+        active: false
+        source: "OpenFileDialog.qml"
     }
 
     Loader {
@@ -571,7 +574,10 @@ Window {
                     objectName: "open_button"
                     width: 100
                     text: qsTr("Open")
-                    onClicked: FilePath.openIn(open_file_Dialog, main.fileDialogFolder())
+                    onClicked: {
+                        open_file_Dialog.active = true
+                        FilePath.openIn(open_file_Dialog.item, main.fileDialogFolder())
+                    }
                 }
                 Item { width: 1; height: 20 }
                 Text {

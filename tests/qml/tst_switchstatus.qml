@@ -5,6 +5,7 @@ import QtTest 1.12
 // current from the emulated switch's device list: attached, absent, unplugged
 // and plugged in again while the program runs, and what an upload read.
 MainWindowCase {
+    id: switchCase
     name: "SwitchStatus"
     when: windowShown
 
@@ -170,5 +171,26 @@ MainWindowCase {
         // A two-digit number blurs the text ("211201"): shown as it is, and no
         // chain is claimed from a fifth character that is not one.
         compare(shown(home), ["Connected", "Firmware 21120"])
+    }
+
+    // The first frame of a window never waits for the device list: on a
+    // window still to be shown the first look comes after its first frame,
+    // on one already on screen at the next turn of the event loop.
+    function test_firstLookAfterFirstFrame() {
+        var shell = createTemporaryQmlObject(
+                    "import QtQuick 2.12; import QtQuick.Window 2.12; import Qt.Quick.OrrinData 1.0\n"
+                    + "Window { width: 120; height: 80; property alias status: status\n"
+                    + "    SwitchStatus { id: status; vid: 0x1209; pid: 0x0001 } }", switchCase)
+        wait(0)
+        wait(0)
+        compare(shell.status.connected, false, "looked before the window's first frame")
+        shell.visible = true
+        tryCompare(shell.status, "connected", true)
+
+        var later = Qt.createQmlObject("import Qt.Quick.OrrinData 1.0; SwitchStatus { vid: 0x1209; pid: 0x0001 }",
+                                       shell.contentItem)
+        wait(0)
+        compare(later.connected, true, "a window on screen has nothing to wait for")
+        later.destroy()
     }
 }

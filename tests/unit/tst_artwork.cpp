@@ -141,7 +141,8 @@ const std::vector<TableEdit> &tableEdits()
 {
     static const std::vector<TableEdit> edits = {
         {"monitor moved", "09-01", "col", "5",
-         {"config_09_01.png", "config_09_01_hover.png", "template_09.png", "template_09_hover.png"}},
+         {"config_09_01.png", "config_09_01_hover.png", "template_09.png", "template_09@2x.png",
+          "template_09_hover.png", "template_09_hover@2x.png"}},
         {"port changed: colour and name", "07-02", "portnum", "3", {"config_07_02.png", "config_07_02_hover.png"}},
         {"monitor number changed", "07-04", "monitornum", "03", {"config_07_04.png", "config_07_04_hover.png"}},
     };
@@ -300,9 +301,9 @@ private slots:
         QTest::addColumn<bool>("same");
         QTest::newRow("one level of shade, every pixel") << "btn-home.png" << "shade" << true;
         QTest::newRow("shade at the bound") << "config_07_01.png" << "bound" << true;
-        QTest::newRow("one pixel past the bound") << "logo.png" << "one pixel" << false;
+        QTest::newRow("one pixel past the bound") << "logo@2x.png" << "one pixel" << false;
         QTest::newRow("colour eight levels bluer") << "config_07_01.png" << "bluer" << false;
-        QTest::newRow("moved one pixel") << "logo.png" << "shifted" << false;
+        QTest::newRow("moved one pixel") << "logo@2x.png" << "shifted" << false;
         QTest::newRow("moved one pixel, animation") << "img-uploading.gif" << "shifted" << false;
     }
 

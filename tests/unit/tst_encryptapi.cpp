@@ -607,6 +607,8 @@ void tst_EncryptApi::pathsAndBlocksRejected_data()
     QTest::newRow("target is the scratch name") << base + "in.txt" << base + "out.tmp" << true << 1;
     QTest::newRow("source is the scratch name") << base + "in.tmp" << base + "in.km" << true << 1;
     QTest::newRow("decrypt onto the source") << base + "in.km" << base + "in.km" << false << 1;
+    // The protected file is written as the source is read.
+    QTest::newRow("encrypt onto the source") << base + "in.txt" << base + "in.txt" << true << 1;
     QTest::newRow("decrypt a .tmp source") << base + "in.tmp" << base + "out.txt" << false << 1;
     QTest::newRow("missing source") << base + "none.txt" << base + "out.km" << true << 1;
     QTest::newRow("empty source path") << QString() << base + "out.km" << true << 1;

@@ -3,6 +3,7 @@
 // changes when a file is used or taken off it.
 #include "recentfiles.h"
 
+#include <QSettings>
 #include <QtTest>
 
 namespace {
@@ -148,6 +149,38 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(QString, local);
         QCOMPARE(RecentFiles::localPath(stored), local);
+    }
+
+    // The list as the home page reads it at every start: a stored text that
+    // is no list is put back to empty, and one that is empty already (or
+    // absent, as before the first file) is left alone, which spares every
+    // start a synced write of the settings.
+    void entriesRepairOnlyWhatIsBroken_data()
+    {
+        QTest::addColumn<QVariant>("stored"); // invalid: no value stored
+        QTest::addColumn<bool>("keptAsIs");
+        QTest::newRow("absent") << QVariant() << true;
+        QTest::newRow("empty") << QVariant(QString()) << true;
+        QTest::newRow("not a list") << QVariant(QStringLiteral("{broken")) << false;
+    }
+
+    void entriesRepairOnlyWhatIsBroken()
+    {
+        QFETCH(QVariant, stored);
+        QFETCH(bool, keptAsIs);
+        QCoreApplication::setOrganizationName(QStringLiteral("Vesko"));
+        QCoreApplication::setApplicationName(QStringLiteral("tst_recentfiles"));
+        QSettings settings(QSettings::NativeFormat, QSettings::UserScope,
+                           QCoreApplication::organizationName(), QCoreApplication::applicationName());
+        settings.clear();
+        if (stored.isValid())
+            settings.setValue(QStringLiteral("file-recent"), stored);
+        settings.sync();
+
+        QCOMPARE(RecentFiles().entries(), QVariantList());
+        settings.sync();
+        QCOMPARE(settings.contains(QStringLiteral("file-recent")), stored.isValid() || !keptAsIs);
+        QCOMPARE(settings.value(QStringLiteral("file-recent")).toString(), keptAsIs ? stored.toString() : QString());
     }
 };
 

@@ -295,12 +295,18 @@ private slots:
             {"error-isolated.png", {760, 220}},
             {"error-rectangle.png", {760, 220}},
             {"error-resolution.png", {760, 220}},
-            {"logo.png", {480, 120}},
+            // The home page's pictures at the size shown and at twice that.
+            {"logo.png", {240, 60}},
+            {"logo@2x.png", {480, 120}},
             {"logo-small.png", {240, 60}},
-            {"arrow-left.png", {64, 64}},
-            {"arrow-right.png", {64, 64}},
-            {"arrow-left-disabled.png", {64, 64}},
-            {"arrow-right-disabled.png", {64, 64}},
+            {"arrow-left.png", {32, 32}},
+            {"arrow-left@2x.png", {64, 64}},
+            {"arrow-right.png", {32, 32}},
+            {"arrow-right@2x.png", {64, 64}},
+            {"arrow-left-disabled.png", {32, 32}},
+            {"arrow-left-disabled@2x.png", {64, 64}},
+            {"arrow-right-disabled.png", {32, 32}},
+            {"arrow-right-disabled@2x.png", {64, 64}},
             {"icon-open.png", {32, 32}},
             {"btn-home.png", {48, 48}},
             {"btn-home-h.png", {48, 48}},
@@ -311,10 +317,13 @@ private slots:
 
         // Names exactly as the screens build them from the table.
         for (const Listed &t : templateList(loadTable())) {
-            const QSize cell = t.page == 1 ? QSize(460, 300) : QSize(600, 300);
+            // Template pictures at the size shown and at twice that.
+            const QSize cell = t.page == 1 ? QSize(230, 150) : QSize(300, 150);
             for (const QString &end : {QStringLiteral(".png"), QStringLiteral("_hover.png")}) {
                 const QString name = QStringLiteral("template_") + t.number + end;
                 QTest::newRow(qPrintable(name)) << name << cell;
+                const QString twice = QStringLiteral("template_") + t.number + end.chopped(4) + QStringLiteral("@2x.png");
+                QTest::newRow(qPrintable(twice)) << twice << cell * 2;
                 for (int c = 1; c <= t.configCount; ++c) {
                     const QString count = QStringLiteral("%1").arg(c, 2, 10, QLatin1Char('0'));
                     const QString tile = QStringLiteral("config_") + t.number + QLatin1Char('_') + count + end;

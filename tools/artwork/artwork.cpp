@@ -1183,13 +1183,8 @@ std::vector<std::pair<QString, Painter>> pictures(const Table &table)
         {QStringLiteral("img-caveat.png"), caveatBadge},
         {QStringLiteral("img-checknumber.png"), checkNumber},
         // Home page and editor frame.
-        {QStringLiteral("logo.png"), [] { return logo(480, 120, true); }},
         {QStringLiteral("logo-small.png"), [] { return logo(240, 60, false); }},
         {QStringLiteral("seamrun-config.png"), programIcon},
-        {QStringLiteral("arrow-left.png"), [] { return pageArrow(false, true); }},
-        {QStringLiteral("arrow-right.png"), [] { return pageArrow(true, true); }},
-        {QStringLiteral("arrow-left-disabled.png"), [] { return pageArrow(false, false); }},
-        {QStringLiteral("arrow-right-disabled.png"), [] { return pageArrow(true, false); }},
         {QStringLiteral("icon-open.png"), openIcon},
         {QStringLiteral("btn-home.png"), [] { return homeButton(false); }},
         {QStringLiteral("btn-home-h.png"), [] { return homeButton(true); }},
@@ -1218,18 +1213,34 @@ std::vector<std::pair<QString, Painter>> pictures(const Table &table)
         {QStringLiteral("btn-next-h.png"), [] { return nextButton(true); }},
     };
 
+    // What the home page shows in its first frame (logo, page arrows and a
+    // whole page of template pictures) comes at the size shown as well
+    // ("name.png", what a standard screen decodes and draws as it is)
+    // beside the one drawn at twice that ("name@2x.png", which the screens
+    // take on a high-density screen).
+    const auto addBothSizes = [&list](const QString &name, const Painter &draw) {
+        list.emplace_back(name + QStringLiteral("@2x.png"), draw);
+        list.emplace_back(name + QStringLiteral(".png"), [draw] {
+            const QImage twice = draw();
+            return twice.scaled(twice.size() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        });
+    };
+    addBothSizes(QStringLiteral("logo"), [] { return logo(480, 120, true); });
+    addBothSizes(QStringLiteral("arrow-left"), [] { return pageArrow(false, true); });
+    addBothSizes(QStringLiteral("arrow-right"), [] { return pageArrow(true, true); });
+    addBothSizes(QStringLiteral("arrow-left-disabled"), [] { return pageArrow(false, false); });
+    addBothSizes(QStringLiteral("arrow-right-disabled"), [] { return pageArrow(true, false); });
     for (const Template &t : table.templates) {
         const QSize size = templateSize(t);
         const QString base = QStringLiteral("template_") + t.number;
         if (t.configCount == 0) {
-            list.emplace_back(base + QStringLiteral(".png"), [size] { return blankCanvasPicture(size, false); });
-            list.emplace_back(base + QStringLiteral("_hover.png"), [size] { return blankCanvasPicture(size, true); });
+            addBothSizes(base, [size] { return blankCanvasPicture(size, false); });
+            addBothSizes(base + QStringLiteral("_hover"), [size] { return blankCanvasPicture(size, true); });
             continue;
         }
         const QVector<Monitor> first = table.configurations.at(t.number + QStringLiteral("-01"));
-        list.emplace_back(base + QStringLiteral(".png"), [first, size] { return templatePicture(first, size, false); });
-        list.emplace_back(base + QStringLiteral("_hover.png"),
-                          [first, size] { return templatePicture(first, size, true); });
+        addBothSizes(base, [first, size] { return templatePicture(first, size, false); });
+        addBothSizes(base + QStringLiteral("_hover"), [first, size] { return templatePicture(first, size, true); });
         // Tiles are 150 x 120, and 300 x 120 for the long row of template 20.
         const QSize tile = t.number == QLatin1String("20") ? QSize(600, 240) : QSize(300, 240);
         for (int c = 1; c <= t.configCount; ++c) {
