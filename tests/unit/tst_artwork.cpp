@@ -411,9 +411,12 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(bool, framed);
+        // Drawn at twice the size shown, where the frame is two pixels wide;
+        // the shown size is scaled from it (see the pictures' size test).
         const QString images = kSourceDir + QStringLiteral("/src/Images/");
-        const QImage plain(images + name + QStringLiteral(".png"));
-        const QImage hover(images + name + QStringLiteral("_hover.png"));
+        const QString twice = QFile::exists(images + name + QStringLiteral("@2x.png")) ? QStringLiteral("@2x") : QString();
+        const QImage plain(images + name + twice + QStringLiteral(".png"));
+        const QImage hover(images + name + QStringLiteral("_hover") + twice + QStringLiteral(".png"));
         QVERIFY(!plain.isNull() && !hover.isNull());
         const auto near = [](QRgb a, QRgb b) {
             return std::abs(qRed(a) - qRed(b)) <= kShadeLevels && std::abs(qGreen(a) - qGreen(b)) <= kShadeLevels
