@@ -10,6 +10,7 @@ EditorCase {
     when: windowShown
 
     function init() {
+        switchSetup.reset()
         start()
         window.vid = 0x1209
         openBlank()
@@ -61,8 +62,31 @@ EditorCase {
         compare(placedOn(6).sort(), expectedScreens().sort())
     }
 
+    // A switch that refuses the port status, cuts its reply short or is
+    // pulled out after opening tells no port: the user is asked.
+    function test_askedWhenTheSwitchSaysNo_data() {
+        return [
+            { tag: "refused", name: "REFUSE", value: "port-status:1" },
+            { tag: "reply cut short", name: "SHORT", value: "port-status:3" },
+            { tag: "unplugged", name: "UNPLUG_AFTER", value: "0" }
+        ]
+    }
+
+    function test_askedWhenTheSwitchSaysNo(data) {
+        switchSetup.set(data.name, data.value)
+        editor.doMenuEvent(9)
+        tryVerify(function () {
+            var q = child("dialog_Qml").item
+            return q && findChild(q, "portChoice") !== null
+        }, 3000)
+        compare(editor.desk.count, 0)
+        keyClick(Qt.Key_Escape)
+        compare(editor.desk.count, 0)
+    }
+
     function test_replaceOnlyWhenAgreed_data() {
-        return [{ tag: "Replace", agree: true }, { tag: "Cancel", agree: false }]
+        return [{ tag: "Replace", agree: true }, { tag: "Cancel", agree: false },
+                { tag: "Enter", agree: false, enter: true }]
     }
 
     function test_replaceOnlyWhenAgreed(data) {
@@ -73,7 +97,10 @@ EditorCase {
             var q = dialogItem()
             return q && findChild(q, "message") && findChild(q, "message").text.indexOf("P3 has monitors") === 0
         }, 3000)
-        clickItem(findChild(dialogItem(), data.agree ? "doButton" : "cancelButton"))
+        if (data.enter)
+            keyClick(Qt.Key_Return)
+        else
+            clickItem(findChild(dialogItem(), data.agree ? "doButton" : "cancelButton"))
         if (data.agree) {
             compare(placedOn(3).sort(), expectedScreens().sort())
             compare(placedOn(1), ["1920x1080"])

@@ -59,7 +59,8 @@ Item {
                  .arg(Layout.portName(port)),
             dobtn: qsTr("Replace"), cancelbtn: qsTr("Cancel"),
             dofunc: function () { command.place(port) },
-            cancelfunc: null, closefunc: null, showicon: 1, icon: 0
+            // Enter keeps the monitors the user placed.
+            cancelfunc: null, closefunc: null, showicon: 1, icon: 0, defaultbtn: "cancel"
         })
     }
 
