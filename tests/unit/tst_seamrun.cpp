@@ -559,13 +559,20 @@ private slots:
                               {"width", 1080}, {"height", 1920}, {"orientation", "v"}}));
         QCOMPARE(shown.value(QStringLiteral("mouse")).toObject().value(QStringLiteral("position")).toInt(), 4);
 
-        // A folder under the name is not replaced.
+        // Where nothing can be written, write says so: a folder under the
+        // name (kept), a device (a full disk), a folder that is not there.
         const QString folder = m_dir.filePath(QStringLiteral("a folder.km"));
         QVERIFY(QDir().mkpath(folder));
-        const Run run = seamrun({QStringLiteral("write"), desk, folder});
-        QCOMPARE(run.exit, 2);
-        QVERIFY2(run.err.contains(QStringLiteral("cannot be written")), qPrintable(run.err));
+        const QStringList targets = {folder, QStringLiteral("/dev/full"),
+                                     m_dir.filePath(QStringLiteral("no such folder/desk.km"))};
+        for (const QString &target : targets) {
+            const Run run = seamrun({QStringLiteral("write"), desk, target});
+            QCOMPARE(run.exit, 2);
+            QVERIFY2(run.err.contains(QStringLiteral("cannot be written")), qPrintable(run.err));
+            QVERIFY2(run.out.isEmpty(), qPrintable(run.out));
+        }
         QVERIFY(QFileInfo(folder).isDir());
+        QVERIFY(!QFileInfo::exists(m_dir.filePath(QStringLiteral("no such folder"))));
     }
 
     // Mouse values as a template or an old file carries them: missing ones
