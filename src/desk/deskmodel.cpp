@@ -460,7 +460,7 @@ QString DeskModel::placeScreens(const QVector<ScreenCell> &screens, int port, in
             others.append(m);
     if (others.size() + screens.size() > Desk::kMaxMonitors)
         return QStringLiteral("too-many");
-    if (std::any_of(others.cbegin(), others.cend(), [](const Monitor &m) { return m.port == 0 || m.width == 0 || m.height == 0; }))
+    if (!DeskRules::firstIncomplete(others).passed())
         return QStringLiteral("incomplete");
 
     int rows = 0, cols = 0;

@@ -3,7 +3,6 @@
 #include <QStringList>
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace {
 
@@ -155,11 +154,15 @@ CheckOutcome firstIncomplete(const QVector<Monitor> &monitors)
     return outcome;
 }
 
-QVector<int> isolatedPorts(const QVector<Monitor> &monitors)
+namespace {
+
+// The monitors that touch no other (sides and corners count), in grid
+// order. A single monitor is never isolated.
+QVector<Monitor> isolatedMonitors(const QVector<Monitor> &monitors)
 {
-    QVector<int> ports;
+    QVector<Monitor> isolated;
     if (monitors.size() <= 1)
-        return ports;
+        return isolated;
     bool occupied[Desk::kGridSize + 2][Desk::kGridSize + 2] = {};
     for (const Monitor &m : monitors)
         if (onGrid(m.row, m.col))
@@ -170,8 +173,18 @@ QVector<int> isolatedPorts(const QVector<Monitor> &monitors)
             for (int c = m.col - 1; c <= m.col + 1 && !touching; ++c)
                 touching = (r != m.row || c != m.col) && onGrid(r, c) && occupied[r][c];
         if (!touching)
-            ports.append(m.port);
+            isolated.append(m);
     }
+    return isolated;
+}
+
+} // namespace
+
+QVector<int> isolatedPorts(const QVector<Monitor> &monitors)
+{
+    QVector<int> ports;
+    for (const Monitor &m : isolatedMonitors(monitors))
+        ports.append(m.port);
     return ports;
 }
 
@@ -266,16 +279,7 @@ QVector<Monitor> monitorsAtFault(const QVector<Monitor> &monitors, CheckOutcome:
                 found.append(m);
         break;
     case CheckOutcome::Isolated:
-        if (ordered.size() > 1) {
-            for (const Monitor &m : ordered) {
-                bool touching = false;
-                for (const Monitor &o : ordered)
-                    touching = touching
-                            || (&o != &m && std::abs(o.row - m.row) <= 1 && std::abs(o.col - m.col) <= 1);
-                if (!touching)
-                    found.append(m);
-            }
-        }
+        found = isolatedMonitors(ordered);
         break;
     case CheckOutcome::NotRectangular: {
         const QVector<int> ports = nonRectangularPorts(ordered);

@@ -219,7 +219,6 @@ private:
         node.opacity = opacity;
         node.layer = layer;
         m_nodes << node;
-        m_index.insert(item, node.order);
 
         QList<QQuickItem *> children = item->childItems();
         std::stable_sort(children.begin(), children.end(),
@@ -398,7 +397,6 @@ private:
     QQuickWindow *m_window;
     QRectF m_bounds;
     QVector<Node> m_nodes;
-    QHash<const QQuickItem *, int> m_index;
     QString m_screen;
     QStringList m_faults;
 };
