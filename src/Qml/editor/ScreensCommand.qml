@@ -14,7 +14,6 @@ Item {
     property var desk: null
     // The switch is asked after the same wait as before an upload.
     property int switchWait: 3000
-    readonly property bool asking: wait.running
 
     function start() {
         if (wait.running)
