@@ -13,12 +13,24 @@ import "controls"
 Grid {
     id: page
 
-    property alias model: cells.model
+    property var model
     property int cellWidth: 230
     property int cellHeight: 150
     // The tile the keyboard is on, or was on last: a tile picked with the
     // mouse becomes it, so the ring is there when the page is back.
     property int current: 0
+    // The tiles are made the first time the page is shown: the home page's
+    // first frame makes those of its own page only.
+    property bool made: false
+
+    onVisibleChanged: {
+        if (!visible || made)
+            return
+        made = true
+        // Tiles made just now have their places at once, not at the next frame.
+        forceLayout()
+    }
+    Component.onCompleted: if (visible) made = true
 
     signal turn(int step)
     signal cross(int step)
@@ -54,6 +66,7 @@ Grid {
 
     Repeater {
         id: cells
+        model: page.made ? page.model : null
 
         delegate: Item {
             id: cell

@@ -179,8 +179,11 @@ Window {
         for (var p = 0; p < models.length; ++p) {
             models[p].clear()
             var page = pages[p] || []
+            var rows = []
             for (var i = 0; i < page.length; ++i)
-                models[p].append({ tempNum: page[i].tempNum, configCount: page[i].configCount })
+                rows.push({ tempNum: page[i].tempNum, configCount: page[i].configCount })
+            // One insertion a page: its tiles are made in one go.
+            models[p].append(rows)
         }
     }
 
