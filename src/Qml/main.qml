@@ -736,7 +736,10 @@ Window {
                 font.bold: true
             }
 
-            DropDown {
+            // On the closed list the arrow keys open it rather than step to
+            // the next language: a language is asked for only when the user
+            // picks one in the list (Enter or a click).
+            ChoiceList {
                 id: language_list
                 objectName: "language_list"
                 x: 39
@@ -745,11 +748,6 @@ Window {
                 model: language_model
                 textRole: "text"
                 currentIndex: main.storedLanguage()
-                // On the closed list the arrow keys open it rather than step
-                // to the next language: a language is asked for only when the
-                // user picks one in the list (Enter or a click).
-                function __selectNextItem() { __popup.toggleShow() }
-                function __selectPrevItem() { __popup.toggleShow() }
                 onCurrentIndexChanged: {
                     if (main.first !== 0 || currentIndex < 0)
                         return

@@ -612,11 +612,43 @@ EditorCase {
         wait(50)
         compare(list.currentIndex, 4)
         compare(child("dialog_Qml").visible, false, "no question before a language is picked")
-        verify(list.__popup.__popupVisible, "the arrow opens the list")
-        // Closed as a click beside it would close it (a key sent to the
-        // pop-up may reach it after it is gone).
-        list.__popup.toggleShow()
-        tryCompare(list.__popup, "__popupVisible", false)
+        verify(list.listShown, "the arrow opens the list")
+        keyClick(Qt.Key_Escape)
+        verify(!list.listShown)
+        compare(list.currentIndex, 4)
+    }
+
+    // In the open list the arrows move the light, Enter picks and asks,
+    // Escape closes it as it was; the window's shortcuts wait meanwhile.
+    // The box keeps the keyboard after it closes.
+    function test_languageListKeys_data() {
+        return [
+            { tag: "Enter", keys: [Qt.Key_Down, Qt.Key_Down, Qt.Key_Down, Qt.Key_Up, Qt.Key_Return], asks: "Deutsch" },
+            { tag: "End", keys: [Qt.Key_End, Qt.Key_Enter], asks: "Português" },
+            { tag: "Home", keys: [Qt.Key_Home, Qt.Key_Space], asks: "English" },
+            { tag: "Escape", keys: [Qt.Key_Down, Qt.Key_Escape], asks: "" },
+            { tag: "shortcut", keys: [[Qt.Key_N, Qt.ControlModifier], Qt.Key_Escape], asks: "" }
+        ]
+    }
+
+    function test_languageListKeys(data) {
+        start({ "language": "2" })
+        var list = child("language_list")
+        list.forceActiveFocus()
+        keyClick(Qt.Key_Space)
+        verify(list.listShown)
+        keys(data.keys)
+        verify(!list.listShown)
+        verify(!child("setQml").visible, "no page change behind the list")
+        compare(child("dialog_Qml").visible, data.asks !== "")
+        if (data.asks !== "") {
+            compare(findChild(dialogItem(), "message").text, "Language setting: " + data.asks)
+            keyClick(Qt.Key_Escape)
+            tryVerify(function () { return inside(focused(), list) }, 1000, "the box has the keyboard again")
+        } else {
+            verify(inside(focused(), list), "the box keeps the keyboard")
+        }
+        compare(list.currentIndex, 2)
     }
 
     // The About box's address is a link Tab reaches; OK has the keyboard

@@ -95,6 +95,47 @@ MainWindowCase {
         lang.changeLang(0)
     }
 
+    // The language list by mouse: a press opens it above the box (the
+    // window ends below it), a row picks its language and asks, a press
+    // beside the list closes it and changes nothing.
+    function test_languageListByMouse_data() {
+        return [
+            { tag: "row", row: 4, picks: true },
+            { tag: "beside", row: -1, picks: false }
+        ]
+    }
+
+    function test_languageListByMouse(data) {
+        openMain({ "language": "0" })
+        dismissStartNotice()
+        var list = child("language_list")
+        mouseClick(list)
+        verify(list.listShown)
+        var popup = findChild(window.contentItem, "choiceListPopup")
+        var top = popup.mapToItem(null, 0, 0).y
+        var box = list.mapToItem(null, 0, 0).y
+        compare(top + popup.height, box, "the list ends where the box begins")
+        verify(top >= 0)
+        compare(String(findChild(popup, "choice_0").color), "#084476", "the chosen entry is lit")
+        if (data.picks) {
+            var row = findChild(popup, "choice_" + data.row)
+            mouseMove(row, 10, 5)
+            mouseMove(row, 20, 9)
+            tryVerify(function () { return String(row.color) === "#084476" }, 1000, "the row under the mouse is lit")
+            mouseClick(row)
+        } else {
+            mouseClick(window.contentItem, 1000, 100)
+            compare(window.template_page, 1, "the press goes no further")
+        }
+        verify(!list.listShown)
+        compare(child("dialog_Qml").visible, data.picks)
+        if (data.picks) {
+            compare(findChild(dialogItem(), "message").text, "Language setting: Deutsch")
+            clickItem(findChild(dialogItem(), "cancelButton"))
+        }
+        compare(list.currentIndex, 0)
+    }
+
     function test_wheelKeepsLanguage() {
         openMain({ "language": "1" })
         dismissStartNotice()

@@ -33,34 +33,8 @@ ComboBox {
     onActiveFocusChanged: if (activeFocus) placeList()
 
     style: ComboBoxStyle {
-        background: Rectangle {
-            implicitHeight: 26
-            radius: 3
-            color: control.enabled ? Theme.white : Theme.disabledFill
-            border.color: control.enabled ? Theme.titleBar : Theme.disabled
-            border.width: 1
-
-            Canvas {
-                id: arrow
-                width: 10
-                height: 6
-                anchors.right: parent.right
-                anchors.rightMargin: 8
-                anchors.verticalCenter: parent.verticalCenter
-                property color fill: control.enabled ? Theme.titleBar : Theme.muted
-                onFillChanged: requestPaint()
-                onPaint: {
-                    var ctx = getContext("2d")
-                    ctx.reset()
-                    ctx.fillStyle = fill
-                    ctx.beginPath()
-                    ctx.moveTo(0, 0)
-                    ctx.lineTo(width, 0)
-                    ctx.lineTo(width / 2, height)
-                    ctx.closePath()
-                    ctx.fill()
-                }
-            }
+        background: DropDownFace {
+            active: control.enabled
         }
         label: Text {
             text: control.currentText
