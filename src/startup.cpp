@@ -14,6 +14,7 @@
 #include "recentfiles.h"
 #include "regedit.h"
 #include "switchstatus.h"
+#include "tooltip.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -55,6 +56,7 @@ void registerTypes()
     // The editor's grid cells as read from the desk (its gridModel).
     qmlRegisterType<GridCells>("Seamrun.Layout", 1, 0, "GridCells");
     qmlRegisterSingletonType<RecentFiles>("Seamrun.Files", 1, 0, "RecentFiles", &RecentFiles::create);
+    qmlRegisterSingletonType<ToolTip>("Seamrun.Shell", 1, 0, "ToolTip", &ToolTip::create);
     registered = true;
 }
 

@@ -1,6 +1,5 @@
 import QtQuick 2.12
 import QtQuick.Window 2.12
-import QtQuick.Controls 1.4
 import Qt.Quick.OrrinData 1.0
 import "filepath.js" as FilePath
 import "templatepages.js" as TemplatePages

@@ -1,5 +1,6 @@
 import QtQuick 2.12
 import QtTest 1.12
+import Seamrun.Shell 1.0
 
 // The alert, the confirmation and the missing-selection notice, shown through
 // the main window's dialog requests as every screen shows them.
@@ -244,6 +245,34 @@ MainWindowCase {
         child("dialog_Qml").visible = true
         clickItem(findChild(select, "closeImage"))
         compare(child("dialog_Qml").visible, false)
+    }
+
+    // A label that does not fit its button is shown whole as the button's
+    // tool tip, a moment after the mouse stops on it; a press hides it. A
+    // label that fits has none.
+    function test_buttonToolTip_data() {
+        return [
+            { tag: "cut", text: "A label far too long for its button", tip: true },
+            { tag: "fits", text: "OK", tip: false }
+        ]
+    }
+
+    function test_buttonToolTip(data) {
+        var alert = show("alert_dialog_control.qml")
+        var ok = findChild(alert, "okButton")
+        ok.text = data.text
+        compare(ok.tooltip, data.tip ? data.text : "")
+        mouseMove(ok, 10, 10)
+        mouseMove(ok, 12, 12)
+        if (data.tip) {
+            tryVerify(function () { return ToolTip.shownText() === data.text }, 3000, "the whole label as its tip")
+        } else {
+            wait(1300)
+            compare(ToolTip.shownText(), "")
+        }
+        mousePress(ok, 12, 12)
+        compare(ToolTip.shownText(), "")
+        mouseRelease(ok, 12, 12)
     }
 
     // The shading catches every press: nothing behind a dialog reacts.
