@@ -118,6 +118,30 @@ void traceFirstFrame(QQmlApplicationEngine &engine)
     once(&QQuickWindow::beforeRendering, "first frame: rendering");
     once(&QQuickWindow::frameSwapped, "first frame on screen");
 }
+// The window's icon (drawn from the same picture as the desktop menu's).
+// Decoding it costs the first frame a millisecond and a half; the window
+// gets it as soon as that frame is on screen.
+void setIconAfterFirstFrame(QQmlApplicationEngine &engine)
+{
+    const auto setIcon = [] {
+        QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/Images/seamrun-config.png")));
+    };
+    auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().value(0));
+    if (!window) {
+        setIcon();
+        return;
+    }
+    // Queued, so that it runs after the frame; frames swapped before it runs
+    // are queued too, and find it done.
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = QObject::connect(window, &QQuickWindow::frameSwapped, qApp, [connection, setIcon] {
+        if (!*connection)
+            return;
+        QObject::disconnect(*connection);
+        *connection = QMetaObject::Connection();
+        setIcon();
+    }, Qt::QueuedConnection);
+}
 } // namespace
 
 int run(int &argc, char **argv, const std::function<void(QQmlApplicationEngine &)> &afterLoad)
@@ -132,9 +156,7 @@ int run(int &argc, char **argv, const std::function<void(QQmlApplicationEngine &
     traceStartup("main entered");
     QSingleApplication app(argc, argv);
     traceStartup("application object and single-instance probe");
-    // The icon the desktop menu shows (drawn from the same picture), and the
-    // desktop entry a Wayland compositor matches the window with.
-    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/Images/seamrun-config.png")));
+    // The desktop entry a Wayland compositor matches the window with.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.vesko_peripherals.SeamrunConfig"));
     registerTypes();
     QQmlApplicationEngine engine;
@@ -149,6 +171,7 @@ int run(int &argc, char **argv, const std::function<void(QQmlApplicationEngine &
         engine.load(QUrl(chooseRootScreen(app.isRunning(), screenSize)));
         traceStartup("root screen loaded: QML types and components");
         traceFirstFrame(engine);
+        setIconAfterFirstFrame(engine);
         if (afterLoad)
             afterLoad(engine);
 

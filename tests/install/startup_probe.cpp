@@ -15,6 +15,7 @@
 #include <QTranslator>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -47,6 +48,23 @@ void inspect(int spinsLeft)
         }
         say("root", QStringLiteral("none"));
         QCoreApplication::exit(3);
+        return;
+    }
+    // The window gets its icon once its first frame is on screen.
+    static bool framed = false;
+    if (!framed) {
+        framed = true;
+        // Frames swapped before the first report is handled are queued too:
+        // one report only.
+        auto connection = std::make_shared<QMetaObject::Connection>();
+        *connection = QObject::connect(window, &QQuickWindow::frameSwapped, qApp, [connection] {
+            if (!*connection)
+                return;
+            QObject::disconnect(*connection);
+            *connection = QMetaObject::Connection();
+            QTimer::singleShot(0, qApp, [] { inspect(0); });
+        }, Qt::QueuedConnection);
+        window->update();
         return;
     }
     say("root", qmlContext(window)->baseUrl().toString());
