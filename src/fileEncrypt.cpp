@@ -15,7 +15,57 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#ifdef Q_OS_WIN
+#  include <QLibrary>
+#else
+#  include <dlfcn.h>
+#endif
+
 namespace {
+
+// The cipher library, loaded the first time a file is saved or opened: it
+// brings OpenSSL with it, which the program's start has no use for. Both
+// entries are null when it cannot be loaded, and saving and opening then
+// fail as any failed save or open does.
+struct Cipher
+{
+    using FileCall = bool (*)(const KmPathChar *);
+    FileCall encryptFile = nullptr;
+    FileCall decryptFile = nullptr;
+};
+
+const Cipher &cipher()
+{
+    static const Cipher loaded = [] {
+        Cipher calls;
+#ifdef Q_OS_WIN
+        QLibrary library(QStringLiteral("EncryptAPI"));
+        if (!library.load()) {
+            qCWarning(lcFiles).noquote() << "cannot load the cipher library:" << library.errorString();
+            return calls;
+        }
+        calls.encryptFile = reinterpret_cast<Cipher::FileCall>(library.resolve("Encrypt_File"));
+        calls.decryptFile = reinterpret_cast<Cipher::FileCall>(library.resolve("Decrypt_File"));
+#else
+        // Found as a linked library would be: through the program's run path
+        // (beside it in the build, its library folder when installed) or the
+        // system's folders. It stays loaded for the rest of the run.
+        void *library = ::dlopen("libEncryptAPI.so.1", RTLD_NOW | RTLD_LOCAL);
+        if (!library) {
+            qCWarning(lcFiles) << "cannot load the cipher library:" << ::dlerror();
+            return calls;
+        }
+        calls.encryptFile = reinterpret_cast<Cipher::FileCall>(::dlsym(library, "Encrypt_File"));
+        calls.decryptFile = reinterpret_cast<Cipher::FileCall>(::dlsym(library, "Decrypt_File"));
+#endif
+        if (!calls.encryptFile || !calls.decryptFile) {
+            qCWarning(lcFiles) << "the cipher library lacks its file calls";
+            calls = Cipher();
+        }
+        return calls;
+    }();
+    return loaded;
+}
 
 // The same folder the cipher library works in, by the one rule both share;
 // empty when there is no usable folder (then saving and opening fail rather
@@ -111,7 +161,7 @@ bool fileEncrypt::encrypt_file(const QString &distFilePath)
     // old one in one step, so a failed save leaves the previous file as it was.
     // It replaces only an ordinary file: a named pipe or a device node under
     // the name stays as it is, and the save fails.
-    if (!Encrypt_File(nativeWide(dist).c_str())) {
+    if (!cipher().encryptFile || !cipher().encryptFile(nativeWide(dist).c_str())) {
         QString what;
         if (QFileInfo(dist).isDir())
             qCDebug(lcFiles) << "rename failed";
@@ -140,7 +190,7 @@ bool fileEncrypt::decrypt_file(const QString &distFilePath)
     }
     // A leftover "temp.km" of an interrupted run is removed by the library
     // before the copy, so it can never be decrypted in place of this file.
-    if (!Decrypt_File(nativeWide(dist).c_str())) {
+    if (!cipher().decryptFile || !cipher().decryptFile(nativeWide(dist).c_str())) {
         qCDebug(lcFiles) << "decrypt_file : decrypt file failed";
         return false;
     }

@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include <climits>
+#include <dlfcn.h>
 #include <memory>
 #include <csignal>
 #include <pwd.h>
@@ -26,6 +27,7 @@ class tst_FileEncrypt : public QObject
 private slots:
     void initTestCase();
     void init();
+    void cipherLoadedOnFirstUse();
     void folders();
     void roundTrip_data();
     void roundTrip();
@@ -81,6 +83,24 @@ void tst_FileEncrypt::init()
     QVERIFY(m_dir->isValid());
     QFile::remove(appData("km.temp"));
     QFile::remove(appData("temp.km"));
+}
+
+// The cipher library (and OpenSSL with it) is loaded by the first save or
+// open, not at start; the first save works.
+void tst_FileEncrypt::cipherLoadedOnFirstUse()
+{
+    const auto loaded = [](const char *name) {
+        void *handle = dlopen(name, RTLD_NOW | RTLD_NOLOAD);
+        if (handle)
+            dlclose(handle);
+        return handle != nullptr;
+    };
+    QVERIFY(!loaded("libEncryptAPI.so.1"));
+    QVERIFY(!loaded("libcrypto.so.3"));
+    const QString target = m_dir->filePath(QStringLiteral("first.km"));
+    QVERIFY(save(QStringLiteral("{\"first\": true}"), target));
+    QVERIFY(loaded("libEncryptAPI.so.1"));
+    QCOMPARE(load(target), QStringLiteral("{\"first\": true}"));
 }
 
 QString tst_FileEncrypt::appData(const QString &name) const
