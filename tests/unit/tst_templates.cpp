@@ -317,8 +317,9 @@ private slots:
 
         // Names exactly as the screens build them from the table.
         for (const Listed &t : templateList(loadTable())) {
-            // Template pictures at the size shown and at twice that.
-            const QSize cell = t.page == 1 ? QSize(230, 150) : QSize(300, 150);
+            // Template pictures at the size shown (134 px high in a cell of
+            // 230 x 150 or 300 x 150 less 8 px margins) and at twice that.
+            const QSize cell = t.page == 1 ? QSize(205, 134) : QSize(268, 134);
             for (const QString &end : {QStringLiteral(".png"), QStringLiteral("_hover.png")}) {
                 const QString name = QStringLiteral("template_") + t.number + end;
                 QTest::newRow(qPrintable(name)) << name << cell;

@@ -1232,15 +1232,24 @@ std::vector<std::pair<QString, Painter>> pictures(const Table &table)
     addBothSizes(QStringLiteral("arrow-right-disabled"), [] { return pageArrow(true, false); });
     for (const Template &t : table.templates) {
         const QSize size = templateSize(t);
+        // The home page shows a template's picture 134 px high (its cell less
+        // the margins): it comes at that size, so that the page draws it as
+        // it is decoded, without scaling it at every paint.
+        const QSize shown(2 * qRound(size.width() * 134.0 / size.height()), 2 * 134);
+        const auto atShownSize = [shown](const QImage &drawn) {
+            return drawn.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        };
         const QString base = QStringLiteral("template_") + t.number;
         if (t.configCount == 0) {
-            addBothSizes(base, [size] { return blankCanvasPicture(size, false); });
-            addBothSizes(base + QStringLiteral("_hover"), [size] { return blankCanvasPicture(size, true); });
+            addBothSizes(base, [size, atShownSize] { return atShownSize(blankCanvasPicture(size, false)); });
+            addBothSizes(base + QStringLiteral("_hover"),
+                         [size, atShownSize] { return atShownSize(blankCanvasPicture(size, true)); });
             continue;
         }
         const QVector<Monitor> first = table.configurations.at(t.number + QStringLiteral("-01"));
-        addBothSizes(base, [first, size] { return templatePicture(first, size, false); });
-        addBothSizes(base + QStringLiteral("_hover"), [first, size] { return templatePicture(first, size, true); });
+        addBothSizes(base, [first, size, atShownSize] { return atShownSize(templatePicture(first, size, false)); });
+        addBothSizes(base + QStringLiteral("_hover"),
+                     [first, size, atShownSize] { return atShownSize(templatePicture(first, size, true)); });
         // Tiles are 150 x 120, and 300 x 120 for the long row of template 20.
         const QSize tile = t.number == QLatin1String("20") ? QSize(600, 240) : QSize(300, 240);
         for (int c = 1; c <= t.configCount; ++c) {
