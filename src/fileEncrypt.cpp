@@ -19,6 +19,9 @@
 #  include <QLibrary>
 #else
 #  include <dlfcn.h>
+#  include <link.h>
+#  include <string>
+#  include <vector>
 #endif
 
 namespace {
@@ -33,6 +36,33 @@ struct Cipher
     FileCall encryptFile = nullptr;
     FileCall decryptFile = nullptr;
 };
+
+#ifndef Q_OS_WIN
+// Opens `file` from the folders the dynamic linker searches for the program's
+// own libraries (its run path, with $ORIGIN resolved, then the system's), by
+// full path. A plain dlopen() of the name does the same, but takes the run
+// path of whoever calls it, which is not the program where dlopen() is
+// wrapped (as under AddressSanitizer).
+void *openFromProgramSearchPath(const char *file)
+{
+    void *program = ::dlopen(nullptr, RTLD_NOW);
+    if (!program)
+        return nullptr;
+    Dl_serinfo size{};
+    if (::dlinfo(program, RTLD_DI_SERINFOSIZE, &size) != 0 || size.dls_size < sizeof(Dl_serinfo))
+        return nullptr;
+    std::vector<char> buffer(size.dls_size);
+    auto *info = reinterpret_cast<Dl_serinfo *>(buffer.data());
+    if (::dlinfo(program, RTLD_DI_SERINFOSIZE, info) != 0 || ::dlinfo(program, RTLD_DI_SERINFO, info) != 0)
+        return nullptr;
+    for (unsigned i = 0; i < info->dls_cnt; ++i) {
+        const std::string path = std::string(info->dls_serpath[i].dls_name) + '/' + file;
+        if (void *library = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL))
+            return library;
+    }
+    return nullptr;
+}
+#endif
 
 const Cipher &cipher()
 {
@@ -52,8 +82,12 @@ const Cipher &cipher()
         // system's folders. It stays loaded for the rest of the run.
         void *library = ::dlopen("libEncryptAPI.so.1", RTLD_NOW | RTLD_LOCAL);
         if (!library) {
-            qCWarning(lcFiles) << "cannot load the cipher library:" << ::dlerror();
-            return calls;
+            const QByteArray why = ::dlerror();
+            library = openFromProgramSearchPath("libEncryptAPI.so.1");
+            if (!library) {
+                qCWarning(lcFiles) << "cannot load the cipher library:" << why;
+                return calls;
+            }
         }
         calls.encryptFile = reinterpret_cast<Cipher::FileCall>(::dlsym(library, "Encrypt_File"));
         calls.decryptFile = reinterpret_cast<Cipher::FileCall>(::dlsym(library, "Decrypt_File"));
