@@ -5,10 +5,11 @@ set(SEAMRUN_ISOLATED ${CMAKE_SOURCE_DIR}/tests/isolated.sh)
 
 # EMULATOR: the test talks to the emulated switch (tools/switch-emulator),
 # preloaded in front of hidapi, never to a real device.
+# PRELOAD LIBRARY: the test runs with another library of its own preloaded.
 # UMOCKDEV: the test runs programs under umockdev-wrapper (tests/hidraw), whose
 # preload library comes before the sanitizer runtime.
 function(seamrun_add_test name)
-    cmake_parse_arguments(ARG "EMULATOR;UMOCKDEV" "TIMEOUT" "COMMAND;ENVIRONMENT;LABELS" ${ARGN})
+    cmake_parse_arguments(ARG "EMULATOR;UMOCKDEV" "TIMEOUT;PRELOAD" "COMMAND;ENVIRONMENT;LABELS" ${ARGN})
     add_test(NAME ${name} COMMAND ${SEAMRUN_ISOLATED} ${ARG_COMMAND})
     if(NOT ARG_TIMEOUT)
         set(ARG_TIMEOUT 300)
@@ -16,7 +17,10 @@ function(seamrun_add_test name)
     set(env ${ARG_ENVIRONMENT})
     set(asan_options "detect_leaks=0:abort_on_error=0")
     if(ARG_EMULATOR)
-        list(APPEND env "LD_PRELOAD=$<TARGET_FILE:switch_emulator>")
+        set(ARG_PRELOAD $<TARGET_FILE:switch_emulator>)
+    endif()
+    if(ARG_PRELOAD)
+        list(APPEND env "LD_PRELOAD=${ARG_PRELOAD}")
         # A preloaded library comes before the sanitizer runtime; that order is
         # intended here.
         string(APPEND asan_options ":verify_asan_link_order=0")

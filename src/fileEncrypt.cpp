@@ -85,7 +85,8 @@ const Cipher &cipher()
             const QByteArray why = ::dlerror();
             library = openFromProgramSearchPath("libEncryptAPI.so.1");
             if (!library) {
-                qCWarning(lcFiles) << "cannot load the cipher library:" << why;
+                qCWarning(lcFiles).noquote() << "cannot load the cipher library:"
+                                             << (why.isEmpty() ? QByteArray("not found") : why);
                 return calls;
             }
         }

@@ -28,6 +28,7 @@ private slots:
     void initTestCase();
     void init();
     void cipherLoadedOnFirstUse();
+    void cipherMissingFailsSaveAndOpen();
     void folders();
     void roundTrip_data();
     void roundTrip();
@@ -101,6 +102,26 @@ void tst_FileEncrypt::cipherLoadedOnFirstUse()
     QVERIFY(save(QStringLiteral("{\"first\": true}"), target));
     QVERIFY(loaded("libEncryptAPI.so.1"));
     QCOMPARE(load(target), QStringLiteral("{\"first\": true}"));
+}
+
+// Without the cipher library (run with it hidden: fileencrypt_without_cipher)
+// saving and opening say they failed, and the file saved over is kept.
+void tst_FileEncrypt::cipherMissingFailsSaveAndOpen()
+{
+    if (!qEnvironmentVariableIsSet("SEAMRUN_TEST_NO_CIPHER"))
+        QSKIP("runs only with the cipher library hidden");
+    const QString target = m_dir->filePath(QStringLiteral("desk.km"));
+    put(target, "the old file");
+    QVERIFY(!save(QStringLiteral("[]"), target));
+    QCOMPARE(bytesOf(target), QByteArray("the old file"));
+    QVERIFY(leftovers().isEmpty());
+
+    // A protected file the program ships, which opens where the library is.
+    const QString shipped = QCoreApplication::applicationDirPath() + QStringLiteral("/resolution.res");
+    QVERIFY(QFileInfo::exists(shipped));
+    bool opened = true;
+    QCOMPARE(load(shipped, &opened), QString());
+    QVERIFY(!opened);
 }
 
 QString tst_FileEncrypt::appData(const QString &name) const
