@@ -99,48 +99,47 @@ NativeObjects::NativeObjects(QQmlEngine *engine)
 NativeObjects::~NativeObjects() = default;
 
 namespace {
-// The first frame's steps, on the timeline of "seamrun.startup".
-void traceFirstFrame(QQmlApplicationEngine &engine)
+// Runs `action` on the first emission of `signal` only. Queued, it runs
+// after the work the emission reports; emissions queued before it ran find
+// it done.
+template <typename Signal, typename Action>
+void onFirst(QQuickWindow *window, Signal signal, Qt::ConnectionType type, Action action)
 {
-    if (!lcStartup().isDebugEnabled())
-        return;
-    auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().value(0));
-    if (!window)
-        return;
-    auto once = [window](auto signal, const char *step) {
-        auto connection = std::make_shared<QMetaObject::Connection>();
-        *connection = QObject::connect(window, signal, window, [connection, step] {
-            QObject::disconnect(*connection);
-            traceStartup(step);
-        }, Qt::DirectConnection);
-    };
-    once(&QQuickWindow::beforeSynchronizing, "first frame: scene synchronising");
-    once(&QQuickWindow::beforeRendering, "first frame: rendering");
-    once(&QQuickWindow::frameSwapped, "first frame on screen");
-}
-// The window's icon (drawn from the same picture as the desktop menu's).
-// Decoding it costs the first frame a millisecond and a half; the window
-// gets it as soon as that frame is on screen.
-void setIconAfterFirstFrame(QQmlApplicationEngine &engine)
-{
-    const auto setIcon = [] {
-        QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/Images/seamrun-config.png")));
-    };
-    auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().value(0));
-    if (!window) {
-        setIcon();
-        return;
-    }
-    // Queued, so that it runs after the frame; frames swapped before it runs
-    // are queued too, and find it done.
     auto connection = std::make_shared<QMetaObject::Connection>();
-    *connection = QObject::connect(window, &QQuickWindow::frameSwapped, qApp, [connection, setIcon] {
+    *connection = QObject::connect(window, signal, window, [connection, action] {
         if (!*connection)
             return;
         QObject::disconnect(*connection);
         *connection = QMetaObject::Connection();
+        action();
+    }, type);
+}
+
+// The first frame's steps, on the timeline of "seamrun.startup".
+void traceFirstFrame(QQuickWindow *window)
+{
+    if (!window || !lcStartup().isDebugEnabled())
+        return;
+    onFirst(window, &QQuickWindow::beforeSynchronizing, Qt::DirectConnection,
+            [] { traceStartup("first frame: scene synchronising"); });
+    onFirst(window, &QQuickWindow::beforeRendering, Qt::DirectConnection,
+            [] { traceStartup("first frame: rendering"); });
+    onFirst(window, &QQuickWindow::frameSwapped, Qt::DirectConnection,
+            [] { traceStartup("first frame on screen"); });
+}
+
+// The window's icon (drawn from the same picture as the desktop menu's).
+// Decoding it costs the first frame a millisecond and a half; the window
+// gets it as soon as that frame is on screen.
+void setIconAfterFirstFrame(QQuickWindow *window)
+{
+    const auto setIcon = [] {
+        QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/Images/seamrun-config.png")));
+    };
+    if (window)
+        onFirst(window, &QQuickWindow::frameSwapped, Qt::QueuedConnection, setIcon);
+    else
         setIcon();
-    }, Qt::QueuedConnection);
 }
 } // namespace
 
@@ -170,8 +169,9 @@ int run(int &argc, char **argv, const std::function<void(QQmlApplicationEngine &
             screenSize = screen->geometry().size();
         engine.load(QUrl(chooseRootScreen(app.isRunning(), screenSize)));
         traceStartup("root screen loaded: QML types and components");
-        traceFirstFrame(engine);
-        setIconAfterFirstFrame(engine);
+        auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().value(0));
+        traceFirstFrame(window);
+        setIconAfterFirstFrame(window);
         if (afterLoad)
             afterLoad(engine);
 

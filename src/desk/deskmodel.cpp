@@ -537,28 +537,26 @@ QVariantList DeskModel::markFaults(const QString &check)
                                      {QStringLiteral("portName"), DeskRules::portName(m.port)},
                                      {QStringLiteral("numberText"), m.numberText()}});
     }
-    if (cells != m_faults) {
-        const QVector<int> before = m_faults;
-        m_faults = cells;
-        for (int row = 0; row < m_desk.monitors.size(); ++row) {
-            const int cell = m_desk.monitors.at(row).gridIndex();
-            if (before.contains(cell) != m_faults.contains(cell))
-                emit dataChanged(index(row), index(row), {AtFaultRole});
-        }
-        emit faultsChanged();
-    }
+    setFaults(cells);
     return described;
 }
 
 void DeskModel::clearFaults()
 {
-    if (m_faults.isEmpty())
+    setFaults({});
+}
+
+void DeskModel::setFaults(const QVector<int> &cells)
+{
+    if (cells == m_faults)
         return;
     const QVector<int> before = m_faults;
-    m_faults.clear();
-    for (int row = 0; row < m_desk.monitors.size(); ++row)
-        if (before.contains(m_desk.monitors.at(row).gridIndex()))
+    m_faults = cells;
+    for (int row = 0; row < m_desk.monitors.size(); ++row) {
+        const int cell = m_desk.monitors.at(row).gridIndex();
+        if (before.contains(cell) != m_faults.contains(cell))
             emit dataChanged(index(row), index(row), {AtFaultRole});
+    }
     emit faultsChanged();
 }
 

@@ -272,6 +272,9 @@ private:
 
     void replaceDesk(const Desk &desk, const Selection &selection);
     void updateSaved();
+    // Marks exactly `cells` (grid indexes) as at fault, telling the rows
+    // whose mark changes.
+    void setFaults(const QVector<int> &cells);
 
     Desk m_desk;
     Selection m_selection;

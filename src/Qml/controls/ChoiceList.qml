@@ -26,9 +26,6 @@ FocusScope {
     // Rows plus the list's 1 px frame above and below.
     readonly property int listHeight: count * rowHeight + 2
 
-    // An entry was picked (the same as before, too).
-    signal activated(int index)
-
     function textAt(index) {
         if (!model || index < 0 || index >= count)
             return ""
@@ -65,7 +62,6 @@ FocusScope {
         if (index < 0 || index >= count)
             return
         currentIndex = index
-        activated(index)
     }
 
     implicitWidth: 150

@@ -19,7 +19,6 @@ FocusScope {
     readonly property real labelWidth: labelMetrics.width + 16
     readonly property string tooltip: labelWidth > width ? text : ""
     readonly property bool hovered: mouse.containsMouse
-    readonly property bool pressed: mouse.pressed || spaceDown
 
     property bool spaceDown: false
 
